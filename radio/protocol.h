@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "radio/byte_string.h"
+#include "radio/serial_link.h"
+
+// A reply is what arrives until the line has been quiet this long.
+inline constexpr int kQuietGapMs = 25;
+// A line that never falls quiet still ends a reply after this long or this many bytes.
+inline constexpr int kReplyTimeLimitMs = 1000;
+inline constexpr std::size_t kReplyByteLimit = 4096;
+
+extern const ByteString kProgrammingModeCommand;  // 02 "PROGRAM"
+extern const ByteString kAcknowledgement;         // 06
+extern const ByteString kNotConnectedReply;       // 00 00
+extern const ByteString ModelIdE;
+extern const ByteString ModelIdE2;
+extern const ByteString ModelIdT;
+
+struct HandshakeOutcome {
+  enum Kind { Identified, RadioNotConnected, NoResponse, UnknownResponse };
+  Kind kind = NoResponse;
+  std::string ModelVariant;  // "E", "E2" or "T" when Identified
+  ByteString reply;          // the handshake's final reply
+};
+
+// Sends a command and collects the reply until the line is quiet.
+ByteString Exchange(TBlockSerial& serial, const ByteString& command);
+// Programming-mode command, one resend after a bare acknowledgement, identity check and
+// the acknowledgement that accepts it.
+HandshakeOutcome EnterProgrammingMode(TBlockSerial& serial);
+
+ByteString ReadCommand(std::uint16_t address, std::uint8_t count);
+ByteString WriteCommand(std::uint16_t address, const ByteString& data);
+// Data bytes of a read reply: reply bytes 4 .. 4 + count - 1, cut at the reply's end.
+ByteString ReadReplyData(const ByteString& reply, std::size_t count);
+// A write succeeded only when the reply is the single byte 06.
+bool IsWriteAcknowledged(const ByteString& reply);
+
+// Exchange of the read command; the caller acknowledges when it is done with the reply.
+ByteString BlockRead(TBlockSerial& serial, std::uint16_t address, std::uint8_t count);
+// Exchange of the acknowledgement; what comes back is discarded.
+void Acknowledge(TBlockSerial& serial);
+// Exchange of the write command; returns the reply for IsWriteAcknowledged.
+ByteString BlockWrite(TBlockSerial& serial, std::uint16_t address, const ByteString& data);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "radio/byte_string.h"
+
+// The serial port as the radio dialogue needs it: at most one open port, six
+// operations, no exceptions. A failure only sets the last-error code, so what the
+// dialogue sees of any port problem is an empty receive.
+class TBlockSerial {
+ public:
+  // The link's own error codes, apart from the system's (errno / GetLastError values).
+  static constexpr int kErrNotOpen = -1;
+  static constexpr int kErrAlreadyOpen = -2;
+  static constexpr int kErrTimeout = -3;
+  static constexpr int kErrLineError = -4;
+  static constexpr int kErrLineLost = -5;
+
+  static constexpr int kDeadlockTimeoutMs = 30000;
+  static constexpr int kInputQueueSize = 4096;
+
+  TBlockSerial();
+  ~TBlockSerial();
+  TBlockSerial(const TBlockSerial&) = delete;
+  TBlockSerial& operator=(const TBlockSerial&) = delete;
+
+  void OpenPort(const std::string& name);
+  void ConfigureLine(int baud, int dataBits, char parity, int stopBits, bool softwareFlow,
+                     bool hardwareFlow);
+  void SendBytes(const ByteString& bytes);
+  ByteString ReceiveChunk(int timeoutMs);
+  void PurgeBuffers();
+  void ClosePort();
+
+  bool IsOpen() const { return isOpen_; }
+  int LastError() const { return lastError_; }
+  // The path OpenPort used: "COM<n>" mapped to the system's device, anything else as given.
+  const std::string& DeviceName() const { return deviceName_; }
+  // n - 1 while "COM<n>" (or the device numbered n - 1) is in use, else -1.
+  int PortNumber() const { return portNumber_; }
+
+  // Why the last OpenPort failed, in the system's words; empty after a successful open.
+  const std::string& OpenFailureReason() const { return openFailureReason_; }
+  // The last OpenPort was refused for lack of access rights.
+  bool OpenFailedForPermission() const { return openFailedForPermission_; }
+  // The far side vanished while the port was open (cable pulled, adapter unplugged).
+  bool LineLost() const { return lineLost_; }
+
+ private:
+  struct Platform;
+  std::unique_ptr<Platform> platform_;
+  bool isOpen_ = false;
+  int lastError_ = 0;
+  std::string deviceName_;
+  int portNumber_ = -1;
+  std::string openFailureReason_;
+  bool openFailedForPermission_ = false;
+  bool lineLost_ = false;
+};
+
+// "COM<n>" in any case maps to port number n - 1 (or -1 when n is not a whole number
+// from 1 up); so does the device path that names that port on this system.
+int PortNumberForName(const std::string& name);
+// The device path OpenPort uses for a port name on this system.
+std::string DevicePathForName(const std::string& name);

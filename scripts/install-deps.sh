@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Vexalon needs to build, test and run, and nothing
+# when they are all present. Usage: install-deps.sh [group...]; groups: build (default),
+# desktop (screenshots under Xvfb), fuzz (clang with libFuzzer), mingw (Windows cross build).
+set -euo pipefail
+
+build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev googletest fonts-dejavu-core fontconfig)
+desktop=(xvfb xauth x11-apps imagemagick)
+fuzz=(clang libclang-rt-14-dev)
+mingw=(g++-mingw-w64-x86-64)
+
+groups=("$@")
+[ ${#groups[@]} -gt 0 ] || groups=(build)
+
+wanted=()
+for group in "${groups[@]}"; do
+  case "$group" in
+    build) wanted+=("${build[@]}") ;;
+    desktop) wanted+=("${desktop[@]}") ;;
+    fuzz) wanted+=("${fuzz[@]}") ;;
+    mingw) wanted+=("${mingw[@]}") ;;
+    *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null || true)
+  [ "$status" = installed ] || missing+=("$pkg")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+elif command -v sudo >/dev/null; then
+  sudo=(sudo)
+else
+  echo "install-deps: need root or sudo to install: ${missing[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
