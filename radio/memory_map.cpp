@@ -1,0 +1,140 @@
+#include "radio/memory_map.h"
+
+#include <algorithm>
+
+#include "radio/codecs.h"
+
+namespace {
+
+// The radio's own bytes after the flags are not kept: every write restores these.
+const ByteString kChannelRecordTail = {0x01, 0x01, 0xFF};
+const ByteString kSettingsRecordTail = {0xFF, 0xFF};
+constexpr std::uint8_t kToneIndexTableEnd = 0xFF;
+constexpr int kLastChannelByRxTone = 8;
+
+// The channel flags are active low, the settings flags active high (BitIsSet positions).
+constexpr int kShiftBitPosition = 7;
+constexpr int kLockoutBitPosition = 8;
+constexpr int kSelfProgrammingBitPosition = 5;
+constexpr int kBatterySavingBitPosition = 7;
+constexpr int kBeepTonesBitPosition = 8;
+
+// The window's -1 for "no selection" becomes FF.
+std::uint8_t LowByte(int value) {
+  return static_cast<std::uint8_t>(value);
+}
+
+void Append(ByteString& bytes, const ByteString& more) {
+  bytes.insert(bytes.end(), more.begin(), more.end());
+}
+
+// Callers check the reply's length first, so every field lies inside it.
+ByteString RecordField(const ByteString& reply, std::size_t offset, std::size_t width) {
+  const auto begin = reply.begin() + static_cast<std::ptrdiff_t>(kReadReplyHeaderSize + offset);
+  return ByteString(begin, begin + static_cast<std::ptrdiff_t>(width));
+}
+
+std::uint8_t RecordByte(const ByteString& reply, std::size_t offset) {
+  return reply[kReadReplyHeaderSize + offset];
+}
+
+}  // namespace
+
+const ByteString kChannelZeroSlotHalf(kRecordHalfSize, 0xFF);
+
+std::uint16_t ChannelRecordAddress(int bank, int channel) {
+  return static_cast<std::uint16_t>(bank * kBankSize + channel * kChannelRecordSize);
+}
+
+ByteString FrequencyHalf(const ChannelRow& row, bool advancedMode) {
+  ByteString half;
+  if (advancedMode) {
+    half = EncodeFrequency(row.rxHzText);
+    Append(half, EncodeFrequency(row.txHzText));
+  } else {
+    half = ChannelCodeForIndex(row.rxChannelIndex);
+    Append(half, ChannelCodeForIndex(row.txChannelIndex));
+  }
+  return half;
+}
+
+ByteString ToneHalf(const ChannelRow& row) {
+  ByteString half = ToneCodeForIndex(row.rxToneIndex);
+  Append(half, ToneCodeForIndex(row.txToneIndex));
+  Append(half, ChannelFlagsByte(false, row.shift, row.lockout));
+  Append(half, kChannelRecordTail);
+  return half;
+}
+
+std::optional<ChannelRow> ChannelFromReply(const ByteString& reply) {
+  if (reply.size() <= kReadReplyHeaderSize + kChannelFlagsOffset) {
+    return std::nullopt;
+  }
+  const ByteString rxCode = RecordField(reply, kRxFrequencyOffset, kFrequencyCodeSize);
+  const ByteString txCode = RecordField(reply, kTxFrequencyOffset, kFrequencyCodeSize);
+  const std::uint8_t flags = RecordByte(reply, kChannelFlagsOffset);
+  ChannelRow row;
+  row.rxChannelIndex = FindChannelCode(rxCode);
+  row.txChannelIndex = FindChannelCode(txCode);
+  row.rxHzText = DecodeFrequency(rxCode);
+  row.txHzText = DecodeFrequency(txCode);
+  row.rxToneIndex = FindToneCode(RecordField(reply, kRxToneOffset, kToneCodeSize));
+  row.txToneIndex = FindToneCode(RecordField(reply, kTxToneOffset, kToneCodeSize));
+  row.shift = !BitIsSet(flags, kShiftBitPosition);
+  row.lockout = !BitIsSet(flags, kLockoutBitPosition);
+  return row;
+}
+
+// Nothing shows what the radio does with these tables, so both get the bytes radios
+// already programmed hold: channels 1..8 their RX tone, channels 9..15 their TX tone.
+std::array<MemoryBlock, 4> ToneIndexTableBlocks(
+    const std::array<int, kChannelCount>& rxToneIndexes,
+    const std::array<int, kChannelCount>& txToneIndexes) {
+  ByteString table(kToneIndexTableSize, kToneIndexTableEnd);
+  for (int k = 0; k < kChannelCount; ++k) {
+    const int channel = k + 1;
+    table[k] = LowByte(channel <= kLastChannelByRxTone ? rxToneIndexes[k] : txToneIndexes[k]);
+  }
+  const ByteString firstHalf(table.begin(), table.begin() + kRecordHalfSize);
+  const ByteString secondHalf(table.begin() + kRecordHalfSize, table.end());
+  const auto [first, second] = kToneIndexTableAddresses;
+  return {{{first, firstHalf},
+           {static_cast<std::uint16_t>(first + kRecordHalfSize), secondHalf},
+           {second, firstHalf},
+           {static_cast<std::uint16_t>(second + kRecordHalfSize), secondHalf}}};
+}
+
+ByteString SettingsRecord(const RadioSettings& settings) {
+  // Bit 7 first; bits 7..4 and 2 are always set.
+  std::string flags = "1111";
+  flags += settings.selfProgramming ? '1' : '0';
+  flags += '1';
+  flags += settings.batterySaving ? '1' : '0';
+  flags += settings.beepTones ? '1' : '0';
+  ByteString record = BitsToByte(flags);
+  record.push_back(LowByte(settings.squelchLevel));
+  record.push_back(LowByte(settings.monitorKey));
+  record.push_back(LowByte(settings.tot));
+  record.push_back(LowByte(settings.totRekey));
+  record.push_back(LowByte(settings.totReset));
+  Append(record, kSettingsRecordTail);
+  return record;
+}
+
+std::optional<RadioSettings> SettingsFromReply(const ByteString& reply) {
+  if (reply.size() <= kReadReplyHeaderSize + kTotResetOffset) {
+    return std::nullopt;
+  }
+  const std::uint8_t flags = RecordByte(reply, kSettingsFlagsOffset);
+  RadioSettings settings;
+  settings.beepTones = BitIsSet(flags, kBeepTonesBitPosition);
+  settings.batterySaving = BitIsSet(flags, kBatterySavingBitPosition);
+  settings.selfProgramming = BitIsSet(flags, kSelfProgrammingBitPosition);
+  // The slider cannot go beyond its range, so a later write stores the clamped level.
+  settings.squelchLevel = std::min<int>(RecordByte(reply, kSquelchOffset), kMaxSquelchLevel);
+  settings.monitorKey = RecordByte(reply, kMonitorKeyOffset);
+  settings.tot = RecordByte(reply, kTotOffset);
+  settings.totRekey = RecordByte(reply, kTotRekeyOffset);
+  settings.totReset = RecordByte(reply, kTotResetOffset);
+  return settings;
+}
