@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <chrono>
+#include <filesystem>
+#include <string>
 #include <utility>
 
 #include "radio/serial_link.h"
@@ -34,4 +38,10 @@ long ElapsedMs(Call&& call) {
   return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                std::chrono::steady_clock::now() - start)
                                .count());
+}
+
+// A path in the temporary directory that no other test run on this machine uses.
+inline std::filesystem::path TempPath(const std::string& name) {
+  return std::filesystem::temp_directory_path() /
+         ("vexalon-" + name + "-" + std::to_string(getpid()));
 }

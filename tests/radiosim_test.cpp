@@ -121,7 +121,7 @@ TEST_F(RadioMemory, ThePulledCableStillDeliversTheLastReply) {
 }
 
 TEST(MemoryImage, RoundTripsAndRefusesAFileOfTheWrongSize) {
-  const fs::path image = fs::temp_directory_path() / "vexalon-radiosim-image.bin";
+  const fs::path image = TempPath("radiosim-image");
   RadioSimulator radio;
   radio.WriteMemory(0x03C0, {0x01, 0x02, 0x03});
   radio.SaveImage(image.string());
@@ -167,6 +167,8 @@ class RadioSimCommand {
     }
     fclose(output_);
   }
+  RadioSimCommand(const RadioSimCommand&) = delete;
+  RadioSimCommand& operator=(const RadioSimCommand&) = delete;
 
   std::string ReadLine() {
     char line[256] = {};
@@ -175,6 +177,10 @@ class RadioSimCommand {
   // Exit status after SIGTERM.
   int Stop() {
     kill(pid_, SIGTERM);
+    return Wait();
+  }
+  // Exit status once it ends by itself; -1 when a signal ended it.
+  int Wait() {
     int status = 0;
     waitpid(pid_, &status, 0);
     pid_ = -1;
@@ -187,7 +193,7 @@ class RadioSimCommand {
 };
 
 TEST(RadioSimCommandLine, ServesALinkSavesItsImageAndLogsCommands) {
-  const fs::path dir = fs::temp_directory_path() / "vexalon-radiosim-command";
+  const fs::path dir = TempPath("radiosim-command");
   fs::remove_all(dir);
   fs::create_directories(dir);
   const fs::path link = dir / "ttyRadio";
@@ -219,12 +225,19 @@ TEST(RadioSimCommandLine, ServesALinkSavesItsImageAndLogsCommands) {
   fs::remove_all(dir);
 }
 
-TEST(RadioSimCommandLine, RefusesToReplaceAFileWithItsLink) {
-  const fs::path file = fs::temp_directory_path() / "vexalon-radiosim-not-a-link";
+TEST(RadioSimCommandLine, ExplainsItselfAndRefusesWhatItCannotDo) {
+  RadioSimCommand help({"--help"});
+  EXPECT_EQ(help.ReadLine(), "Usage: vexalon-radiosim [options]");
+  EXPECT_EQ(help.Wait(), 0);
+  EXPECT_EQ(RadioSimCommand({"--variant", "X"}).Wait(), 2);
+  EXPECT_EQ(RadioSimCommand({"--save"}).Wait(), 2);
+
+  const fs::path file = TempPath("radiosim-not-a-link");
   std::ofstream(file) << "keep me";
+  // A file where the link should go is kept, not replaced.
   RadioSimCommand command({"--link", file.string()});
   EXPECT_EQ(command.ReadLine(), "");
-  EXPECT_EQ(command.Stop(), 1);
+  EXPECT_EQ(command.Wait(), 1);
   EXPECT_EQ(fs::file_size(file), 7u);
   fs::remove(file);
 }

@@ -67,7 +67,7 @@ TEST(SerialLink, AMissingPortLeavesAClosedLinkThatNeverWaits) {
 }
 
 TEST(SerialLink, RefusesWhatIsNotASerialDevice) {
-  const auto file = std::filesystem::temp_directory_path() / "vexalon-not-a-port";
+  const auto file = TempPath("not-a-port");
   std::ofstream(file) << "radio";
   for (const std::string& path : {file.string(), std::string("/dev/null")}) {
     TBlockSerial serial;
@@ -122,7 +122,7 @@ TEST(SerialLink, ConfiguresARawLineAsAsked) {
 using LinkToRadio = RadioOnPty;
 
 TEST_F(LinkToRadio, AHeldPortIsRefusedUntilItsHolderClosesIt) {
-  const auto link = std::filesystem::temp_directory_path() / "vexalon-held-port";
+  const auto link = TempPath("held-port");
   std::filesystem::remove(link);
   std::filesystem::create_symlink(radio.PortPath(), link);
   for (const std::string& path : {radio.PortPath(), link.string()}) {
