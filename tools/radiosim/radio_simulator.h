@@ -22,7 +22,7 @@ enum class RadioVariant { E, E2, T };
 //
 // Every setter is thread-safe and takes effect from the next command on, so a test can
 // change the radio's behaviour between two transfers. Fault setters state one case in
-// one line, e.g. `radio.SetProgramReply({{0x00, 0x00}})` or
+// one line, e.g. `radio.SetProgramReply(ByteString{0x00, 0x00})` or
 // `radio.SetReplySplit(SimCommand::Program, 4, 80)`; ClearFaults() ends them all.
 class RadioSimulator {
  public:
