@@ -47,3 +47,15 @@ int PortNumberForName(const std::string& name) {
   }
   return -1;
 }
+
+bool TBlockSerial::ReadyForTransfer() {
+  if (!isOpen_) {
+    lastError_ = kErrNotOpen;
+    return false;
+  }
+  if (lineLost_) {
+    lastError_ = kErrLineLost;
+    return false;
+  }
+  return true;
+}

@@ -48,6 +48,8 @@ class TBlockSerial {
   bool LineLost() const { return lineLost_; }
 
  private:
+  // False, with the link's code for it, while no port is open or the line has been lost.
+  bool ReadyForTransfer();
   // Stores a failed system call's error; one that means the device has gone marks the
   // line as lost.
   void RecordIoError(int error);

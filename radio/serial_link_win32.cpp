@@ -222,12 +222,7 @@ void TBlockSerial::ConfigureLine(int baud, int dataBits, char parity, int stopBi
 }
 
 void TBlockSerial::SendBytes(const ByteString& bytes) {
-  if (!isOpen_) {
-    lastError_ = kErrNotOpen;
-    return;
-  }
-  if (lineLost_) {
-    lastError_ = kErrLineLost;
+  if (!ReadyForTransfer()) {
     return;
   }
   const HANDLE handle = platform_->handle;
@@ -254,12 +249,7 @@ void TBlockSerial::SendBytes(const ByteString& bytes) {
 }
 
 ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {
-  if (!isOpen_) {
-    lastError_ = kErrNotOpen;
-    return {};
-  }
-  if (lineLost_) {
-    lastError_ = kErrLineLost;
+  if (!ReadyForTransfer()) {
     return {};
   }
   const HANDLE handle = platform_->handle;
