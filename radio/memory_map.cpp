@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "radio/codecs.h"
+#include "radio/protocol.h"
 
 namespace {
 

@@ -38,9 +38,6 @@ inline constexpr std::size_t kTotRekeyOffset = 4;
 inline constexpr std::size_t kTotResetOffset = 5;
 inline constexpr int kMaxSquelchLevel = 10;
 
-// A read reply starts with four header bytes: reply byte 4 + i is record byte i.
-inline constexpr std::size_t kReadReplyHeaderSize = 4;
-
 // One 8-byte write: where it goes and what it carries.
 struct MemoryBlock {
   std::uint16_t address = 0;

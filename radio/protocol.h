@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,9 +17,17 @@ inline constexpr std::size_t kReplyByteLimit = 4096;
 extern const ByteString kProgrammingModeCommand;  // 02 "PROGRAM"
 extern const ByteString kAcknowledgement;         // 06
 extern const ByteString kNotConnectedReply;       // 00 00
+// 06 behind zero to three 0x00 bytes: the radio was not ready, ask once more.
+extern const std::array<ByteString, 4> kBareAcknowledgements;
 extern const ByteString ModelIdE;
 extern const ByteString ModelIdE2;
 extern const ByteString ModelIdT;
+
+// Read command "R" addr_hi addr_lo count; write command "W" addr_hi addr_lo count data.
+inline constexpr std::uint8_t kReadCommandCode = 0x52;
+inline constexpr std::uint8_t kWriteCommandCode = 0x57;
+// A read reply carries this many header bytes before the data.
+inline constexpr std::size_t kReadReplyHeaderSize = 4;
 
 struct HandshakeOutcome {
   enum Kind { Identified, RadioNotConnected, NoResponse, UnknownResponse };
@@ -34,6 +43,7 @@ ByteString Exchange(TBlockSerial& serial, const ByteString& command);
 HandshakeOutcome EnterProgrammingMode(TBlockSerial& serial);
 
 ByteString ReadCommand(std::uint16_t address, std::uint8_t count);
+// The count byte is the size of data, so data holds at most 255 bytes.
 ByteString WriteCommand(std::uint16_t address, const ByteString& data);
 // Data bytes of a read reply: reply bytes 4 .. 4 + count - 1, cut at the reply's end.
 ByteString ReadReplyData(const ByteString& reply, std::size_t count);

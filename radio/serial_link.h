@@ -48,6 +48,12 @@ class TBlockSerial {
   bool LineLost() const { return lineLost_; }
 
  private:
+  // False, with the link's code for it, while no port is open or the line has been lost.
+  bool ReadyForTransfer();
+  // Stores a failed system call's error; one that means the device has gone marks the
+  // line as lost.
+  void RecordIoError(int error);
+
   struct Platform;
   std::unique_ptr<Platform> platform_;
   bool isOpen_ = false;
@@ -59,6 +65,8 @@ class TBlockSerial {
   bool lineLost_ = false;
 };
 
+// n for a name "COM<n>" in any case, n a whole number from 1 up; -1 for any other name.
+int ComNumber(const std::string& name);
 // "COM<n>" in any case maps to port number n - 1 (or -1 when n is not a whole number
 // from 1 up); so does the device path that names that port on this system.
 int PortNumberForName(const std::string& name);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <algorithm>
+#include <chrono>
+#include <climits>
+
+// Waits run on the monotonic clock so a change of the wall clock never stretches or cuts
+// a time-out.
+using SteadyClock = std::chrono::steady_clock;
+
+inline SteadyClock::time_point DeadlineAfterMs(int ms) {
+  return SteadyClock::now() + std::chrono::milliseconds(ms);
+}
+
+// Whole milliseconds left until the deadline, 0 once it has passed. Rounded up: a wait
+// for the rounded-down value would end just before the deadline and be retried at 0 ms,
+// spinning until it passes.
+inline int MillisecondsUntil(SteadyClock::time_point deadline) {
+  const auto left = deadline - SteadyClock::now();
+  if (left <= SteadyClock::duration::zero()) {
+    return 0;
+  }
+  const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
+  return static_cast<int>(std::min<decltype(ms)>(ms, INT_MAX));
+}

@@ -1,0 +1,116 @@
+#include "radio/protocol.h"
+
+#include <algorithm>
+#include <array>
+
+#include "radio/deadline.h"
+
+const ByteString kProgrammingModeCommand = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M'};
+const ByteString kAcknowledgement = {0x06};
+const ByteString kNotConnectedReply = {0x00, 0x00};
+const ByteString ModelIdE = {'P', '3', '1', '5', '5', 0xF0, 'E', ' '};
+const ByteString ModelIdE2 = {'P', '3', '1', '5', '5', 0xF0, 'E', '2'};
+const ByteString ModelIdT = {'P', '3', '1', '5', '5', 0xF0, 'T', ' '};
+const std::array<ByteString, 4> kBareAcknowledgements = {{
+    {0x06},
+    {0x00, 0x06},
+    {0x00, 0x00, 0x06},
+    {0x00, 0x00, 0x00, 0x06},
+}};
+
+namespace {
+
+struct KnownModel {
+  const ByteString& identity;
+  const char* variant;
+};
+const std::array<KnownModel, 3> kKnownModels = {
+    {{ModelIdE, "E"}, {ModelIdE2, "E2"}, {ModelIdT, "T"}}};
+
+bool IsBareAcknowledgement(const ByteString& reply) {
+  return std::find(kBareAcknowledgements.begin(), kBareAcknowledgements.end(), reply) !=
+         kBareAcknowledgements.end();
+}
+
+ByteString CommandHeader(std::uint8_t code, std::uint16_t address, std::uint8_t count) {
+  return {code, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF),
+          count};
+}
+
+}  // namespace
+
+ByteString Exchange(TBlockSerial& serial, const ByteString& command) {
+  serial.SendBytes(command);
+  ByteString reply;
+  const auto limit = DeadlineAfterMs(kReplyTimeLimitMs);
+  for (;;) {
+    const ByteString chunk = serial.ReceiveChunk(kQuietGapMs);
+    reply.insert(reply.end(), chunk.begin(), chunk.end());
+    if (chunk.empty() || serial.LineLost() || reply.size() >= kReplyByteLimit ||
+        SteadyClock::now() >= limit) {
+      return reply;
+    }
+  }
+}
+
+HandshakeOutcome EnterProgrammingMode(TBlockSerial& serial) {
+  ByteString reply = Exchange(serial, kProgrammingModeCommand);
+  if (IsBareAcknowledgement(reply)) {
+    reply = Exchange(serial, kProgrammingModeCommand);
+  }
+  HandshakeOutcome outcome;
+  for (const KnownModel& model : kKnownModels) {
+    if (reply == model.identity) {
+      Acknowledge(serial);
+      outcome.kind = HandshakeOutcome::Identified;
+      outcome.ModelVariant = model.variant;
+      outcome.reply = reply;
+      return outcome;
+    }
+  }
+  if (reply == kNotConnectedReply) {
+    outcome.kind = HandshakeOutcome::RadioNotConnected;
+  } else if (reply.empty()) {
+    outcome.kind = HandshakeOutcome::NoResponse;
+  } else {
+    outcome.kind = HandshakeOutcome::UnknownResponse;
+  }
+  outcome.reply = reply;
+  return outcome;
+}
+
+ByteString ReadCommand(std::uint16_t address, std::uint8_t count) {
+  return CommandHeader(kReadCommandCode, address, count);
+}
+
+ByteString WriteCommand(std::uint16_t address, const ByteString& data) {
+  ByteString command =
+      CommandHeader(kWriteCommandCode, address, static_cast<std::uint8_t>(data.size()));
+  command.insert(command.end(), data.begin(), data.end());
+  return command;
+}
+
+ByteString ReadReplyData(const ByteString& reply, std::size_t count) {
+  if (reply.size() <= kReadReplyHeaderSize) {
+    return {};
+  }
+  const std::size_t available = std::min(count, reply.size() - kReadReplyHeaderSize);
+  const auto first = reply.begin() + kReadReplyHeaderSize;
+  return ByteString(first, first + static_cast<std::ptrdiff_t>(available));
+}
+
+bool IsWriteAcknowledged(const ByteString& reply) {
+  return reply == kAcknowledgement;
+}
+
+ByteString BlockRead(TBlockSerial& serial, std::uint16_t address, std::uint8_t count) {
+  return Exchange(serial, ReadCommand(address, count));
+}
+
+void Acknowledge(TBlockSerial& serial) {
+  Exchange(serial, kAcknowledgement);
+}
+
+ByteString BlockWrite(TBlockSerial& serial, std::uint16_t address, const ByteString& data) {
+  return Exchange(serial, WriteCommand(address, data));
+}

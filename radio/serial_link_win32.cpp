@@ -1,0 +1,321 @@
+#include <windows.h>
+
+#include <cctype>
+#include <string>
+
+#include "radio/serial_link.h"
+
+struct TBlockSerial::Platform {
+  HANDLE handle = INVALID_HANDLE_VALUE;
+};
+
+namespace {
+
+constexpr char kXonCharacter = 0x11;
+constexpr char kXoffCharacter = 0x13;
+// Reads are only ever asked for bytes already queued; the interval time-out just keeps a
+// read from returning between two of them.
+constexpr DWORD kReadIntervalTimeoutMs = 65535;
+constexpr DWORD kLineErrors = CE_FRAME | CE_OVERRUN | CE_RXPARITY | CE_TXFULL;
+constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
+
+// What a USB adapter pulled out, or a driver that gave up, answers on an open handle.
+bool MeansLineLost(DWORD error) {
+  return error == ERROR_ACCESS_DENIED || error == ERROR_BAD_COMMAND || error == ERROR_GEN_FAILURE ||
+         error == ERROR_DEVICE_NOT_CONNECTED || error == ERROR_DEVICE_REMOVED ||
+         error == ERROR_OPERATION_ABORTED;
+}
+
+std::string SystemMessage(DWORD error) {
+  char text[512] = {};
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, error, 0, text, sizeof text, nullptr);
+  std::string message(text, length);
+  while (!message.empty() &&
+         (std::isspace(static_cast<unsigned char>(message.back())) || message.back() == '.')) {
+    message.pop_back();
+  }
+  return message.empty() ? "system error " + std::to_string(error) : message;
+}
+
+std::string OpenFailureText(DWORD error) {
+  // Windows refuses a port that another program holds with "access denied".
+  if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) {
+    return "the port is in use by another program";
+  }
+  if (error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED) {
+    return "not a serial port";
+  }
+  return SystemMessage(error);
+}
+
+// Parity code for a parity letter; false for a letter that names none, which leaves the
+// line's parity as it is.
+bool ParityFor(char parity, BYTE& code) {
+  switch (std::toupper(static_cast<unsigned char>(parity))) {
+    case 'N':
+      code = NOPARITY;
+      return true;
+    case 'O':
+      code = ODDPARITY;
+      return true;
+    case 'E':
+      code = EVENPARITY;
+      return true;
+    case 'M':
+      code = MARKPARITY;
+      return true;
+    case 'S':
+      code = SPACEPARITY;
+      return true;
+    default:
+      return false;
+  }
+}
+
+struct InputQueue {
+  int count = -1;  // -1 when the driver could not be asked
+  DWORD error = 0;
+  bool lineError = false;  // framing, overrun, parity or full transmit queue
+};
+
+// Also clears the driver's line-error flags, as reading them does.
+InputQueue QueuedInput(HANDLE handle) {
+  InputQueue queue;
+  DWORD errors = 0;
+  COMSTAT status{};
+  if (!ClearCommError(handle, &errors, &status)) {
+    queue.error = GetLastError();
+    return queue;
+  }
+  queue.count = static_cast<int>(status.cbInQue);
+  queue.lineError = (errors & kLineErrors) != 0;
+  return queue;
+}
+
+// Waits up to timeoutMs for the received-character event; true when a byte is queued.
+bool WaitForData(HANDLE handle, int timeoutMs) {
+  const HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  SetCommMask(handle, EV_RXCHAR);
+  OVERLAPPED wait{};
+  wait.hEvent = event;
+  DWORD events = 0;
+  bool arrived = QueuedInput(handle).count > 0;
+  if (!arrived && WaitCommEvent(handle, &events, &wait)) {
+    arrived = (events & EV_RXCHAR) != 0;
+  } else if (!arrived && GetLastError() == ERROR_IO_PENDING) {
+    WaitForSingleObject(event, static_cast<DWORD>(timeoutMs));
+    // An empty mask ends the pending wait, which must finish before events goes away.
+    SetCommMask(handle, 0);
+    DWORD unused = 0;
+    arrived = GetOverlappedResult(handle, &wait, &unused, TRUE) && (events & EV_RXCHAR) != 0;
+  }
+  SetCommMask(handle, 0);
+  CloseHandle(event);
+  // A byte may have come just as the wait ended.
+  return arrived || QueuedInput(handle).count > 0;
+}
+
+}  // namespace
+
+std::string DevicePathForName(const std::string& name) {
+  // The device namespace reaches ports above COM9 as well.
+  const int number = ComNumber(name);
+  return number >= 1 ? "\\\\.\\COM" + std::to_string(number) : name;
+}
+
+TBlockSerial::TBlockSerial() : platform_(std::make_unique<Platform>()) {}
+
+TBlockSerial::~TBlockSerial() {
+  ClosePort();
+}
+
+void TBlockSerial::RecordIoError(int error) {
+  if (MeansLineLost(static_cast<DWORD>(error))) {
+    lineLost_ = true;
+    lastError_ = kErrLineLost;
+  } else {
+    lastError_ = error;
+  }
+}
+
+void TBlockSerial::OpenPort(const std::string& name) {
+  if (isOpen_) {
+    lastError_ = kErrAlreadyOpen;
+    return;
+  }
+  deviceName_ = DevicePathForName(name);
+  SetLastError(0);
+  const HANDLE handle = CreateFileA(deviceName_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+  DWORD error = handle == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+  DCB line{};
+  line.DCBlength = sizeof line;
+  if (error == 0 && !GetCommState(handle, &line)) {
+    // Opened, but it is no serial port (a file, a printer).
+    error = GetLastError();
+    CloseHandle(handle);
+  }
+  if (error != 0) {
+    lastError_ = static_cast<int>(error);
+    portNumber_ = -1;
+    openFailureReason_ = OpenFailureText(error);
+    openFailedForPermission_ = false;
+    return;
+  }
+  platform_->handle = handle;
+  portNumber_ = PortNumberForName(name);
+  openFailureReason_.clear();
+  openFailedForPermission_ = false;
+  lineLost_ = false;
+
+  SetCommMask(handle, 0);
+  SetupComm(handle, kInputQueueSize, 0);
+  COMMTIMEOUTS timeouts{};
+  timeouts.ReadIntervalTimeout = kReadIntervalTimeoutMs;
+  SetCommTimeouts(handle, &timeouts);
+  isOpen_ = true;
+  EscapeCommFunction(handle, SETRTS);
+  EscapeCommFunction(handle, SETDTR);
+  PurgeBuffers();
+}
+
+void TBlockSerial::ConfigureLine(int baud, int dataBits, char parity, int stopBits,
+                                 bool softwareFlow, bool hardwareFlow) {
+  if (!isOpen_) {
+    lastError_ = kErrNotOpen;
+    return;
+  }
+  DCB line{};
+  line.DCBlength = sizeof line;
+  if (!GetCommState(platform_->handle, &line)) {
+    RecordIoError(static_cast<int>(GetLastError()));
+    return;
+  }
+  line.BaudRate = static_cast<DWORD>(baud);
+  line.ByteSize = static_cast<BYTE>(dataBits);
+  ParityFor(parity, line.Parity);
+  line.StopBits = static_cast<BYTE>(stopBits);
+  line.XonChar = kXonCharacter;
+  line.XoffChar = kXoffCharacter;
+  line.XonLim = kInputQueueSize / 4;
+  line.XoffLim = kInputQueueSize / 4;
+
+  line.fBinary = TRUE;
+  line.fParity = line.Parity != NOPARITY;
+  line.fOutxCtsFlow = hardwareFlow;
+  line.fOutxDsrFlow = FALSE;
+  line.fDtrControl = DTR_CONTROL_ENABLE;
+  line.fDsrSensitivity = FALSE;
+  line.fTXContinueOnXoff = FALSE;
+  line.fOutX = softwareFlow;
+  line.fInX = softwareFlow;
+  line.fErrorChar = FALSE;
+  line.fNull = FALSE;
+  line.fRtsControl = hardwareFlow ? RTS_CONTROL_HANDSHAKE : RTS_CONTROL_ENABLE;
+  line.fAbortOnError = FALSE;
+  if (!SetCommState(platform_->handle, &line)) {
+    RecordIoError(static_cast<int>(GetLastError()));
+    return;
+  }
+  lastError_ = 0;
+}
+
+void TBlockSerial::SendBytes(const ByteString& bytes) {
+  if (!ReadyForTransfer()) {
+    return;
+  }
+  const HANDLE handle = platform_->handle;
+  lastError_ = 0;
+  OVERLAPPED transfer{};
+  DWORD written = 0;
+  if (!WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr, &transfer)) {
+    const DWORD error = GetLastError();
+    if (error != ERROR_IO_PENDING) {
+      RecordIoError(static_cast<int>(error));
+      return;
+    }
+    if (WaitForSingleObject(handle, kDeadlockTimeoutMs) == WAIT_TIMEOUT) {
+      PurgeComm(handle, PURGE_TXABORT);
+      lastError_ = kErrTimeout;
+    }
+  }
+  GetOverlappedResult(handle, &transfer, &written, FALSE);
+  if (const InputQueue queue = QueuedInput(handle); queue.count < 0) {
+    RecordIoError(static_cast<int>(queue.error));
+  } else if (queue.lineError) {
+    lastError_ = kErrLineError;
+  }
+}
+
+ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {
+  if (!ReadyForTransfer()) {
+    return {};
+  }
+  const HANDLE handle = platform_->handle;
+  Sleep(0);
+  InputQueue queue = QueuedInput(handle);
+  if (queue.count == 0) {
+    if (!WaitForData(handle, timeoutMs)) {
+      lastError_ = kErrTimeout;
+      return {};
+    }
+    queue = QueuedInput(handle);
+  }
+  if (queue.count <= 0) {
+    if (queue.count < 0) {
+      RecordIoError(static_cast<int>(queue.error));
+    } else {
+      lastError_ = kErrTimeout;
+    }
+    return {};
+  }
+
+  ByteString received(static_cast<std::size_t>(queue.count));
+  OVERLAPPED transfer{};
+  DWORD got = 0;
+  lastError_ = 0;
+  if (!ReadFile(handle, received.data(), static_cast<DWORD>(received.size()), nullptr, &transfer)) {
+    const DWORD error = GetLastError();
+    if (error != ERROR_IO_PENDING) {
+      RecordIoError(static_cast<int>(error));
+      return {};
+    }
+    if (WaitForSingleObject(handle, kDeadlockTimeoutMs) == WAIT_TIMEOUT) {
+      PurgeComm(handle, PURGE_RXABORT);
+      lastError_ = kErrTimeout;
+    }
+  }
+  GetOverlappedResult(handle, &transfer, &got, FALSE);
+  received.resize(got);
+  // A line error is only recorded; the bytes read stay.
+  if (QueuedInput(handle).lineError && lastError_ == 0) {
+    lastError_ = kErrLineError;
+  }
+  return received;
+}
+
+void TBlockSerial::PurgeBuffers() {
+  if (!isOpen_) {
+    lastError_ = kErrNotOpen;
+    return;
+  }
+  if (!PurgeComm(platform_->handle, kPurgeAll)) {
+    RecordIoError(static_cast<int>(GetLastError()));
+    return;
+  }
+  lastError_ = 0;
+}
+
+void TBlockSerial::ClosePort() {
+  if (const HANDLE handle = platform_->handle; handle != INVALID_HANDLE_VALUE) {
+    PurgeComm(handle, kPurgeAll);
+    EscapeCommFunction(handle, CLRRTS);
+    EscapeCommFunction(handle, CLRDTR);
+    CloseHandle(handle);
+    platform_->handle = INVALID_HANDLE_VALUE;
+  }
+  isOpen_ = false;
+  portNumber_ = -1;
+  lastError_ = 0;
+}

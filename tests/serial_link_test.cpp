@@ -1,0 +1,207 @@
+#include "radio/serial_link.h"
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "radio/deadline.h"
+#include "radio/protocol.h"
+#include "tests/radio_on_pty.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(Deadline, RoundsUpSoAWaitNeverEndsEarly) {
+  EXPECT_EQ(MillisecondsUntil(SteadyClock::now() - 1s), 0);
+  EXPECT_EQ(MillisecondsUntil(SteadyClock::now() + 300us), 1);
+  const int left = MillisecondsUntil(DeadlineAfterMs(40));
+  EXPECT_GT(left, 30);
+  EXPECT_LE(left, 40);
+}
+
+TEST(PortNames, ComNamesMapToTheSerialDevicesFromZero) {
+  EXPECT_EQ(DevicePathForName("COM1"), "/dev/ttyS0");
+  EXPECT_EQ(PortNumberForName("COM1"), 0);
+  EXPECT_EQ(DevicePathForName("com32"), "/dev/ttyS31");
+  EXPECT_EQ(PortNumberForName("com32"), 31);
+  EXPECT_EQ(PortNumberForName("/dev/ttyS4"), 4);
+  EXPECT_EQ(DevicePathForName("/dev/ttyS4"), "/dev/ttyS4");
+  for (const char* name : {"COMx", "COM0", "COM", "COM-1", "COM 1", "COM99999999999",
+                           "/dev/ttyUSB0", "/dev/ttyS", "/dev/ttySx"}) {
+    EXPECT_EQ(PortNumberForName(name), -1) << name;
+  }
+  EXPECT_EQ(DevicePathForName("COMx"), "COMx");
+  EXPECT_EQ(DevicePathForName("/dev/ttyUSB0"), "/dev/ttyUSB0");
+}
+
+TEST(SerialLink, AMissingPortLeavesAClosedLinkThatNeverWaits) {
+  TBlockSerial serial;
+  serial.OpenPort("/dev/vexalon-no-such-port");
+  EXPECT_FALSE(serial.IsOpen());
+  EXPECT_EQ(serial.LastError(), ENOENT);
+  EXPECT_EQ(serial.DeviceName(), "/dev/vexalon-no-such-port");
+  EXPECT_EQ(serial.OpenFailureReason(), std::strerror(ENOENT));
+  EXPECT_FALSE(serial.OpenFailedForPermission());
+
+  serial.ConfigureLine(9600, 8, 'N', 2, false, false);
+  serial.SendBytes(kProgrammingModeCommand);
+  EXPECT_EQ(serial.LastError(), TBlockSerial::kErrNotOpen);
+  ByteString chunk;
+  EXPECT_LT(ElapsedMs([&] { chunk = serial.ReceiveChunk(5000); }), 1000);
+  EXPECT_TRUE(chunk.empty());
+  serial.PurgeBuffers();
+  serial.ClosePort();
+  serial.ClosePort();
+  EXPECT_FALSE(serial.IsOpen());
+  EXPECT_EQ(serial.LastError(), 0);
+  EXPECT_EQ(serial.PortNumber(), -1);
+}
+
+TEST(SerialLink, RefusesWhatIsNotASerialDevice) {
+  const auto file = TempPath("not-a-port");
+  std::ofstream(file) << "radio";
+  for (const std::string& path : {file.string(), std::string("/dev/null")}) {
+    TBlockSerial serial;
+    serial.OpenPort(path);
+    EXPECT_FALSE(serial.IsOpen()) << path;
+    EXPECT_EQ(serial.LastError(), ENOTTY) << path;
+    EXPECT_FALSE(serial.OpenFailureReason().empty());
+  }
+  std::filesystem::remove(file);
+}
+
+TEST(SerialLink, ConfiguresARawLineAsAsked) {
+  RadioSimulator radio;
+  radio.Start();
+  // Termios belong to the tty, so a second descriptor sees what the link set.
+  const int probe = open(radio.PortPath().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(probe, 0);
+  TBlockSerial serial;
+  serial.OpenPort(radio.PortPath());
+  ASSERT_TRUE(serial.IsOpen());
+  termios line{};
+
+  serial.ConfigureLine(9600, 8, 'N', 2, false, false);
+  EXPECT_EQ(serial.LastError(), 0);
+  ASSERT_EQ(tcgetattr(probe, &line), 0);
+  EXPECT_EQ(cfgetospeed(&line), B9600);
+  EXPECT_EQ(line.c_cflag & (CSIZE | CSTOPB | PARENB | CLOCAL | CREAD | CRTSCTS),
+            CS8 | CSTOPB | CLOCAL | CREAD);
+  EXPECT_EQ(line.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0u);
+  EXPECT_EQ(line.c_iflag & (IXON | IXOFF | ICRNL | INPCK | ISTRIP), 0u);
+  EXPECT_EQ(line.c_oflag & OPOST, 0u);
+  EXPECT_EQ(line.c_cc[VMIN], 0);
+  EXPECT_EQ(line.c_cc[VTIME], 0);
+
+  // A pseudo-terminal forces 8 data bits without parity enable; the other bits stay.
+  serial.ConfigureLine(4800, 7, 'o', 0, true, false);
+  ASSERT_EQ(tcgetattr(probe, &line), 0);
+  EXPECT_EQ(cfgetospeed(&line), B4800);
+  EXPECT_EQ(line.c_cflag & (CSTOPB | PARODD | CMSPAR), PARODD);
+  EXPECT_EQ(line.c_iflag & (IXON | IXOFF | INPCK), IXON | IXOFF | INPCK);
+
+  serial.ConfigureLine(9600, 8, 'S', 1, false, true);
+  ASSERT_EQ(tcgetattr(probe, &line), 0);
+  EXPECT_EQ(line.c_cflag & (CSTOPB | PARODD | CMSPAR | CRTSCTS), CSTOPB | CMSPAR | CRTSCTS);
+  serial.ConfigureLine(9600, 8, 'm', 2, false, false);
+  serial.ConfigureLine(9600, 8, '?', 2, false, false);  // no parity named: mark stays
+  ASSERT_EQ(tcgetattr(probe, &line), 0);
+  EXPECT_EQ(line.c_cflag & (PARODD | CMSPAR | CRTSCTS), PARODD | CMSPAR);
+  close(probe);
+}
+
+using LinkToRadio = RadioOnPty;
+
+TEST_F(LinkToRadio, AHeldPortIsRefusedUntilItsHolderClosesIt) {
+  const auto link = TempPath("held-port");
+  std::filesystem::remove(link);
+  std::filesystem::create_symlink(radio.PortPath(), link);
+  for (const std::string& path : {radio.PortPath(), link.string()}) {
+    TBlockSerial second;
+    second.OpenPort(path);
+    EXPECT_FALSE(second.IsOpen()) << path;
+    EXPECT_EQ(second.OpenFailureReason(), "the port is in use by another program");
+  }
+  serial.ClosePort();
+  TBlockSerial second;
+  second.OpenPort(link.string());
+  EXPECT_TRUE(second.IsOpen()) << second.OpenFailureReason();
+  EXPECT_EQ(EnterProgrammingMode(second).kind, HandshakeOutcome::Identified);
+  std::filesystem::remove(link);
+}
+
+TEST_F(LinkToRadio, OpeningAnOpenLinkIsRefusedAndTheFirstPortStaysInUse) {
+  RadioSimulator other;
+  other.Start();
+  serial.OpenPort(other.PortPath());
+  EXPECT_EQ(serial.LastError(), TBlockSerial::kErrAlreadyOpen);
+  EXPECT_TRUE(serial.IsOpen());
+  EXPECT_EQ(serial.DeviceName(), radio.PortPath());
+  EXPECT_EQ(EnterProgrammingMode(serial).kind, HandshakeOutcome::Identified);
+  EXPECT_TRUE(radio.WaitForCommands(2, 2000));
+  EXPECT_TRUE(other.CommandLog().empty());
+}
+
+TEST_F(LinkToRadio, ReceiveTakesWhatIsQueuedAndNeverWaitsForMore) {
+  serial.SendBytes(ReadCommand(0x0010, 16));
+  std::this_thread::sleep_for(100ms);
+  ByteString chunk;
+  EXPECT_LT(ElapsedMs([&] { chunk = serial.ReceiveChunk(5000); }), 1000);
+  EXPECT_EQ(chunk.size(), 20u);
+
+  radio.SetReplySplit(SimCommand::Read, 4, 300);
+  serial.SendBytes(ReadCommand(0x0010, 16));
+  EXPECT_LT(ElapsedMs([&] { chunk = serial.ReceiveChunk(5000); }), 250);
+  EXPECT_GE(chunk.size(), 1u);
+  EXPECT_LE(chunk.size(), 4u);
+  std::size_t total = chunk.size();
+  while (total < 20 && !(chunk = serial.ReceiveChunk(2000)).empty()) {
+    total += chunk.size();
+  }
+  EXPECT_EQ(total, 20u);
+}
+
+TEST_F(LinkToRadio, APulledCableIsALostLineThatNeverWaits) {
+  radio.PullCableAfter(0);
+  for (int i = 0; i < 200 && !radio.CablePulled(); ++i) {
+    std::this_thread::sleep_for(10ms);
+  }
+  ASSERT_TRUE(radio.CablePulled());
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    ByteString chunk;
+    EXPECT_LT(ElapsedMs([&] { chunk = serial.ReceiveChunk(5000); }), 1000);
+    EXPECT_TRUE(chunk.empty());
+    EXPECT_TRUE(serial.LineLost());
+    EXPECT_EQ(serial.LastError(), TBlockSerial::kErrLineLost);
+  }
+  serial.SendBytes(kProgrammingModeCommand);
+  EXPECT_EQ(serial.LastError(), TBlockSerial::kErrLineLost);
+  serial.ClosePort();
+
+  RadioSimulator other;
+  other.SetPacing(false);
+  other.Start();
+  serial.OpenPort(other.PortPath());
+  EXPECT_FALSE(serial.LineLost());
+  EXPECT_EQ(EnterProgrammingMode(serial).kind, HandshakeOutcome::Identified);
+}
+
+TEST_F(LinkToRadio, ACablePulledDuringAWaitEndsTheWait) {
+  radio.PullCableAfter(1);
+  serial.SendBytes(kAcknowledgement);  // no reply; the cable goes at once
+  ByteString chunk;
+  EXPECT_LT(ElapsedMs([&] { chunk = serial.ReceiveChunk(5000); }), 2000);
+  EXPECT_TRUE(chunk.empty());
+  EXPECT_TRUE(serial.LineLost());
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "radio/byte_string.h"
+#include "tools/radiosim/command_parser.h"
+
+enum class RadioVariant { E, E2, T };
+
+// An HT-446 on the far side of a pseudo-terminal. Start() opens the pty and answers on
+// its own thread; the program under test opens PortPath() like any serial port.
+//
+// Every setter is thread-safe and takes effect from the next command on, so a test can
+// change the radio's behaviour between two transfers. Fault setters state one case in
+// one line, e.g. `radio.SetProgramReply(ByteString{0x00, 0x00})` or
+// `radio.SetReplySplit(SimCommand::Program, 4, 80)`; ClearFaults() ends them all.
+class RadioSimulator {
+ public:
+  // One byte on the line at 9600 baud, 8 data bits, 2 stop bits: 11 bit times.
+  static constexpr double kByteTimeMs = 11.0 * 1000.0 / 9600.0;
+  static constexpr int kDefaultReactionDelayMs = 2;
+  // Bytes that might still become a command are dropped after this long without more.
+  static constexpr int kIncompleteCommandTimeoutMs = 200;
+  // A line that never falls quiet carries a filler byte this often.
+  static constexpr int kNeverQuietIntervalMs = 2;
+  static constexpr std::uint8_t kFillerByte = 0x55;
+
+  explicit RadioSimulator(RadioVariant variant = RadioVariant::E);
+  // Stops the thread, closes the pty and removes the link.
+  ~RadioSimulator();
+  RadioSimulator(const RadioSimulator&) = delete;
+  RadioSimulator& operator=(const RadioSimulator&) = delete;
+
+  // Before Start(): a symbolic link to the slave side at this path, replacing an older
+  // link there (never a file); removed again by the destructor.
+  void SetLinkPath(const std::string& path);
+  // Before Start(): called on the simulator's thread for every command received and for
+  // every note (skipped bytes, dropped incomplete commands, addresses outside memory).
+  // They must not call back into the simulator.
+  void SetCommandObserver(std::function<void(const ByteString&)> observer);
+  void SetNoteObserver(std::function<void(const std::string&)> observer);
+
+  // Opens the pseudo-terminal and starts answering. Throws std::system_error when no
+  // pty can be had or the link cannot be made.
+  void Start();
+  // The device path to open as the serial port; valid after Start().
+  const std::string& PortPath() const { return portPath_; }
+
+  void SetVariant(RadioVariant variant);
+  // Real line pacing (on by default): the command's own line time and the reaction delay
+  // pass before the reply, whose bytes follow one byte time apart. Off, replies go out
+  // at once after the reaction delay.
+  void SetPacing(bool realLineTime);
+  void SetReactionDelayMs(int delayMs);
+
+  // Memory, addresses 0x000 to 0x3FF.
+  ByteString Memory() const;
+  ByteString ReadMemory(std::uint16_t address, std::size_t count) const;
+  void WriteMemory(std::uint16_t address, const ByteString& bytes);
+  // Throw std::runtime_error when the image file cannot be used; memory stays as it was.
+  void LoadImage(const std::string& path);
+  void SaveImage(const std::string& path) const;
+
+  // Every command received, in order, as the bytes that made it.
+  std::vector<ByteString> CommandLog() const;
+  void ClearCommandLog();
+  // Waits until the log holds at least count commands; false when the time ran out.
+  bool WaitForCommands(std::size_t count, int timeoutMs) const;
+
+  // Faults.
+  void ClearFaults();
+  // The programming-mode command is answered with a bare acknowledgement: 06 behind
+  // leadingZeros (0 to 3) bytes 00. The resend that follows it gets the identity.
+  void SetBareAckBeforeIdentity(std::optional<int> leadingZeros);
+  // Every programming-mode command is answered with a bare 06, resends included.
+  void SetAckToEveryProgram(bool on);
+  // This reply instead of the identity, e.g. 00 00, 00 00 00, identity plus a byte.
+  void SetProgramReply(std::optional<ByteString> reply);
+  // Commands are logged but never answered.
+  void SetSilent(bool on);
+  // Replies to this kind of command pause gapMs after their first afterBytes bytes;
+  // a gap of 0 ends the fault for that kind.
+  void SetReplySplit(SimCommand kind, std::size_t afterBytes, int gapMs);
+  // A write to this address is stored as usual but answered with this reply (any bytes,
+  // empty for none); nullopt restores the 06.
+  void SetWriteReply(std::uint16_t address, std::optional<ByteString> reply);
+  // Read replies (or only the one for this address) are cut to length bytes; nullopt
+  // ends the fault.
+  void SetReadReplyLength(std::optional<std::size_t> length,
+                          std::optional<std::uint16_t> address = std::nullopt);
+  // The line carries a filler byte every few milliseconds, whatever else happens.
+  void SetNeverQuiet(bool on);
+  // These bytes go out ahead of every reply.
+  void SetNoiseBeforeReplies(ByteString noise);
+  // Replies to this kind of command (or only the one for this address) come delayMs
+  // later than the reaction delay; a delay of 0 ends the fault for that kind.
+  void SetExtraDelay(SimCommand kind, int delayMs,
+                     std::optional<std::uint16_t> address = std::nullopt);
+  // The cable is pulled once the reply to the commands-th command from now has been
+  // taken by the program (0: at once). The master side closes, so the program sees a
+  // hang-up; the simulator answers nothing more.
+  void PullCableAfter(std::size_t commands);
+  bool CablePulled() const;
+
+ private:
+  struct Faults;
+  struct Line;
+  struct Reports;
+
+  void Run();
+  void Wake() const;
+  // Steps of one turn of the loop, taken under the lock.
+  int NextWakeMs(const Line& line) const;
+  void ParseInput(Line& line, Reports& reports);
+  void HandleCommand(Line& line, const ParsedCommand& command, const ByteString& bytes,
+                     Reports& reports);
+  ByteString ReplyTo(const ParsedCommand& command, const ByteString& bytes, Line& line,
+                     Reports& reports);
+  void Schedule(Line& line, const ParsedCommand& command, const ByteString& reply);
+  void SendFiller(Line& line);
+  bool PullCableIfDue(Line& line, Reports& reports);
+
+  std::string linkPath_;
+  std::string portPath_;
+  std::function<void(const ByteString&)> commandObserver_;
+  std::function<void(const std::string&)> noteObserver_;
+
+  mutable std::mutex mutex_;
+  mutable std::condition_variable logChanged_;
+  RadioVariant variant_;
+  bool pacing_ = true;
+  int reactionDelayMs_ = kDefaultReactionDelayMs;
+  ByteString memory_;
+  std::vector<ByteString> log_;
+  std::unique_ptr<Faults> faults_;
+  bool cablePulled_ = false;
+  bool stopping_ = false;
+
+  std::unique_ptr<Line> line_;
+  std::thread thread_;
+};
