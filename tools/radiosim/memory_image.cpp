@@ -7,23 +7,12 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "radio/tables.h"
+#include "radio/memory_map.h"
 
 namespace {
 
-constexpr std::size_t kBankSize = 0x100;
-constexpr std::size_t kRecordSize = 16;
-constexpr int kChannelRows = 15;
+// The demo radio: PMR446 channels 1..8 on rows 1..8, the other rows unused.
 constexpr int kRowsInUse = 8;
-constexpr std::size_t kSettingsAddress = 0x3C0;
-
-// Frequencies, no tones, shift and busy lockout off, the three constant bytes.
-ByteString ChannelRecord(const ByteString& frequencyCode) {
-  ByteString record = frequencyCode;
-  record.insert(record.end(), frequencyCode.begin(), frequencyCode.end());
-  record.insert(record.end(), {0x00, 0x00, 0x00, 0x00, 0xFF, 0x01, 0x01, 0xFF});
-  return record;
-}
 
 std::runtime_error FileError(const std::string& what, const std::string& path) {
   return std::runtime_error(what + " " + path + ": " + std::strerror(errno));
@@ -33,15 +22,23 @@ std::runtime_error FileError(const std::string& what, const std::string& path) {
 
 ByteString DefaultRadioMemory() {
   ByteString memory(kRadioMemorySize, 0xFF);
-  for (std::size_t bank = 0; bank < 2; ++bank) {
-    for (int row = 1; row <= kChannelRows; ++row) {
-      const ByteString record = ChannelRecord(ChannelCodes.at(row <= kRowsInUse ? row : 0));
-      std::copy(record.begin(), record.end(),
-                memory.begin() + bank * kBankSize + row * kRecordSize);
+  const auto store = [&memory](std::size_t address, const ByteString& bytes) {
+    std::copy(bytes.begin(), bytes.end(), memory.begin() + static_cast<std::ptrdiff_t>(address));
+  };
+  for (int bank = 0; bank < kBankCount; ++bank) {
+    for (int n = 1; n <= kChannelCount; ++n) {
+      ChannelRow row;
+      row.rxChannelIndex = row.txChannelIndex = n <= kRowsInUse ? n : 0;
+      const std::uint16_t address = ChannelRecordAddress(bank, n);
+      store(address, FrequencyHalf(row, false));
+      store(address + kRecordHalfSize, ToneHalf(row));
     }
   }
-  const ByteString factorySettings = {0xFF, 0x05, 0x03, 0x00, 0x00, 0x00, 0xFF, 0xFF};
-  std::copy(factorySettings.begin(), factorySettings.end(), memory.begin() + kSettingsAddress);
+  RadioSettings factory;
+  factory.beepTones = factory.batterySaving = factory.selfProgramming = true;
+  factory.squelchLevel = 5;
+  factory.monitorKey = 3;
+  store(kSettingsAddress, SettingsRecord(factory));
   return memory;
 }
 
