@@ -1,0 +1,24 @@
+// Runs under a German regional setting, where the decimal separator is a comma.
+#include <QComboBox>
+#include <QLocale>
+
+#include "tests/mainform_fixture.h"
+
+TEST_F(MainformTest, ListsUseTheRegionalCommaAndHzTextsDoNot) {
+  ASSERT_EQ(QLocale::system().decimalPoint(), ",") << "the test needs LC_ALL=de_DE.UTF-8";
+
+  auto* channels = Get<QComboBox>("cb_A4_freq_tx");
+  EXPECT_EQ(channels->itemText(1), "1 - 446,00625 MHz");
+  EXPECT_EQ(channels->itemText(8), "8 - 446,09375 MHz");
+  auto* tones = Get<QComboBox>("cb_A4_ctcss_rx");
+  EXPECT_EQ(tones->itemText(1), "1 - 67 Hz");
+  EXPECT_EQ(tones->itemText(2), "2 - 71,9 Hz");
+  EXPECT_EQ(tones->itemText(27), "27 - D132N");
+
+  form.SelectListIndex("cb_A4_freq_rx", 8);
+  form.SelectListIndex("cb_A4_freq_tx", 3);
+  form.EnterAdvancedMode();
+  EXPECT_EQ(form.EditText("edit_A4_freq_rx"), "446093750");
+  EXPECT_EQ(form.EditText("edit_A4_freq_tx"), "446031250");
+  EXPECT_EQ(form.EditText("edit_A5_freq_rx"), "");
+}

@@ -1,0 +1,241 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTabWidget>
+
+#include "radio/grid_names.h"
+#include "tests/mainform_fixture.h"
+
+namespace {
+
+std::string Grid(GridRole role, int channel) {
+  return GridControlName(role, channel, false);
+}
+
+void PressDown(QComboBox* list) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QCoreApplication::sendEvent(list, &press);
+}
+
+}  // namespace
+
+TEST_F(MainformTest, StartsWithTheDesignedState) {
+  EXPECT_EQ(form.windowTitle(), "Vexalon");
+  EXPECT_EQ(QCoreApplication::applicationName(), "Vexalon");
+  EXPECT_FALSE(Get<QPushButton>("cmdReadRadio")->isEnabled());
+  EXPECT_FALSE(Get<QPushButton>("cmdWrite")->isEnabled());
+  auto* ports = Get<QComboBox>("comport");
+  ASSERT_GE(ports->count(), 32);
+  EXPECT_EQ(ports->itemText(0), "COM1");
+  EXPECT_EQ(ports->itemText(31), "COM32");
+  EXPECT_EQ(form.SelectedPortName(), "");
+  EXPECT_EQ(Get<QPlainTextEdit>("debug")->toPlainText(),
+            "WARNING! This is experimental software: works for me but might not for you.\n"
+            "Start with selecting serial port from the list.");
+
+  EXPECT_EQ(form.ListIndex("cb_monitor"), 3);
+  EXPECT_EQ(form.SliderPosition("squelch_level"), 5);
+  EXPECT_TRUE(form.IsChecked("cb_beeptones") && form.IsChecked("cb_batterysaving") &&
+              form.IsChecked("cb_selfprog"));
+  for (const char* list : {"cb_tot", "cb_tot_rekey", "cb_tot_reset"}) {
+    EXPECT_EQ(form.ListIndex(list), 0) << list;
+  }
+}
+
+TEST_F(MainformTest, GridHasFifteenRowsOfUnusedChannels) {
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    const int top = 24 * channel;
+    EXPECT_EQ(Get<QLabel>(Grid(GridRole::Label, channel))->pos(), QPoint(8, top + 4));
+    for (const auto& [role, left] : {std::pair{GridRole::FreqRx, 56},
+                                     {GridRole::CtcssRx, 208},
+                                     {GridRole::FreqTx, 320},
+                                     {GridRole::CtcssTx, 472}}) {
+      auto* list = Get<QComboBox>(Grid(role, channel));
+      EXPECT_EQ(list->parentWidget()->objectName(), "tab_channelbank_A");
+      EXPECT_EQ(list->pos(), QPoint(left, top));
+      EXPECT_EQ(list->currentText(), list->count() == 9 ? "Not in use" : "None");
+    }
+    for (const auto& [role, left] : {std::pair{GridRole::Shift, 576}, {GridRole::Lockout, 616}}) {
+      EXPECT_EQ(Get<QCheckBox>(Grid(role, channel))->pos(), QPoint(left, top + 2));
+      EXPECT_FALSE(form.IsChecked(Grid(role, channel)));
+    }
+  }
+  EXPECT_EQ(Get<QComboBox>("cb_A15_ctcss_tx")->count(), 39);
+  EXPECT_FALSE(Exists("lbl_A16"));
+  EXPECT_FALSE(Exists("edit_A1_freq_rx"));
+}
+
+TEST_F(MainformTest, TabOrderRunsThroughThePagesInTheirOwnOrder) {
+  QStringList expected = {"cmdReadRadio", "debug", "tabit"};
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    for (const GridRole role : {GridRole::FreqRx, GridRole::CtcssRx, GridRole::FreqTx,
+                                GridRole::CtcssTx, GridRole::Shift, GridRole::Lockout}) {
+      expected << QString::fromStdString(Grid(role, channel));
+    }
+  }
+  expected << "cb_monitor"
+           << "squelch_level"
+           << "cb_beeptones"
+           << "cb_batterysaving"
+           << "cb_selfprog"
+           << "cmdAdvancedMode"
+           << "cb_tot"
+           << "cb_tot_rekey"
+           << "cb_tot_reset"
+           << "cmdWrite"
+           << "comport"
+           << "cmdLoadSave";
+
+  QStringList order;
+  QWidget* widget = Get<QWidget>("cmdReadRadio");
+  do {
+    if (expected.contains(widget->objectName())) {
+      order << widget->objectName();
+    }
+    widget = widget->nextInFocusChain();
+  } while (widget != Get<QWidget>("cmdReadRadio"));
+  EXPECT_EQ(order, expected);
+}
+
+TEST_F(MainformTest, TransferButtonsNeedAPort) {
+  form.SetControlsEnabled(false);
+  for (const char* name : {"comport", "cb_A1_freq_rx", "cb_A15_freq_tx", "cb_A9_ctcss_rx",
+                           "cb_A15_lockout", "squelch_level", "cb_tot_reset", "cmdAdvancedMode"}) {
+    EXPECT_FALSE(Get<QWidget>(name)->isEnabled()) << name;
+  }
+  for (const char* name : {"cmdLoadSave", "tabit", "debug", "lbl_A1"}) {
+    EXPECT_TRUE(Get<QWidget>(name)->isEnabled()) << name;
+  }
+  form.SetControlsEnabled(true);
+  EXPECT_TRUE(Get<QWidget>("cb_A15_lockout")->isEnabled());
+  EXPECT_TRUE(Get<QWidget>("cmdAdvancedMode")->isEnabled());
+  EXPECT_FALSE(Get<QWidget>("cmdReadRadio")->isEnabled());
+  EXPECT_FALSE(Get<QWidget>("cmdWrite")->isEnabled());
+
+  PressDown(Get<QComboBox>("comport"));
+  EXPECT_EQ(form.SelectedPortName(), "COM1");
+  EXPECT_TRUE(Get<QWidget>("cmdReadRadio")->isEnabled());
+  EXPECT_TRUE(Get<QWidget>("cmdWrite")->isEnabled());
+  form.SetControlsEnabled(false);
+  form.SetControlsEnabled(true);
+  EXPECT_TRUE(Get<QWidget>("cmdReadRadio")->isEnabled());
+}
+
+TEST_F(MainformTest, RunningTransferDisablesOnlyTheLoadCommands) {
+  form.SetTransferRunning(true);
+  EXPECT_FALSE(Get<QAction>("Loadfrequenciesfromfile1")->isEnabled());
+  EXPECT_FALSE(Get<QAction>("Loadfrequenciessettingsfromfile1")->isEnabled());
+  EXPECT_TRUE(Get<QAction>("Savefrequenciestofile1")->isEnabled());
+  EXPECT_TRUE(Get<QAction>("Savefrequenciessettingstofile1")->isEnabled());
+  form.SetTransferRunning(false);
+  EXPECT_TRUE(Get<QAction>("Loadfrequenciesfromfile1")->isEnabled());
+}
+
+TEST_F(MainformTest, LoadSaveMenuOpensBelowTheButtonWhereverTheWindowStands) {
+  // Away from the origin, with room for the menu on the offscreen screen (800 x 600).
+  form.show();
+  form.move(30, 70);
+  QCoreApplication::processEvents();
+  auto* menu = Get<QMenu>("popup_settingsmenu");
+  auto* button = Get<QPushButton>("cmdLoadSave");
+  button->click();
+  ASSERT_TRUE(menu->isVisible());
+  EXPECT_EQ(menu->pos(), button->mapToGlobal(QPoint(0, button->height())));
+  menu->hide();
+
+  form.cmdLoadSaveClick(menu->actions().constFirst());
+  EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(MainformTest, CancellingAFileDialogChangesNothing) {
+  form.SelectListIndex("cb_A2_freq_rx", 4);
+  const QString log = Get<QPlainTextEdit>("debug")->toPlainText();
+  for (const char* command : {"Loadfrequenciesfromfile1", "Loadfrequenciessettingsfromfile1",
+                              "Savefrequenciestofile1", "Savefrequenciessettingstofile1"}) {
+    Get<QAction>(command)->trigger();
+  }
+  EXPECT_EQ(dialogs->asked, QStringList({"opendialog", "opendialog", "savedialog", "savedialog"}));
+  EXPECT_EQ(Get<QPlainTextEdit>("debug")->toPlainText(), log);
+  EXPECT_EQ(form.ListIndex("cb_A2_freq_rx"), 4);
+  EXPECT_FALSE(form.AdvancedMode());
+}
+
+TEST_F(MainformTest, ControlsKeepTheirRangeAndColours) {
+  form.SelectListIndex("cb_A1_ctcss_tx", 39);
+  EXPECT_EQ(form.ListIndex("cb_A1_ctcss_tx"), -1);
+  form.SelectListIndex("cb_tot", -5);
+  EXPECT_EQ(form.ListIndex("cb_tot"), -1);
+  form.SetSliderPosition("squelch_level", 14);
+  EXPECT_EQ(form.SliderPosition("squelch_level"), 10);
+
+  auto* label = Get<QLabel>("lbl_A5");
+  const QColor normal = label->palette().color(QPalette::WindowText);
+  form.SetChannelLabelRed(5, true);
+  EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  form.SetChannelLabelRed(5, false);
+  EXPECT_EQ(label->palette().color(QPalette::WindowText), normal);
+}
+
+TEST_F(MainformTest, LookingUpAMissingControlStopsLoudly) {
+  EXPECT_DEATH(form.ListIndex("cb_A16_freq_rx"), "cb_A16_freq_rx");
+  // A frequency list is no edit box in normal mode.
+  EXPECT_DEATH(form.EditText("cb_A1_freq_rx"), "cb_A1_freq_rx");
+}
+
+// Whatever font the desktop offers, no caption is cut and no control runs into another.
+TEST_F(MainformTest, NothingIsClippedOrOverlapping) {
+  form.show();
+  for (QWidget* parent :
+       {Get<QWidget>("tab_channelbank_A"), Get<QWidget>("tab_other"), (QWidget*)&form}) {
+    if (parent != &form) {
+      // A page takes its size when it is shown.
+      Get<QTabWidget>("tabit")->setCurrentWidget(parent);
+      QCoreApplication::processEvents();
+    }
+    QList<QWidget*> controls;
+    for (auto* control : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!control->isWindow()) {
+        controls << control;
+      }
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+      const std::string name = controls[i]->objectName().toStdString();
+      EXPECT_TRUE(parent->rect().contains(controls[i]->geometry())) << name;
+      for (qsizetype j = i + 1; j < controls.size(); ++j) {
+        EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+            << name << " and " << controls[j]->objectName().toStdString();
+      }
+    }
+  }
+  for (auto* control : form.findChildren<QWidget*>()) {
+    if (control->window() != &form) {
+      continue;
+    }
+    if (qobject_cast<QPushButton*>(control) || qobject_cast<QCheckBox*>(control)) {
+      EXPECT_LE(control->sizeHint().width(), control->width())
+          << control->objectName().toStdString();
+    }
+    auto* list = qobject_cast<QComboBox*>(control);
+    if (list == nullptr || list->objectName() == "comport") {
+      continue;
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    const int room =
+        list->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+            .width();
+    for (int item = 0; item < list->count(); ++item) {
+      EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(item)), room)
+          << list->itemText(item).toStdString();
+    }
+  }
+}

@@ -1,0 +1,52 @@
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "app/uvista.h"
+#include "tests/mainform_fixture.h"
+
+namespace {
+
+const QStringList kWithSegoe = {"Tahoma", "Segoe UI", "Consolas"};
+
+class VistaFontTest : public MainformTest {
+ protected:
+  void SetUp() override { ForceVistaOrLaterForTesting(true); }
+  void TearDown() override { ForceVistaOrLaterForTesting(std::nullopt); }
+};
+
+}  // namespace
+
+TEST_F(VistaFontTest, SwitchesTheWindowButNotTheLogPaneToSegoeUiOnePointLarger) {
+  QFont tahoma("Tahoma");
+  tahoma.setPixelSize(11);
+  form.setFont(tahoma);
+  const QFont logFont = Get<QPlainTextEdit>("debug")->font();
+
+  ApplyVistaFont(&form, kWithSegoe);
+  EXPECT_EQ(form.font().family(), "Segoe UI");
+  EXPECT_EQ(form.font().pointSize(), 9);
+  EXPECT_EQ(Get<QLabel>("lbl_A15")->font().family(), "Segoe UI");
+  EXPECT_EQ(Get<QPlainTextEdit>("debug")->font(), logFont);
+  EXPECT_TRUE(QFontInfo(logFont).fixedPitch());
+}
+
+TEST_F(VistaFontTest, KeepsTheFontWithoutSegoeUiOrWhenInUseOrBeforeVista) {
+  const QFont designed = form.font();
+  ApplyVistaFont(&form, {"Tahoma", "Segoe UI Light"});
+  EXPECT_EQ(form.font(), designed);
+  if (!QFontDatabase::families().contains("Segoe UI", Qt::CaseInsensitive)) {
+    ApplyVistaFont(&form);
+    EXPECT_EQ(form.font(), designed);
+  }
+  ForceVistaOrLaterForTesting(false);
+  ApplyVistaFont(&form, kWithSegoe);
+  EXPECT_EQ(form.font(), designed);
+  ForceVistaOrLaterForTesting(true);
+  QFont segoe("segoe ui");
+  segoe.setPointSize(10);
+  form.setFont(segoe);
+  ApplyVistaFont(&form, kWithSegoe);
+  EXPECT_EQ(form.font().family(), "segoe ui");
+  EXPECT_EQ(form.font().pointSize(), 10);
+}

@@ -1,0 +1,40 @@
+// Advanced mode: Hz edit boxes in place of the channel lists, for the rest of the run.
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/channel_grid.h"
+#include "ui/unit_mainform.h"
+
+namespace {
+
+const QString kWarning = QStringLiteral(
+    "To operate the radio outside license-free frequencies, you are REQUIRED to be a licensed "
+    "radio amateur. You can render your radio illegal for you to operate, or damage the radio "
+    "with invalid settings. YOU DO THIS ON YOUR OWN RESPONSIBILITY.\r\n\r\n"
+    "Are you sure you want to continue?");
+
+void SetCaption(QLabel* label, const QString& caption) {
+  label->setText(caption);
+  label->adjustSize();
+}
+
+}  // namespace
+
+void Tmainform::cmdAdvancedModeClick() {
+  if (dialogs->AskWarningYesNo(this, kWarning)) {
+    EnterAdvancedMode();
+  }
+}
+
+void Tmainform::EnterAdvancedMode() {
+  // There is no way back, and a second switch would find no lists to replace.
+  if (advancedMode) {
+    return;
+  }
+  advancedMode = true;
+  setWindowTitle(windowTitle() + QStringLiteral(" - Advanced mode"));
+  Find<QPushButton>("cmdAdvancedMode")->setEnabled(false);
+  SetCaption(Find<QLabel>("Label2"), QStringLiteral("RX frequency (Hz)"));
+  SetCaption(Find<QLabel>("Label4"), QStringLiteral("TX frequency (Hz)"));
+  ReplaceFrequencyListsByHzEdits(this, Find<QWidget>("tab_channelbank_A"));
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+// Every modal dialog of the window goes through here, so tests can answer them without a
+// modal loop.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // Warning icon, caption "Warning", Yes (default) and No (escape); true on Yes.
+  virtual bool AskWarningYesNo(QWidget* parent, const QString& text) = 0;
+  // Caption "Error" or "Information", one OK button.
+  virtual void ShowError(QWidget* parent, const QString& text) = 0;
+  virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
+  // Runs a file dialog that lives on between runs; the chosen file, or empty when the
+  // user cancels.
+  virtual QString ChooseFile(QFileDialog& dialog) = 0;
+};
+
+// The toolkit's message boxes and file dialogs.
+class ModalDialogs : public Dialogs {
+ public:
+  bool AskWarningYesNo(QWidget* parent, const QString& text) override;
+  void ShowError(QWidget* parent, const QString& text) override;
+  void ShowInformation(QWidget* parent, const QString& text) override;
+  QString ChooseFile(QFileDialog& dialog) override;
+};

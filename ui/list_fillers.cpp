@@ -1,0 +1,35 @@
+#include "ui/list_fillers.h"
+
+#include <QComboBox>
+#include <QLocale>
+#include <QSignalBlocker>
+
+#include "radio/tables.h"
+
+namespace {
+
+void FillList(QComboBox* list, int count, std::string (*itemText)(int, const std::string&)) {
+  const std::string separator = DecimalSeparator();
+  const QSignalBlocker blocker(list);
+  list->setUpdatesEnabled(false);
+  list->clear();
+  for (int index = 0; index < count; ++index) {
+    list->addItem(QString::fromStdString(itemText(index, separator)));
+  }
+  list->setUpdatesEnabled(true);
+  list->setCurrentIndex(0);
+}
+
+}  // namespace
+
+std::string DecimalSeparator() {
+  return QLocale::system().decimalPoint().toStdString();
+}
+
+void FillChannelList(QComboBox* list) {
+  FillList(list, kChannelListCount, ChannelItemText);
+}
+
+void FillToneList(QComboBox* list) {
+  FillList(list, kToneListCount, ToneItemText);
+}

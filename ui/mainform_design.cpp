@@ -1,0 +1,222 @@
+#include "ui/mainform_design.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+
+#include "ui/port_list.h"
+#include "ui/window_fonts.h"
+
+namespace {
+
+template <class Control>
+Control* Named(Control* control, const char* name, const QString& hint = {}) {
+  control->setObjectName(QString::fromLatin1(name));
+  control->setToolTip(hint);
+  return control;
+}
+
+// Labels size themselves to their caption, so no font clips one.
+QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, const QString& caption,
+                 const QString& hint = {}) {
+  auto* label = Named(new QLabel(caption, parent), name, hint);
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, int left, int top, int width,
+                       const QString& caption) {
+  auto* button = Named(new QPushButton(caption, parent), name);
+  button->setGeometry(left, top, width, 25);
+  return button;
+}
+
+// A fixed drop-down list keeps the toolkit's height.
+QComboBox* AddList(QComboBox* list, const char* name, int left, int top, int width,
+                   const QString& hint, const QStringList& items, int selected) {
+  Named(list, name, hint);
+  list->addItems(items);
+  list->setCurrentIndex(selected);
+  list->setGeometry(left, top, width, list->sizeHint().height());
+  return list;
+}
+
+QCheckBox* AddOnBox(QWidget* parent, const char* name, int left, int top, const QString& hint) {
+  auto* box = Named(new QCheckBox(QStringLiteral("On"), parent), name, hint);
+  box->setChecked(true);
+  box->setGeometry(left, top, 41, 17);
+  return box;
+}
+
+// "Disabled", then the given values with their unit ("1 second", "2 seconds" ...).
+QStringList DurationItems(const QList<int>& seconds) {
+  QStringList items{QStringLiteral("Disabled")};
+  for (const int value : seconds) {
+    items << (value == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(value));
+  }
+  return items;
+}
+
+QList<int> Steps(int first, int last, int step) {
+  QList<int> values;
+  for (int value = first; value <= last; value += step) {
+    values << value;
+  }
+  return values;
+}
+
+void BuildChannelsPage(QWidget* page) {
+  const QString toneHint = QStringLiteral("Same as CTCSS but in the radio maker's terms");
+  AddLabel(page, "Label2", 56, 8, QStringLiteral("RX channel / frequency"));
+  AddLabel(page, "Label17", 208, 8, QStringLiteral("QT / DQT"), toneHint);
+  AddLabel(page, "Label4", 320, 8, QStringLiteral("TX channel / frequency"));
+  AddLabel(page, "Label5", 472, 8, QStringLiteral("QT / DQT"), toneHint);
+  AddLabel(page, "Label8", 576, 8, QStringLiteral("Shift"),
+           QStringLiteral(
+               "Shifts oscillator frequency to prevent certain harmonics in audio, or something"));
+  AddLabel(page, "Label22", 616, 8, QStringLiteral("Busy lock."),
+           QStringLiteral("Channel busy lockout"));
+}
+
+void BuildOtherPage(QWidget* page) {
+  // Created in the page's tab order.
+  AddLabel(page, "Label10", 8, 10, QStringLiteral("Monitor key:"));
+  AddList(new QComboBox(page), "cb_monitor", 88, 8, 153,
+          QStringLiteral("Defines what the Monitor button below PTT does."),
+          {QStringLiteral("Off"), QStringLiteral("Monitor momentary"),
+           QStringLiteral("Monitor lock"), QStringLiteral("Squelch off momentary")},
+          3);
+
+  AddLabel(page, "Label14", 8, 40, QStringLiteral("Squelch level:"));
+  auto* squelch =
+      Named(new QSlider(Qt::Horizontal, page), "squelch_level", QStringLiteral("Squelch."));
+  squelch->setRange(0, 10);
+  squelch->setValue(5);
+  squelch->setPageStep(1);
+  squelch->setTickInterval(1);
+  squelch->setTickPosition(QSlider::TicksBelow);
+  squelch->setGeometry(80, 40, 169, 25);
+
+  AddLabel(page, "Label15", 520, 10, QStringLiteral("Beep tones:"));
+  AddOnBox(page, "cb_beeptones", 632, 8,
+           QStringLiteral("Defines whether radio beeps on certain functions, but this does not "
+                          "mean roger beep."));
+  AddLabel(page, "Label16", 520, 34, QStringLiteral("Battery saving:"));
+  AddOnBox(page, "cb_batterysaving", 632, 32,
+           QStringLiteral("It says battery saving, it probably will save battery. No idea how."));
+  AddLabel(page, "Label18", 520, 58, QStringLiteral("Self-programming:"));
+  AddOnBox(page, "cb_selfprog", 632, 56,
+           QStringLiteral("Enables or disables self-programming mode on the radio."));
+
+  AddButton(page, "cmdAdvancedMode", 8, 96, 153, QStringLiteral("Turn on advanced mode"));
+
+  AddLabel(page, "Label11", 272, 10, QStringLiteral("Time out timer (TOT):"));
+  AddList(new QComboBox(page), "cb_tot", 392, 8, 97,
+          QStringLiteral("Maximum time you can transmit continuously."),
+          DurationItems(Steps(30, 300, 30)), 0);
+  AddLabel(page, "Label12", 272, 34, QStringLiteral("TOT rekey time:"));
+  AddList(new QComboBox(page), "cb_tot_rekey", 392, 32, 97,
+          QStringLiteral("If your transmission is timed out, this is the time you need to wait."),
+          DurationItems(Steps(1, 60, 1)), 0);
+  AddLabel(page, "Label13", 272, 58, QStringLiteral("TOT reset time:"));
+  AddList(new QComboBox(page), "cb_tot_reset", 392, 56, 97,
+          QStringLiteral("If you stop transmission before timing out, this is the time you "
+                         "need to wait before timer is reset."),
+          DurationItems(Steps(1, 15, 1)), 0);
+
+  auto* about = Named(
+      new QLabel(QStringLiteral(
+                     "If you are a licensed radio amateur, you may turn on advanced mode to "
+                     "configure channel frequencies outside the usual PMR446 frequency range.\n\n"
+                     "Frequencies are given in Hz instead of PMR446 channels in drop-down list. "
+                     "Actual frequency range depends on your radio: some say radios has 430 - "
+                     "490 MHz range, but my radios has 422 - 455 MHz range. Radio will beep "
+                     "continuously if it can't tune to receive frequency, and beeps once "
+                     "refusing to transmit if it can't tune to transmit frequency."),
+                 page),
+      "Label3");
+  about->setWordWrap(true);
+  about->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  about->setGeometry(8, 128, 665, 129);
+}
+
+void BuildLoadSaveMenu(QWidget* window) {
+  auto* menu = Named(new QMenu(window), "popup_settingsmenu");
+  Named(menu->addAction(QStringLiteral("Load frequencies from file...")),
+        "Loadfrequenciesfromfile1");
+  Named(menu->addAction(QStringLiteral("Load frequencies + settings from file...")),
+        "Loadfrequenciessettingsfromfile1");
+  Named(menu->addSeparator(), "N1");
+  Named(menu->addAction(QStringLiteral("Save frequencies to file...")), "Savefrequenciestofile1");
+  Named(menu->addAction(QStringLiteral("Save frequencies + settings to file...")),
+        "Savefrequenciessettingstofile1");
+}
+
+QFileDialog* AddFileDialog(QWidget* window, const char* name) {
+  auto* dialog = Named(new QFileDialog(window), name);
+  dialog->setNameFilter(QStringLiteral("Configuration files (*.ini)"));
+  return dialog;
+}
+
+void BuildFileDialogs(QWidget* window) {
+  auto* open = AddFileDialog(window, "opendialog");
+  open->setAcceptMode(QFileDialog::AcceptOpen);
+  open->setFileMode(QFileDialog::ExistingFile);
+
+  auto* save = AddFileDialog(window, "savedialog");
+  save->setAcceptMode(QFileDialog::AcceptSave);
+  save->setFileMode(QFileDialog::AnyFile);
+  save->setDefaultSuffix(QStringLiteral("ini"));
+  // Saving into an existing plan is ordinary: the file keeps what the save does not write.
+  save->setOption(QFileDialog::DontConfirmOverwrite);
+}
+
+}  // namespace
+
+void BuildDesignedControls(QWidget* window) {
+  window->setObjectName(QStringLiteral("mainform"));
+  window->setWindowTitle(QStringLiteral("Vexalon"));
+  window->setFont(WindowFont());
+  // The designed client area, where every control fits with an 8-pixel margin; the
+  // position is the frame's.
+  window->resize(704, 558);
+  window->move(192, 122);
+
+  // Created in the window's tab order; the labels take no focus.
+  AddButton(window, "cmdReadRadio", 168, 8, 137, QStringLiteral("Read radio settings"))
+      ->setEnabled(false);
+
+  auto* debug = Named(new QPlainTextEdit(window), "debug");
+  debug->setFont(LogPaneFont());
+  debug->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  debug->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  debug->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  debug->setGeometry(8, 472, 689, 81);
+
+  auto* tabit = Named(new QTabWidget(window), "tabit");
+  tabit->setGeometry(8, 40, 689, 425);
+  auto* channels = Named(new QWidget, "tab_channelbank_A");
+  auto* other = Named(new QWidget, "tab_other");
+  tabit->addTab(channels, QStringLiteral("Channels"));
+  tabit->addTab(other, QStringLiteral("Other settings and info"));
+  tabit->setCurrentIndex(0);
+  BuildChannelsPage(channels);
+  BuildOtherPage(other);
+
+  AddButton(window, "cmdWrite", 560, 8, 137, QStringLiteral("Write radio settings"))
+      ->setEnabled(false);
+  AddList(new PortList(window), "comport", 40, 8, 121, QStringLiteral("Select serial port to use"),
+          {}, -1);
+  AddButton(window, "cmdLoadSave", 376, 8, 105, QStringLiteral("Load / save"));
+  AddLabel(window, "Label1", 8, 12, QStringLiteral("Port:"));
+
+  BuildLoadSaveMenu(window);
+  BuildFileDialogs(window);
+}

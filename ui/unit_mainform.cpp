@@ -1,0 +1,177 @@
+#include "ui/unit_mainform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPushButton>
+
+#include "app/uvista.h"
+#include "radio/grid_names.h"
+#include "ui/channel_grid.h"
+#include "ui/mainform_design.h"
+#include "ui/port_list.h"
+#include "ui/tab_order.h"
+
+namespace {
+
+constexpr GridRole kSwitchedGridRoles[] = {GridRole::FreqRx,  GridRole::FreqTx, GridRole::CtcssRx,
+                                           GridRole::CtcssTx, GridRole::Shift,  GridRole::Lockout};
+
+constexpr const char* kSettingsControls[] = {"cb_monitor",       "squelch_level", "cb_beeptones",
+                                             "cb_batterysaving", "cb_selfprog",   "cb_tot",
+                                             "cb_tot_rekey",     "cb_tot_reset"};
+
+constexpr const char* kLoadActions[] = {"Loadfrequenciesfromfile1",
+                                        "Loadfrequenciessettingsfromfile1"};
+
+}  // namespace
+
+Tmainform::Tmainform() : Tmainform(std::make_unique<ModalDialogs>()) {}
+
+Tmainform::Tmainform(std::unique_ptr<Dialogs> dialogs) : dialogs(std::move(dialogs)) {
+  BuildDesignedControls(this);
+  ConnectHandlers();
+  FormCreate();
+}
+
+Tmainform::~Tmainform() = default;
+
+void Tmainform::FormCreate() {
+  // The desktop lists the running program under this title.
+  QCoreApplication::setApplicationName(windowTitle());
+  advancedMode = false;
+  // Before the grid exists, so its controls start with the resulting font.
+  if (IsVistaOrLater()) {
+    ApplyVistaFont(this);
+  }
+  FillPortList(Find<QComboBox>("comport"));
+  BuildChannelGrid(this, Find<QWidget>("tab_channelbank_A"));
+  SetDesignedTabOrder();
+  ClearLog();
+  AppendLog("WARNING! This is experimental software: works for me but might not for you.");
+  AppendLog("Start with selecting serial port from the list.");
+}
+
+void Tmainform::ConnectHandlers() {
+  connect(Find<QComboBox>("comport"), &QComboBox::activated, this, &Tmainform::comportChange);
+  auto* loadSave = Find<QPushButton>("cmdLoadSave");
+  connect(loadSave, &QPushButton::clicked, this, [this, loadSave] { cmdLoadSaveClick(loadSave); });
+  connect(Find<QPushButton>("cmdAdvancedMode"), &QPushButton::clicked, this,
+          &Tmainform::cmdAdvancedModeClick);
+  const std::pair<const char*, void (Tmainform::*)()> menuHandlers[] = {
+      {"Loadfrequenciesfromfile1", &Tmainform::Loadfrequenciesfromfile1Click},
+      {"Loadfrequenciessettingsfromfile1", &Tmainform::Loadfrequenciessettingsfromfile1Click},
+      {"Savefrequenciestofile1", &Tmainform::Savefrequenciestofile1Click},
+      {"Savefrequenciessettingstofile1", &Tmainform::Savefrequenciessettingstofile1Click},
+  };
+  for (const auto& [name, handler] : menuHandlers) {
+    connect(Find<QAction>(name), &QAction::triggered, this, handler);
+  }
+}
+
+// Window first, then each page's controls in their own order, the grid row after row.
+void Tmainform::SetDesignedTabOrder() {
+  std::vector<QWidget*> order = {Find<QWidget>("cmdReadRadio"), Find<QWidget>("debug"),
+                                 Find<QWidget>("tabit")};
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    for (const GridRole role : {GridRole::FreqRx, GridRole::CtcssRx, GridRole::FreqTx,
+                                GridRole::CtcssTx, GridRole::Shift, GridRole::Lockout}) {
+      order.push_back(Find<QWidget>(GridControlName(role, channel, false)));
+    }
+  }
+  for (const char* name : {"cb_monitor", "squelch_level", "cb_beeptones", "cb_batterysaving",
+                           "cb_selfprog", "cmdAdvancedMode", "cb_tot", "cb_tot_rekey",
+                           "cb_tot_reset", "cmdWrite", "comport", "cmdLoadSave"}) {
+    order.push_back(Find<QWidget>(name));
+  }
+  ChainTabOrder(order);
+}
+
+void Tmainform::SetControlsEnabled(bool enabled) {
+  // A transfer needs a port name, so the transfer buttons wait for a selection.
+  const bool portChosen = Find<QComboBox>("comport")->currentIndex() >= 0;
+  Find<QWidget>("cmdReadRadio")->setEnabled(enabled && portChosen);
+  Find<QWidget>("cmdWrite")->setEnabled(enabled && portChosen);
+  Find<QWidget>("comport")->setEnabled(enabled);
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    for (const GridRole role : kSwitchedGridRoles) {
+      Find<QWidget>(GridControlName(role, channel, advancedMode))->setEnabled(enabled);
+    }
+  }
+  for (const char* name : kSettingsControls) {
+    Find<QWidget>(name)->setEnabled(enabled);
+  }
+  // Advanced mode is for good: its button stays disabled once it is on.
+  if (!advancedMode) {
+    Find<QWidget>("cmdAdvancedMode")->setEnabled(enabled);
+  }
+  QCoreApplication::processEvents();
+}
+
+void Tmainform::SetTransferRunning(bool running) {
+  for (const char* name : kLoadActions) {
+    Find<QAction>(name)->setEnabled(!running);
+  }
+}
+
+void Tmainform::comportChange() {
+  Find<QWidget>("cmdReadRadio")->setEnabled(true);
+  Find<QWidget>("cmdWrite")->setEnabled(true);
+}
+
+void Tmainform::cmdLoadSaveClick(QObject* sender) {
+  const auto* control = qobject_cast<const QWidget*>(sender);
+  if (control == nullptr) {
+    return;
+  }
+  // Just below the button, aligned with its left edge.
+  const QPoint corner(control->x(), control->y() + control->height());
+  Find<QMenu>("popup_settingsmenu")->popup(mapToGlobal(corner));
+}
+
+void Tmainform::Loadfrequenciesfromfile1Click() {
+  LoadChosenFile(false);
+}
+
+void Tmainform::Loadfrequenciessettingsfromfile1Click() {
+  LoadChosenFile(true);
+}
+
+void Tmainform::Savefrequenciestofile1Click() {
+  SaveChosenFile(false);
+}
+
+void Tmainform::Savefrequenciessettingstofile1Click() {
+  SaveChosenFile(true);
+}
+
+void Tmainform::LoadChosenFile(bool settings) {
+  const QString file = dialogs->ChooseFile(*Find<QFileDialog>("opendialog"));
+  if (!file.isEmpty()) {
+    LoadChannelPlan(QFile::encodeName(file).toStdString(), settings);
+  }
+}
+
+void Tmainform::SaveChosenFile(bool settings) {
+  const QString file = dialogs->ChooseFile(*Find<QFileDialog>("savedialog"));
+  if (!file.isEmpty()) {
+    SaveChannelPlan(QFile::encodeName(file).toStdString(), settings);
+  }
+}
+
+void Tmainform::LoadChannelPlan([[maybe_unused]] const std::string& path,
+                                [[maybe_unused]] bool settings) {}
+
+void Tmainform::SaveChannelPlan([[maybe_unused]] const std::string& path,
+                                [[maybe_unused]] bool settings) {}
+
+void Tmainform::ShowError(const std::string& text) {
+  dialogs->ShowError(this, QString::fromStdString(text));
+}
+
+void Tmainform::ShowInformation(const std::string& text) {
+  dialogs->ShowInformation(this, QString::fromStdString(text));
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "files/plan_window.h"
+#include "radio/byte_string.h"
+#include "radio/protocol.h"
+#include "radio/serial_link.h"
+#include "ui/control_lookup.h"
+#include "ui/dialogs.h"
+
+// The program's one window. Its controls are the only store of the channel plan and the
+// settings: every operation looks the control it needs up by name at that moment.
+class Tmainform : public QWidget, public PlanWindow {
+  Q_OBJECT
+
+ public:
+  Tmainform();
+  explicit Tmainform(std::unique_ptr<Dialogs> dialogs);
+  ~Tmainform() override;
+
+  bool AdvancedMode() const override { return advancedMode; }
+  std::string SelectedPortName() const override;
+  void SetControlsEnabled(bool enabled) override;
+  void ProcessMessages() override;
+  void ClearLog() override;
+  void AppendLog(const std::string& line) override;
+  void SetChannelLabelRed(int channel, bool red) override;
+  int ListIndex(const std::string& name) const override;
+  void SelectListIndex(const std::string& name, int index) override;
+  std::string EditText(const std::string& name) const override;
+  void SetEditText(const std::string& name, const std::string& text) override;
+  bool IsChecked(const std::string& name) const override;
+  void SetChecked(const std::string& name, bool checked) override;
+  int SliderPosition(const std::string& name) const override;
+  void SetSliderPosition(const std::string& name, int position) override;
+
+  void EnterAdvancedMode() override;
+  void ShowError(const std::string& text) override;
+  void ShowInformation(const std::string& text) override;
+
+  // The window's one serial port, kept for its whole life; each transfer opens it at its
+  // start and closes it at its end.
+  TBlockSerial& Serial() { return serial; }
+  ByteString Exchange(const ByteString& command);
+  HandshakeOutcome EnterProgrammingMode();
+
+  // A read or a write marks itself running for its whole length. Meanwhile the two load
+  // commands of the Load / save menu are disabled, since a load would rewrite the grid
+  // under the transfer; the save commands stay usable.
+  void SetTransferRunning(bool running);
+
+  // Event handlers.
+  void comportChange();
+  void cmdLoadSaveClick(QObject* sender);
+  void cmdAdvancedModeClick();
+  void Loadfrequenciesfromfile1Click();
+  void Loadfrequenciessettingsfromfile1Click();
+  void Savefrequenciestofile1Click();
+  void Savefrequenciessettingstofile1Click();
+
+#ifdef Q_OS_WIN
+ protected:
+  bool event(QEvent* event) override;
+  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+ private:
+  void FormCreate();
+  void ConnectHandlers();
+  void SetDesignedTabOrder();
+  void LoadChosenFile(bool settings);
+  void SaveChosenFile(bool settings);
+  // The channel plan file takes over here once the user has chosen a file.
+  void LoadChannelPlan(const std::string& path, bool settings);
+  void SaveChannelPlan(const std::string& path, bool settings);
+
+  template <class Control>
+  Control* Find(const std::string& name) const {
+    return FindControl<Control>(this, name);
+  }
+
+  std::unique_ptr<Dialogs> dialogs;
+  TBlockSerial serial;
+  bool advancedMode = false;
+};

@@ -1,0 +1,54 @@
+#include "ui/window_fonts.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QStringList>
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int kDesignedPixelSize = 11;
+
+// Label captions with their widths in Tahoma at 11 pixels, the font the layout was drawn
+// for: each label ends just short of the control beside it.
+constexpr std::pair<const char*, int> kDesignedCaptionWidths[] = {
+    {"Monitor key:", 60},    {"Squelch level:", 66},   {"Time out timer (TOT):", 103},
+    {"TOT rekey time:", 77}, {"TOT reset time:", 75},  {"Beep tones:", 58},
+    {"Battery saving:", 74}, {"Self-programming:", 88}};
+
+QFont DesignedOr(const QString& family, QFontDatabase::SystemFont fallback) {
+  QFont font = QFontDatabase::families().contains(family, Qt::CaseInsensitive)
+                   ? QFont(family)
+                   : QFontDatabase::systemFont(fallback);
+  font.setPixelSize(kDesignedPixelSize);
+  return font;
+}
+
+// The stretch, in percent, at which every designed caption fits its width again.
+int FittingStretch(const QFont& font) {
+  const QFontMetrics metrics(font);
+  double ratio = 1.0;
+  for (const auto& [caption, width] : kDesignedCaptionWidths) {
+    ratio = std::min(ratio, static_cast<double>(width) /
+                                metrics.horizontalAdvance(QString::fromLatin1(caption)));
+  }
+  return static_cast<int>(ratio * 100);
+}
+
+}  // namespace
+
+QFont WindowFont() {
+  QFont font = DesignedOr(QStringLiteral("Tahoma"), QFontDatabase::GeneralFont);
+  if (const int stretch = FittingStretch(font); stretch < 100) {
+    font.setStretch(stretch);
+  }
+  return font;
+}
+
+QFont LogPaneFont() {
+  QFont font = DesignedOr(QStringLiteral("Consolas"), QFontDatabase::FixedFont);
+  // Set, not inherited: a narrowed window font would pull the pane off its fixed pitch.
+  font.setStretch(QFont::Unstretched);
+  return font;
+}
