@@ -4,6 +4,7 @@
 
 #include "radio/codecs.h"
 #include "radio/protocol.h"
+#include "radio/settings_page.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ std::optional<RadioSettings> SettingsFromReply(const ByteString& reply) {
   settings.batterySaving = BitIsSet(flags, kBatterySavingBitPosition);
   settings.selfProgramming = BitIsSet(flags, kSelfProgrammingBitPosition);
   // The slider cannot go beyond its range, so a later write stores the clamped level.
-  settings.squelchLevel = std::min<int>(RecordByte(reply, kSquelchOffset), kMaxSquelchLevel);
+  settings.squelchLevel = std::min<int>(RecordByte(reply, kSquelchOffset), kSquelchLevelMax);
   settings.monitorKey = RecordByte(reply, kMonitorKeyOffset);
   settings.tot = RecordByte(reply, kTotOffset);
   settings.totRekey = RecordByte(reply, kTotRekeyOffset);

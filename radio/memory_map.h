@@ -36,7 +36,6 @@ inline constexpr std::size_t kMonitorKeyOffset = 2;
 inline constexpr std::size_t kTotOffset = 3;
 inline constexpr std::size_t kTotRekeyOffset = 4;
 inline constexpr std::size_t kTotResetOffset = 5;
-inline constexpr int kMaxSquelchLevel = 10;
 
 // One 8-byte write: where it goes and what it carries.
 struct MemoryBlock {
