@@ -12,6 +12,19 @@ namespace {
 std::optional<bool> forcedAnswer;
 
 const QString kVistaFamily = QStringLiteral("Segoe UI");
+const QString kDesignedFamily = QStringLiteral("Tahoma");
+
+// Outside Windows there is no version to ask: the window switches wherever it still uses
+// the designed font, so it looks the same as on a current Windows.
+bool SwitchesToVistaFont(const QWidget& window) {
+#ifdef Q_OS_WIN
+  Q_UNUSED(window);
+  return IsVistaOrLater();
+#else
+  return IsVistaOrLater() ||
+         window.font().family().compare(kDesignedFamily, Qt::CaseInsensitive) == 0;
+#endif
+}
 
 // The font's size in whole points, also when it was given in pixels.
 int PointSize(const QFont& font, const QWidget& window) {
@@ -43,7 +56,7 @@ void ApplyVistaFont(QWidget* window) {
 }
 
 void ApplyVistaFont(QWidget* window, const QStringList& installedFamilies) {
-  if (!IsVistaOrLater()) {
+  if (!SwitchesToVistaFont(*window)) {
     return;
   }
   QFont font = window->font();

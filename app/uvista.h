@@ -10,7 +10,8 @@ class QWidget;
 bool IsVistaOrLater();
 void ForceVistaOrLaterForTesting(std::optional<bool> answer);
 
-// From Vista on the window switches to "Segoe UI", one point larger, when that font is
-// installed and the window does not use it already. The log pane keeps its own font.
+// From Vista on (on other systems: while the window uses the designed Tahoma) the window
+// switches to "Segoe UI", one point larger, when that font is installed and the window does
+// not use it already. The log pane keeps its own font.
 void ApplyVistaFont(QWidget* window);
 void ApplyVistaFont(QWidget* window, const QStringList& installedFamilies);

@@ -40,8 +40,11 @@ TEST_F(VistaFontTest, KeepsTheFontWithoutSegoeUiOrWhenInUseOrBeforeVista) {
     EXPECT_EQ(form.font(), designed);
   }
   ForceVistaOrLaterForTesting(false);
+  QFont fallback("DejaVu Sans");
+  fallback.setPixelSize(11);
+  form.setFont(fallback);
   ApplyVistaFont(&form, kWithSegoe);
-  EXPECT_EQ(form.font(), designed);
+  EXPECT_EQ(form.font(), fallback);
   ForceVistaOrLaterForTesting(true);
   QFont segoe("segoe ui");
   segoe.setPointSize(10);
@@ -50,3 +53,16 @@ TEST_F(VistaFontTest, KeepsTheFontWithoutSegoeUiOrWhenInUseOrBeforeVista) {
   EXPECT_EQ(form.font().family(), "segoe ui");
   EXPECT_EQ(form.font().pointSize(), 10);
 }
+
+#ifndef Q_OS_WIN
+// No Windows version to ask here: the designed Tahoma still gives way to Segoe UI.
+TEST_F(MainformTest, OutsideWindowsTheDesignedFontSwitchesWhereSegoeUiIsInstalled) {
+  ASSERT_FALSE(IsVistaOrLater());
+  QFont tahoma("Tahoma");
+  tahoma.setPointSize(8);
+  form.setFont(tahoma);
+  ApplyVistaFont(&form, kWithSegoe);
+  EXPECT_EQ(form.font().family(), "Segoe UI");
+  EXPECT_EQ(form.font().pointSize(), 9);
+}
+#endif

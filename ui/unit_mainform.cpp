@@ -9,7 +9,10 @@
 #include <QPushButton>
 
 #include "app/uvista.h"
+#include "files/channel_plan.h"
+#include "files/ini_file.h"
 #include "radio/grid_names.h"
+#include "radio/transfers.h"
 #include "ui/channel_grid.h"
 #include "ui/mainform_design.h"
 #include "ui/port_list.h"
@@ -43,10 +46,9 @@ void Tmainform::FormCreate() {
   // The desktop lists the running program under this title.
   QCoreApplication::setApplicationName(windowTitle());
   advancedMode = false;
-  // Before the grid exists, so its controls start with the resulting font.
-  if (IsVistaOrLater()) {
-    ApplyVistaFont(this);
-  }
+  // Before the grid exists, so its controls start with the resulting font. The function
+  // asks for the Windows version itself, and knows the rule for other systems.
+  ApplyVistaFont(this);
   FillPortList(Find<QComboBox>("comport"));
   BuildChannelGrid(this, Find<QWidget>("tab_channelbank_A"));
   SetDesignedTabOrder();
@@ -56,6 +58,9 @@ void Tmainform::FormCreate() {
 }
 
 void Tmainform::ConnectHandlers() {
+  connect(Find<QPushButton>("cmdReadRadio"), &QPushButton::clicked, this,
+          &Tmainform::cmdReadRadioClick);
+  connect(Find<QPushButton>("cmdWrite"), &QPushButton::clicked, this, &Tmainform::cmdWriteClick);
   connect(Find<QComboBox>("comport"), &QComboBox::activated, this, &Tmainform::comportChange);
   auto* loadSave = Find<QPushButton>("cmdLoadSave");
   connect(loadSave, &QPushButton::clicked, this, [this, loadSave] { cmdLoadSaveClick(loadSave); });
@@ -117,6 +122,24 @@ void Tmainform::SetTransferRunning(bool running) {
   }
 }
 
+void Tmainform::cmdReadRadioClick() {
+  if (SelectedPortName().empty()) {
+    return;
+  }
+  SetTransferRunning(true);
+  ReadFromRadio(*this, serial);
+  SetTransferRunning(false);
+}
+
+void Tmainform::cmdWriteClick() {
+  if (SelectedPortName().empty()) {
+    return;
+  }
+  SetTransferRunning(true);
+  WriteToRadio(*this, serial);
+  SetTransferRunning(false);
+}
+
 void Tmainform::comportChange() {
   Find<QWidget>("cmdReadRadio")->setEnabled(true);
   Find<QWidget>("cmdWrite")->setEnabled(true);
@@ -151,22 +174,21 @@ void Tmainform::Savefrequenciessettingstofile1Click() {
 void Tmainform::LoadChosenFile(bool settings) {
   const QString file = dialogs->ChooseFile(*Find<QFileDialog>("opendialog"));
   if (!file.isEmpty()) {
-    LoadChannelPlan(QFile::encodeName(file).toStdString(), settings);
+    LoadFromFile(*this, QFile::encodeName(file).toStdString(), settings);
   }
 }
 
 void Tmainform::SaveChosenFile(bool settings) {
   const QString file = dialogs->ChooseFile(*Find<QFileDialog>("savedialog"));
-  if (!file.isEmpty()) {
-    SaveChannelPlan(QFile::encodeName(file).toStdString(), settings);
+  if (file.isEmpty()) {
+    return;
+  }
+  try {
+    SaveToFile(*this, QFile::encodeName(file).toStdString(), settings);
+  } catch (const IniWriteError& error) {
+    dialogs->ShowFailure(this, QString::fromLocal8Bit(error.what()) + QLatin1Char('.'));
   }
 }
-
-void Tmainform::LoadChannelPlan([[maybe_unused]] const std::string& path,
-                                [[maybe_unused]] bool settings) {}
-
-void Tmainform::SaveChannelPlan([[maybe_unused]] const std::string& path,
-                                [[maybe_unused]] bool settings) {}
 
 void Tmainform::ShowError(const std::string& text) {
   dialogs->ShowError(this, QString::fromStdString(text));
