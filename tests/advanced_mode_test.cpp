@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "radio/grid_names.h"
 #include "tests/mainform_fixture.h"
@@ -77,4 +78,23 @@ TEST_F(MainformTest, HzBoxesAreSwitchedAndComeLastInTheGridsTabOrder) {
     EXPECT_EQ(Get<QWidget>("edit_A15_freq_tx")->isEnabled(), enabled);
     EXPECT_FALSE(Get<QWidget>("cmdAdvancedMode")->isEnabled());
   }
+}
+
+TEST_F(MainformTest, TypingStopsAtNineCharactersButAPlacedTextShowsWhole) {
+  form.EnterAdvancedMode();
+  auto* edit = Get<QLineEdit>("edit_A3_freq_rx");
+  edit->setFocus();
+  QTest::keyClicks(edit, "4460062501234");
+  EXPECT_EQ(edit->text(), "446006250");
+
+  form.SetEditText("edit_A3_freq_rx", "44600625012345");
+  EXPECT_EQ(form.EditText("edit_A3_freq_rx"), "44600625012345");
+  edit->setCursorPosition(14);
+  QTest::keyClick(edit, Qt::Key_5);
+  EXPECT_EQ(edit->text(), "44600625012345");
+  for (int i = 0; i < 6; ++i) {
+    QTest::keyClick(edit, Qt::Key_Backspace);
+  }
+  QTest::keyClicks(edit, "77");
+  EXPECT_EQ(edit->text(), "446006257");
 }

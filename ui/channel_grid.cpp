@@ -1,5 +1,7 @@
 #include "ui/channel_grid.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -74,6 +76,12 @@ QLineEdit* ReplaceByHzEdit(QWidget* window, QWidget* page, GridRole role, int ch
   Place(edit, left, RowTop(channel), kFrequencyWidth);
   edit->setMaxLength(kHzTextMaxLength);
   edit->setText(QString::fromStdString(PmrChannelHzText(list->currentIndex())));
+  // Once the user has cut a long placed text down, typing stops at nine again.
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+    if (text.size() <= kHzTextMaxLength) {
+      edit->setMaxLength(kHzTextMaxLength);
+    }
+  });
   // Children added to a page already on screen stay hidden until shown.
   edit->show();
   // Destroyed now, not later: the next lookup by name must no longer find it.
@@ -87,6 +95,11 @@ void BuildChannelGrid(QWidget* window, QWidget* page) {
   for (int channel = 1; channel <= kChannelCount; ++channel) {
     BuildRow(window, page, channel);
   }
+}
+
+void SetHzText(QLineEdit* edit, const QString& text) {
+  edit->setMaxLength(std::max<int>(kHzTextMaxLength, static_cast<int>(text.size())));
+  edit->setText(text);
 }
 
 void ReplaceFrequencyListsByHzEdits(QWidget* window, QWidget* page) {

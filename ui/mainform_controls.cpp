@@ -8,6 +8,7 @@
 #include <QSlider>
 
 #include "radio/grid_names.h"
+#include "ui/channel_grid.h"
 #include "ui/unit_mainform.h"
 
 std::string Tmainform::SelectedPortName() const {
@@ -49,7 +50,7 @@ std::string Tmainform::EditText(const std::string& name) const {
 }
 
 void Tmainform::SetEditText(const std::string& name, const std::string& text) {
-  Find<QLineEdit>(name)->setText(QString::fromStdString(text));
+  SetHzText(Find<QLineEdit>(name), QString::fromStdString(text));
 }
 
 bool Tmainform::IsChecked(const std::string& name) const {
