@@ -18,6 +18,7 @@ class ScriptedDialogs : public Dialogs {
   }
   void ShowError(QWidget*, const QString& text) override { asked << text; }
   void ShowInformation(QWidget*, const QString& text) override { asked << text; }
+  void ShowFailure(QWidget*, const QString& text) override { asked << text; }
   QString ChooseFile(QFileDialog& dialog) override {
     asked << dialog.objectName();
     return fileToChoose;

@@ -1,5 +1,6 @@
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -33,6 +34,10 @@ void ModalDialogs::ShowError(QWidget* parent, const QString& text) {
 
 void ModalDialogs::ShowInformation(QWidget* parent, const QString& text) {
   ShowMessage(parent, QMessageBox::Information, QStringLiteral("Information"), text);
+}
+
+void ModalDialogs::ShowFailure(QWidget* parent, const QString& text) {
+  ShowMessage(parent, QMessageBox::Critical, QCoreApplication::applicationName(), text);
 }
 
 QString ModalDialogs::ChooseFile(QFileDialog& dialog) {

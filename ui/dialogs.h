@@ -16,6 +16,8 @@ class Dialogs {
   // Caption "Error" or "Information", one OK button.
   virtual void ShowError(QWidget* parent, const QString& text) = 0;
   virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
+  // An operation that failed as a whole: caption the application's title, one OK button.
+  virtual void ShowFailure(QWidget* parent, const QString& text) = 0;
   // Runs a file dialog that lives on between runs; the chosen file, or empty when the
   // user cancels.
   virtual QString ChooseFile(QFileDialog& dialog) = 0;
@@ -27,5 +29,6 @@ class ModalDialogs : public Dialogs {
   bool AskWarningYesNo(QWidget* parent, const QString& text) override;
   void ShowError(QWidget* parent, const QString& text) override;
   void ShowInformation(QWidget* parent, const QString& text) override;
+  void ShowFailure(QWidget* parent, const QString& text) override;
   QString ChooseFile(QFileDialog& dialog) override;
 };

@@ -1,5 +1,4 @@
-// The radio dialogue on the window's serial port. Kept apart so the window links without
-// the protocol until something calls these.
+// The radio dialogue on the window's own serial port.
 #include "ui/unit_mainform.h"
 
 ByteString Tmainform::Exchange(const ByteString& command) {

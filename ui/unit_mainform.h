@@ -53,6 +53,8 @@ class Tmainform : public QWidget, public PlanWindow {
   void SetTransferRunning(bool running);
 
   // Event handlers.
+  void cmdReadRadioClick();
+  void cmdWriteClick();
   void comportChange();
   void cmdLoadSaveClick(QObject* sender);
   void cmdAdvancedModeClick();
@@ -73,9 +75,6 @@ class Tmainform : public QWidget, public PlanWindow {
   void SetDesignedTabOrder();
   void LoadChosenFile(bool settings);
   void SaveChosenFile(bool settings);
-  // The channel plan file takes over here once the user has chosen a file.
-  void LoadChannelPlan(const std::string& path, bool settings);
-  void SaveChannelPlan(const std::string& path, bool settings);
 
   template <class Control>
   Control* Find(const std::string& name) const {

@@ -1,0 +1,478 @@
+// Read and write from start to end against the simulated radio on a pty, run once on the
+// map-based window and once on the real window offscreen.
+#include "radio/transfers.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <algorithm>
+#include <memory>
+
+#include "radio/grid_names.h"
+#include "radio/memory_map.h"
+#include "radio/protocol.h"
+#include "tests/scripted_dialogs.h"
+#include "tests/support/fake_window.h"
+#include "tools/radiosim/radio_simulator.h"
+#include "ui/control_lookup.h"
+#include "ui/unit_mainform.h"
+
+namespace {
+
+const std::string kSupportedForRead =
+    "Supported HT-446E radio detected. Reading will take few seconds, please wait...";
+const std::string kSupportedForWrite =
+    "Supported HT-446E radio detected, continuing. This takes few seconds.";
+const std::string kNoResponse = "No response from serial port. Check you are using the right port.";
+const std::string kRadioLost =
+    "Lost the connection to the radio. Check the cable and the radio, then try again.";
+
+// The transfers as the map-based window runs them.
+struct FakeHarness {
+  FakeWindow window;
+  TBlockSerial serial;
+
+  void ChoosePort(const std::string& path) { window.portName = path; }
+  void Read() { ReadFromRadio(window, serial); }
+  void Write() { WriteToRadio(window, serial); }
+  std::vector<std::string> Log() const { return window.log; }
+  bool PortOpen() const { return serial.IsOpen(); }
+  bool TransferButtonsEnabled() const { return window.enabledCalls.back(); }
+};
+
+// The transfers as the user starts them: a port picked from the list, a button clicked.
+struct WindowHarness {
+  ScriptedDialogs* dialogs = new ScriptedDialogs;
+  Tmainform window{std::unique_ptr<Dialogs>(dialogs)};
+
+  void ChoosePort(const std::string& path) {
+    auto* ports = FindControl<QComboBox>(&window, std::string("comport"));
+    ports->addItem(QString::fromStdString(path));
+    ports->setCurrentIndex(ports->count() - 1);
+    window.comportChange();
+  }
+  void Read() { FindControl<QPushButton>(&window, std::string("cmdReadRadio"))->click(); }
+  void Write() { FindControl<QPushButton>(&window, std::string("cmdWrite"))->click(); }
+  std::vector<std::string> Log() const {
+    std::vector<std::string> lines;
+    for (const QString& line :
+         FindControl<QPlainTextEdit>(&window, std::string("debug"))->toPlainText().split('\n')) {
+      lines.push_back(line.toStdString());
+    }
+    return lines;
+  }
+  bool PortOpen() { return window.Serial().IsOpen(); }
+  bool TransferButtonsEnabled() const {
+    return FindControl<QPushButton>(&window, std::string("cmdReadRadio"))->isEnabled() &&
+           FindControl<QPushButton>(&window, std::string("cmdWrite"))->isEnabled();
+  }
+};
+
+ByteString Bytes(std::initializer_list<int> values) {
+  ByteString bytes;
+  for (const int value : values) {
+    bytes.push_back(static_cast<std::uint8_t>(value));
+  }
+  return bytes;
+}
+
+ByteString Repeated(int value, std::size_t count) {
+  return ByteString(count, static_cast<std::uint8_t>(value));
+}
+
+// What a row of the grid shows: list indexes, or Hz texts in advanced mode.
+struct Row {
+  int rx = 0;
+  int tx = 0;
+  int rxTone = 0;
+  int txTone = 0;
+  bool shift = false;
+  bool lockout = false;
+  std::string rxHz;
+  std::string txHz;
+};
+
+void ExpectRow(const WindowControls& window, int n, const Row& row) {
+  const bool advanced = window.AdvancedMode();
+  const auto name = [&](GridRole role) { return GridControlName(role, n, advanced); };
+  if (advanced) {
+    EXPECT_EQ(window.EditText(name(GridRole::FreqRx)), row.rxHz) << "channel " << n;
+    EXPECT_EQ(window.EditText(name(GridRole::FreqTx)), row.txHz) << "channel " << n;
+  } else {
+    EXPECT_EQ(window.ListIndex(name(GridRole::FreqRx)), row.rx) << "channel " << n;
+    EXPECT_EQ(window.ListIndex(name(GridRole::FreqTx)), row.tx) << "channel " << n;
+  }
+  EXPECT_EQ(window.ListIndex(name(GridRole::CtcssRx)), row.rxTone) << "channel " << n;
+  EXPECT_EQ(window.ListIndex(name(GridRole::CtcssTx)), row.txTone) << "channel " << n;
+  EXPECT_EQ(window.IsChecked(name(GridRole::Shift)), row.shift) << "channel " << n;
+  EXPECT_EQ(window.IsChecked(name(GridRole::Lockout)), row.lockout) << "channel " << n;
+}
+
+void SetRow(WindowControls& window, int n, const Row& row) {
+  const bool advanced = window.AdvancedMode();
+  const auto name = [&](GridRole role) { return GridControlName(role, n, advanced); };
+  if (advanced) {
+    window.SetEditText(name(GridRole::FreqRx), row.rxHz);
+    window.SetEditText(name(GridRole::FreqTx), row.txHz);
+  } else {
+    window.SelectListIndex(name(GridRole::FreqRx), row.rx);
+    window.SelectListIndex(name(GridRole::FreqTx), row.tx);
+  }
+  window.SelectListIndex(name(GridRole::CtcssRx), row.rxTone);
+  window.SelectListIndex(name(GridRole::CtcssTx), row.txTone);
+  window.SetChecked(name(GridRole::Shift), row.shift);
+  window.SetChecked(name(GridRole::Lockout), row.lockout);
+}
+
+// Records as a radio may hold them: tones from both tables, D243N, every flag pattern,
+// an amateur frequency, a tone code in neither table and foreign constant bytes.
+const ByteString kRecord1 = Bytes({0x25, 0x06, 0x60, 0x44, 0x75, 0x18, 0x60, 0x44, 0x70, 0x06, 0x32,
+                                   0x81, 0xFD, 0x01, 0x01, 0xFF});
+const ByteString kRecord2 = Bytes({0x75, 0x93, 0x60, 0x44, 0x75, 0x93, 0x60, 0x44, 0x43, 0x42, 0x22,
+                                   0x16, 0x00, 0x12, 0x34, 0x56});
+const ByteString kRecord3 = Bytes({0x00, 0x50, 0x40, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0x43, 0x82, 0x00,
+                                   0x00, 0xFF, 0x00, 0x00, 0x00});
+const Row kRow1 = {1, 2, 1, 27, true, false, "446006250", "446018750"};
+const Row kRow2 = {8, 8, 30, 26, true, true, "446093750", "446093750"};
+const Row kRow3 = {0, 0, 0, 0, false, false, "434050000", ""};
+// Rows 4 to 8 of the simulator's demo radio.
+Row DemoRow(int n) {
+  const std::string hz = std::to_string(446006250 + 12500 * (n - 1));
+  return n <= 8 ? Row{n, n, 0, 0, false, false, hz, hz} : Row{};
+}
+// Flags 0x0B: all three on; squelch 200; every list byte beyond its list.
+const ByteString kOddSettings = Bytes({0x0B, 200, 4, 11, 61, 16, 0x12, 0x34});
+
+template <class Harness>
+class Transfers : public testing::Test {
+ protected:
+  void SetUp() override {
+    radio.SetPacing(false);
+    radio.SetReactionDelayMs(0);
+    radio.Start();
+    harness.ChoosePort(radio.PortPath());
+  }
+
+  void LoadOddRadio() {
+    radio.WriteMemory(ChannelRecordAddress(0, 1), kRecord1);
+    radio.WriteMemory(ChannelRecordAddress(0, 2), kRecord2);
+    radio.WriteMemory(ChannelRecordAddress(0, 3), kRecord3);
+    radio.WriteMemory(kSettingsAddress, kOddSettings);
+  }
+
+  void ExpectEndedCleanly() {
+    EXPECT_FALSE(harness.PortOpen());
+    EXPECT_TRUE(harness.TransferButtonsEnabled());
+  }
+
+  // Commands of one kind from the radio's log.
+  std::vector<ByteString> Commands(std::uint8_t code) const {
+    std::vector<ByteString> found;
+    for (const ByteString& command : radio.CommandLog()) {
+      if (command.front() == code) {
+        found.push_back(command);
+      }
+    }
+    return found;
+  }
+
+  WindowControls& window() { return harness.window; }
+
+  RadioSimulator radio;
+  Harness harness;
+};
+
+using Harnesses = testing::Types<FakeHarness, WindowHarness>;
+TYPED_TEST_SUITE(Transfers, Harnesses);
+
+TYPED_TEST(Transfers, ReadFillsEveryControlInNormalMode) {
+  this->LoadOddRadio();
+  this->harness.Read();
+  EXPECT_EQ(this->harness.Log(), (std::vector<std::string>{kSupportedForRead, "Reading channels...",
+                                                           "Reading settings...", "Done!"}));
+  ExpectRow(this->window(), 1, kRow1);
+  ExpectRow(this->window(), 2, kRow2);
+  ExpectRow(this->window(), 3, kRow3);
+  for (int n = 4; n <= kChannelCount; ++n) {
+    ExpectRow(this->window(), n, DemoRow(n));
+  }
+  for (const char* list : {"cb_monitor", "cb_tot", "cb_tot_rekey", "cb_tot_reset"}) {
+    EXPECT_EQ(this->window().ListIndex(list), -1) << list;
+  }
+  EXPECT_EQ(this->window().SliderPosition("squelch_level"), 10);
+  for (const char* box : {"cb_beeptones", "cb_batterysaving", "cb_selfprog"}) {
+    EXPECT_TRUE(this->window().IsChecked(box)) << box;
+  }
+  const auto log = this->radio.CommandLog();
+  ASSERT_EQ(log.size(), 34u);
+  EXPECT_EQ(log[0], kProgrammingModeCommand);
+  for (int n = 1; n <= kChannelCount; ++n) {
+    EXPECT_EQ(log[2 * n], Bytes({0x52, 0x00, 16 * n, 0x10}));
+    EXPECT_EQ(log[2 * n + 1], kAcknowledgement);
+  }
+  EXPECT_EQ(log[32], Bytes({0x52, 0x03, 0xC0, 0x08}));
+  EXPECT_EQ(log[33], kAcknowledgement);
+  this->ExpectEndedCleanly();
+}
+
+TYPED_TEST(Transfers, ReadShowsHzTextsInAdvancedMode) {
+  this->LoadOddRadio();
+  this->harness.window.EnterAdvancedMode();
+  this->harness.Read();
+  EXPECT_EQ(this->harness.Log().back(), "Done!");
+  ExpectRow(this->window(), 1, kRow1);
+  ExpectRow(this->window(), 2, kRow2);
+  ExpectRow(this->window(), 3, kRow3);
+  ExpectRow(this->window(), 15, DemoRow(15));
+}
+
+TYPED_TEST(Transfers, WriteSendsTheWholePlanInItsOrder) {
+  this->harness.Write();
+  EXPECT_EQ(
+      this->harness.Log(),
+      (std::vector<std::string>{kSupportedForWrite, "Writing channels...",
+                                "Writing DT/QDT settings...", "Writing settings...", "Done!"}));
+  const auto log = this->radio.CommandLog();
+  ASSERT_EQ(log.size(), 71u);
+  EXPECT_EQ(log[0], kProgrammingModeCommand);
+  EXPECT_EQ(log[1], kAcknowledgement);
+  std::vector<int> addresses;
+  for (int bank = 0; bank < 2; ++bank) {
+    for (int n = 0; n <= kChannelCount; ++n) {
+      addresses.push_back(bank * 0x100 + 16 * n);
+      addresses.push_back(bank * 0x100 + 16 * n + 8);
+    }
+  }
+  addresses.insert(addresses.end(), {0x290, 0x298, 0x2B0, 0x2B8, 0x3C0});
+  const ByteString unused = Repeated(0xFF, 8);
+  const ByteString noTones = Bytes({0x00, 0x00, 0x00, 0x00, 0xFF, 0x01, 0x01, 0xFF});
+  for (std::size_t i = 0; i < addresses.size(); ++i) {
+    const ByteString& command = log[i + 2];
+    ASSERT_EQ(command.size(), 12u);
+    EXPECT_EQ(command[0], 0x57);
+    EXPECT_EQ(command[1] * 256 + command[2], addresses[i]) << "write " << i + 1;
+    EXPECT_EQ(command[3], 8);
+    const ByteString data(command.begin() + 4, command.end());
+    const int address = addresses[i];
+    if (address >= 0x290 && address < 0x3C0) {
+      EXPECT_EQ(data, address % 16 == 0 ? Repeated(0, 8) : Bytes({0, 0, 0, 0, 0, 0, 0, 0xFF}));
+    } else if (address == 0x3C0) {
+      EXPECT_EQ(data, Bytes({0xFF, 0x05, 0x03, 0x00, 0x00, 0x00, 0xFF, 0xFF}));
+    } else if (address % 0x100 < 16 || address % 16 == 0) {
+      EXPECT_EQ(data, unused) << "write " << i + 1;
+    } else {
+      EXPECT_EQ(data, noTones) << "write " << i + 1;
+    }
+  }
+  // Both banks hold the same records.
+  EXPECT_EQ(this->radio.ReadMemory(0x000, 0x100), this->radio.ReadMemory(0x100, 0x100));
+  this->ExpectEndedCleanly();
+}
+
+TYPED_TEST(Transfers, WriteEncodesRowsAndSettings) {
+  SetRow(this->window(), 1, {1, 1, 1, 1, true, false});
+  SetRow(this->window(), 2, {0, 8, 27, 26, false, true});
+  SetRow(this->window(), 15, {3, 4, 30, 38, true, true});
+  for (const char* box : {"cb_beeptones", "cb_batterysaving", "cb_selfprog"}) {
+    this->window().SetChecked(box, false);
+  }
+  this->harness.Write();
+  for (int bank = 0; bank < 2; ++bank) {
+    const int base = bank * 0x100;
+    EXPECT_EQ(this->radio.ReadMemory(base + 0x10, 16),
+              Bytes({0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x70, 0x06, 0x70, 0x06, 0xFD,
+                     0x01, 0x01, 0xFF}));
+    EXPECT_EQ(this->radio.ReadMemory(base + 0x20, 16),
+              Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0x75, 0x93, 0x60, 0x44, 0x32, 0x81, 0x22, 0x16, 0xFE,
+                     0x01, 0x01, 0xFF}));
+    EXPECT_EQ(this->radio.ReadMemory(base + 0xF0, 16),
+              Bytes({0x25, 0x31, 0x60, 0x44, 0x75, 0x43, 0x60, 0x44, 0x43, 0x42, 0x23, 0x87, 0xFC,
+                     0x01, 0x01, 0xFF}));
+  }
+  // Channels 1 to 8 by their RX tone, 9 to 15 by their TX tone.
+  const ByteString table = Bytes({1, 27, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 38, 0xFF});
+  EXPECT_EQ(this->radio.ReadMemory(0x290, 16), table);
+  EXPECT_EQ(this->radio.ReadMemory(0x2B0, 16), table);
+  EXPECT_EQ(this->radio.ReadMemory(kSettingsAddress, 8),
+            Bytes({0xF4, 0x05, 0x03, 0x00, 0x00, 0x00, 0xFF, 0xFF}));
+}
+
+TYPED_TEST(Transfers, AdvancedModeWritesTheHzTexts) {
+  this->harness.window.EnterAdvancedMode();
+  SetRow(this->window(), 1, {.rxHz = "434050000", .txHz = ""});
+  this->harness.Write();
+  EXPECT_EQ(this->radio.ReadMemory(0x10, 8),
+            Bytes({0x00, 0x50, 0x40, 0x43, 0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(this->radio.ReadMemory(0x110, 8), this->radio.ReadMemory(0x10, 8));
+}
+
+TYPED_TEST(Transfers, ReadThenWriteLeavesTheCanonicalImage) {
+  this->LoadOddRadio();
+  this->harness.Read();
+  this->harness.Write();
+  ASSERT_EQ(this->harness.Log().back(), "Done!");
+  ByteString expected = this->radio.Memory();
+  const auto put = [&expected](int address, const ByteString& bytes) {
+    std::copy(bytes.begin(), bytes.end(), expected.begin() + address);
+  };
+  for (int bank = 0; bank < 2; ++bank) {
+    put(bank * 0x100, Repeated(0xFF, 16));
+    put(bank * 0x100 + 0x10, kRecord1);
+    // Flags with every setting bit written as 1, the radio's constant bytes restored.
+    put(bank * 0x100 + 0x20, Bytes({0x75, 0x93, 0x60, 0x44, 0x75, 0x93, 0x60, 0x44, 0x43, 0x42,
+                                    0x22, 0x16, 0xFC, 0x01, 0x01, 0xFF}));
+    // A frequency outside the channel list and an unknown tone are not kept in normal mode.
+    put(bank * 0x100 + 0x30, Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00,
+                                    0x00, 0x00, 0xFF, 0x01, 0x01, 0xFF}));
+    put(bank * 0x100 + 0x40, this->radio.ReadMemory(0x40, 0xC0));
+  }
+  put(0x290, Bytes({1, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF}));
+  put(0x2B0, Bytes({1, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF}));
+  put(kSettingsAddress, Bytes({0xFF, 10, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(this->radio.Memory(), expected);
+}
+
+TYPED_TEST(Transfers, AFailedHandshakeLogsOneLineAndSendsNothingMore) {
+  struct Case {
+    const char* name;
+    std::function<void(RadioSimulator&)> fault;
+    std::string readLine;
+    std::string writeLine;
+  };
+  const Case cases[] = {
+      {"not connected",
+       [](RadioSimulator& r) {
+         r.SetProgramReply(Bytes({0, 0}));
+       },
+       "Radio not connected or turned on. Cable needs to be connected and radio turned on.",
+       "Unknown response from radio: (2 bytes)  00 00"},
+      {"silent", [](RadioSimulator& r) { r.SetSilent(true); }, kNoResponse,
+       "Unknown response from radio: (0 bytes) "},
+      {"bare acks", [](RadioSimulator& r) { r.SetAckToEveryProgram(true); },
+       "Unknown response from radio: (1 bytes)  06", "Unknown response from radio: (1 bytes)  06"},
+  };
+  for (const Case& c : cases) {
+    this->radio.ClearFaults();
+    c.fault(this->radio);
+    this->radio.ClearCommandLog();
+    this->harness.Read();
+    EXPECT_EQ(this->harness.Log(), std::vector<std::string>{c.readLine}) << c.name;
+    this->harness.Write();
+    EXPECT_EQ(this->harness.Log(), std::vector<std::string>{c.writeLine}) << c.name;
+    EXPECT_TRUE(this->Commands(0x52).empty()) << c.name;
+    EXPECT_TRUE(this->Commands(0x57).empty()) << c.name;
+    this->ExpectEndedCleanly();
+  }
+  ExpectRow(this->window(), 1, Row{});
+}
+
+TYPED_TEST(Transfers, AnUnacknowledgedBank0HalfIsLoggedAndTheWriteGoesOn) {
+  this->radio.SetWriteReply(0x0058, Bytes({0x15}));
+  this->radio.SetWriteReply(0x0020, Bytes({0x06, 0x06}));
+  // Bank 1 replies are not examined.
+  this->radio.SetWriteReply(0x0158, Bytes({0x15}));
+  this->harness.Write();
+  EXPECT_EQ(this->harness.Log(),
+            (std::vector<std::string>{
+                kSupportedForWrite, "Writing channels...",
+                " Ch 2 frequency failed, unknown response from radio: (2 bytes)  06 06",
+                " Ch 5 QT/DQT failed, unknown response from radio: (1 bytes)  15",
+                "Writing DT/QDT settings...", "Writing settings...", "Done!"}));
+  EXPECT_EQ(this->Commands(0x57).size(), 69u);
+}
+
+TYPED_TEST(Transfers, ShortRepliesLeaveTheirRowOrTheSettingsUnchanged) {
+  this->LoadOddRadio();
+  // One byte, the header alone, and one byte short of the flags.
+  this->radio.SetReadReplyLength(16, 0x0010);
+  this->harness.Read();
+  this->radio.SetReadReplyLength(1, 0x0020);
+  this->harness.Read();
+  this->radio.SetReadReplyLength(4, 0x0030);
+  this->harness.Read();
+  this->radio.SetReadReplyLength(9, kSettingsAddress);
+  this->harness.Read();
+  EXPECT_EQ(
+      this->harness.Log(),
+      (std::vector<std::string>{kSupportedForRead, "Reading channels...", "Reading settings...",
+                                "[!] Couldn't read settings.", "Done!"}));
+  this->radio.ClearFaults();
+  this->radio.SetReadReplyLength(16, 0x0070);
+  this->radio.WriteMemory(0x70, kRecord1);
+  this->harness.Read();
+  EXPECT_EQ(this->harness.Log(), (std::vector<std::string>{kSupportedForRead, "Reading channels...",
+                                                           "[!] Couldn't read channel 7.",
+                                                           "Reading settings...", "Done!"}));
+  ExpectRow(this->window(), 7, DemoRow(7));
+  // Every read command was acknowledged, the short ones too.
+  EXPECT_EQ(this->radio.CommandLog().size(), 34u * 5);
+}
+
+TYPED_TEST(Transfers, APortThatDoesNotOpenIsExplained) {
+  this->harness.ChoosePort("/dev/vexalon-no-such-port");
+  const std::string reason = "Could not open /dev/vexalon-no-such-port: No such file or directory";
+  this->harness.Read();
+  EXPECT_EQ(this->harness.Log(), (std::vector<std::string>{kNoResponse, reason}));
+  this->harness.Write();
+  EXPECT_EQ(this->harness.Log(),
+            (std::vector<std::string>{"Unknown response from radio: (0 bytes) ", reason}));
+  this->ExpectEndedCleanly();
+
+  this->harness.ChoosePort(this->radio.PortPath());
+  TBlockSerial holder;
+  holder.OpenPort(this->radio.PortPath());
+  ASSERT_TRUE(holder.IsOpen());
+  this->harness.Read();
+  EXPECT_EQ(this->harness.Log(),
+            (std::vector<std::string>{kNoResponse, "Could not open " + this->radio.PortPath() +
+                                                       ": the port is in use by another program"}));
+  holder.ClosePort();
+  this->harness.Read();
+  EXPECT_EQ(this->harness.Log().back(), "Done!");
+}
+
+TYPED_TEST(Transfers, APulledCableEndsTheTransferWithoutClaimingSuccess) {
+  this->radio.PullCableAfter(9);
+  this->harness.Read();
+  auto log = this->harness.Log();
+  EXPECT_EQ(log.back(), kRadioLost);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Done!"), 0);
+  EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                          [](const std::string& line) { return line.starts_with("[!]"); }),
+            0);
+  this->ExpectEndedCleanly();
+}
+
+TYPED_TEST(Transfers, APulledCableEndsAWriteToo) {
+  this->radio.PullCableAfter(20);
+  this->harness.Write();
+  const auto log = this->harness.Log();
+  EXPECT_EQ(log, (std::vector<std::string>{kSupportedForWrite, "Writing channels...", kRadioLost}));
+  this->ExpectEndedCleanly();
+}
+
+// A reply that comes too late must never land in another channel's row.
+TYPED_TEST(Transfers, ALateReplyNeverFillsAnotherRow) {
+  for (const int delayMs : {40, 60, 100}) {
+    SetRow(this->window(), 5, Row{});
+    SetRow(this->window(), 6, Row{});
+    this->radio.WriteMemory(0x50, kRecord1);
+    this->radio.WriteMemory(0x60, kRecord2);
+    this->radio.SetExtraDelay(SimCommand::Read, delayMs, 0x0050);
+    this->harness.Read();
+    const auto log = this->harness.Log();
+    const auto failed = [&log](int n) {
+      return std::count(log.begin(), log.end(),
+                        "[!] Couldn't read channel " + std::to_string(n) + ".") == 1;
+    };
+    EXPECT_TRUE(failed(5)) << delayMs;
+    ExpectRow(this->window(), 5, Row{});
+    ExpectRow(this->window(), 6, failed(6) ? Row{} : kRow2);
+    EXPECT_EQ(log.back(), "Done!");
+  }
+}
+
+}  // namespace
