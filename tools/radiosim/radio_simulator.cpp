@@ -217,9 +217,15 @@ std::vector<ByteString> RadioSimulator::CommandLog() const {
   return log_;
 }
 
+std::vector<ByteString> RadioSimulator::ReplyLog() const {
+  std::lock_guard lock(mutex_);
+  return replies_;
+}
+
 void RadioSimulator::ClearCommandLog() {
   std::lock_guard lock(mutex_);
   log_.clear();
+  replies_.clear();
 }
 
 bool RadioSimulator::WaitForCommands(std::size_t count, int timeoutMs) const {
@@ -436,6 +442,7 @@ void RadioSimulator::ParseInput(Line& line, Reports& reports) {
 void RadioSimulator::HandleCommand(Line& line, const ParsedCommand& command,
                                    const ByteString& bytes, Reports& reports) {
   log_.push_back(bytes);
+  replies_.emplace_back();
   logChanged_.notify_all();
   reports.commands.push_back(bytes);
   if (faults_->pullAfter > 0u) {
@@ -508,6 +515,7 @@ void RadioSimulator::Schedule(Line& line, const ParsedCommand& command, const By
   if (bytes.empty()) {
     return;
   }
+  replies_.back() = bytes;
   const double byteTimeMs = pacing_ ? kByteTimeMs : 0.0;
   // The pty hands over a command at once; a real line would still be carrying it.
   double delayMs = static_cast<double>(command.length) * byteTimeMs + reactionDelayMs_;

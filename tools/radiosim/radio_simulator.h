@@ -73,6 +73,10 @@ class RadioSimulator {
 
   // Every command received, in order, as the bytes that made it.
   std::vector<ByteString> CommandLog() const;
+  // The bytes sent in answer to each command of CommandLog(), at the same index, noise
+  // included; empty for a command left unanswered.
+  std::vector<ByteString> ReplyLog() const;
+  // Clears both logs.
   void ClearCommandLog();
   // Waits until the log holds at least count commands; false when the time ran out.
   bool WaitForCommands(std::size_t count, int timeoutMs) const;
@@ -142,6 +146,7 @@ class RadioSimulator {
   int reactionDelayMs_ = kDefaultReactionDelayMs;
   ByteString memory_;
   std::vector<ByteString> log_;
+  std::vector<ByteString> replies_;
   std::unique_ptr<Faults> faults_;
   bool cablePulled_ = false;
   bool stopping_ = false;
