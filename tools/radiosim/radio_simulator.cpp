@@ -29,6 +29,12 @@ SteadyClock::duration Milliseconds(double ms) {
       std::chrono::duration<double, std::milli>(ms));
 }
 
+timespec TimespecOf(SteadyClock::duration wait) {
+  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(wait);
+  return {static_cast<time_t>(seconds.count()),
+          static_cast<long>(std::chrono::nanoseconds(wait - seconds).count())};
+}
+
 const ByteString& IdentityOf(RadioVariant variant) {
   switch (variant) {
     case RadioVariant::E2:
@@ -336,13 +342,19 @@ struct RadioSimulator::Reports {
 void RadioSimulator::Run() {
   Line& line = *line_;
   for (;;) {
-    int timeoutMs = -1;
+    std::optional<SteadyClock::time_point> wake;
     {
       std::lock_guard lock(mutex_);
-      timeoutMs = NextWakeMs(line);
+      wake = NextWake(line);
     }
     pollfd ready[2] = {{line.pty.Master(), POLLIN, 0}, {line.wake[0], POLLIN, 0}};
-    poll(ready, 2, timeoutMs);
+    // To the microsecond: a wait in whole milliseconds would send each byte up to a
+    // millisecond late, and the line would look slower than it is.
+    std::optional<timespec> timeout;
+    if (wake) {
+      timeout = TimespecOf(std::max(*wake - SteadyClock::now(), SteadyClock::duration::zero()));
+    }
+    ppoll(ready, 2, timeout ? &*timeout : nullptr, nullptr);
     char drained[64];
     while (read(line.wake[0], drained, sizeof drained) > 0) {
     }
@@ -391,7 +403,7 @@ void RadioSimulator::Run() {
   }
 }
 
-int RadioSimulator::NextWakeMs(const Line& line) const {
+std::optional<SteadyClock::time_point> RadioSimulator::NextWake(const Line& line) const {
   const auto now = SteadyClock::now();
   std::optional<SteadyClock::time_point> next;
   const auto consider = [&next](SteadyClock::time_point at) {
@@ -400,8 +412,10 @@ int RadioSimulator::NextWakeMs(const Line& line) const {
     }
   };
   if (!line.output.empty()) {
-    // Still due after a send: the pty's buffer was full.
-    consider(std::max(line.output.front().due, now + std::chrono::milliseconds(kRetryMs)));
+    // A byte still due after a send found the pty's buffer full: try again a little later
+    // rather than spin. Any other byte goes out when it is due.
+    const auto due = line.output.front().due;
+    consider(due <= now ? now + std::chrono::milliseconds(kRetryMs) : due);
   }
   if (!line.input.empty()) {
     consider(line.lastInput + std::chrono::milliseconds(kIncompleteCommandTimeoutMs));
@@ -412,7 +426,7 @@ int RadioSimulator::NextWakeMs(const Line& line) const {
   if (faults_->pullAfter == 0u) {
     consider(now + std::chrono::milliseconds(kRetryMs));
   }
-  return next ? MillisecondsUntil(*next) : -1;
+  return next;
 }
 
 void RadioSimulator::ParseInput(Line& line, Reports& reports) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -124,7 +125,8 @@ class RadioSimulator {
   void Run();
   void Wake() const;
   // Steps of one turn of the loop, taken under the lock.
-  int NextWakeMs(const Line& line) const;
+  // When the loop must act next without input; none while it only waits for input.
+  std::optional<std::chrono::steady_clock::time_point> NextWake(const Line& line) const;
   void ParseInput(Line& line, Reports& reports);
   void HandleCommand(Line& line, const ParsedCommand& command, const ByteString& bytes,
                      Reports& reports);
