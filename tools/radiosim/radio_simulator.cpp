@@ -29,12 +29,6 @@ SteadyClock::duration Milliseconds(double ms) {
       std::chrono::duration<double, std::milli>(ms));
 }
 
-timespec TimespecOf(SteadyClock::duration wait) {
-  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(wait);
-  return {static_cast<time_t>(seconds.count()),
-          static_cast<long>(std::chrono::nanoseconds(wait - seconds).count())};
-}
-
 const ByteString& IdentityOf(RadioVariant variant) {
   switch (variant) {
     case RadioVariant::E2:
@@ -352,7 +346,7 @@ void RadioSimulator::Run() {
     // millisecond late, and the line would look slower than it is.
     std::optional<timespec> timeout;
     if (wake) {
-      timeout = TimespecOf(std::max(*wake - SteadyClock::now(), SteadyClock::duration::zero()));
+      timeout = TimespecUntil(*wake);
     }
     ppoll(ready, 2, timeout ? &*timeout : nullptr, nullptr);
     char drained[64];
