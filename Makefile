@@ -49,5 +49,5 @@ deb-check: package
 windows-check:
 	scripts/install-deps.sh mingw
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja --toolchain cmake/mingw-w64.cmake \
-	  -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVEXALON_GUI=OFF -DVEXALON_TESTS=OFF
+	  -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVEXALON_GUI=OFF -DVEXALON_TESTS=OFF -DVEXALON_WERROR=ON
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)

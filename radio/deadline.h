@@ -1,9 +1,9 @@
 #pragma once
 
+#include <time.h>
 #include <algorithm>
 #include <chrono>
 #include <climits>
-#include <ctime>
 
 // Waits run on the monotonic clock so a change of the wall clock never stretches or cuts
 // a time-out.
@@ -27,9 +27,9 @@ inline int MillisecondsUntil(SteadyClock::time_point deadline) {
 
 // The time left until the deadline to the nanosecond, zero once it has passed, for waits
 // that would otherwise round to whole milliseconds.
-inline std::timespec TimespecUntil(SteadyClock::time_point deadline) {
+inline timespec TimespecUntil(SteadyClock::time_point deadline) {
   const auto left = std::max(deadline - SteadyClock::now(), SteadyClock::duration::zero());
   const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
-  return {static_cast<std::time_t>(seconds.count()),
+  return {static_cast<time_t>(seconds.count()),
           static_cast<long>(std::chrono::nanoseconds(left - seconds).count())};
 }

@@ -27,10 +27,10 @@ TEST(Deadline, RoundsUpSoAWaitNeverEndsEarlyAndKeepsTheNanoseconds) {
   EXPECT_GT(left, 30);
   EXPECT_LE(left, 40);
 
-  const std::timespec none = TimespecUntil(SteadyClock::now() - 1s);
+  const timespec none = TimespecUntil(SteadyClock::now() - 1s);
   EXPECT_EQ(none.tv_sec, 0);
   EXPECT_EQ(none.tv_nsec, 0);
-  const std::timespec later = TimespecUntil(SteadyClock::now() + 1500ms);
+  const timespec later = TimespecUntil(SteadyClock::now() + 1500ms);
   EXPECT_EQ(later.tv_sec, 1);
   EXPECT_GT(later.tv_nsec, 400'000'000);
   EXPECT_LE(later.tv_nsec, 500'000'000);
