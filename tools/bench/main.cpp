@@ -86,7 +86,8 @@ void PrintDefinitions() {
       "\nProtocol floor: per exchange the %d ms quiet gap, plus for an answered command the\n"
       "line time of command and reply (11 bit times a byte at 9600 baud) and the radio's\n"
       "reaction delay. Longest event gap: the longest time between two deliveries of a 1 ms\n"
-      "timer during the click handler, i.e. how long a click or a repaint had to wait.\n",
+      "timer during the click handler, i.e. how long a click or a repaint had to wait.\n"
+      "A save syncs the file and its folder to the disk, so its time follows the disk's.\n",
       kQuietGapMs);
 }
 
