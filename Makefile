@@ -28,3 +28,26 @@ format:
 
 clean:
 	rm -rf $(BUILD)
+
+# Benchmark, Debian package and Windows compile check.
+WINDOWS_BUILD ?= build-windows
+
+.PHONY: bench package deb-check windows-check
+
+bench: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/bench/vexalon-bench
+
+package: build
+	scripts/install-deps.sh package
+	desktop-file-validate desktop/vexalon.desktop
+	cd $(BUILD) && cpack -G DEB
+
+# Slow (it sets up a whole Debian in a chroot): run by hand, not in CI.
+deb-check: package
+	scripts/check-deb-install.sh $(BUILD)/vexalon_*.deb
+
+windows-check:
+	scripts/install-deps.sh mingw
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja --toolchain cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVEXALON_GUI=OFF -DVEXALON_TESTS=OFF -DVEXALON_WERROR=ON
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)

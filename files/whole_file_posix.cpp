@@ -6,32 +6,14 @@
 #include <filesystem>
 #include <optional>
 
+#include "files/link_target.h"
 #include "files/whole_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The system's own limit on symbolic link chains.
-constexpr int kMaxLinkHops = 40;
 constexpr int kTempNameAttempts = 100;
-
-// Follows the final component through any chain of links, dangling ones included, so the
-// rename lands on the file the link names instead of replacing the link.
-std::optional<fs::path> ResolveLinks(fs::path path) {
-  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(path, error))) {
-      return path;
-    }
-    const fs::path link = fs::read_symlink(path, error);
-    if (error) {
-      return std::nullopt;
-    }
-    path = link.is_absolute() ? link : path.parent_path() / link;
-  }
-  return std::nullopt;
-}
 
 bool WriteAll(int fd, const std::string& content) {
   std::size_t done = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <time.h>
 #include <algorithm>
 #include <chrono>
 #include <climits>
@@ -22,4 +23,13 @@ inline int MillisecondsUntil(SteadyClock::time_point deadline) {
   }
   const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
   return static_cast<int>(std::min<decltype(ms)>(ms, INT_MAX));
+}
+
+// The time left until the deadline to the nanosecond, zero once it has passed, for waits
+// that would otherwise round to whole milliseconds.
+inline timespec TimespecUntil(SteadyClock::time_point deadline) {
+  const auto left = std::max(deadline - SteadyClock::now(), SteadyClock::duration::zero());
+  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
+  return {static_cast<time_t>(seconds.count()),
+          static_cast<long>(std::chrono::nanoseconds(left - seconds).count())};
 }

@@ -59,3 +59,20 @@ bool TBlockSerial::ReadyForTransfer() {
   }
   return true;
 }
+
+ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {
+  const auto deadline = DeadlineAfterMs(timeoutMs);
+  if (!waitHandler_) {
+    return ReceiveBefore(deadline);
+  }
+  for (;;) {
+    // Once a handler has run past the deadline, a last look still takes what came meanwhile.
+    const auto sliceEnd =
+        std::min(deadline, SteadyClock::now() + std::chrono::milliseconds(kWaitSliceMs));
+    ByteString chunk = ReceiveBefore(sliceEnd);
+    if (!chunk.empty() || lastError_ != kErrTimeout || SteadyClock::now() >= deadline) {
+      return chunk;
+    }
+    waitHandler_();
+  }
+}

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "radio/byte_string.h"
+#include "radio/deadline.h"
 
 // The serial port as the radio dialogue needs it: at most one open port, six
 // operations, no exceptions. A failure only sets the last-error code, so what the
@@ -19,6 +21,8 @@ class TBlockSerial {
 
   static constexpr int kDeadlockTimeoutMs = 30000;
   static constexpr int kInputQueueSize = 4096;
+  // How often a receive that waits for input calls the wait handler.
+  static constexpr int kWaitSliceMs = 5;
 
   TBlockSerial();
   ~TBlockSerial();
@@ -32,6 +36,11 @@ class TBlockSerial {
   ByteString ReceiveChunk(int timeoutMs);
   void PurgeBuffers();
   void ClosePort();
+
+  // Called while ReceiveChunk waits for input, every kWaitSliceMs without any, so that a
+  // program with a single thread keeps handling its events during a dialogue. Input that
+  // arrives while the handler runs is taken afterwards, never lost. Empty: no calls.
+  void SetWaitHandler(std::function<void()> handler) { waitHandler_ = std::move(handler); }
 
   bool IsOpen() const { return isOpen_; }
   int LastError() const { return lastError_; }
@@ -50,12 +59,15 @@ class TBlockSerial {
  private:
   // False, with the link's code for it, while no port is open or the line has been lost.
   bool ReadyForTransfer();
+  // One wait for input until the deadline, and what is queued then; each platform's.
+  ByteString ReceiveBefore(SteadyClock::time_point deadline);
   // Stores a failed system call's error; one that means the device has gone marks the
   // line as lost.
   void RecordIoError(int error);
 
   struct Platform;
   std::unique_ptr<Platform> platform_;
+  std::function<void()> waitHandler_;
   bool isOpen_ = false;
   int lastError_ = 0;
   std::string deviceName_;

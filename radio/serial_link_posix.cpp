@@ -96,12 +96,13 @@ bool HasHungUp(int fd) {
 
 enum class Wait { Readable, TimedOut, HungUp, Failed };
 
-// Poll for input until the deadline; a signal does not end the wait early.
-Wait WaitForInput(int fd, int timeoutMs) {
-  const auto deadline = DeadlineAfterMs(timeoutMs);
+// Poll for input until the deadline; a signal does not end the wait early. To the
+// microsecond, since a wait in whole milliseconds would stretch every quiet gap.
+Wait WaitForInput(int fd, SteadyClock::time_point deadline) {
   for (;;) {
     pollfd entry{fd, POLLIN, 0};
-    const int ready = poll(&entry, 1, MillisecondsUntil(deadline));
+    const timespec timeout = TimespecUntil(deadline);
+    const int ready = ppoll(&entry, 1, &timeout, nullptr);
     if (ready > 0) {
       return (entry.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0 ? Wait::HungUp : Wait::Readable;
     }
@@ -274,7 +275,7 @@ void TBlockSerial::SendBytes(const ByteString& bytes) {
   lastError_ = 0;
 }
 
-ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {
+ByteString TBlockSerial::ReceiveBefore(SteadyClock::time_point deadline) {
   if (!ReadyForTransfer()) {
     return {};
   }
@@ -282,7 +283,7 @@ ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {
   int queued = QueuedInput(fd);
   bool hungUp = false;
   if (queued == 0) {
-    switch (WaitForInput(fd, timeoutMs)) {
+    switch (WaitForInput(fd, deadline)) {
       case Wait::TimedOut:
         lastError_ = kErrTimeout;
         return {};

@@ -248,7 +248,7 @@ void TBlockSerial::SendBytes(const ByteString& bytes) {
   }
 }
 
-ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {
+ByteString TBlockSerial::ReceiveBefore(SteadyClock::time_point deadline) {
   if (!ReadyForTransfer()) {
     return {};
   }
@@ -256,7 +256,7 @@ ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {
   Sleep(0);
   InputQueue queue = QueuedInput(handle);
   if (queue.count == 0) {
-    if (!WaitForData(handle, timeoutMs)) {
+    if (!WaitForData(handle, MillisecondsUntil(deadline))) {
       lastError_ = kErrTimeout;
       return {};
     }

@@ -32,6 +32,22 @@ std::string Name(GridRole role, int channel, const WindowControls& window) {
   return GridControlName(role, channel, window.AdvancedMode());
 }
 
+// For the length of a transfer the window goes on handling its events while the dialogue
+// waits for the radio, not only between blocks: a click or a repaint never waits longer
+// than one reply takes on the line.
+class ProcessMessagesWhileWaiting {
+ public:
+  ProcessMessagesWhileWaiting(WindowControls& window, TBlockSerial& serial) : serial_(serial) {
+    serial_.SetWaitHandler([&window] { window.ProcessMessages(); });
+  }
+  ~ProcessMessagesWhileWaiting() { serial_.SetWaitHandler(nullptr); }
+  ProcessMessagesWhileWaiting(const ProcessMessagesWhileWaiting&) = delete;
+  ProcessMessagesWhileWaiting& operator=(const ProcessMessagesWhileWaiting&) = delete;
+
+ private:
+  TBlockSerial& serial_;
+};
+
 void OpenAndConfigure(TBlockSerial& serial, const std::string& portName) {
   serial.OpenPort(portName);
   serial.ConfigureLine(kBaudRate, kDataBits, kParity, kStopBits, false, false);
@@ -268,6 +284,7 @@ bool WriteSettings(WindowControls& window, TBlockSerial& serial) {
 
 void ReadFromRadio(WindowControls& window, TBlockSerial& serial) {
   window.SetControlsEnabled(false);
+  const ProcessMessagesWhileWaiting responsive(window, serial);
   window.ClearLog();
   OpenAndConfigure(serial, window.SelectedPortName());
   window.ProcessMessages();
@@ -290,6 +307,7 @@ void ReadFromRadio(WindowControls& window, TBlockSerial& serial) {
 
 void WriteToRadio(WindowControls& window, TBlockSerial& serial) {
   window.SetControlsEnabled(false);
+  const ProcessMessagesWhileWaiting responsive(window, serial);
   window.ClearLog();
   OpenAndConfigure(serial, window.SelectedPortName());
   const HandshakeOutcome outcome = EnterProgrammingMode(serial);

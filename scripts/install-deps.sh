@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vexalon needs to build, test and run, and nothing
 # when they are all present. Usage: install-deps.sh [group...]; groups: build (default),
-# desktop (screenshots under Xvfb), fuzz (clang with libFuzzer), mingw (Windows cross build).
+# desktop (screenshots under Xvfb, icon rendering), fuzz (clang with libFuzzer), mingw (Windows
+# cross build), package (the Debian package), debcheck (a clean Debian to install it in).
 set -euo pipefail
 
 build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev googletest fonts-dejavu-core fontconfig)
-desktop=(xvfb xauth x11-apps imagemagick xdotool)
+desktop=(xvfb xauth x11-apps imagemagick xdotool librsvg2-bin)
 fuzz=(clang libclang-rt-14-dev)
 mingw=(g++-mingw-w64-x86-64)
+package=(dpkg-dev file desktop-file-utils)
+debcheck=(debootstrap)
 
 groups=("$@")
 [ ${#groups[@]} -gt 0 ] || groups=(build)
@@ -20,6 +23,8 @@ for group in "${groups[@]}"; do
     desktop) wanted+=("${desktop[@]}") ;;
     fuzz) wanted+=("${fuzz[@]}") ;;
     mingw) wanted+=("${mingw[@]}") ;;
+    package) wanted+=("${package[@]}") ;;
+    debcheck) wanted+=("${debcheck[@]}") ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -136,6 +136,19 @@ TEST_F(HandshakeWithRadio, ALongGapEndsTheReplyAndTheRestLeadsTheNextOne) {
             Concatenated(ByteString(ModelIdE.begin() + 4, ModelIdE.end()), ModelIdE));
 }
 
+// The window's events handled during the waits must not move where a reply ends.
+TEST_F(HandshakeWithRadio, GapsInsideAReplyKeepTheirMeaningWhileTheWindowIsServed) {
+  int calls = 0;
+  serial.SetWaitHandler([&calls] { ++calls; });
+  radio.SetReplySplit(SimCommand::Program, 4, 5);
+  EXPECT_EQ(EnterProgrammingMode(serial).kind, HandshakeOutcome::Identified);
+
+  radio.SetReplySplit(SimCommand::Program, 4, 80);
+  const HandshakeOutcome outcome = EnterProgrammingMode(serial);
+  EXPECT_EQ(outcome.reply, ByteString(ModelIdE.begin(), ModelIdE.begin() + 4));
+  EXPECT_GT(calls, 0);
+}
+
 TEST_F(HandshakeWithRadio, ALineThatNeverFallsQuietStillEndsTheReply) {
   radio.SetNeverQuiet(true);
   ByteString reply;

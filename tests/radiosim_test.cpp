@@ -102,6 +102,21 @@ TEST_F(RadioMemory, TheLogKeepsCommandsInOrderAndSkipsWhatIsNoCommand) {
   EXPECT_EQ(radio.CommandLog(), (std::vector<ByteString>{read, kAcknowledgement, write}));
 }
 
+// What crossed the line in each direction, for figures such as the line time of a transfer.
+TEST_F(RadioMemory, TheReplyLogPairsEachCommandWithWhatWentOut) {
+  radio.SetNoiseBeforeReplies({0xAA});
+  const ByteString reply = BlockRead(serial, 0x0010, 16);
+  Acknowledge(serial);
+  radio.ClearFaults();
+  radio.SetSilent(true);
+  EXPECT_TRUE(BlockRead(serial, 0x0020, 16).empty());
+  ASSERT_TRUE(radio.WaitForCommands(3, 2000));
+  EXPECT_EQ(reply.size(), 21u);
+  EXPECT_EQ(radio.ReplyLog(), (std::vector<ByteString>{reply, {0xAA}, {}}));
+  radio.ClearCommandLog();
+  EXPECT_TRUE(radio.ReplyLog().empty());
+}
+
 TEST_F(RadioMemory, PacedRepliesTakeTheirLineTime) {
   radio.SetPacing(true);
   radio.SetReactionDelayMs(2);

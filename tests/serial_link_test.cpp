@@ -20,12 +20,20 @@ namespace {
 
 using namespace std::chrono_literals;
 
-TEST(Deadline, RoundsUpSoAWaitNeverEndsEarly) {
+TEST(Deadline, RoundsUpSoAWaitNeverEndsEarlyAndKeepsTheNanoseconds) {
   EXPECT_EQ(MillisecondsUntil(SteadyClock::now() - 1s), 0);
   EXPECT_EQ(MillisecondsUntil(SteadyClock::now() + 300us), 1);
   const int left = MillisecondsUntil(DeadlineAfterMs(40));
   EXPECT_GT(left, 30);
   EXPECT_LE(left, 40);
+
+  const timespec none = TimespecUntil(SteadyClock::now() - 1s);
+  EXPECT_EQ(none.tv_sec, 0);
+  EXPECT_EQ(none.tv_nsec, 0);
+  const timespec later = TimespecUntil(SteadyClock::now() + 1500ms);
+  EXPECT_EQ(later.tv_sec, 1);
+  EXPECT_GT(later.tv_nsec, 400'000'000);
+  EXPECT_LE(later.tv_nsec, 500'000'000);
 }
 
 TEST(PortNames, ComNamesMapToTheSerialDevicesFromZero) {
@@ -168,6 +176,29 @@ TEST_F(LinkToRadio, ReceiveTakesWhatIsQueuedAndNeverWaitsForMore) {
     total += chunk.size();
   }
   EXPECT_EQ(total, 20u);
+}
+
+TEST_F(LinkToRadio, TheWaitHandlerRunsOnlyWhileNothingComesAndCostsNoInput) {
+  int calls = 0;
+  serial.SetWaitHandler([&calls] { ++calls; });
+  ByteString chunk;
+  const long silentMs = ElapsedMs([&] { chunk = serial.ReceiveChunk(200); });
+  EXPECT_TRUE(chunk.empty());
+  EXPECT_GE(silentMs, 190);
+  EXPECT_GE(calls, 5);
+
+  // A handler that outlasts the quiet gap while the reply comes in: the reply is still
+  // taken whole, by the look that follows the handler.
+  serial.SetWaitHandler([] { std::this_thread::sleep_for(60ms); });
+  radio.SetExtraDelay(SimCommand::Read, 15);
+  EXPECT_EQ(Exchange(serial, ReadCommand(0x0010, 16)).size(), 20u);
+
+  // A closed port ends the receive at once, without a call.
+  calls = 0;
+  serial.SetWaitHandler([&calls] { ++calls; });
+  serial.ClosePort();
+  EXPECT_LT(ElapsedMs([&] { chunk = serial.ReceiveChunk(5000); }), 1000);
+  EXPECT_EQ(calls, 0);
 }
 
 TEST_F(LinkToRadio, APulledCableIsALostLineThatNeverWaits) {

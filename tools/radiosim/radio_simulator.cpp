@@ -217,9 +217,15 @@ std::vector<ByteString> RadioSimulator::CommandLog() const {
   return log_;
 }
 
+std::vector<ByteString> RadioSimulator::ReplyLog() const {
+  std::lock_guard lock(mutex_);
+  return replies_;
+}
+
 void RadioSimulator::ClearCommandLog() {
   std::lock_guard lock(mutex_);
   log_.clear();
+  replies_.clear();
 }
 
 bool RadioSimulator::WaitForCommands(std::size_t count, int timeoutMs) const {
@@ -330,13 +336,19 @@ struct RadioSimulator::Reports {
 void RadioSimulator::Run() {
   Line& line = *line_;
   for (;;) {
-    int timeoutMs = -1;
+    std::optional<SteadyClock::time_point> wake;
     {
       std::lock_guard lock(mutex_);
-      timeoutMs = NextWakeMs(line);
+      wake = NextWake(line);
     }
     pollfd ready[2] = {{line.pty.Master(), POLLIN, 0}, {line.wake[0], POLLIN, 0}};
-    poll(ready, 2, timeoutMs);
+    // To the microsecond: a wait in whole milliseconds would send each byte up to a
+    // millisecond late, and the line would look slower than it is.
+    std::optional<timespec> timeout;
+    if (wake) {
+      timeout = TimespecUntil(*wake);
+    }
+    ppoll(ready, 2, timeout ? &*timeout : nullptr, nullptr);
     char drained[64];
     while (read(line.wake[0], drained, sizeof drained) > 0) {
     }
@@ -385,7 +397,7 @@ void RadioSimulator::Run() {
   }
 }
 
-int RadioSimulator::NextWakeMs(const Line& line) const {
+std::optional<SteadyClock::time_point> RadioSimulator::NextWake(const Line& line) const {
   const auto now = SteadyClock::now();
   std::optional<SteadyClock::time_point> next;
   const auto consider = [&next](SteadyClock::time_point at) {
@@ -394,8 +406,10 @@ int RadioSimulator::NextWakeMs(const Line& line) const {
     }
   };
   if (!line.output.empty()) {
-    // Still due after a send: the pty's buffer was full.
-    consider(std::max(line.output.front().due, now + std::chrono::milliseconds(kRetryMs)));
+    // A byte still due after a send found the pty's buffer full: try again a little later
+    // rather than spin. Any other byte goes out when it is due.
+    const auto due = line.output.front().due;
+    consider(due <= now ? now + std::chrono::milliseconds(kRetryMs) : due);
   }
   if (!line.input.empty()) {
     consider(line.lastInput + std::chrono::milliseconds(kIncompleteCommandTimeoutMs));
@@ -406,7 +420,7 @@ int RadioSimulator::NextWakeMs(const Line& line) const {
   if (faults_->pullAfter == 0u) {
     consider(now + std::chrono::milliseconds(kRetryMs));
   }
-  return next ? MillisecondsUntil(*next) : -1;
+  return next;
 }
 
 void RadioSimulator::ParseInput(Line& line, Reports& reports) {
@@ -436,6 +450,7 @@ void RadioSimulator::ParseInput(Line& line, Reports& reports) {
 void RadioSimulator::HandleCommand(Line& line, const ParsedCommand& command,
                                    const ByteString& bytes, Reports& reports) {
   log_.push_back(bytes);
+  replies_.emplace_back();
   logChanged_.notify_all();
   reports.commands.push_back(bytes);
   if (faults_->pullAfter > 0u) {
@@ -508,6 +523,7 @@ void RadioSimulator::Schedule(Line& line, const ParsedCommand& command, const By
   if (bytes.empty()) {
     return;
   }
+  replies_.back() = bytes;
   const double byteTimeMs = pacing_ ? kByteTimeMs : 0.0;
   // The pty hands over a command at once; a real line would still be carrying it.
   double delayMs = static_cast<double>(command.length) * byteTimeMs + reactionDelayMs_;

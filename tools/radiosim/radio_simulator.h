@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -73,6 +74,10 @@ class RadioSimulator {
 
   // Every command received, in order, as the bytes that made it.
   std::vector<ByteString> CommandLog() const;
+  // The bytes sent in answer to each command of CommandLog(), at the same index, noise
+  // included; empty for a command left unanswered.
+  std::vector<ByteString> ReplyLog() const;
+  // Clears both logs.
   void ClearCommandLog();
   // Waits until the log holds at least count commands; false when the time ran out.
   bool WaitForCommands(std::size_t count, int timeoutMs) const;
@@ -120,7 +125,8 @@ class RadioSimulator {
   void Run();
   void Wake() const;
   // Steps of one turn of the loop, taken under the lock.
-  int NextWakeMs(const Line& line) const;
+  // When the loop must act next without input; none while it only waits for input.
+  std::optional<std::chrono::steady_clock::time_point> NextWake(const Line& line) const;
   void ParseInput(Line& line, Reports& reports);
   void HandleCommand(Line& line, const ParsedCommand& command, const ByteString& bytes,
                      Reports& reports);
@@ -142,6 +148,7 @@ class RadioSimulator {
   int reactionDelayMs_ = kDefaultReactionDelayMs;
   ByteString memory_;
   std::vector<ByteString> log_;
+  std::vector<ByteString> replies_;
   std::unique_ptr<Faults> faults_;
   bool cablePulled_ = false;
   bool stopping_ = false;

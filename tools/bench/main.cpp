@@ -1,0 +1,128 @@
+// vexalon-bench: prints how fast and how responsive Vexalon is. Figures only: it fails
+// when a measurement goes wrong, never because a figure misses its goal.
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+
+#include "app/program_identity.h"
+#include "radio/protocol.h"
+#include "tools/bench/file_bench.h"
+#include "tools/bench/startup_bench.h"
+#include "tools/bench/summary.h"
+#include "tools/bench/transfer_bench.h"
+
+namespace {
+
+constexpr int kStartupRuns = 5;
+constexpr int kTransferRuns = 5;
+constexpr int kFileRepetitions = 200;
+constexpr int kReactionDelayMs = 2;
+
+constexpr double kTransferRatioGoal = 1.03;
+constexpr double kEventGapGoalMs = 50;
+constexpr double kStartupGoalMs = 250;
+constexpr double kPeakMemoryGoalMb = 60;
+
+enum class Goal { None, AtMost, Below };
+
+struct Unit {
+  const char* name;
+  int decimals;
+};
+constexpr Unit kMs = {"ms", 1};
+constexpr Unit kMb = {"MB", 1};
+constexpr Unit kRatio = {"", 3};
+constexpr Unit kFileMs = {"ms", 3};
+
+void Row(const char* label, const Summary& figures, Unit unit, Goal goal = Goal::None,
+         double limit = 0) {
+  std::printf("  %-34s %10.*f %-2s %10.*f %-2s", label, unit.decimals, figures.min, unit.name,
+              unit.decimals, figures.median, unit.name);
+  if (goal != Goal::None) {
+    const bool met = goal == Goal::AtMost ? figures.median <= limit : figures.median < limit;
+    std::printf("   %s %g%s%s: %s", goal == Goal::AtMost ? "<=" : "<", limit,
+                *unit.name != '\0' ? " " : "", unit.name, met ? "met" : "MISSED");
+  }
+  std::printf("\n");
+}
+
+void Header(const std::string& title) {
+  std::printf("\n%-36s %10s    %10s      %s\n", title.c_str(), "min", "median", "goal (median)");
+}
+
+void PrintStartup(const std::vector<StartupSample>& samples) {
+  std::vector<double> times;
+  std::vector<double> memory;
+  for (const StartupSample& sample : samples) {
+    times.push_back(sample.toFirstPaintMs);
+    memory.push_back(sample.peakMemoryMb);
+  }
+  Header("Start-up, " + std::to_string(samples.size()) + " fresh processes");
+  Row("process start to first paint", Summarize(times), kMs, Goal::Below, kStartupGoalMs);
+  Row("peak memory (ru_maxrss)", Summarize(memory), kMb, Goal::Below, kPeakMemoryGoalMb);
+}
+
+void PrintTransfer(const char* name, const TransferFigures& figures) {
+  std::printf("  %s, %zu exchanges\n", name, figures.exchanges);
+  Row("  wall time of the click handler", Summarize(figures.wallMs), kMs);
+  Row("  protocol floor", Summarize(figures.floorMs), kMs);
+  Row("  wall / floor", Summarize(figures.ratios), kRatio, Goal::AtMost, kTransferRatioGoal);
+  Row("  longest event gap", Summarize(figures.longestEventGapMs), kMs, Goal::Below,
+      kEventGapGoalMs);
+}
+
+void PrintFiles(const FileBench& files) {
+  Header("Plan file with settings, " + std::to_string(kFileRepetitions) + " of each");
+  Row("save, normal mode", Summarize(files.normal.saveMs), kFileMs);
+  Row("load, normal mode", Summarize(files.normal.loadMs), kFileMs);
+  Row("save, advanced mode", Summarize(files.advanced.saveMs), kFileMs);
+  Row("load, advanced mode", Summarize(files.advanced.loadMs), kFileMs);
+}
+
+void PrintDefinitions() {
+  std::printf(
+      "\nProtocol floor: per exchange the %d ms quiet gap, plus for an answered command the\n"
+      "line time of command and reply (11 bit times a byte at 9600 baud) and the radio's\n"
+      "reaction delay. Longest event gap: the longest time between two deliveries of a 1 ms\n"
+      "timer during the click handler, i.e. how long a click or a repaint had to wait.\n"
+      "A save syncs the file and its folder to the disk, so its time follows the disk's.\n",
+      kQuietGapMs);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc == 2 && std::strcmp(argv[1], kStartupProbeSwitch) == 0) {
+    return RunStartupProbe(argc, argv);
+  }
+  if (argc != 1) {
+    std::fprintf(stderr, "usage: vexalon-bench\n");
+    return 2;
+  }
+  try {
+    std::printf(
+        "Vexalon benchmark: the real window offscreen, the simulated radio at real line\n"
+        "pacing with a reaction delay of %d ms.\n",
+        kReactionDelayMs);
+    // First, while this process is small: a probe inherits nothing but its start.
+    PrintStartup(BenchStartup(kStartupRuns));
+    std::fflush(stdout);
+
+    QApplication application(argc, argv);
+    SetProgramIdentity();
+    Header("Transfers, " + std::to_string(kTransferRuns) + " runs each");
+    const TransferBench transfers = BenchTransfers(kTransferRuns, kReactionDelayMs);
+    PrintTransfer("read", transfers.read);
+    PrintTransfer("write", transfers.write);
+    std::fflush(stdout);
+
+    PrintFiles(BenchPlanFiles(kFileRepetitions));
+    PrintDefinitions();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "vexalon-bench: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
