@@ -4,21 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QStringList>
 #include <algorithm>
 #include <memory>
 
 #include "radio/grid_names.h"
 #include "radio/memory_map.h"
 #include "radio/protocol.h"
-#include "tests/scripted_dialogs.h"
 #include "tests/support/fake_window.h"
+#include "tests/support/window_harness.h"
 #include "tools/radiosim/radio_simulator.h"
-#include "ui/control_lookup.h"
-#include "ui/unit_mainform.h"
 
 namespace {
 
@@ -41,34 +35,6 @@ struct FakeHarness {
   std::vector<std::string> Log() const { return window.log; }
   bool PortOpen() const { return serial.IsOpen(); }
   bool TransferButtonsEnabled() const { return window.enabledCalls.back(); }
-};
-
-// The transfers as the user starts them: a port picked from the list, a button clicked.
-struct WindowHarness {
-  ScriptedDialogs* dialogs = new ScriptedDialogs;
-  Tmainform window{std::unique_ptr<Dialogs>(dialogs)};
-
-  void ChoosePort(const std::string& path) {
-    auto* ports = FindControl<QComboBox>(&window, std::string("comport"));
-    ports->addItem(QString::fromStdString(path));
-    ports->setCurrentIndex(ports->count() - 1);
-    window.comportChange();
-  }
-  void Read() { FindControl<QPushButton>(&window, std::string("cmdReadRadio"))->click(); }
-  void Write() { FindControl<QPushButton>(&window, std::string("cmdWrite"))->click(); }
-  std::vector<std::string> Log() const {
-    std::vector<std::string> lines;
-    for (const QString& line :
-         FindControl<QPlainTextEdit>(&window, std::string("debug"))->toPlainText().split('\n')) {
-      lines.push_back(line.toStdString());
-    }
-    return lines;
-  }
-  bool PortOpen() { return window.Serial().IsOpen(); }
-  bool TransferButtonsEnabled() const {
-    return FindControl<QPushButton>(&window, std::string("cmdReadRadio"))->isEnabled() &&
-           FindControl<QPushButton>(&window, std::string("cmdWrite"))->isEnabled();
-  }
 };
 
 ByteString Bytes(std::initializer_list<int> values) {
@@ -273,9 +239,9 @@ TYPED_TEST(Transfers, WriteSendsTheWholePlanInItsOrder) {
 }
 
 TYPED_TEST(Transfers, WriteEncodesRowsAndSettings) {
-  SetRow(this->window(), 1, {1, 1, 1, 1, true, false});
-  SetRow(this->window(), 2, {0, 8, 27, 26, false, true});
-  SetRow(this->window(), 15, {3, 4, 30, 38, true, true});
+  SetRow(this->window(), 1, {1, 1, 1, 1, true, false, {}, {}});
+  SetRow(this->window(), 2, {0, 8, 27, 26, false, true, {}, {}});
+  SetRow(this->window(), 15, {3, 4, 30, 38, true, true, {}, {}});
   for (const char* box : {"cb_beeptones", "cb_batterysaving", "cb_selfprog"}) {
     this->window().SetChecked(box, false);
   }
