@@ -279,7 +279,9 @@ TEST_F(FaultMatrix, APortWithoutPermissionPointsToTheDialoutGroup) {
       std::fprintf(stderr, "log: %s\n", line.c_str());
     }
     const bool ended = !harness.PortOpen() && harness.TransferButtonsEnabled();
-    std::exit(dropped && ended && harness.Log() == expected ? 0 : 1);
+    // At once: this copy never tears its application down, and a leak check at exit
+    // would only find the toolkit's font cache.
+    std::_Exit(dropped && ended && harness.Log() == expected ? 0 : 1);
   };
   EXPECT_EXIT(readAsUnprivilegedUser(), testing::ExitedWithCode(0),
               "log: Could not open .*: Permission denied\\. Your user needs access");
