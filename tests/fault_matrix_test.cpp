@@ -20,19 +20,12 @@
 #include "radio/memory_map.h"
 #include "tests/support/control_values.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/transfer_log.h"
 #include "tests/support/window_harness.h"
 #include "tools/radiosim/radio_simulator.h"
 
 namespace {
 
-const std::string kSupportedForRead =
-    "Supported HT-446E radio detected. Reading will take few seconds, please wait...";
-const std::string kSupportedForWrite =
-    "Supported HT-446E radio detected, continuing. This takes few seconds.";
-const std::string kNoResponse = "No response from serial port. Check you are using the right port.";
-const std::string kNoReplyForWrite = "Unknown response from radio: (0 bytes) ";
-const std::string kNeverQuiet =
-    "The line from the radio never falls quiet. Check the cable and the port, then try again.";
 // A hang would stop the suite at its time-out; this only has to tell a bounded transfer
 // from one that runs on per block.
 constexpr long kFewSecondsMs = 10000;

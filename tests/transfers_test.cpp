@@ -11,18 +11,11 @@
 #include "radio/memory_map.h"
 #include "radio/protocol.h"
 #include "tests/support/fake_window.h"
+#include "tests/support/transfer_log.h"
 #include "tests/support/window_harness.h"
 #include "tools/radiosim/radio_simulator.h"
 
 namespace {
-
-const std::string kSupportedForRead =
-    "Supported HT-446E radio detected. Reading will take few seconds, please wait...";
-const std::string kSupportedForWrite =
-    "Supported HT-446E radio detected, continuing. This takes few seconds.";
-const std::string kNoResponse = "No response from serial port. Check you are using the right port.";
-const std::string kRadioLost =
-    "Lost the connection to the radio. Check the cable and the radio, then try again.";
 
 // The transfers as the map-based window runs them.
 struct FakeHarness {
@@ -383,8 +376,7 @@ TYPED_TEST(Transfers, APortThatDoesNotOpenIsExplained) {
   this->harness.Read();
   EXPECT_EQ(this->harness.Log(), (std::vector<std::string>{kNoResponse, reason}));
   this->harness.Write();
-  EXPECT_EQ(this->harness.Log(),
-            (std::vector<std::string>{"Unknown response from radio: (0 bytes) ", reason}));
+  EXPECT_EQ(this->harness.Log(), (std::vector<std::string>{kNoReplyForWrite, reason}));
   this->ExpectEndedCleanly();
 
   this->harness.ChoosePort(this->radio.PortPath());
