@@ -27,7 +27,7 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)
 
 # Benchmark, Debian package and Windows compile check.
 WINDOWS_BUILD ?= build-windows
@@ -51,3 +51,36 @@ windows-check:
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja --toolchain cmake/mingw-w64.cmake \
 	  -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVEXALON_GUI=OFF -DVEXALON_TESTS=OFF -DVEXALON_WERROR=ON
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# Hardening: the tests under sanitizers, and the fuzz targets.
+# `make sanitize` runs every test built with AddressSanitizer and UndefinedBehaviorSanitizer;
+# `make fuzz` runs each libFuzzer target for FUZZ_SECONDS from its seeds in fuzz/corpus.
+SANITIZE_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 30
+FUZZ_TARGETS := ini_file_fuzz reply_decoding_fuzz frequency_codec_fuzz
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: sanitize fuzz fuzz-deps
+
+$(SANITIZE_BUILD)/build.ninja: | deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DVEXALON_SANITIZE=ON $(CMAKE_FLAGS)
+
+sanitize: deps $(SANITIZE_BUILD)/build.ninja
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+fuzz-deps:
+	scripts/install-deps.sh build fuzz
+
+# libFuzzer comes with clang; nothing of the toolkit is built.
+$(FUZZ_BUILD)/build.ninja: | fuzz-deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXALON_GUI=OFF -DVEXALON_TESTS=OFF \
+		-DVEXALON_SANITIZE=ON -DVEXALON_FUZZ=ON
+
+fuzz: fuzz-deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
+	$(SANITIZER_ENV) scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)

@@ -27,11 +27,6 @@ struct KnownModel {
 const std::array<KnownModel, 3> kKnownModels = {
     {{ModelIdE, "E"}, {ModelIdE2, "E2"}, {ModelIdT, "T"}}};
 
-bool IsBareAcknowledgement(const ByteString& reply) {
-  return std::find(kBareAcknowledgements.begin(), kBareAcknowledgements.end(), reply) !=
-         kBareAcknowledgements.end();
-}
-
 ByteString CommandHeader(std::uint8_t code, std::uint16_t address, std::uint8_t count) {
   return {code, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF),
           count};
@@ -39,18 +34,25 @@ ByteString CommandHeader(std::uint8_t code, std::uint16_t address, std::uint8_t 
 
 }  // namespace
 
-ByteString Exchange(TBlockSerial& serial, const ByteString& command) {
-  serial.SendBytes(command);
-  ByteString reply;
+Collected CollectUntilQuiet(TBlockSerial& serial, int quietMs) {
+  Collected collected;
   const auto limit = DeadlineAfterMs(kReplyTimeLimitMs);
   for (;;) {
-    const ByteString chunk = serial.ReceiveChunk(kQuietGapMs);
-    reply.insert(reply.end(), chunk.begin(), chunk.end());
-    if (chunk.empty() || serial.LineLost() || reply.size() >= kReplyByteLimit ||
-        SteadyClock::now() >= limit) {
-      return reply;
+    const ByteString chunk = serial.ReceiveChunk(quietMs);
+    collected.bytes.insert(collected.bytes.end(), chunk.begin(), chunk.end());
+    if (chunk.empty() || serial.LineLost()) {
+      return collected;
+    }
+    if (collected.bytes.size() >= kReplyByteLimit || SteadyClock::now() >= limit) {
+      collected.cutOff = true;
+      return collected;
     }
   }
+}
+
+ByteString Exchange(TBlockSerial& serial, const ByteString& command) {
+  serial.SendBytes(command);
+  return CollectUntilQuiet(serial, kQuietGapMs).bytes;
 }
 
 HandshakeOutcome EnterProgrammingMode(TBlockSerial& serial) {
@@ -58,13 +60,25 @@ HandshakeOutcome EnterProgrammingMode(TBlockSerial& serial) {
   if (IsBareAcknowledgement(reply)) {
     reply = Exchange(serial, kProgrammingModeCommand);
   }
+  HandshakeOutcome outcome = ClassifyHandshakeReply(reply);
+  if (outcome.kind == HandshakeOutcome::Identified) {
+    Acknowledge(serial);
+  }
+  return outcome;
+}
+
+bool IsBareAcknowledgement(const ByteString& reply) {
+  return std::find(kBareAcknowledgements.begin(), kBareAcknowledgements.end(), reply) !=
+         kBareAcknowledgements.end();
+}
+
+HandshakeOutcome ClassifyHandshakeReply(const ByteString& reply) {
   HandshakeOutcome outcome;
+  outcome.reply = reply;
   for (const KnownModel& model : kKnownModels) {
     if (reply == model.identity) {
-      Acknowledge(serial);
       outcome.kind = HandshakeOutcome::Identified;
       outcome.ModelVariant = model.variant;
-      outcome.reply = reply;
       return outcome;
     }
   }
@@ -75,7 +89,6 @@ HandshakeOutcome EnterProgrammingMode(TBlockSerial& serial) {
   } else {
     outcome.kind = HandshakeOutcome::UnknownResponse;
   }
-  outcome.reply = reply;
   return outcome;
 }
 

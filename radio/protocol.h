@@ -13,6 +13,9 @@ inline constexpr int kQuietGapMs = 25;
 // A line that never falls quiet still ends a reply after this long or this many bytes.
 inline constexpr int kReplyTimeLimitMs = 1000;
 inline constexpr std::size_t kReplyByteLimit = 4096;
+// After a reply that did not fit its command, the line must stay quiet this long before
+// the dialogue goes on, so that the rest of a paused or late reply cannot lead the next.
+inline constexpr int kResyncQuietMs = 250;
 
 extern const ByteString kProgrammingModeCommand;  // 02 "PROGRAM"
 extern const ByteString kAcknowledgement;         // 06
@@ -36,11 +39,23 @@ struct HandshakeOutcome {
   ByteString reply;          // the handshake's final reply
 };
 
+// What arrived until the line had been quiet for the asked time.
+struct Collected {
+  ByteString bytes;
+  // The line never fell quiet: the reply limits ended the collecting.
+  bool cutOff = false;
+};
+Collected CollectUntilQuiet(TBlockSerial& serial, int quietMs);
+
 // Sends a command and collects the reply until the line is quiet.
 ByteString Exchange(TBlockSerial& serial, const ByteString& command);
 // Programming-mode command, one resend after a bare acknowledgement, identity check and
 // the acknowledgement that accepts it.
 HandshakeOutcome EnterProgrammingMode(TBlockSerial& serial);
+// The radio was not ready and the programming-mode command is to be sent once more.
+bool IsBareAcknowledgement(const ByteString& reply);
+// The outcome a final handshake reply stands for, by exact comparison.
+HandshakeOutcome ClassifyHandshakeReply(const ByteString& reply);
 
 ByteString ReadCommand(std::uint16_t address, std::uint8_t count);
 // The count byte is the size of data, so data holds at most 255 bytes.

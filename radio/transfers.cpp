@@ -27,6 +27,8 @@ const char* const kTotResetList = "cb_tot_reset";
 
 const char* const kRadioLostLine =
     "Lost the connection to the radio. Check the cable and the radio, then try again.";
+const char* const kLineNeverQuietLine =
+    "The line from the radio never falls quiet. Check the cable and the port, then try again.";
 
 std::string Name(GridRole role, int channel, const WindowControls& window) {
   return GridControlName(role, channel, window.AdvancedMode());
@@ -77,6 +79,18 @@ bool RadioStillThere(WindowControls& window, const TBlockSerial& serial) {
   }
   window.AppendLog(kRadioLostLine);
   return false;
+}
+
+// A reply that did not fit its command may have been paused or late, and the rest of it
+// would lead the next reply: a 16-byte tail and the next header make a whole record of
+// the wrong channel. Discard what still comes before going on. False when the dialogue
+// cannot go on.
+bool BackInStep(WindowControls& window, TBlockSerial& serial) {
+  if (CollectUntilQuiet(serial, kResyncQuietMs).cutOff) {
+    window.AppendLog(kLineNeverQuietLine);
+    return false;
+  }
+  return RadioStillThere(window, serial);
 }
 
 std::string ReadHandshakeFailureLine(const HandshakeOutcome& outcome) {
@@ -175,6 +189,9 @@ bool ReadChannels(WindowControls& window, TBlockSerial& serial) {
       return false;
     }
     Acknowledge(serial);
+    if (!row && !BackInStep(window, serial)) {
+      return false;
+    }
     window.ProcessMessages();
   }
   return RadioStillThere(window, serial);
@@ -206,18 +223,20 @@ bool WriteChannelZeroSlot(WindowControls& window, TBlockSerial& serial, int bank
 }
 
 // Bank 0 replies are checked: an unacknowledged half is logged and the write goes on.
-// False when the radio is gone.
+// False when the write cannot go on.
 bool WriteCheckedHalf(WindowControls& window, TBlockSerial& serial, int n, const char* half,
                       std::uint16_t address, const ByteString& data) {
   const ByteString reply = BlockWrite(serial, address, data);
-  if (serial.LineLost()) {
+  if (!RadioStillThere(window, serial)) {
     return false;
   }
-  if (!IsWriteAcknowledged(reply)) {
-    window.AppendLog(" Ch " + std::to_string(n) + " " + half +
-                     " failed, unknown response from radio: " + HexDump(reply));
+  if (IsWriteAcknowledged(reply)) {
+    return true;
   }
-  return true;
+  window.AppendLog(" Ch " + std::to_string(n) + " " + half +
+                   " failed, unknown response from radio: " + HexDump(reply));
+  // A late 06 must not pass for the acknowledgement of the next half.
+  return BackInStep(window, serial);
 }
 
 bool WriteBank0(WindowControls& window, TBlockSerial& serial) {
@@ -236,7 +255,6 @@ bool WriteBank0(WindowControls& window, TBlockSerial& serial) {
     window.SetChannelLabelRed(n, false);
     window.ProcessMessages();
     if (!written) {
-      window.AppendLog(kRadioLostLine);
       return false;
     }
   }

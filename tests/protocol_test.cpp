@@ -40,6 +40,30 @@ TEST(ProtocolReplies, OnlyTheSingleByte06AcknowledgesAWrite) {
   EXPECT_FALSE(IsWriteAcknowledged({}));
 }
 
+TEST(Handshake, FinalRepliesAreClassifiedByExactBytes) {
+  const std::pair<const ByteString&, const char*> identities[] = {
+      {ModelIdE, "E"}, {ModelIdE2, "E2"}, {ModelIdT, "T"}};
+  for (const auto& [identity, variant] : identities) {
+    const HandshakeOutcome outcome = ClassifyHandshakeReply(identity);
+    EXPECT_EQ(outcome.kind, HandshakeOutcome::Identified);
+    EXPECT_EQ(outcome.ModelVariant, variant);
+  }
+  // A bare acknowledgement is only asked about again before the resend; as the final
+  // reply it is one more unknown answer.
+  for (const ByteString& reply : kBareAcknowledgements) {
+    EXPECT_TRUE(IsBareAcknowledgement(reply));
+    EXPECT_EQ(ClassifyHandshakeReply(reply).kind, HandshakeOutcome::UnknownResponse);
+  }
+  for (const ByteString& reply : {ByteString{0, 0, 0, 0, 6}, ByteString{6, 6}, ByteString{6, 0}}) {
+    EXPECT_FALSE(IsBareAcknowledgement(reply));
+  }
+  EXPECT_EQ(ClassifyHandshakeReply({}).kind, HandshakeOutcome::NoResponse);
+  const HandshakeOutcome notConnected = ClassifyHandshakeReply({0, 0});
+  EXPECT_EQ(notConnected.kind, HandshakeOutcome::RadioNotConnected);
+  EXPECT_EQ(notConnected.reply, (ByteString{0, 0}));
+  EXPECT_TRUE(notConnected.ModelVariant.empty());
+}
+
 TEST(Handshake, OnAPortThatFailedToOpenIsNoResponseWithoutWaiting) {
   TBlockSerial serial;
   serial.OpenPort("/dev/vexalon-no-such-port");
@@ -153,10 +177,18 @@ TEST_F(HandshakeWithRadio, ALineThatNeverFallsQuietStillEndsTheReply) {
   radio.SetNeverQuiet(true);
   ByteString reply;
   const long elapsed = ElapsedMs([&] { reply = Exchange(serial, kAcknowledgement); });
+  EXPECT_TRUE(CollectUntilQuiet(serial, kResyncQuietMs).cutOff);
   radio.SetNeverQuiet(false);
   EXPECT_FALSE(reply.empty());
   EXPECT_LE(reply.size(), kReplyByteLimit);
   EXPECT_LT(elapsed, kReplyTimeLimitMs + 2000);
+
+  // Once the filler has drained, a reply ends at its quiet gap again.
+  EXPECT_FALSE(CollectUntilQuiet(serial, 100).cutOff);
+  serial.SendBytes(ReadCommand(0x0010, 16));
+  const Collected record = CollectUntilQuiet(serial, kQuietGapMs);
+  EXPECT_FALSE(record.cutOff);
+  EXPECT_EQ(record.bytes.size(), 20u);
 }
 
 TEST_F(HandshakeWithRadio, BlockReadAndBlockWriteCarryMemory) {

@@ -11,6 +11,7 @@ class ScriptedDialogs : public Dialogs {
   bool answerYes = false;
   QString fileToChoose;  // empty: the user cancels
   QStringList asked;     // warning and message texts, file dialog names
+  QStringList failures;  // what went to ShowFailure, also in asked
 
   bool AskWarningYesNo(QWidget*, const QString& text) override {
     asked << text;
@@ -18,7 +19,10 @@ class ScriptedDialogs : public Dialogs {
   }
   void ShowError(QWidget*, const QString& text) override { asked << text; }
   void ShowInformation(QWidget*, const QString& text) override { asked << text; }
-  void ShowFailure(QWidget*, const QString& text) override { asked << text; }
+  void ShowFailure(QWidget*, const QString& text) override {
+    asked << text;
+    failures << text;
+  }
   QString ChooseFile(QFileDialog& dialog) override {
     asked << dialog.objectName();
     return fileToChoose;

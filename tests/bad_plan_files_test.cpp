@@ -1,0 +1,155 @@
+// Bad channel plan files met through the Load / save menu of the real window: a load never
+// changes what it should not, a refused save leaves the earlier file whole and says so.
+#include <sys/stat.h>
+
+#include <QAction>
+#include <filesystem>
+#include <random>
+
+#include "tests/mainform_fixture.h"
+#include "tests/support/control_values.h"
+#include "tests/support/temp_folder.h"
+
+using namespace std::string_literals;
+namespace fs = std::filesystem;
+
+namespace {
+
+class BadPlanFiles : public MainformTest {
+ protected:
+  void Load(const std::string& path) {
+    dialogs->fileToChoose = QString::fromStdString(path);
+    Get<QAction>("Loadfrequenciessettingsfromfile1")->trigger();
+  }
+  void Save(const std::string& path) {
+    dialogs->fileToChoose = QString::fromStdString(path);
+    Get<QAction>("Savefrequenciessettingstofile1")->trigger();
+  }
+  bool EditingEnabled() {
+    return Get<QWidget>("cb_A1_shift")->isEnabled() && Get<QWidget>("cb_monitor")->isEnabled();
+  }
+  // The dialog texts shown since the last call, file dialog names left out.
+  QStringList Shown() {
+    QStringList shown;
+    for (const QString& text : dialogs->asked) {
+      if (!text.endsWith(QLatin1String("dialog"))) {
+        shown << text;
+      }
+    }
+    dialogs->asked.clear();
+    return shown;
+  }
+
+  TempFolder folder;
+};
+
+TEST_F(BadPlanFiles, AFlawedFileLoadsWhatItCanAndNothingElse) {
+  form.SelectListIndex("cb_A2_freq_rx", 6);
+  form.SelectListIndex("cb_tot", 4);
+  const std::string path = folder / "flawed.ini";
+  WriteBytes(path,
+             "[General]\nOtherSettings=1\n"
+             "[Ch1]\nFreqRX=5\0junk\n\0\0\n"s
+             "[Ch2\nFreqRX=4\n"
+             "[ch1]\nFreqTX=4\n"
+             "[Ch3]\nno equals\n=7\nFreqRX=2\nFreqRX=3\n\xC3\x28=\xFF\n FreqTX = 7 \n"
+             "Long=" +
+                 std::string(1 << 20, '9') +
+                 "\n[OtherSettings]\nSquelchLevel=8\nTOT=\xFF\xFE\n"
+                 "[OtherSettings]\nSquelchLevel=1\n");
+  Load(path);
+  EXPECT_TRUE(Shown().isEmpty());
+  EXPECT_FALSE(form.AdvancedMode());
+  EXPECT_EQ(form.ListIndex("cb_A1_freq_rx"), 5);
+  EXPECT_EQ(form.ListIndex("cb_A1_freq_tx"), 0);
+  EXPECT_EQ(form.ListIndex("cb_A2_freq_rx"), 0);
+  EXPECT_EQ(form.ListIndex("cb_A3_freq_rx"), 2);
+  EXPECT_EQ(form.ListIndex("cb_A3_freq_tx"), 7);
+  EXPECT_EQ(form.SliderPosition("squelch_level"), 8);
+  EXPECT_EQ(form.ListIndex("cb_tot"), 0);
+  EXPECT_TRUE(EditingEnabled());
+
+  // Bytes that are no UTF-8 reach a Hz box as replacement characters, and stay so.
+  WriteBytes(path, "[General]\nAdvancedMode=1\n[Ch1]\nFreqRX=4460\xFF\xFE\n");
+  Load(path);
+  EXPECT_TRUE(form.AdvancedMode());
+  const std::string shown = "4460\uFFFD\uFFFD";
+  EXPECT_EQ(form.EditText("edit_A1_freq_rx"), shown);
+  Save(path);
+  Load(path);
+  EXPECT_EQ(form.EditText("edit_A1_freq_rx"), shown);
+  EXPECT_EQ(Shown(), QStringList{"The configuration file did not have settings included, but "
+                                 "frequencies had been loaded."});
+}
+
+TEST_F(BadPlanFiles, GarbageHugeAndUnreadableFilesNeverHarmTheWindow) {
+  const std::string path = folder / "bad.ini";
+  std::mt19937 random(446);
+  std::string garbage(256 * 1024, '\0');
+  for (char& c : garbage) {
+    c = static_cast<char>(random());
+  }
+  WriteBytes(path, garbage);
+  Load(path);
+  for (const auto& [name, value] : ControlValues(form)) {
+    EXPECT_NE(value, "-1") << name;
+  }
+  EXPECT_TRUE(EditingEnabled());
+
+  std::string huge = "[Ch1]\r\nFreqRX=3\r\n";
+  while (huge.size() < 10 * 1024 * 1024) {
+    huge += "Key" + std::to_string(huge.size()) + "=value\r\n";
+  }
+  WriteBytes(path, huge + "[Ch15]\r\nLockout=1\r\n");
+  Load(path);
+  EXPECT_EQ(form.ListIndex("cb_A1_freq_rx"), 3);
+  EXPECT_TRUE(form.IsChecked("cb_A15_lockout"));
+  Shown();
+
+  // Nothing to read: refused before anything changes, and never waiting on a device.
+  const auto before = ControlValues(form);
+  const std::string fifo = folder / "fifo.ini";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& unreadable :
+       {folder.Path().string(), folder / "missing.ini", fifo, "/dev/zero"s}) {
+    Load(unreadable);
+    EXPECT_EQ(Shown(), QStringList{QString::fromStdString("Unable to read " + unreadable + ".")});
+    EXPECT_EQ(ControlValues(form), before) << unreadable;
+    EXPECT_TRUE(EditingEnabled());
+  }
+}
+
+TEST_F(BadPlanFiles, ARefusedSaveKeepsTheFileWholeAndSaysSo) {
+  form.SelectListIndex("cb_A4_ctcss_rx", 12);
+  const auto values = ControlValues(form);
+  const std::string readOnly = folder / "read-only.ini";
+  WriteBytes(readOnly, "; mine\r\n[General]\r\nAdvancedMode=0\r\n");
+  fs::permissions(readOnly, fs::perms::owner_read);
+  const std::string loop = folder / "loop.ini";
+  fs::create_symlink("loop.ini", loop);
+  for (const std::string& path : {readOnly, folder.Path().string(), loop, "/dev/null"s}) {
+    Save(path);
+    EXPECT_EQ(dialogs->failures,
+              QStringList{QString::fromStdString("Unable to write to " + path + ".")});
+    dialogs->failures.clear();
+  }
+  EXPECT_EQ(ReadBytes(readOnly), "; mine\r\n[General]\r\nAdvancedMode=0\r\n");
+  EXPECT_TRUE(fs::is_directory(folder.Path()));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  EXPECT_EQ(ControlValues(form), values);
+
+  // Through a link the file it names is written, and the link stays.
+  fs::create_directory(folder.Path() / "plans");
+  const std::string link = folder / "link.ini";
+  fs::create_symlink("plans/club.ini", link);
+  Save(link);
+  EXPECT_TRUE(dialogs->failures.isEmpty());
+  EXPECT_TRUE(fs::is_symlink(link));
+  form.SelectListIndex("cb_A4_ctcss_rx", 0);
+  Load(link);
+  EXPECT_EQ(ControlValues(form), values);
+  // Only the files the test made: no temporary file left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 4);
+}
+
+}  // namespace

@@ -1,0 +1,312 @@
+// Faults of the line and the port as the user meets them: the real window offscreen, a
+// simulated radio on a pty, the Read and Write buttons clicked. Every case must end with
+// the controls enabled, the port closed and free again, and a log that says what happened.
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "radio/grid_names.h"
+#include "radio/memory_map.h"
+#include "tests/support/control_values.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/transfer_log.h"
+#include "tests/support/window_harness.h"
+#include "tools/radiosim/radio_simulator.h"
+
+namespace {
+
+// A hang would stop the suite at its time-out; this only has to tell a bounded transfer
+// from one that runs on per block.
+constexpr long kFewSecondsMs = 10000;
+// Who owns nothing on a Debian system.
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNoGroup = 65534;
+
+long ElapsedMs(std::chrono::steady_clock::time_point start) {
+  return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                               std::chrono::steady_clock::now() - start)
+                               .count());
+}
+
+std::size_t Count(const std::vector<std::string>& log, const std::string& line) {
+  return static_cast<std::size_t>(std::count(log.begin(), log.end(), line));
+}
+
+// The values of one grid row (channel 1 to 15), or of the settings page (channel 0).
+std::map<std::string, std::string> RowValues(const std::map<std::string, std::string>& values,
+                                             int channel) {
+  const std::string mark = channel > 0 ? "_A" + std::to_string(channel) + "_" : "_A";
+  std::map<std::string, std::string> row;
+  for (const auto& [name, value] : values) {
+    if ((name.find(mark) != std::string::npos) == (channel > 0)) {
+      row[name] = value;
+    }
+  }
+  return row;
+}
+
+class FaultMatrix : public testing::Test {
+ protected:
+  void SetUp() override {
+    radio.SetPacing(false);
+    radio.SetReactionDelayMs(0);
+    radio.Start();
+    harness.ChoosePort(radio.PortPath());
+  }
+
+  // Milliseconds the transfer took.
+  long Transfer(bool write) {
+    const auto start = std::chrono::steady_clock::now();
+    write ? harness.Write() : harness.Read();
+    return ElapsedMs(start);
+  }
+
+  // Controls back, port closed, and the next user gets the device at once.
+  void ExpectEndedCleanly() {
+    EXPECT_FALSE(harness.PortOpen());
+    EXPECT_TRUE(harness.TransferButtonsEnabled());
+    TBlockSerial next;
+    next.OpenPort(radio.PortPath());
+    EXPECT_TRUE(next.IsOpen()) << next.OpenFailureReason();
+  }
+
+  // Every channel record different in every field, so a row filled from the wrong reply
+  // cannot pass for the right one.
+  void LoadDistinctRecords() {
+    for (int n = 1; n <= kChannelCount; ++n) {
+      const auto b = static_cast<std::uint8_t>(n);
+      radio.WriteMemory(ChannelRecordAddress(0, n),
+                        {0x00, b, 0x40, 0x43, 0x50, b, 0x40, 0x43, 0x70, 0x06, 0x32, 0x81,
+                         static_cast<std::uint8_t>(0xFC | (n & 3)), 0x01, 0x01, 0xFF});
+    }
+  }
+
+  // What a clean read of the radio shows, in advanced mode so every frequency counts.
+  std::map<std::string, std::string> CleanReadValues() {
+    WindowHarness clean;
+    clean.window.EnterAdvancedMode();
+    clean.ChoosePort(radio.PortPath());
+    clean.Read();
+    EXPECT_EQ(clean.Log().back(), "Done!");
+    return ControlValues(clean.window);
+  }
+
+  RadioSimulator radio;
+  WindowHarness harness;
+};
+
+TEST_F(FaultMatrix, ALineThatNeverFallsQuietEndsEachTransferWithinSeconds) {
+  // From the start: no identity can be told apart from the filler bytes.
+  radio.SetNeverQuiet(true);
+  for (const bool write : {false, true}) {
+    EXPECT_LT(Transfer(write), kFewSecondsMs) << write;
+    ASSERT_EQ(harness.Log().size(), 1u) << write;
+    EXPECT_TRUE(harness.Log()[0].starts_with("Unknown response from radio: (")) << write;
+  }
+  ExpectEndedCleanly();
+
+  // Once the radio is in programming mode: the transfer stops instead of spending the
+  // reply limit on every block and claiming success.
+  for (const bool write : {false, true}) {
+    radio.SetNeverQuiet(false);
+    radio.ClearCommandLog();
+    std::thread babble([this] {
+      radio.WaitForCommands(6, kFewSecondsMs);
+      radio.SetNeverQuiet(true);
+    });
+    EXPECT_LT(Transfer(write), kFewSecondsMs) << write;
+    babble.join();
+    const auto log = harness.Log();
+    EXPECT_EQ(log.front(), write ? kSupportedForWrite : kSupportedForRead);
+    EXPECT_EQ(log.back(), kNeverQuiet);
+    EXPECT_EQ(Count(log, "Done!"), 0u);
+    ExpectEndedCleanly();
+  }
+}
+
+TEST_F(FaultMatrix, NoiseAheadOfEveryReplyIsAnUnknownRadio) {
+  radio.SetNoiseBeforeReplies({0x00, 0xFF});
+  const auto before = ControlValues(harness.window);
+  const std::string unknown =
+      "Unknown response from radio: (10 bytes)  00 FF 50 33 31 35 35 F0 45 20";
+  harness.Read();
+  EXPECT_EQ(harness.Log(), std::vector<std::string>{unknown});
+  harness.Write();
+  EXPECT_EQ(harness.Log(), std::vector<std::string>{unknown});
+  EXPECT_EQ(radio.CommandLog().size(), 2u);
+  EXPECT_EQ(ControlValues(harness.window), before);
+  ExpectEndedCleanly();
+}
+
+// A pause longer than the quiet gap ends the reply early; the rest of it must never be
+// taken for the next reply. Near the gap a loaded machine may still join the two pieces,
+// so each row is allowed to be either untouched or exactly the radio's.
+TEST_F(FaultMatrix, RepliesPausedMidwayNeverFillARowWithAnotherChannel) {
+  radio.SetReplySplit(SimCommand::Program, 4, 30);
+  for (const bool write : {false, true}) {
+    Transfer(write);
+    const auto log = harness.Log();
+    if (log.size() == 1) {
+      EXPECT_EQ(log[0], "Unknown response from radio: (4 bytes)  50 33 31 35") << write;
+    } else {
+      EXPECT_EQ(log.back(), "Done!") << write;
+    }
+    // The rest of the identity arrives after the port has closed; the next open discards it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+  ExpectEndedCleanly();
+  radio.ClearFaults();
+
+  LoadDistinctRecords();
+  const auto radioValues = CleanReadValues();
+  // 60 ms once put a paused record's tail and the next header into the next row.
+  for (const int gapMs : {30, 60, 90}) {
+    WindowHarness fresh;
+    fresh.window.EnterAdvancedMode();
+    fresh.ChoosePort(radio.PortPath());
+    const auto before = ControlValues(fresh.window);
+    radio.SetReplySplit(SimCommand::Read, 4, gapMs);
+    fresh.Read();
+    const auto log = fresh.Log();
+    EXPECT_EQ(log.back(), "Done!") << gapMs;
+    const auto after = ControlValues(fresh.window);
+    for (int n = 1; n <= kChannelCount; ++n) {
+      const auto row = RowValues(after, n);
+      const bool failed = Count(log, "[!] Couldn't read channel " + std::to_string(n) + ".") == 1;
+      EXPECT_EQ(row, RowValues(failed ? before : radioValues, n)) << gapMs << " ms, row " << n;
+    }
+    const bool settingsFailed = Count(log, "[!] Couldn't read settings.") == 1;
+    EXPECT_EQ(RowValues(after, 0), RowValues(settingsFailed ? before : radioValues, 0)) << gapMs;
+    EXPECT_FALSE(fresh.window.Serial().IsOpen());
+  }
+}
+
+TEST_F(FaultMatrix, APortHeldByAnotherProgramIsExplainedAndFreeOnceItLetsGo) {
+  int ready[2];
+  int release[2];
+  ASSERT_EQ(pipe(ready), 0);
+  ASSERT_EQ(pipe(release), 0);
+  const char* path = radio.PortPath().c_str();
+  const pid_t holder = fork();
+  ASSERT_GE(holder, 0);
+  if (holder == 0) {
+    // Only calls that are safe in the child of a threaded program.
+    close(release[1]);
+    const int fd = open(path, O_RDWR | O_NOCTTY | O_NONBLOCK);
+    const char locked = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'y' : 'n';
+    [[maybe_unused]] ssize_t ignored = write(ready[1], &locked, 1);
+    char done;
+    ignored = read(release[0], &done, 1);
+    _exit(0);
+  }
+  close(ready[1]);
+  close(release[0]);
+  char locked = 'n';
+  ASSERT_EQ(read(ready[0], &locked, 1), 1);
+  ASSERT_EQ(locked, 'y');
+
+  const std::string busy =
+      "Could not open " + radio.PortPath() + ": the port is in use by another program";
+  harness.Read();
+  EXPECT_EQ(harness.Log(), (std::vector<std::string>{kNoResponse, busy}));
+  harness.Write();
+  EXPECT_EQ(harness.Log(), (std::vector<std::string>{kNoReplyForWrite, busy}));
+  EXPECT_TRUE(radio.CommandLog().empty());
+  EXPECT_FALSE(harness.PortOpen());
+  EXPECT_TRUE(harness.TransferButtonsEnabled());
+
+  close(release[1]);
+  int status = 0;
+  ASSERT_EQ(waitpid(holder, &status, 0), holder);
+  close(ready[0]);
+  harness.Read();
+  EXPECT_EQ(harness.Log().back(), "Done!");
+  ExpectEndedCleanly();
+}
+
+// Whether this process may become an unprivileged user: root without the right to change
+// its identity (some containers) cannot show a refusal of access.
+bool CanDropPrivileges() {
+  const pid_t child = fork();
+  if (child == 0) {
+    _exit(setgroups(0, nullptr) == 0 && setgid(kNoGroup) == 0 && setuid(kNobody) == 0 ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+         WEXITSTATUS(status) == 0;
+}
+
+// Root opens any device, so the refusal is shown by a user who may not open it: nobody,
+// in a fresh copy of this test program, or the device's own owner after chmod 000.
+TEST_F(FaultMatrix, APortWithoutPermissionPointsToTheDialoutGroup) {
+  if (geteuid() == 0 && !CanDropPrivileges()) {
+    GTEST_SKIP() << "running as root without the right to become another user";
+  }
+  const auto readAsUnprivilegedUser = [this] {
+    const bool dropped = geteuid() != 0 ? chmod(radio.PortPath().c_str(), 0) == 0
+                                        : setgroups(0, nullptr) == 0 && setgid(kNoGroup) == 0 &&
+                                              setuid(kNobody) == 0;
+    harness.Read();
+    const std::vector<std::string> expected = {
+        kNoResponse, "Could not open " + radio.PortPath() +
+                         ": Permission denied. Your user needs access to serial devices (on "
+                         "Debian: membership of the group dialout)."};
+    for (const std::string& line : harness.Log()) {
+      std::fprintf(stderr, "log: %s\n", line.c_str());
+    }
+    const bool ended = !harness.PortOpen() && harness.TransferButtonsEnabled();
+    // At once: this copy never tears its application down, and a leak check at exit
+    // would only find the toolkit's font cache.
+    std::_Exit(dropped && ended && harness.Log() == expected ? 0 : 1);
+  };
+  EXPECT_EXIT(readAsUnprivilegedUser(), testing::ExitedWithCode(0),
+              "log: Could not open .*: Permission denied\\. Your user needs access");
+}
+
+TEST_F(FaultMatrix, WhatIsNoSerialPortIsRefusedWithItsReason) {
+  TempFolder folder;
+  const std::string file = folder / "radio.txt";
+  WriteBytes(file, "P3155");
+  for (const std::string& path : {std::string("/dev/null"), file}) {
+    harness.ChoosePort(path);
+    const std::string reason = "Could not open " + path + ": not a serial port";
+    harness.Read();
+    EXPECT_EQ(harness.Log(), (std::vector<std::string>{kNoResponse, reason}));
+    harness.Write();
+    EXPECT_EQ(harness.Log(), (std::vector<std::string>{kNoReplyForWrite, reason}));
+    EXPECT_FALSE(harness.PortOpen());
+    EXPECT_TRUE(harness.TransferButtonsEnabled());
+  }
+  EXPECT_EQ(ReadBytes(file), "P3155");
+}
+
+TEST_F(FaultMatrix, AWriteWithEveryBank0HalfRefusedLogsEachAndGoesOn) {
+  std::vector<std::string> expected = {kSupportedForWrite, "Writing channels..."};
+  for (int n = 1; n <= kChannelCount; ++n) {
+    const std::uint16_t address = ChannelRecordAddress(0, n);
+    radio.SetWriteReply(address, ByteString{0x15});
+    radio.SetWriteReply(address + kRecordHalfSize, ByteString{0x15});
+    for (const char* half : {"frequency", "QT/DQT"}) {
+      expected.push_back(" Ch " + std::to_string(n) + " " + half +
+                         " failed, unknown response from radio: (1 bytes)  15");
+    }
+  }
+  expected.insert(expected.end(), {"Writing DT/QDT settings...", "Writing settings...", "Done!"});
+  harness.Write();
+  EXPECT_EQ(harness.Log(), expected);
+  EXPECT_EQ(radio.CommandLog().size(), 71u);
+  ExpectEndedCleanly();
+}
+
+}  // namespace

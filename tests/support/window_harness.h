@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/scripted_dialogs.h"
+#include "ui/control_lookup.h"
+#include "ui/unit_mainform.h"
+
+// The real window as the user drives it: a port picked from the list, a button clicked,
+// dialogs answered by the test.
+struct WindowHarness {
+  ScriptedDialogs* dialogs = new ScriptedDialogs;
+  Tmainform window{std::unique_ptr<Dialogs>(dialogs)};
+
+  void ChoosePort(const std::string& path) {
+    auto* ports = FindControl<QComboBox>(&window, std::string("comport"));
+    ports->addItem(QString::fromStdString(path));
+    ports->setCurrentIndex(ports->count() - 1);
+    window.comportChange();
+  }
+  void Read() { FindControl<QPushButton>(&window, std::string("cmdReadRadio"))->click(); }
+  void Write() { FindControl<QPushButton>(&window, std::string("cmdWrite"))->click(); }
+  std::vector<std::string> Log() const {
+    std::vector<std::string> lines;
+    for (const QString& line :
+         FindControl<QPlainTextEdit>(&window, std::string("debug"))->toPlainText().split('\n')) {
+      lines.push_back(line.toStdString());
+    }
+    return lines;
+  }
+  bool PortOpen() { return window.Serial().IsOpen(); }
+  bool TransferButtonsEnabled() const {
+    return FindControl<QPushButton>(&window, std::string("cmdReadRadio"))->isEnabled() &&
+           FindControl<QPushButton>(&window, std::string("cmdWrite"))->isEnabled();
+  }
+};
