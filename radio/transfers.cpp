@@ -214,12 +214,22 @@ bool ReadSettings(WindowControls& window, TBlockSerial& serial) {
   return RadioStillThere(window, serial);
 }
 
-// Writes the channel 0 slot of a bank; the radio's answers to it are not examined.
+// A write whose reply is not examined: nothing is logged for it, but a reply that is
+// neither 06 nor silence may be a babbling line or a late answer, so the line must settle
+// before the next block. False when the write cannot go on.
+bool WriteUnchecked(WindowControls& window, TBlockSerial& serial, std::uint16_t address,
+                    const ByteString& data) {
+  const ByteString reply = BlockWrite(serial, address, data);
+  if (!RadioStillThere(window, serial)) {
+    return false;
+  }
+  return reply.empty() || IsWriteAcknowledged(reply) || BackInStep(window, serial);
+}
+
 bool WriteChannelZeroSlot(WindowControls& window, TBlockSerial& serial, int bank) {
   const std::uint16_t address = ChannelRecordAddress(bank, 0);
-  BlockWrite(serial, address, kChannelZeroSlotHalf);
-  BlockWrite(serial, address + kRecordHalfSize, kChannelZeroSlotHalf);
-  return RadioStillThere(window, serial);
+  return WriteUnchecked(window, serial, address, kChannelZeroSlotHalf) &&
+         WriteUnchecked(window, serial, address + kRecordHalfSize, kChannelZeroSlotHalf);
 }
 
 // Bank 0 replies are checked: an unacknowledged half is logged and the write goes on.
@@ -268,10 +278,11 @@ bool WriteBank1(WindowControls& window, TBlockSerial& serial) {
   for (int n = 1; n <= kChannelCount; ++n) {
     const ChannelRow row = ChannelFromWindow(window, n);
     const std::uint16_t address = ChannelRecordAddress(1, n);
-    BlockWrite(serial, address, FrequencyHalf(row, window.AdvancedMode()));
-    BlockWrite(serial, address + kRecordHalfSize, ToneHalf(row));
+    const bool written =
+        WriteUnchecked(window, serial, address, FrequencyHalf(row, window.AdvancedMode())) &&
+        WriteUnchecked(window, serial, address + kRecordHalfSize, ToneHalf(row));
     window.ProcessMessages();
-    if (!RadioStillThere(window, serial)) {
+    if (!written) {
       return false;
     }
   }
@@ -287,15 +298,17 @@ bool WriteToneIndexTables(WindowControls& window, TBlockSerial& serial) {
     txTones[n - 1] = window.ListIndex(Name(GridRole::CtcssTx, n, window));
   }
   for (const MemoryBlock& block : ToneIndexTableBlocks(rxTones, txTones)) {
-    BlockWrite(serial, block.address, block.data);
+    if (!WriteUnchecked(window, serial, block.address, block.data)) {
+      return false;
+    }
   }
-  return RadioStillThere(window, serial);
+  return true;
 }
 
 bool WriteSettings(WindowControls& window, TBlockSerial& serial) {
   window.AppendLog("Writing settings...");
-  BlockWrite(serial, kSettingsAddress, SettingsRecord(SettingsFromWindow(window)));
-  return RadioStillThere(window, serial);
+  return WriteUnchecked(window, serial, kSettingsAddress,
+                        SettingsRecord(SettingsFromWindow(window)));
 }
 
 }  // namespace
