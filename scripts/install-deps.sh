@@ -2,7 +2,8 @@
 # Installs the Debian packages Vexalon needs to build, test and run, and nothing
 # when they are all present. Usage: install-deps.sh [group...]; groups: build (default),
 # desktop (screenshots under Xvfb, icon rendering), fuzz (clang with libFuzzer), mingw (Windows
-# cross build), package (the Debian package), debcheck (a clean Debian to install it in).
+# cross build), windows (Qt for Windows, the installer and running both under Wine),
+# package (the Debian package), debcheck (a clean Debian to install it in).
 set -euo pipefail
 
 build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -10,6 +11,7 @@ build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools lib
 desktop=(xvfb xauth x11-apps imagemagick xdotool librsvg2-bin)
 fuzz=(clang libclang-rt-14-dev)
 mingw=(g++-mingw-w64-x86-64)
+windows=(g++-mingw-w64-x86-64 dpkg-dev xz-utils perl wine wine64 nsis zip xvfb xauth)
 package=(dpkg-dev file desktop-file-utils)
 debcheck=(debootstrap)
 
@@ -23,6 +25,7 @@ for group in "${groups[@]}"; do
     desktop) wanted+=("${desktop[@]}") ;;
     fuzz) wanted+=("${fuzz[@]}") ;;
     mingw) wanted+=("${mingw[@]}") ;;
+    windows) wanted+=("${windows[@]}") ;;
     package) wanted+=("${package[@]}") ;;
     debcheck) wanted+=("${debcheck[@]}") ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
