@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <string>
+#include <utility>
 
 #include "radio/serial_link.h"
 
@@ -73,6 +74,13 @@ bool ParityFor(char parity, BYTE& code) {
   }
 }
 
+// No write time-out, and reads that return what is queued without waiting.
+void SetQueuedBytesTimeouts(HANDLE handle) {
+  COMMTIMEOUTS timeouts{};
+  timeouts.ReadIntervalTimeout = kReadIntervalTimeoutMs;
+  SetCommTimeouts(handle, &timeouts);
+}
+
 struct InputQueue {
   int count = -1;  // -1 when the driver could not be asked
   DWORD error = 0;
@@ -114,6 +122,49 @@ bool WaitForData(HANDLE handle, int timeoutMs) {
   CloseHandle(event);
   // A byte may have come just as the wait ended.
   return arrived || QueuedInput(handle).count > 0;
+}
+
+struct ReadOutcome {
+  ByteString bytes;
+  DWORD error = 0;  // a failed read's system error
+  bool timedOut = false;
+};
+
+// One overlapped read of up to count bytes; a read left pending is abandoned after
+// the deadlock time-out with what it got so far.
+ReadOutcome ReadOverlapped(HANDLE handle, std::size_t count) {
+  ReadOutcome outcome;
+  outcome.bytes.resize(count);
+  OVERLAPPED transfer{};
+  DWORD got = 0;
+  if (!ReadFile(handle, outcome.bytes.data(), static_cast<DWORD>(count), nullptr, &transfer)) {
+    const DWORD error = GetLastError();
+    if (error != ERROR_IO_PENDING) {
+      outcome.error = error;
+      outcome.bytes.clear();
+      return outcome;
+    }
+    if (WaitForSingleObject(handle, TBlockSerial::kDeadlockTimeoutMs) == WAIT_TIMEOUT) {
+      PurgeComm(handle, PURGE_RXABORT);
+      outcome.timedOut = true;
+    }
+  }
+  GetOverlappedResult(handle, &transfer, &got, FALSE);
+  outcome.bytes.resize(got);
+  return outcome;
+}
+
+// The wait for data without line events: the driver's own read time-out waits for the
+// first byte, for at most timeoutMs, and then returns everything queued.
+ReadOutcome ReadWhenAvailable(HANDLE handle, int timeoutMs) {
+  COMMTIMEOUTS untilFirstByte{};
+  untilFirstByte.ReadIntervalTimeout = MAXDWORD;
+  untilFirstByte.ReadTotalTimeoutMultiplier = MAXDWORD;
+  untilFirstByte.ReadTotalTimeoutConstant = static_cast<DWORD>(timeoutMs);
+  SetCommTimeouts(handle, &untilFirstByte);
+  ReadOutcome outcome = ReadOverlapped(handle, TBlockSerial::kInputQueueSize);
+  SetQueuedBytesTimeouts(handle);
+  return outcome;
 }
 
 }  // namespace
@@ -171,9 +222,7 @@ void TBlockSerial::OpenPort(const std::string& name) {
 
   SetCommMask(handle, 0);
   SetupComm(handle, kInputQueueSize, 0);
-  COMMTIMEOUTS timeouts{};
-  timeouts.ReadIntervalTimeout = kReadIntervalTimeoutMs;
-  SetCommTimeouts(handle, &timeouts);
+  SetQueuedBytesTimeouts(handle);
   isOpen_ = true;
   EscapeCommFunction(handle, SETRTS);
   EscapeCommFunction(handle, SETDTR);
@@ -255,44 +304,31 @@ ByteString TBlockSerial::ReceiveBefore(SteadyClock::time_point deadline) {
   const HANDLE handle = platform_->handle;
   Sleep(0);
   InputQueue queue = QueuedInput(handle);
-  if (queue.count == 0) {
-    if (!WaitForData(handle, MillisecondsUntil(deadline))) {
-      lastError_ = kErrTimeout;
-      return {};
-    }
+  if (queue.count == 0 && WaitForData(handle, MillisecondsUntil(deadline))) {
     queue = QueuedInput(handle);
   }
-  if (queue.count <= 0) {
-    if (queue.count < 0) {
-      RecordIoError(static_cast<int>(queue.error));
-    } else {
-      lastError_ = kErrTimeout;
-    }
+  ReadOutcome outcome;
+  if (queue.count == 0 && SteadyClock::now() < deadline) {
+    // The line events gave up early: under Wine on a pseudo-terminal WaitCommEvent fails
+    // at once, and some USB adapters' drivers report them unreliably. The rest of the
+    // time-out is waited out on the read itself.
+    outcome = ReadWhenAvailable(handle, MillisecondsUntil(deadline));
+  } else if (queue.count > 0) {
+    outcome = ReadOverlapped(handle, static_cast<std::size_t>(queue.count));
+  } else if (queue.count < 0) {
+    RecordIoError(static_cast<int>(queue.error));
     return {};
   }
-
-  ByteString received(static_cast<std::size_t>(queue.count));
-  OVERLAPPED transfer{};
-  DWORD got = 0;
-  lastError_ = 0;
-  if (!ReadFile(handle, received.data(), static_cast<DWORD>(received.size()), nullptr, &transfer)) {
-    const DWORD error = GetLastError();
-    if (error != ERROR_IO_PENDING) {
-      RecordIoError(static_cast<int>(error));
-      return {};
-    }
-    if (WaitForSingleObject(handle, kDeadlockTimeoutMs) == WAIT_TIMEOUT) {
-      PurgeComm(handle, PURGE_RXABORT);
-      lastError_ = kErrTimeout;
-    }
+  if (outcome.error != 0) {
+    RecordIoError(static_cast<int>(outcome.error));
+    return {};
   }
-  GetOverlappedResult(handle, &transfer, &got, FALSE);
-  received.resize(got);
+  lastError_ = outcome.timedOut || outcome.bytes.empty() ? kErrTimeout : 0;
   // A line error is only recorded; the bytes read stay.
   if (QueuedInput(handle).lineError && lastError_ == 0) {
     lastError_ = kErrLineError;
   }
-  return received;
+  return std::move(outcome.bytes);
 }
 
 void TBlockSerial::PurgeBuffers() {
