@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <utility>
@@ -21,10 +22,11 @@ constexpr DWORD kLineErrors = CE_FRAME | CE_OVERRUN | CE_RXPARITY | CE_TXFULL;
 constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
 
 // What a USB adapter pulled out, or a driver that gave up, answers on an open handle.
+// Wine answers "not ready" once the far side of a pseudo-terminal has gone.
 bool MeansLineLost(DWORD error) {
   return error == ERROR_ACCESS_DENIED || error == ERROR_BAD_COMMAND || error == ERROR_GEN_FAILURE ||
          error == ERROR_DEVICE_NOT_CONNECTED || error == ERROR_DEVICE_REMOVED ||
-         error == ERROR_OPERATION_ABORTED;
+         error == ERROR_OPERATION_ABORTED || error == ERROR_NOT_READY;
 }
 
 std::string SystemMessage(DWORD error) {
@@ -40,8 +42,10 @@ std::string SystemMessage(DWORD error) {
 }
 
 std::string OpenFailureText(DWORD error) {
-  // Windows refuses a port that another program holds with "access denied".
-  if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) {
+  // Windows refuses a port that another program holds with "access denied"; Wine, for a
+  // device that a Linux program holds exclusively, with a lock violation.
+  if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+      error == ERROR_LOCK_VIOLATION) {
     return "the port is in use by another program";
   }
   if (error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED) {
@@ -154,16 +158,25 @@ ReadOutcome ReadOverlapped(HANDLE handle, std::size_t count) {
   return outcome;
 }
 
-// The wait for data without line events: the driver's own read time-out waits for the
-// first byte, for at most timeoutMs, and then returns everything queued.
+// The wait for data without line events: a read of one byte with a total time-out of
+// timeoutMs (at least 1; 0 would mean none), then everything queued by then. Wine's and
+// Windows' drivers agree on this form; the "return at the first byte" form with MAXDWORD
+// multipliers is not honoured by Wine for overlapped reads.
 ReadOutcome ReadWhenAvailable(HANDLE handle, int timeoutMs) {
-  COMMTIMEOUTS untilFirstByte{};
-  untilFirstByte.ReadIntervalTimeout = MAXDWORD;
-  untilFirstByte.ReadTotalTimeoutMultiplier = MAXDWORD;
-  untilFirstByte.ReadTotalTimeoutConstant = static_cast<DWORD>(timeoutMs);
-  SetCommTimeouts(handle, &untilFirstByte);
-  ReadOutcome outcome = ReadOverlapped(handle, TBlockSerial::kInputQueueSize);
+  COMMTIMEOUTS firstByte{};
+  firstByte.ReadTotalTimeoutConstant = static_cast<DWORD>(std::max(timeoutMs, 1));
+  SetCommTimeouts(handle, &firstByte);
+  ReadOutcome outcome = ReadOverlapped(handle, 1);
   SetQueuedBytesTimeouts(handle);
+  if (outcome.bytes.empty() || outcome.error != 0) {
+    return outcome;
+  }
+  if (const InputQueue queue = QueuedInput(handle); queue.count > 0) {
+    ReadOutcome rest = ReadOverlapped(handle, static_cast<std::size_t>(queue.count));
+    outcome.bytes.insert(outcome.bytes.end(), rest.bytes.begin(), rest.bytes.end());
+    outcome.error = rest.error;
+    outcome.timedOut = rest.timedOut;
+  }
   return outcome;
 }
 

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "files/ini_file.h"
-#include "radio/grid_names.h"
+#include "tests/support/distinct_plan.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/temp_folder.h"
 
@@ -20,31 +20,6 @@ const std::vector<std::string> kNoSettings = {
     "The configuration file did not have settings included, but frequencies had been loaded."};
 const std::vector<bool> kDisabledThenEnabled = {false, true};
 
-// Every channel different, list ends included; settings away from their defaults.
-void Fill(FakeWindow& window) {
-  const bool advanced = window.AdvancedMode();
-  for (int n = 1; n <= 15; ++n) {
-    const auto name = [&](GridRole role) { return GridControlName(role, n, advanced); };
-    if (advanced) {
-      window.SetEditText(name(GridRole::FreqRx), n == 1 ? "" : std::to_string(n * 1111));
-      window.SetEditText(name(GridRole::FreqTx), "44600625012345");
-    } else {
-      window.SelectListIndex(name(GridRole::FreqRx), n % 9);
-      window.SelectListIndex(name(GridRole::FreqTx), 8 - n % 9);
-    }
-    window.SelectListIndex(name(GridRole::CtcssRx), n * 3 % 39);
-    window.SelectListIndex(name(GridRole::CtcssTx), 38 - n);
-    window.SetChecked(name(GridRole::Shift), n % 2 == 1);
-    window.SetChecked(name(GridRole::Lockout), n % 3 == 0);
-  }
-  window.SelectListIndex("cb_monitor", 0);
-  window.SetSliderPosition("squelch_level", 10);
-  window.SetChecked("cb_beeptones", false);
-  window.SelectListIndex("cb_tot", 10);
-  window.SelectListIndex("cb_tot_rekey", 60);
-  window.SelectListIndex("cb_tot_reset", 15);
-}
-
 // The controls of the grid (grid = true) or of the settings page.
 std::map<std::string, std::string> Part(const FakeWindow& window, bool grid) {
   auto values = window.Snapshot();
@@ -58,7 +33,7 @@ std::map<std::string, std::string> Part(const FakeWindow& window, bool grid) {
 TEST(ChannelPlan, RoundTripsInBothModes) {
   TempFolder folder;
   FakeWindow normal;
-  Fill(normal);
+  FillDistinctPlan(normal);
   SaveToFile(normal, folder / "normal.ini", true);
   FakeWindow loaded;
   LoadFromFile(loaded, folder / "normal.ini", true);
@@ -70,7 +45,7 @@ TEST(ChannelPlan, RoundTripsInBothModes) {
   // the settings page stays as it was and the user is told.
   FakeWindow advanced;
   advanced.EnterAdvancedMode();
-  Fill(advanced);
+  FillDistinctPlan(advanced);
   SaveToFile(advanced, folder / "advanced.ini", false);
   FakeWindow switched;
   switched.SetSliderPosition("squelch_level", 2);
@@ -142,7 +117,7 @@ TEST(ChannelPlan, LoadSelectsOnlyWhatTheListsHold) {
              "[OtherSettings]\nMonitorKey=7\nSquelchLevel=12\nBeepTones=yes\nBatterySaving=0\n"
              "TOT=10\nTOTRekey=61\nTOTReset=-1\n");
   FakeWindow window;
-  Fill(window);
+  FillDistinctPlan(window);
   LoadFromFile(window, folder / "odd.ini", true);
   const std::map<std::string, int> lists = {
       {"cb_A1_freq_rx", 0}, {"cb_A1_freq_tx", 8},   {"cb_A1_ctcss_rx", 0}, {"cb_A1_ctcss_tx", 38},
@@ -168,7 +143,7 @@ TEST(ChannelPlan, NormalFileIsRefusedInAdvancedModeAndAModelessOneIsNot) {
   SaveToFile(normal, folder / "normal.ini", true);
   FakeWindow window;
   window.EnterAdvancedMode();
-  Fill(window);
+  FillDistinctPlan(window);
   const auto before = window.Snapshot();
   LoadFromFile(window, folder / "normal.ini", true);
   EXPECT_EQ(window.errors, std::vector<std::string>{kNormalFileRefused});
@@ -188,7 +163,7 @@ TEST(ChannelPlan, FilesThatCannotBeUsedChangeNothing) {
   WriteBytes(readOnly, "[General]\r\n");
   std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
   FakeWindow window;
-  Fill(window);
+  FillDistinctPlan(window);
   EXPECT_THROW(
       try { SaveToFile(window, readOnly, true); } catch (const IniWriteError& error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + readOnly);
@@ -210,7 +185,7 @@ TEST(ChannelPlan, BadFilesNeverHarmTheWindow) {
   TempFolder folder;
   const std::string path = folder / "bad.ini";
   FakeWindow window;
-  Fill(window);
+  FillDistinctPlan(window);
   const auto settings = Part(window, false);
   WriteBytes(path, "[Ch1]\nFreqRX=5\0junk\n\0\0\n[Ch2\nFreqRX=4\n[ch1]\nFreqTX=4\n"s +
                        "[Ch3]\nno equals\n=7\nFreqRX=2\nFreqRX=3\nFreqTX " +

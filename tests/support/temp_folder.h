@@ -1,22 +1,26 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 
 // A fresh folder under the system's temporary folder, removed with all it holds.
 class TempFolder {
  public:
+  // A random name that nothing holds yet; creating it is the test, so two runs never share.
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vexalon-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-      throw std::runtime_error("cannot create a temporary folder");
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      path_ = std::filesystem::temp_directory_path() / ("vexalon-" + std::to_string(random()));
+      std::error_code error;
+      if (std::filesystem::create_directory(path_, error)) {
+        return;
+      }
     }
-    path_ = pattern;
+    throw std::runtime_error("cannot create a temporary folder");
   }
   ~TempFolder() {
     // Tests take write permission away; give it back so everything can go.

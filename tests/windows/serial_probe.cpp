@@ -1,0 +1,90 @@
+// One radio operation through the Windows serial link, as the program runs it, with
+// what it saw printed for the test on the Linux side, which plays the radio.
+// Usage: serial_probe PORT handshake|read|write
+//   handshake  programming mode without a wait handler; prints "outcome <kind> <variant>"
+//   read       the whole read into a window; prints "log <line>" and "control <name>=<value>"
+//   write      the whole write of a plan with every channel different; prints "log <line>"
+// Every operation ends with "elapsed_ms <n>".
+#include <chrono>
+#include <iostream>
+#include <string>
+
+#include "radio/protocol.h"
+#include "radio/serial_link.h"
+#include "radio/transfers.h"
+#include "tests/support/control_values.h"
+#include "tests/support/distinct_plan.h"
+#include "tests/support/fake_window.h"
+
+namespace {
+
+const char* KindName(HandshakeOutcome::Kind kind) {
+  switch (kind) {
+    case HandshakeOutcome::Identified:
+      return "Identified";
+    case HandshakeOutcome::RadioNotConnected:
+      return "RadioNotConnected";
+    case HandshakeOutcome::NoResponse:
+      return "NoResponse";
+    case HandshakeOutcome::UnknownResponse:
+      return "UnknownResponse";
+  }
+  return "?";
+}
+
+void Handshake(const std::string& port) {
+  TBlockSerial serial;
+  serial.OpenPort(port);
+  serial.ConfigureLine(9600, 8, 'N', 2, false, false);
+  const HandshakeOutcome outcome = EnterProgrammingMode(serial);
+  std::cout << "outcome " << KindName(outcome.kind) << ' ' << outcome.ModelVariant << '\n';
+  serial.ClosePort();
+}
+
+void PrintLog(const FakeWindow& window) {
+  for (const std::string& line : window.log) {
+    std::cout << "log " << line << '\n';
+  }
+}
+
+void Transfer(const std::string& port, bool write) {
+  FakeWindow window;
+  window.portName = port;
+  TBlockSerial serial;
+  if (write) {
+    FillDistinctPlan(window);
+    WriteToRadio(window, serial);
+  } else {
+    ReadFromRadio(window, serial);
+  }
+  PrintLog(window);
+  if (!write) {
+    for (const auto& [name, value] : ControlValues(window)) {
+      std::cout << "control " << name << '=' << value << '\n';
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: serial_probe PORT handshake|read|write\n";
+    return 2;
+  }
+  const std::string port = argv[1];
+  const std::string operation = argv[2];
+  const auto start = std::chrono::steady_clock::now();
+  if (operation == "handshake") {
+    Handshake(port);
+  } else if (operation == "read" || operation == "write") {
+    Transfer(port, operation == "write");
+  } else {
+    std::cerr << "unknown operation: " << operation << '\n';
+    return 2;
+  }
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  std::cout << "elapsed_ms "
+            << std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() << '\n';
+  return 0;
+}
