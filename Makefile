@@ -27,7 +27,7 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) $(WINDOWS_APP_BUILD)
 
 # Benchmark, Debian package and Windows compile check.
 WINDOWS_BUILD ?= build-windows
@@ -84,3 +84,24 @@ $(FUZZ_BUILD)/build.ninja: | fuzz-deps
 fuzz: fuzz-deps $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
 	$(SANITIZER_ENV) scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# The Windows program: Qt for MinGW-w64 built once into a cache outside the tree, the GUI
+# cross-built against it, packed as a folder, a zip and an installer; tested under Wine.
+VEXALON_CACHE ?= $(or $(XDG_CACHE_HOME),$(HOME)/.cache)/vexalon
+QT_MINGW ?= $(VEXALON_CACHE)/qt6-mingw
+WINDOWS_APP_BUILD ?= build-windows-app
+
+.PHONY: windows windows-test
+
+windows:
+	VEXALON_CACHE=$(VEXALON_CACHE) scripts/build-qt-mingw.sh $(QT_MINGW)
+	cmake -S . -B $(WINDOWS_APP_BUILD) -G Ninja --toolchain cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_PREFIX_PATH=$(QT_MINGW) -DQT_HOST_PATH=/usr \
+	  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DVEXALON_WERROR=ON \
+	  -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/scripts/wine-run.sh
+	cmake --build $(WINDOWS_APP_BUILD) -j $(JOBS)
+	scripts/package-windows.sh $(WINDOWS_APP_BUILD)
+
+windows-test: windows build
+	scripts/install-deps.sh windows
+	scripts/windows-test.sh $(WINDOWS_APP_BUILD) $(BUILD)

@@ -11,7 +11,8 @@ build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools lib
 desktop=(xvfb xauth x11-apps imagemagick xdotool librsvg2-bin)
 fuzz=(clang libclang-rt-14-dev)
 mingw=(g++-mingw-w64-x86-64)
-windows=(g++-mingw-w64-x86-64 dpkg-dev xz-utils perl wine wine64 nsis zip xvfb xauth)
+windows=(g++-mingw-w64-x86-64 dpkg-dev xz-utils perl wine wine64 nsis zip xvfb xauth xdotool x11-apps
+  imagemagick)
 package=(dpkg-dev file desktop-file-utils)
 debcheck=(debootstrap)
 

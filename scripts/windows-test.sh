@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the Windows build's tests under Wine: the Qt-free tests, the serial link end to end
 # against the simulated radio, and the installer. Usage: windows-test.sh WINDOWS_BUILD LINUX_BUILD
+# (both built; WINDOWS_BUILD packed by package-windows.sh)
 # The Wine prefix is private to the Windows build folder; one wineserver serves every run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,3 +24,5 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 
 cmake --build "$linux_build" --target wine_serial_test
 VEXALON_SERIAL_PROBE=$windows_build/tests/serial_probe.exe "$linux_build/tests/wine_serial_test"
+
+scripts/windows-installer-test.sh "$windows_build"/vexalon-*-setup.exe
