@@ -11,8 +11,10 @@
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
 
+#include "app/uvista.h"
 #include "radio/grid_names.h"
 #include "tests/mainform_fixture.h"
+#include "ui/window_fonts.h"
 
 namespace {
 
@@ -190,14 +192,14 @@ TEST_F(MainformTest, LookingUpAMissingControlStopsLoudly) {
   EXPECT_DEATH(form.EditText("cb_A1_freq_rx"), "cb_A1_freq_rx");
 }
 
-// Whatever font the desktop offers, no caption is cut and no control runs into another.
-TEST_F(MainformTest, NothingIsClippedOrOverlapping) {
+// No caption is cut and no control runs into another.
+void ExpectNothingClippedOrOverlapping(Tmainform& form) {
   form.show();
-  for (QWidget* parent :
-       {Get<QWidget>("tab_channelbank_A"), Get<QWidget>("tab_other"), (QWidget*)&form}) {
+  for (QWidget* parent : {FindControl<QWidget>(&form, "tab_channelbank_A"),
+                          FindControl<QWidget>(&form, "tab_other"), (QWidget*)&form}) {
     if (parent != &form) {
       // A page takes its size when it is shown.
-      Get<QTabWidget>("tabit")->setCurrentWidget(parent);
+      FindControl<QTabWidget>(&form, "tabit")->setCurrentWidget(parent);
       QCoreApplication::processEvents();
     }
     QList<QWidget*> controls;
@@ -238,4 +240,18 @@ TEST_F(MainformTest, NothingIsClippedOrOverlapping) {
           << list->itemText(item).toStdString();
     }
   }
+}
+
+// Whatever font the desktop offers.
+TEST_F(MainformTest, NothingIsClippedOrOverlapping) {
+  ExpectNothingClippedOrOverlapping(form);
+}
+
+// Segoe UI one point larger, as Windows from Vista on has the window use, fits too.
+TEST_F(MainformTest, NothingIsClippedOrOverlappingAfterTheSwitchToSegoeUi) {
+  ForceVistaOrLaterForTesting(true);
+  SwitchToVistaFont(&form, {"Tahoma", "Segoe UI"});
+  ForceVistaOrLaterForTesting(std::nullopt);
+  ASSERT_EQ(form.font().family(), "Segoe UI");
+  ExpectNothingClippedOrOverlapping(form);
 }

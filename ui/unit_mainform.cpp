@@ -5,10 +5,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/uvista.h"
 #include "files/channel_plan.h"
 #include "files/ini_file.h"
 #include "radio/grid_names.h"
@@ -17,6 +17,7 @@
 #include "ui/mainform_design.h"
 #include "ui/port_list.h"
 #include "ui/tab_order.h"
+#include "ui/window_fonts.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ void Tmainform::FormCreate() {
   advancedMode = false;
   // Before the grid exists, so its controls start with the resulting font. The function
   // asks for the Windows version itself, and knows the rule for other systems.
-  ApplyVistaFont(this);
+  SwitchToVistaFont(this, QFontDatabase::families());
   FillPortList(Find<QComboBox>("comport"));
   BuildChannelGrid(this, Find<QWidget>("tab_channelbank_A"));
   SetDesignedTabOrder();

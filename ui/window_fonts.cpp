@@ -1,8 +1,11 @@
 #include "ui/window_fonts.h"
 
+#include "app/uvista.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
+#include <QWidget>
 #include <algorithm>
 #include <utility>
 
@@ -39,11 +42,21 @@ int FittingStretch(const QFont& font) {
 }  // namespace
 
 QFont WindowFont() {
-  QFont font = DesignedOr(QStringLiteral("Tahoma"), QFontDatabase::GeneralFont);
+  return FittedToDesign(DesignedOr(QStringLiteral("Tahoma"), QFontDatabase::GeneralFont));
+}
+
+QFont FittedToDesign(QFont font) {
+  font.setStretch(QFont::Unstretched);
   if (const int stretch = FittingStretch(font); stretch < 100) {
     font.setStretch(stretch);
   }
   return font;
+}
+
+void SwitchToVistaFont(QWidget* window, const QStringList& installedFamilies) {
+  ApplyVistaFont(window, installedFamilies);
+  // Segoe UI one point larger runs wider than the Tahoma the captions were laid out for.
+  window->setFont(FittedToDesign(window->font()));
 }
 
 QFont LogPaneFont() {
