@@ -195,11 +195,12 @@ TEST_F(MainformTest, LookingUpAMissingControlStopsLoudly) {
 // No caption is cut and no control runs into another.
 void ExpectNothingClippedOrOverlapping(Tmainform& form) {
   form.show();
-  for (QWidget* parent : {FindControl<QWidget>(&form, "tab_channelbank_A"),
-                          FindControl<QWidget>(&form, "tab_other"), (QWidget*)&form}) {
+  for (QWidget* parent :
+       {FindControl<QWidget>(&form, QStringLiteral("tab_channelbank_A")),
+        FindControl<QWidget>(&form, QStringLiteral("tab_other")), (QWidget*)&form}) {
     if (parent != &form) {
       // A page takes its size when it is shown.
-      FindControl<QTabWidget>(&form, "tabit")->setCurrentWidget(parent);
+      FindControl<QTabWidget>(&form, QStringLiteral("tabit"))->setCurrentWidget(parent);
       QCoreApplication::processEvents();
     }
     QList<QWidget*> controls;
@@ -220,6 +221,11 @@ void ExpectNothingClippedOrOverlapping(Tmainform& form) {
   for (auto* control : form.findChildren<QWidget*>()) {
     if (control->window() != &form) {
       continue;
+    }
+    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && !label->wordWrap()) {
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                label->contentsRect().width())
+          << label->objectName().toStdString();
     }
     if (qobject_cast<QPushButton*>(control) || qobject_cast<QCheckBox*>(control)) {
       EXPECT_LE(control->sizeHint().width(), control->width())

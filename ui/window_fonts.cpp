@@ -16,9 +16,9 @@ constexpr int kDesignedPixelSize = 11;
 // Label captions with their widths in Tahoma at 11 pixels, the font the layout was drawn
 // for: each label ends just short of the control beside it.
 constexpr std::pair<const char*, int> kDesignedCaptionWidths[] = {
-    {"Monitor key:", 60},    {"Squelch level:", 66},   {"Time out timer (TOT):", 103},
-    {"TOT rekey time:", 77}, {"TOT reset time:", 75},  {"Beep tones:", 58},
-    {"Battery saving:", 74}, {"Self-programming:", 88}};
+    {"Monitor key:", 60},    {"Squelch level:", 66},    {"Time out timer (TOT):", 103},
+    {"TOT rekey time:", 77}, {"TOT reset time:", 75},   {"Beep tones:", 58},
+    {"Battery saving:", 73}, {"Self-programming:", 88}, {"Ch #15", 36}};
 
 QFont DesignedOr(const QString& family, QFontDatabase::SystemFont fallback) {
   QFont font = QFontDatabase::families().contains(family, Qt::CaseInsensitive)
@@ -36,7 +36,8 @@ int FittingStretch(const QFont& font) {
     ratio = std::min(ratio, static_cast<double>(width) /
                                 metrics.horizontalAdvance(QString::fromLatin1(caption)));
   }
-  return static_cast<int>(ratio * 100);
+  // One percent to spare: glyph widths round to whole pixels after stretching.
+  return ratio < 1.0 ? static_cast<int>(ratio * 100) - 1 : 100;
 }
 
 }  // namespace
