@@ -181,15 +181,21 @@ TEST_F(FaultMatrix, RepliesPausedMidwayNeverFillARowWithAnotherChannel) {
     radio.SetReplySplit(SimCommand::Read, 4, gapMs);
     fresh.Read();
     const auto log = fresh.Log();
-    EXPECT_EQ(log.back(), "Done!") << gapMs;
     const auto after = ControlValues(fresh.window);
+    bool anyFailed = false;
     for (int n = 1; n <= kChannelCount; ++n) {
       const auto row = RowValues(after, n);
       const bool failed = Count(log, "[!] Couldn't read channel " + std::to_string(n) + ".") == 1;
+      anyFailed = anyFailed || failed;
       EXPECT_EQ(row, RowValues(failed ? before : radioValues, n)) << gapMs << " ms, row " << n;
+      EXPECT_EQ(fresh.ChannelMarked(n), failed) << gapMs << " ms, row " << n;
     }
     const bool settingsFailed = Count(log, "[!] Couldn't read settings.") == 1;
+    anyFailed = anyFailed || settingsFailed;
     EXPECT_EQ(RowValues(after, 0), RowValues(settingsFailed ? before : radioValues, 0)) << gapMs;
+    // Success is claimed only when nothing was missed.
+    EXPECT_EQ(log.back() == "Done!", !anyFailed) << gapMs;
+    EXPECT_EQ(log.back().starts_with("Finished with errors: "), anyFailed) << gapMs;
     EXPECT_FALSE(fresh.window.Serial().IsOpen());
   }
 }
@@ -304,7 +310,10 @@ TEST_F(FaultMatrix, AWriteWithEveryBank0HalfRefusedLogsEachAndGoesOn) {
                          " failed, unknown response from radio: (1 bytes)  15");
     }
   }
-  expected.insert(expected.end(), {"Writing DT/QDT settings...", "Writing settings...", "Done!"});
+  expected.insert(expected.end(),
+                  {"Writing DT/QDT settings...", "Writing settings...",
+                   "Finished with errors: 30 writes were not acknowledged; the radio may now hold "
+                   "a mix of old and new channels. Write again."});
   harness.Write();
   EXPECT_EQ(harness.Log(), expected);
   EXPECT_EQ(radio.CommandLog().size(), 71u);
