@@ -1,15 +1,22 @@
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
 
 #include "radio/grid_names.h"
 #include "tests/mainform_fixture.h"
@@ -238,4 +245,41 @@ TEST_F(MainformTest, NothingIsClippedOrOverlapping) {
           << list->itemText(item).toStdString();
     }
   }
+}
+
+// The log is the program's report: the user cannot type into it, Tab leads out of it, and
+// however long it grows its last line, the one that says how things ended, is in sight.
+TEST_F(MainformTest, TheLogPaneKeepsItsLastLineInSightAndLetsTheFocusGo) {
+  form.show();
+  QCoreApplication::processEvents();
+  auto* log = Get<QPlainTextEdit>("debug");
+  EXPECT_EQ(form.focusWidget(), Get<QWidget>("comport"));
+  EXPECT_TRUE(log->isReadOnly());
+  EXPECT_TRUE(log->tabChangesFocus());
+  EXPECT_FALSE(log->verticalScrollBar()->isVisible());
+  for (int line = 1; line <= 40; ++line) {
+    form.AppendLog("line " + std::to_string(line));
+  }
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(log->verticalScrollBar()->isVisible());
+  const QTextBlock last = log->document()->lastBlock();
+  EXPECT_EQ(last.text(), "line 40");
+  EXPECT_TRUE(log->viewport()->rect().contains(log->cursorRect(QTextCursor(last)).center()));
+}
+
+// Two questions where a hurried Enter could do harm: Enter and Escape both answer No. The
+// real message box runs, and a timer answers it as the user would.
+TEST_F(MainformTest, WarningsDefaultToNoAndASaveAsksBeforeReplacingAFile) {
+  ModalDialogs modal;
+  QString defaultButton;
+  QTimer::singleShot(0, [&defaultButton] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    defaultButton = box->defaultButton()->text();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  EXPECT_FALSE(modal.AskWarningYesNo(&form, QStringLiteral("Continue?")));
+  EXPECT_EQ(defaultButton.remove('&'), "No");
+
+  EXPECT_FALSE(Get<QFileDialog>("savedialog")->testOption(QFileDialog::DontConfirmOverwrite));
 }

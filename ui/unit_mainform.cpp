@@ -1,6 +1,7 @@
 #include "ui/unit_mainform.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -30,6 +31,11 @@ constexpr const char* kSettingsControls[] = {"cb_monitor",       "squelch_level"
 constexpr const char* kLoadActions[] = {"Loadfrequenciesfromfile1",
                                         "Loadfrequenciessettingsfromfile1"};
 
+const QString kWriteStartupPlan = QStringLiteral(
+    "Nothing has been read from the radio, loaded from a file or edited since the program "
+    "started. Writing now replaces all 15 channels in the radio with empty channels and its "
+    "settings with the ones shown.\r\n\r\nWrite anyway?");
+
 }  // namespace
 
 Tmainform::Tmainform() : Tmainform(std::make_unique<ModalDialogs>()) {}
@@ -38,6 +44,7 @@ Tmainform::Tmainform(std::unique_ptr<Dialogs> dialogs) : dialogs(std::move(dialo
   BuildDesignedControls(this);
   ConnectHandlers();
   FormCreate();
+  TrackEdits();
 }
 
 Tmainform::~Tmainform() = default;
@@ -55,6 +62,8 @@ void Tmainform::FormCreate() {
   ClearLog();
   AppendLog("WARNING! This is experimental software: works for me but might not for you.");
   AppendLog("Start with selecting serial port from the list.");
+  // The first thing to do; the log pane, next in the tab order, has nothing to type.
+  Find<QWidget>("comport")->setFocus();
 }
 
 void Tmainform::ConnectHandlers() {
@@ -117,6 +126,7 @@ void Tmainform::SetControlsEnabled(bool enabled) {
 }
 
 void Tmainform::SetTransferRunning(bool running) {
+  transferRunning = running;
   for (const char* name : kLoadActions) {
     Find<QAction>(name)->setEnabled(!running);
   }
@@ -126,18 +136,40 @@ void Tmainform::cmdReadRadioClick() {
   if (SelectedPortName().empty()) {
     return;
   }
-  SetTransferRunning(true);
-  ReadFromRadio(*this, serial);
-  SetTransferRunning(false);
+  RunTransfer(ReadFromRadio);
 }
 
 void Tmainform::cmdWriteClick() {
   if (SelectedPortName().empty()) {
     return;
   }
+  if (holdsStartupPlan && !dialogs->AskWarningYesNo(this, kWriteStartupPlan)) {
+    return;
+  }
+  RunTransfer(WriteToRadio);
+}
+
+void Tmainform::RunTransfer(void (*transfer)(WindowControls&, TBlockSerial&)) {
   SetTransferRunning(true);
-  WriteToRadio(*this, serial);
+  transfer(*this, serial);
   SetTransferRunning(false);
+  if (closeWhenTransferEnds) {
+    close();
+  }
+}
+
+// Hiding the window would let a write go on unseen, and quitting would cut it off midway
+// and leave the radio half written.
+void Tmainform::closeEvent(QCloseEvent* event) {
+  if (!transferRunning) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  if (!closeWhenTransferEnds) {
+    closeWhenTransferEnds = true;
+    AppendLog("Closing when the transfer has finished...");
+  }
 }
 
 void Tmainform::comportChange() {
