@@ -61,8 +61,8 @@ void OpenAndConfigure(TBlockSerial& serial, const std::string& portName) {
 // radio, so the system's own reason follows it.
 void LogPortProblems(WindowControls& window, const TBlockSerial& serial) {
   if (!serial.IsOpen()) {
-    std::string line = "Could not open " + serial.DeviceName() + ": " + serial.OpenFailureReason();
-    if (serial.OpenFailedForPermission()) {
+    std::string line = "Could not open " + serial.DeviceName() + ": " + serial.OpenError().Text();
+    if (serial.OpenError().kind == SerialError::AccessDenied) {
       line +=
           ". Your user needs access to serial devices (on Debian: membership of the group "
           "dialout).";
