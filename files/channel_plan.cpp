@@ -2,6 +2,7 @@
 
 #include "files/ini_file.h"
 #include "radio/grid_names.h"
+#include "radio/memory_map.h"
 #include "radio/settings_page.h"
 #include "radio/tables.h"
 

@@ -19,7 +19,8 @@
 #include <QTimer>
 
 #include "radio/grid_names.h"
-#include "tests/mainform_fixture.h"
+#include "radio/memory_map.h"
+#include "tests/support/mainform_fixture.h"
 
 namespace {
 

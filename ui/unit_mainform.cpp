@@ -9,15 +9,16 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/uvista.h"
 #include "files/channel_plan.h"
 #include "files/ini_file.h"
 #include "radio/grid_names.h"
+#include "radio/memory_map.h"
 #include "radio/transfers.h"
 #include "ui/channel_grid.h"
 #include "ui/mainform_design.h"
 #include "ui/port_list.h"
 #include "ui/tab_order.h"
+#include "ui/uvista.h"
 
 namespace {
 

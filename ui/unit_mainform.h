@@ -6,9 +6,7 @@
 #include <string>
 
 #include "files/plan_window.h"
-#include "radio/byte_string.h"
 #include "radio/grid_names.h"
-#include "radio/protocol.h"
 #include "radio/serial_link.h"
 #include "ui/control_lookup.h"
 #include "ui/dialogs.h"
@@ -48,8 +46,6 @@ class Tmainform : public QWidget, public PlanWindow {
   // The window's one serial port, kept for its whole life; each transfer opens it at its
   // start and closes it at its end.
   TBlockSerial& Serial() { return serial; }
-  ByteString Exchange(const ByteString& command);
-  HandshakeOutcome EnterProgrammingMode();
 
   // A read or a write marks itself running for its whole length. Meanwhile the two load
   // commands of the Load / save menu are disabled, since a load would rewrite the grid
