@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <random>
 
-#include "tests/mainform_fixture.h"
 #include "tests/support/control_values.h"
+#include "tests/support/mainform_fixture.h"
 #include "tests/support/temp_folder.h"
 
 using namespace std::string_literals;

@@ -19,6 +19,8 @@
 #include "radio/grid_names.h"
 #include "radio/memory_map.h"
 #include "tests/support/control_values.h"
+#include "tests/support/elapsed.h"
+#include "tests/support/fast_radio.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/transfer_log.h"
 #include "tests/support/window_harness.h"
@@ -32,12 +34,6 @@ constexpr long kFewSecondsMs = 10000;
 // Who owns nothing on a Debian system.
 constexpr uid_t kNobody = 65534;
 constexpr gid_t kNoGroup = 65534;
-
-long ElapsedMs(std::chrono::steady_clock::time_point start) {
-  return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                               std::chrono::steady_clock::now() - start)
-                               .count());
-}
 
 std::size_t Count(const std::vector<std::string>& log, const std::string& line) {
   return static_cast<std::size_t>(std::count(log.begin(), log.end(), line));
@@ -59,17 +55,13 @@ std::map<std::string, std::string> RowValues(const std::map<std::string, std::st
 class FaultMatrix : public testing::Test {
  protected:
   void SetUp() override {
-    radio.SetPacing(false);
-    radio.SetReactionDelayMs(0);
-    radio.Start();
+    StartFastRadio(radio);
     harness.ChoosePort(radio.PortPath());
   }
 
   // Milliseconds the transfer took.
   long Transfer(bool write) {
-    const auto start = std::chrono::steady_clock::now();
-    write ? harness.Write() : harness.Read();
-    return ElapsedMs(start);
+    return ElapsedMs([&] { write ? harness.Write() : harness.Read(); });
   }
 
   // Controls back, port closed, and the next user gets the device at once.
@@ -78,7 +70,7 @@ class FaultMatrix : public testing::Test {
     EXPECT_TRUE(harness.TransferButtonsEnabled());
     TBlockSerial next;
     next.OpenPort(radio.PortPath());
-    EXPECT_TRUE(next.IsOpen()) << next.OpenFailureReason();
+    EXPECT_TRUE(next.IsOpen()) << next.OpenError().Text();
   }
 
   // Every channel record different in every field, so a row filled from the wrong reply

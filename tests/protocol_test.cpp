@@ -5,7 +5,8 @@
 #include <numeric>
 #include <thread>
 
-#include "tests/radio_on_pty.h"
+#include "tests/support/elapsed.h"
+#include "tests/support/radio_on_pty.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST(Handshake, OnAPortThatFailedToOpenIsNoResponseWithoutWaiting) {
   EXPECT_EQ(outcome.kind, HandshakeOutcome::NoResponse);
   EXPECT_TRUE(outcome.reply.empty());
   // The receive ran into the closed link rather than a time-out.
-  EXPECT_EQ(serial.LastError(), TBlockSerial::kErrNotOpen);
+  EXPECT_EQ(serial.LastError().kind, SerialError::NotOpen);
 }
 
 using HandshakeWithRadio = RadioOnPty;

@@ -14,7 +14,9 @@
 #include <thread>
 
 #include "radio/protocol.h"
-#include "tests/radio_on_pty.h"
+#include "tests/support/elapsed.h"
+#include "tests/support/radio_on_pty.h"
+#include "tests/support/temp_folder.h"
 #include "tools/radiosim/memory_image.h"
 
 extern char** environ;

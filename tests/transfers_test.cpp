@@ -16,6 +16,7 @@
 #include "radio/memory_map.h"
 #include "radio/protocol.h"
 #include "tests/support/fake_window.h"
+#include "tests/support/fast_radio.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/transfer_log.h"
 #include "tests/support/window_harness.h"
@@ -120,9 +121,7 @@ template <class Harness>
 class Transfers : public testing::Test {
  protected:
   void SetUp() override {
-    radio.SetPacing(false);
-    radio.SetReactionDelayMs(0);
-    radio.Start();
+    StartFastRadio(radio);
     harness.ChoosePort(radio.PortPath());
   }
 

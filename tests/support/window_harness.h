@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/scripted_dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "ui/control_lookup.h"
 #include "ui/unit_mainform.h"
 
