@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "radio/grid_names.h"
 #include "ui/unit_mainform.h"
 
 namespace {

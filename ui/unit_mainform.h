@@ -6,7 +6,7 @@
 #include <string>
 
 #include "files/plan_window.h"
-#include "radio/grid_names.h"
+#include "radio/memory_map.h"
 #include "radio/serial_link.h"
 #include "ui/control_lookup.h"
 #include "ui/dialogs.h"
