@@ -106,17 +106,6 @@ std::string ReadHandshakeFailureLine(const HandshakeOutcome& outcome) {
   }
 }
 
-// A reply longer than one record holds bytes of another exchange (a late reply
-// arriving with this one): decoding it would put one channel's data into another row.
-template <typename Decoded, typename Decoder>
-std::optional<Decoded> DecodeWholeReply(const ByteString& reply, std::size_t recordSize,
-                                        Decoder decode) {
-  if (reply.size() > kReadReplyHeaderSize + recordSize) {
-    return std::nullopt;
-  }
-  return decode(reply);
-}
-
 void ShowChannel(WindowControls& window, int n, const ChannelRow& row) {
   const bool advanced = window.AdvancedMode();
   if (advanced) {
@@ -274,7 +263,8 @@ bool ReadChannels(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) 
     window.SetChannelLabelRed(n, true);
     window.ProcessMessages();
     const ByteString reply = BlockRead(serial, ChannelRecordAddress(0, n), kChannelRecordSize);
-    const auto row = DecodeWholeReply<ChannelRow>(reply, kChannelRecordSize, ChannelFromReply);
+    // Bytes after the record are not examined: a radio may add some.
+    const auto row = ChannelFromReply(reply);
     if (row) {
       ShowChannel(window, n, *row);
       if (!window.AdvancedMode()) {
@@ -306,8 +296,7 @@ bool ReadSettings(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) 
   if (!RadioStillThere(window, serial)) {
     return false;
   }
-  const auto settings =
-      DecodeWholeReply<RadioSettings>(reply, kSettingsRecordSize, SettingsFromReply);
+  const auto settings = SettingsFromReply(reply);
   if (settings) {
     ShowSettings(window, *settings);
   } else {

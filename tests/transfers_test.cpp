@@ -189,6 +189,29 @@ TYPED_TEST(Transfers, ReadFillsEveryControlInNormalMode) {
   this->ExpectEndedCleanly();
 }
 
+// The record is bytes 4 to 4 + N - 1 of the reply, whatever follows it.
+TYPED_TEST(Transfers, ReadRepliesLongerThanTheirRecordAreDecoded) {
+  this->LoadOddRadio();
+  for (const ByteString& extra : {Bytes({0x06}), Bytes({0x57, 0x00, 0x20, 0x10, 0xFF})}) {
+    SetRow(this->window(), 1, Row{});
+    this->window().SelectListIndex("cb_monitor", 0);
+    this->radio.SetExtraBytes(SimCommand::Read, extra);
+    this->radio.ClearCommandLog();
+    this->harness.Read();
+    EXPECT_EQ(this->harness.Log(),
+              (std::vector<std::string>{kSupportedForRead, "Reading channels...",
+                                        "Reading settings...", "Done!"}));
+    ExpectRow(this->window(), 1, kRow1);
+    ExpectRow(this->window(), 2, kRow2);
+    ExpectRow(this->window(), 3, kRow3);
+    ExpectRow(this->window(), 15, DemoRow(15));
+    EXPECT_EQ(this->window().ListIndex("cb_monitor"), -1);
+    EXPECT_EQ(this->window().SliderPosition("squelch_level"), 10);
+    EXPECT_EQ(this->radio.ReplyLog()[2].size(), 20u + extra.size());
+  }
+  this->ExpectEndedCleanly();
+}
+
 TYPED_TEST(Transfers, ReadShowsHzTextsInAdvancedMode) {
   this->LoadOddRadio();
   this->harness.window.EnterAdvancedMode();

@@ -43,6 +43,8 @@ Faults (HEX is bytes in hex, spaces allowed: "00 00"; ADDR is a hex address):
   --write-reply ADDR=HEX answer a write to ADDR with HEX (empty for nothing)
   --never-quiet          send a filler byte every few ms, so the line never falls quiet
   --noise HEX            send HEX ahead of every reply
+  --extra KIND:HEX       send HEX after every reply to commands of KIND (program, ack,
+                         read, write)
   --delay KIND:MS[@ADDR] answer commands of KIND (program, ack, read, write), or only
                          the one for ADDR, MS later than usual
   --pull-after N         pull the cable once the N-th command has been answered
@@ -146,6 +148,11 @@ Settings Configure(RadioSimulator& radio, int argc, char** argv) {
          radio.SetWriteReply(ParseAddress(address), ParseHex(reply));
        }},
       {"--noise", [&](const std::string& v) { radio.SetNoiseBeforeReplies(ParseHex(v)); }},
+      {"--extra",
+       [&](const std::string& v) {
+         const auto [kind, hex] = SplitAt(v, ':');
+         radio.SetExtraBytes(ParseKind(kind), ParseHex(hex));
+       }},
       {"--delay",
        [&](const std::string& v) {
          const auto [kind, rest] = SplitAt(v, ':');

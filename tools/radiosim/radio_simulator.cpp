@@ -85,6 +85,7 @@ struct RadioSimulator::Faults {
   std::optional<ReadCut> readCut;
   bool neverQuiet = false;
   ByteString noise;
+  std::map<SimCommand, ByteString> extraBytes;
   std::map<SimCommand, Delay> delays;
   // Commands still to be answered before the cable is pulled.
   std::optional<std::size_t> pullAfter;
@@ -305,6 +306,15 @@ void RadioSimulator::SetNoiseBeforeReplies(ByteString noise) {
   faults_->noise = std::move(noise);
 }
 
+void RadioSimulator::SetExtraBytes(SimCommand kind, ByteString extra) {
+  std::lock_guard lock(mutex_);
+  if (extra.empty()) {
+    faults_->extraBytes.erase(kind);
+  } else {
+    faults_->extraBytes[kind] = std::move(extra);
+  }
+}
+
 void RadioSimulator::SetExtraDelay(SimCommand kind, int delayMs,
                                    std::optional<std::uint16_t> address) {
   std::lock_guard lock(mutex_);
@@ -520,6 +530,10 @@ ByteString RadioSimulator::ReplyTo(const ParsedCommand& command, const ByteStrin
 void RadioSimulator::Schedule(Line& line, const ParsedCommand& command, const ByteString& reply) {
   ByteString bytes = faults_->noise;
   bytes.insert(bytes.end(), reply.begin(), reply.end());
+  if (const auto extra = faults_->extraBytes.find(command.kind);
+      extra != faults_->extraBytes.end() && !reply.empty()) {
+    bytes.insert(bytes.end(), extra->second.begin(), extra->second.end());
+  }
   if (bytes.empty()) {
     return;
   }

@@ -107,6 +107,9 @@ class RadioSimulator {
   void SetNeverQuiet(bool on);
   // These bytes go out ahead of every reply.
   void SetNoiseBeforeReplies(ByteString noise);
+  // These bytes follow every reply to this kind of command, as from a radio that sends
+  // more than the protocol asks for; empty ends the fault for that kind.
+  void SetExtraBytes(SimCommand kind, ByteString extra);
   // Replies to this kind of command (or only the one for this address) come delayMs
   // later than the reaction delay; a delay of 0 ends the fault for that kind.
   void SetExtraDelay(SimCommand kind, int delayMs,
