@@ -21,6 +21,7 @@
 #include "radio/grid_names.h"
 #include "radio/memory_map.h"
 #include "tests/support/mainform_fixture.h"
+#include "ui/port_list.h"
 
 namespace {
 
@@ -40,10 +41,14 @@ TEST_F(MainformTest, StartsWithTheDesignedState) {
   EXPECT_EQ(QCoreApplication::applicationName(), "Vexalon");
   EXPECT_FALSE(Get<QPushButton>("cmdReadRadio")->isEnabled());
   EXPECT_FALSE(Get<QPushButton>("cmdWrite")->isEnabled());
+  // The serial devices present, never the COM names of another system.
   auto* ports = Get<QComboBox>("comport");
-  ASSERT_GE(ports->count(), 32);
-  EXPECT_EQ(ports->itemText(0), "COM1");
-  EXPECT_EQ(ports->itemText(31), "COM32");
+  const auto present = AvailableSerialPorts();
+  ASSERT_EQ(ports->count(), std::ssize(present));
+  for (int item = 0; item < ports->count(); ++item) {
+    EXPECT_EQ(ports->itemData(item).toString().toStdString(), present[item].path);
+    EXPECT_FALSE(ports->itemText(item).startsWith("COM"));
+  }
   EXPECT_EQ(form.SelectedPortName(), "");
   EXPECT_EQ(Get<QPlainTextEdit>("debug")->toPlainText(),
             "WARNING! This is experimental software: works for me but might not for you.\n"
@@ -128,8 +133,13 @@ TEST_F(MainformTest, TransferButtonsNeedAPort) {
   EXPECT_FALSE(Get<QWidget>("cmdReadRadio")->isEnabled());
   EXPECT_FALSE(Get<QWidget>("cmdWrite")->isEnabled());
 
-  PressDown(Get<QComboBox>("comport"));
-  EXPECT_EQ(form.SelectedPortName(), "COM1");
+  auto* ports = Get<PortList>("comport");
+  ports->SetPortSource([] {
+    return std::vector<SerialPortEntry>{{"/dev/ttyUSB0", "FT232R USB UART (0403:6001)"}};
+  });
+  ports->Refresh();
+  PressDown(ports);
+  EXPECT_EQ(form.SelectedPortName(), "/dev/ttyUSB0");
   EXPECT_TRUE(Get<QWidget>("cmdReadRadio")->isEnabled());
   EXPECT_TRUE(Get<QWidget>("cmdWrite")->isEnabled());
   form.SetControlsEnabled(false);

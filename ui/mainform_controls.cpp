@@ -11,11 +11,11 @@
 
 #include "radio/grid_names.h"
 #include "ui/channel_grid.h"
+#include "ui/port_list.h"
 #include "ui/unit_mainform.h"
 
 std::string Tmainform::SelectedPortName() const {
-  const auto* ports = Find<QComboBox>("comport");
-  return ports->currentIndex() < 0 ? std::string() : ports->currentText().toStdString();
+  return Find<PortList>("comport")->SelectedPath();
 }
 
 void Tmainform::ProcessMessages() {

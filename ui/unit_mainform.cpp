@@ -57,7 +57,7 @@ void Tmainform::FormCreate() {
   // Before the grid exists, so its controls start with the resulting font. The function
   // asks for the Windows version itself, and knows the rule for other systems.
   ApplyVistaFont(this);
-  FillPortList(Find<QComboBox>("comport"));
+  Find<PortList>("comport")->Refresh();
   BuildChannelGrid(this, Find<QWidget>("tab_channelbank_A"));
   SetDesignedTabOrder();
   ClearLog();
@@ -72,6 +72,7 @@ void Tmainform::ConnectHandlers() {
           &Tmainform::cmdReadRadioClick);
   connect(Find<QPushButton>("cmdWrite"), &QPushButton::clicked, this, &Tmainform::cmdWriteClick);
   connect(Find<QComboBox>("comport"), &QComboBox::activated, this, &Tmainform::comportChange);
+  connect(Find<PortList>("comport"), &PortList::selectedPortGone, this, &Tmainform::comportGone);
   auto* loadSave = Find<QPushButton>("cmdLoadSave");
   connect(loadSave, &QPushButton::clicked, this, [this, loadSave] { cmdLoadSaveClick(loadSave); });
   connect(Find<QPushButton>("cmdAdvancedMode"), &QPushButton::clicked, this,
@@ -176,6 +177,13 @@ void Tmainform::closeEvent(QCloseEvent* event) {
 void Tmainform::comportChange() {
   Find<QWidget>("cmdReadRadio")->setEnabled(true);
   Find<QWidget>("cmdWrite")->setEnabled(true);
+}
+
+void Tmainform::comportGone(const QString& path) {
+  Find<QWidget>("cmdReadRadio")->setEnabled(false);
+  Find<QWidget>("cmdWrite")->setEnabled(false);
+  AppendLog("The serial port " + path.toStdString() +
+            " is no longer there. Plug the cable in again or choose another port.");
 }
 
 void Tmainform::cmdLoadSaveClick(QObject* sender) {

@@ -56,6 +56,8 @@ class Tmainform : public QWidget, public PlanWindow {
   void cmdReadRadioClick();
   void cmdWriteClick();
   void comportChange();
+  // The chosen port vanished from the list (an adapter unplugged).
+  void comportGone(const QString& path);
   void cmdLoadSaveClick(QObject* sender);
   void cmdAdvancedModeClick();
   void Loadfrequenciesfromfile1Click();

@@ -16,7 +16,7 @@ namespace {
 
 void ChoosePort(Tmainform& window, const std::string& path) {
   auto* ports = FindControl<QComboBox>(&window, std::string("comport"));
-  ports->addItem(QString::fromStdString(path));
+  ports->addItem(QString::fromStdString(path), QString::fromStdString(path));
   ports->setCurrentIndex(ports->count() - 1);
   window.comportChange();
 }
