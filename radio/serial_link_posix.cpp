@@ -9,7 +9,11 @@
 #include <cerrno>
 #include <cstring>
 #include <iterator>
+#include <map>
+#include <optional>
+#include <utility>
 
+#include "radio/low_latency.h"
 #include "radio/serial_system.h"
 
 namespace {
@@ -20,6 +24,10 @@ constexpr std::uint8_t kXoffCharacter = 0x13;
 int Fd(SerialPortHandle port) {
   return static_cast<int>(port);
 }
+
+// The driver flags each open port had before low latency was asked for, to put back on
+// close; the handle is a bare descriptor, so they are kept beside it.
+std::map<int, int> flagsBeforeLowLatency;
 
 // What a failed call on an open port means: the device gone, or a plain refusal.
 SerialError IoFailure(int error) {
@@ -122,6 +130,9 @@ SerialError Open(const std::string& devicePath, SerialPortHandle& port) {
     return OpenFailure(error);
   }
   port = fd;
+  if (const auto flags = RequestLowLatency(fd)) {
+    flagsBeforeLowLatency[fd] = *flags;
+  }
   return {};
 }
 
@@ -283,6 +294,9 @@ void Release(SerialPortHandle port) {
   // link wherever the tty stays open (a simulator's own slave side), and no other user
   // could open the port again.
   ioctl(Fd(port), TIOCNXCL);
+  if (const auto saved = flagsBeforeLowLatency.extract(Fd(port))) {
+    RestoreSerialFlags(Fd(port), saved.mapped());
+  }
   close(Fd(port));
 }
 

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "radio/deadline.h"
+#include "radio/low_latency.h"
 #include "radio/protocol.h"
 #include "tests/support/elapsed.h"
 #include "tests/support/fast_radio.h"
@@ -130,6 +131,27 @@ TEST(SerialLink, ConfiguresARawLineAsAsked) {
   ASSERT_EQ(tcgetattr(probe, &line), 0);
   EXPECT_EQ(line.c_cflag & (PARODD | CMSPAR | CRTSCTS), PARODD | CMSPAR);
   close(probe);
+}
+
+// A pseudo-terminal has no driver flags to set: the request for low latency is refused,
+// and the link works as before.
+TEST(SerialLink, ARefusedLowLatencyRequestIsHarmless) {
+  RadioSimulator radio;
+  radio.Start();
+  const int probe = open(radio.PortPath().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(probe, 0);
+  EXPECT_EQ(RequestLowLatency(probe), std::nullopt);
+  RestoreSerialFlags(probe, 0);
+  close(probe);
+
+  TBlockSerial serial;
+  serial.OpenPort(radio.PortPath());
+  ASSERT_TRUE(serial.IsOpen());
+  serial.ConfigureLine(9600, 8, 'N', 2, false, false);
+  EXPECT_EQ(Exchange(serial, kProgrammingModeCommand), ModelIdE);
+  serial.ClosePort();
+  serial.OpenPort(radio.PortPath());
+  EXPECT_TRUE(serial.IsOpen());
 }
 
 using LinkToRadio = RadioOnPty;
