@@ -262,9 +262,10 @@ bool ReadChannels(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) 
   for (int n = 1; n <= kChannelCount; ++n) {
     window.SetChannelLabelRed(n, true);
     window.ProcessMessages();
-    const ByteString reply = BlockRead(serial, ChannelRecordAddress(0, n), kChannelRecordSize);
-    // Bytes after the record are not examined: a radio may add some.
-    const auto row = ChannelFromReply(reply);
+    const Collected reply = BlockRead(serial, ChannelRecordAddress(0, n), kChannelRecordSize);
+    // Bytes after the record are not examined (a radio may add some), unless they came
+    // from a line that never falls quiet.
+    const auto row = reply.cutOff ? std::nullopt : ChannelFromReply(reply.bytes);
     if (row) {
       ShowChannel(window, n, *row);
       if (!window.AdvancedMode()) {
@@ -292,11 +293,11 @@ bool ReadChannels(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) 
 
 bool ReadSettings(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) {
   window.AppendLog("Reading settings...");
-  const ByteString reply = BlockRead(serial, kSettingsAddress, kSettingsRecordSize);
+  const Collected reply = BlockRead(serial, kSettingsAddress, kSettingsRecordSize);
   if (!RadioStillThere(window, serial)) {
     return false;
   }
-  const auto settings = SettingsFromReply(reply);
+  const auto settings = reply.cutOff ? std::nullopt : SettingsFromReply(reply.bytes);
   if (settings) {
     ShowSettings(window, *settings);
   } else {

@@ -192,6 +192,30 @@ TEST_F(FaultMatrix, RepliesPausedMidwayNeverFillARowWithAnotherChannel) {
   }
 }
 
+// A USB adapter with a 16 ms latency timer hands replies over in bursts, the first up to
+// 16 ms late: at real line speed and the radio's usual reaction, both transfers still end
+// well and the read shows what a byte-by-byte line shows.
+TEST_F(FaultMatrix, RepliesInUsbAdapterBurstsStillReadAndWrite) {
+  radio.SetPacing(true);
+  radio.SetReactionDelayMs(RadioSimulator::kDefaultReactionDelayMs);
+  LoadDistinctRecords();
+  const auto radioValues = CleanReadValues();
+  radio.SetBurstMs(16);
+  harness.window.EnterAdvancedMode();
+  harness.Read();
+  EXPECT_EQ(harness.Log(), (std::vector<std::string>{kSupportedForRead, "Reading channels...",
+                                                     "Reading settings...", "Done!"}));
+  EXPECT_EQ(ControlValues(harness.window), radioValues);
+  radio.ClearCommandLog();
+  harness.Write();
+  EXPECT_EQ(harness.Log(), (std::vector<std::string>{kSupportedForWrite, "Writing channels...",
+                                                     "Writing DT/QDT settings...",
+                                                     "Writing settings...", "Done!"}));
+  EXPECT_EQ(radio.CommandLog().size(), 71u);
+  EXPECT_EQ(CleanReadValues(), radioValues);
+  ExpectEndedCleanly();
+}
+
 TEST_F(FaultMatrix, APortHeldByAnotherProgramIsExplainedAndFreeOnceItLetsGo) {
   int ready[2];
   int release[2];

@@ -196,7 +196,7 @@ TEST_F(HandshakeWithRadio, BlockReadAndBlockWriteCarryMemory) {
   ByteString record(16);
   std::iota(record.begin(), record.end(), 0xA0);
   radio.WriteMemory(0x0010, record);
-  const ByteString reply = BlockRead(serial, 0x0010, 16);
+  const ByteString reply = BlockRead(serial, 0x0010, 16).bytes;
   ASSERT_EQ(reply.size(), 20u);
   EXPECT_EQ(ReadReplyData(reply, 16), record);
 

@@ -55,10 +55,11 @@ void RunOnce(Tmainform& window, const UnattendedDialogs& dialogs, RadioSimulator
 
 }  // namespace
 
-TransferBench BenchTransfers(int runs, int reactionDelayMs) {
+TransferBench BenchTransfers(int runs, int reactionDelayMs, int burstMs) {
   RadioSimulator radio;
   radio.SetPacing(true);
   radio.SetReactionDelayMs(reactionDelayMs);
+  radio.SetBurstMs(burstMs);
   radio.Start();
 
   auto dialogs = std::make_unique<UnattendedDialogs>();

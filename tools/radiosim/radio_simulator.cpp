@@ -113,6 +113,8 @@ struct RadioSimulator::Line {
   SteadyClock::time_point lastInput;
   std::deque<TimedByte> output;
   SteadyClock::time_point lineFreeAt;
+  // The adapter's latency timer runs from here, whatever the line carries.
+  SteadyClock::time_point burstClockStart = SteadyClock::now();
   SteadyClock::time_point nextFiller;
   std::optional<SteadyClock::time_point> pullDueSince;
   bool bareAckSent = false;
@@ -179,6 +181,11 @@ void RadioSimulator::SetPacing(bool realLineTime) {
 void RadioSimulator::SetReactionDelayMs(int delayMs) {
   std::lock_guard lock(mutex_);
   reactionDelayMs_ = std::max(delayMs, 0);
+}
+
+void RadioSimulator::SetBurstMs(int burstMs) {
+  std::lock_guard lock(mutex_);
+  burstMs_ = std::max(burstMs, 0);
 }
 
 ByteString RadioSimulator::Memory() const {
@@ -554,9 +561,20 @@ void RadioSimulator::Schedule(Line& line, const ParsedCommand& command, const By
     if (split != faults_->splits.end() && i >= split->second.afterBytes) {
       atMs += split->second.gapMs;
     }
-    line.output.push_back({start + Milliseconds(atMs), bytes[i]});
+    line.lineFreeAt = start + Milliseconds(atMs);
+    line.output.push_back({NextBurst(line, line.lineFreeAt), bytes[i]});
   }
-  line.lineFreeAt = line.output.back().due;
+}
+
+SteadyClock::time_point RadioSimulator::NextBurst(const Line& line,
+                                                  SteadyClock::time_point arrival) const {
+  if (burstMs_ == 0 || arrival <= line.burstClockStart) {
+    return arrival;
+  }
+  const auto period = std::chrono::milliseconds(burstMs_);
+  const auto periods =
+      (arrival - line.burstClockStart + period - SteadyClock::duration(1)) / period;
+  return line.burstClockStart + periods * period;
 }
 
 void RadioSimulator::SendFiller(Line& line) {

@@ -63,6 +63,10 @@ class RadioSimulator {
   // at once after the reaction delay.
   void SetPacing(bool realLineTime);
   void SetReactionDelayMs(int delayMs);
+  // Replies reach the program in bursts every burstMs, as through a USB adapter that
+  // passes on what it received when its latency timer runs out (16 ms for an FTDI chip
+  // by default); 0, the default, hands over each byte as it arrives.
+  void SetBurstMs(int burstMs);
 
   // Memory, addresses 0x000 to 0x3FF.
   ByteString Memory() const;
@@ -136,6 +140,9 @@ class RadioSimulator {
   ByteString ReplyTo(const ParsedCommand& command, const ByteString& bytes, Line& line,
                      Reports& reports);
   void Schedule(Line& line, const ParsedCommand& command, const ByteString& reply);
+  // When a byte that reaches the adapter at arrival is handed on to the program.
+  std::chrono::steady_clock::time_point NextBurst(
+      const Line& line, std::chrono::steady_clock::time_point arrival) const;
   void SendFiller(Line& line);
   bool PullCableIfDue(Line& line, Reports& reports);
 
@@ -149,6 +156,7 @@ class RadioSimulator {
   RadioVariant variant_;
   bool pacing_ = true;
   int reactionDelayMs_ = kDefaultReactionDelayMs;
+  int burstMs_ = 0;
   ByteString memory_;
   std::vector<ByteString> log_;
   std::vector<ByteString> replies_;
