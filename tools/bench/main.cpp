@@ -88,12 +88,12 @@ void PrintFiles(const FileBench& files) {
 
 void PrintDefinitions() {
   std::printf(
-      "\nProtocol floor: per exchange the %d ms quiet gap, plus for an answered command the\n"
-      "line time of command and reply (11 bit times a byte at 9600 baud) and the radio's\n"
-      "reaction delay. Bursts: the radio's replies reach the program only every few ms, as\n"
-      "through a USB adapter whose latency timer is left at its default. Longest event gap: the "
-      "longest time between two deliveries of a 1 ms\n"
-      "timer during the click handler, i.e. how long a click or a repaint had to wait.\n"
+      "\nProtocol floor: per exchange the command's line time (11 bit times a byte at 9600\n"
+      "baud) and the %d ms quiet gap, plus for an answered command the reply's line time and\n"
+      "the radio's reaction delay. Bursts: the radio's replies reach the program only every\n"
+      "few ms, as through a USB adapter whose latency timer is left at its default. Longest\n"
+      "event gap: the longest time between two deliveries of a 1 ms timer during the click\n"
+      "handler, i.e. how long a click or a repaint had to wait.\n"
       "A save syncs the file and its folder to the disk, so its time follows the disk's.\n",
       kQuietGapMs);
 }
