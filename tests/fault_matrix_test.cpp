@@ -198,7 +198,6 @@ TEST_F(FaultMatrix, RepliesPausedMidwayNeverFillARowWithAnotherChannel) {
 TEST_F(FaultMatrix, RepliesInUsbAdapterBurstsStillReadAndWrite) {
   radio.SetPacing(true);
   radio.SetReactionDelayMs(RadioSimulator::kDefaultReactionDelayMs);
-  LoadDistinctRecords();
   const auto radioValues = CleanReadValues();
   radio.SetBurstMs(16);
   harness.window.EnterAdvancedMode();

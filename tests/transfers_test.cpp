@@ -199,7 +199,7 @@ TYPED_TEST(Transfers, ReadRepliesLongerThanTheirRecordAreDecoded) {
     this->radio.ClearCommandLog();
     this->harness.Read();
     EXPECT_EQ(this->harness.Log(),
-              (std::vector<std::string>{kSupportedForRead, "Reading channels...",
+              (std::vector<std::string>{kSupportedForRead, "Reading channels...", kHiddenOnChannel3,
                                         "Reading settings...", "Done!"}));
     ExpectRow(this->window(), 1, kRow1);
     ExpectRow(this->window(), 2, kRow2);
