@@ -10,8 +10,6 @@
 #include <cstring>
 #include <iterator>
 #include <map>
-#include <optional>
-#include <utility>
 
 #include "radio/low_latency.h"
 #include "radio/serial_system.h"
