@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <filesystem>
@@ -79,6 +80,9 @@ TEST(PortList, PickingAnItemOpensItsPathAndAGonePortIsSaid) {
   ScanInto(*ports, tree);
 
   ports->showPopup();
+  // The open list shows the adapter's whole name, though the box itself is narrower.
+  const int nameWidth = ports->view()->fontMetrics().horizontalAdvance(ports->itemText(0));
+  EXPECT_GE(ports->view()->width(), nameWidth);
   ports->hidePopup();
   const std::string path = (tree.Dev() / "ttyUSB0").string();
   ASSERT_EQ(ports->itemText(0).toStdString(), path + " \u2014 FT232R USB UART (0403:6001)");
