@@ -2,6 +2,7 @@
 
 #include "files/ini_file.h"
 #include "radio/grid_names.h"
+#include "radio/memory_map.h"
 #include "radio/settings_page.h"
 #include "radio/tables.h"
 
@@ -15,6 +16,7 @@ constexpr char kSettingsSection[] = "OtherSettings";
 constexpr char kNormalFileInAdvancedMode[] =
     "This configuration file is save in normal mode but you are in advanced mode.\r\n"
     "Please restart this software to normal mode.";
+constexpr char kNotAPlan[] = " is not a Vexalon channel plan.";
 constexpr char kNoSettingsInFile[] =
     "The configuration file did not have settings included, but frequencies had been loaded.";
 
@@ -28,6 +30,19 @@ int ReadListIndex(const IniFile& ini, const std::string& section, const char* ke
                   int defaultIndex) {
   const int index = ini.ReadInteger(section, key, defaultIndex);
   return index >= 0 && index < count ? index : defaultIndex;
+}
+
+// Loading a file of none of the plan's sections would set every control to its default.
+bool LooksLikeAPlan(const IniFile& ini) {
+  if (ini.HasSection(kGeneral) || ini.HasSection(kSettingsSection)) {
+    return true;
+  }
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    if (ini.HasSection(ChannelSection(channel))) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void SaveChannel(const PlanWindow& window, IniFile& ini, int channel, bool advanced) {
@@ -81,6 +96,7 @@ void LoadChannel(PlanWindow& window, const IniFile& ini, int channel, bool advan
                     ini.ReadBool(section, "Shift", false));
   window.SetChecked(GridControlName(GridRole::Lockout, channel, advanced),
                     ini.ReadBool(section, "Lockout", false));
+  window.MarkChannelUnread(channel, false);
 }
 
 void LoadSettings(PlanWindow& window, const IniFile& ini) {
@@ -105,6 +121,10 @@ void LoadPlan(PlanWindow& window, const IniFile& ini, const std::string& fileNam
   // and report success.
   if (!ini.WasRead()) {
     window.ShowError("Unable to read " + fileName + ".");
+    return;
+  }
+  if (!LooksLikeAPlan(ini)) {
+    window.ShowError(fileName + kNotAPlan);
     return;
   }
   const bool advanced = ini.ReadBool(kGeneral, kAdvancedModeKey, window.AdvancedMode());

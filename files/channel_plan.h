@@ -12,7 +12,7 @@ void SaveToFile(PlanWindow& window, const std::string& fileName, bool settings);
 
 // Reads a channel plan file into the window, and the settings page when `settings` is
 // true and the file holds it. An advanced-mode file switches a normal window to
-// advanced mode; a normal-mode file is refused in advanced mode. Refusals and notices
-// are dialogs; any file content loads without harm, missing or unusable values taking
-// their defaults.
+// advanced mode; a normal-mode file is refused in advanced mode, and so is a file that
+// cannot be read or holds none of the plan's sections. Refusals and notices are dialogs;
+// any other content loads without harm, missing or unusable values taking their defaults.
 void LoadFromFile(PlanWindow& window, const std::string& fileName, bool settings);

@@ -8,6 +8,7 @@
 namespace {
 
 constexpr std::string_view kWhitespace = " \t\r\v\f";
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 enum class LineKind { Other, Header, BrokenHeader, Key };
 
@@ -140,6 +141,10 @@ IniFile::IniFile(std::string fileName) : fileName_(std::move(fileName)), replace
   WholeFile file = ReadWholeFile(fileName_);
   state_ = file.state;
   text_ = std::move(file.bytes);
+  if (text_.starts_with(kUtf8ByteOrderMark)) {
+    byteOrderMark_ = kUtf8ByteOrderMark;
+    text_.erase(0, kUtf8ByteOrderMark.size());
+  }
   newline_ = DetectNewline(text_);
 }
 
@@ -206,7 +211,7 @@ void IniFile::Commit() {
   if (!changed_) {
     return;
   }
-  if (!replacement_.Commit(text_)) {
+  if (!replacement_.Commit(byteOrderMark_ + text_)) {
     throw IniWriteError(fileName_);
   }
   changed_ = false;

@@ -32,6 +32,7 @@ class IniFile {
 
   // Whether the file was there and could be read; otherwise every read gives its default.
   bool WasRead() const { return state_ == FileState::Read; }
+  bool HasSection(std::string_view section) const { return FindSection(section).has_value(); }
 
   // Whitespace around the value is dropped, so are quotes around it; the value ends at
   // a NUL byte and after kMaxIniValueLength characters.
@@ -76,6 +77,9 @@ class IniFile {
 
   std::string fileName_;
   FileState state_ = FileState::Missing;
+  // A UTF-8 byte order mark some editors put first; kept out of text_ so the first
+  // section is found, and put back when the file is written.
+  std::string byteOrderMark_;
   std::string text_;
   std::string newline_;
   FileReplacement replacement_;

@@ -18,6 +18,13 @@ struct WholeFile {
 // Unreadable, so a load never blocks or runs out of memory on them.
 WholeFile ReadWholeFile(const std::string& path);
 
+// The file a replacement writes: the target once links are followed, and what it has now.
+struct ReplacementTarget {
+  std::string path;
+  bool exists = false;
+  unsigned attributes = 0;  // permission bits, or Windows file attributes, to keep
+};
+
 // Replaces a file's content in one step, so that a failure at any point leaves the
 // earlier file as it was. A symbolic link stays a link and its target gets the new
 // content; an existing file keeps its permission bits.
@@ -39,9 +46,7 @@ class FileReplacement {
   void Discard();
 
   std::string path_;
-  std::string target_;
+  ReplacementTarget target_;
   std::string tempPath_;
   int tempFd_ = -1;
-  bool targetExists_ = false;
-  unsigned targetMode_ = 0;
 };

@@ -3,32 +3,12 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
-#include <optional>
 
-#include "files/link_target.h"
-#include "files/whole_file.h"
+#include "files/whole_file_system.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kTempNameAttempts = 100;
-
-bool WriteAll(int fd, const std::string& content) {
-  std::size_t done = 0;
-  while (done < content.size()) {
-    const ssize_t written = write(fd, content.data() + done, content.size() - done);
-    if (written < 0 && errno == EINTR) {
-      continue;
-    }
-    if (written <= 0) {
-      return false;
-    }
-    done += static_cast<std::size_t>(written);
-  }
-  return true;
-}
 
 // Without this a power cut after the rename may bring back the old directory entry.
 void SyncFolder(const fs::path& file) {
@@ -42,119 +22,89 @@ void SyncFolder(const fs::path& file) {
 
 }  // namespace
 
-WholeFile ReadWholeFile(const std::string& path) {
-  WholeFile file;
+namespace file_system {
+
+FileState OpenForReading(const std::string& path, ReadHandle& file) {
   // O_NONBLOCK: opening a named pipe must not wait for a writer.
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) {
-    file.state = errno == ENOENT ? FileState::Missing : FileState::Unreadable;
-    return file;
+    return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
   }
-  file.state = FileState::Unreadable;
+  file = fd;
+  return FileState::Read;
+}
+
+std::optional<std::uint64_t> RegularFileSize(ReadHandle file) {
   struct stat info {};
-  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-      static_cast<std::size_t>(info.st_size) <= kMaxWholeFileBytes) {
-    file.bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[64 * 1024];
-    for (;;) {
-      const ssize_t got = read(fd, buffer, sizeof buffer);
-      if (got < 0 && errno == EINTR) {
-        continue;
-      }
-      if (got == 0) {
-        file.state = FileState::Read;
-        break;
-      }
-      // The size is checked again here because the file may grow while we read it.
-      if (got < 0 || file.bytes.size() + static_cast<std::size_t>(got) > kMaxWholeFileBytes) {
-        break;
-      }
-      file.bytes.append(buffer, static_cast<std::size_t>(got));
+  if (fstat(static_cast<int>(file), &info) != 0 || !S_ISREG(info.st_mode)) {
+    return std::nullopt;
+  }
+  return static_cast<std::uint64_t>(info.st_size);
+}
+
+long long ReadSome(ReadHandle file, char* buffer, std::size_t size) {
+  for (;;) {
+    const ssize_t got = read(static_cast<int>(file), buffer, size);
+    if (got >= 0 || errno != EINTR) {
+      return got;
     }
   }
-  close(fd);
-  if (file.state != FileState::Read) {
-    file.bytes.clear();
-  }
-  return file;
 }
 
-FileReplacement::FileReplacement(std::string path) : path_(std::move(path)) {}
-
-FileReplacement::~FileReplacement() {
-  Discard();
+void CloseForReading(ReadHandle file) {
+  close(static_cast<int>(file));
 }
 
-bool FileReplacement::Begin() {
-  if (Begun()) {
-    return true;
-  }
-  if (path_.empty() || path_.back() == '/') {
-    return false;
-  }
-  const std::optional<fs::path> target = ResolveLinks(path_);
-  if (!target) {
-    return false;
-  }
+std::optional<ReplacementTarget> CheckTarget(const fs::path& target) {
+  ReplacementTarget checked{target.string()};
   struct stat info {};
-  if (stat(target->c_str(), &info) == 0) {
+  if (stat(target.c_str(), &info) == 0) {
     // Root may write any file, but a file without write permission is one the user
     // marked read-only, and replacing it would defeat that.
-    if (!S_ISREG(info.st_mode) || (info.st_mode & 0222) == 0 ||
-        access(target->c_str(), W_OK) != 0) {
-      return false;
+    if (!S_ISREG(info.st_mode) || (info.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0) {
+      return std::nullopt;
     }
-    targetExists_ = true;
-    targetMode_ = info.st_mode & 07777;
-  } else if (errno == ENOENT) {
-    targetExists_ = false;
-  } else {
-    return false;
+    checked.exists = true;
+    checked.attributes = info.st_mode & 07777;
+  } else if (errno != ENOENT) {
+    return std::nullopt;
   }
-  target_ = target->string();
-  // Beside the target, so the rename stays within one file system and is atomic. The
-  // name does not grow with the target's, which may already be as long as names get.
-  const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
-  for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-    const fs::path temp =
-        folder / (".vexalon-" + std::to_string(getpid()) + "-" + std::to_string(attempt) + ".tmp");
-    // 0666 lets the umask decide a new file's permissions, as for any file the user creates.
-    tempFd_ = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (tempFd_ >= 0) {
-      tempPath_ = temp.string();
-      return true;
-    }
-    if (errno != EEXIST) {
-      break;
-    }
-  }
-  return false;
+  return checked;
 }
 
-bool FileReplacement::Commit(const std::string& content) {
-  if (!Begun()) {
+unsigned long ProcessId() {
+  return static_cast<unsigned long>(getpid());
+}
+
+int CreateNew(const fs::path& path) {
+  // 0666 lets the umask decide a new file's permissions, as for any file the user creates.
+  return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+long long WriteSome(int fd, const char* data, std::size_t size) {
+  for (;;) {
+    const ssize_t written = write(fd, data, size);
+    if (written >= 0 || errno != EINTR) {
+      return written;
+    }
+  }
+}
+
+bool Persist(int fd, const ReplacementTarget& target) {
+  return (!target.exists || fchmod(fd, static_cast<mode_t>(target.attributes)) == 0) &&
+         fsync(fd) == 0;
+}
+
+bool CloseTemp(int fd) {
+  return close(fd) == 0;
+}
+
+bool MoveOver(const fs::path& temp, const ReplacementTarget& target) {
+  if (rename(temp.c_str(), target.path.c_str()) != 0) {
     return false;
   }
-  const bool written = WriteAll(tempFd_, content) &&
-                       (!targetExists_ || fchmod(tempFd_, targetMode_) == 0) && fsync(tempFd_) == 0;
-  const bool closed = close(tempFd_) == 0;
-  tempFd_ = -1;
-  if (!written || !closed || rename(tempPath_.c_str(), target_.c_str()) != 0) {
-    Discard();
-    return false;
-  }
-  tempPath_.clear();
-  SyncFolder(target_);
+  SyncFolder(target.path);
   return true;
 }
 
-void FileReplacement::Discard() {
-  if (tempFd_ >= 0) {
-    close(tempFd_);
-    tempFd_ = -1;
-  }
-  if (!tempPath_.empty()) {
-    unlink(tempPath_.c_str());
-    tempPath_.clear();
-  }
-}
+}  // namespace file_system

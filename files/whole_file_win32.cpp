@@ -4,158 +4,100 @@
 #include <io.h>
 #include <sys/stat.h>
 
-#include <cerrno>
-#include <filesystem>
-#include <optional>
-
-#include "files/link_target.h"
-#include "files/whole_file.h"
+#include "files/whole_file_system.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kTempNameAttempts = 100;
-constexpr DWORD kReadChunkBytes = 64 * 1024;
+// The C runtime writes at most this much in one call.
+constexpr std::size_t kWriteChunkBytes = 64 * 1024;
 // Attributes that make a path no plan file to replace: the user marked it read-only, or it
 // is a folder or a device.
 constexpr DWORD kNotReplaceable =
     FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
 
-bool WriteAll(int fd, const std::string& content) {
-  std::size_t done = 0;
-  while (done < content.size()) {
-    const std::size_t left = content.size() - done;
-    const unsigned chunk = left > kReadChunkBytes ? kReadChunkBytes : static_cast<unsigned>(left);
-    const int written = _write(fd, content.data() + done, chunk);
-    if (written <= 0) {
-      return false;
-    }
-    done += static_cast<std::size_t>(written);
-  }
-  return true;
+HANDLE Native(file_system::ReadHandle file) {
+  return reinterpret_cast<HANDLE>(file);
 }
 
 }  // namespace
 
-WholeFile ReadWholeFile(const std::string& path) {
-  WholeFile file;
+namespace file_system {
+
+FileState OpenForReading(const std::string& path, ReadHandle& file) {
   // A folder cannot be opened this way, so it ends up Unreadable like any other non-file.
   const HANDLE handle =
       CreateFileW(fs::path(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
-    file.state = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
-                     ? FileState::Missing
-                     : FileState::Unreadable;
-    return file;
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileState::Missing
+                                                                          : FileState::Unreadable;
   }
-  file.state = FileState::Unreadable;
+  file = reinterpret_cast<ReadHandle>(handle);
+  return FileState::Read;
+}
+
+std::optional<std::uint64_t> RegularFileSize(ReadHandle file) {
   LARGE_INTEGER size{};
   // Only a file on disk: a device (COM1, CON) or a pipe could block or never end.
-  if (GetFileType(handle) == FILE_TYPE_DISK && GetFileSizeEx(handle, &size) &&
-      static_cast<unsigned long long>(size.QuadPart) <= kMaxWholeFileBytes) {
-    file.bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-    char buffer[kReadChunkBytes];
-    for (;;) {
-      DWORD got = 0;
-      if (!ReadFile(handle, buffer, sizeof buffer, &got, nullptr)) {
-        break;
-      }
-      if (got == 0) {
-        file.state = FileState::Read;
-        break;
-      }
-      // The size is checked again here because the file may grow while we read it.
-      if (file.bytes.size() + got > kMaxWholeFileBytes) {
-        break;
-      }
-      file.bytes.append(buffer, got);
-    }
+  if (GetFileType(Native(file)) != FILE_TYPE_DISK || !GetFileSizeEx(Native(file), &size)) {
+    return std::nullopt;
   }
-  CloseHandle(handle);
-  if (file.state != FileState::Read) {
-    file.bytes.clear();
-  }
-  return file;
+  return static_cast<std::uint64_t>(size.QuadPart);
 }
 
-FileReplacement::FileReplacement(std::string path) : path_(std::move(path)) {}
-
-FileReplacement::~FileReplacement() {
-  Discard();
+long long ReadSome(ReadHandle file, char* buffer, std::size_t size) {
+  DWORD got = 0;
+  return ReadFile(Native(file), buffer, static_cast<DWORD>(size), &got, nullptr) ? got : -1;
 }
 
-bool FileReplacement::Begin() {
-  if (Begun()) {
-    return true;
-  }
-  if (path_.empty() || path_.back() == '/' || path_.back() == '\\') {
-    return false;
-  }
-  const std::optional<fs::path> target = ResolveLinks(path_);
-  if (!target) {
-    return false;
-  }
-  const DWORD attributes = GetFileAttributesW(target->c_str());
+void CloseForReading(ReadHandle file) {
+  CloseHandle(Native(file));
+}
+
+std::optional<ReplacementTarget> CheckTarget(const fs::path& target) {
+  ReplacementTarget checked{target.string()};
+  const DWORD attributes = GetFileAttributesW(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) {
     if ((attributes & kNotReplaceable) != 0) {
-      return false;
+      return std::nullopt;
     }
-    targetExists_ = true;
-    targetMode_ = attributes;
-  } else if (GetLastError() == ERROR_FILE_NOT_FOUND) {
-    targetExists_ = false;
-  } else {
-    return false;
+    checked.exists = true;
+    checked.attributes = attributes;
+  } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
+    return std::nullopt;
   }
-  target_ = target->string();
-  // Beside the target, so the rename stays within one volume and is atomic.
-  const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
-  for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-    const fs::path temp = folder / (".vexalon-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                    std::to_string(attempt) + ".tmp");
-    tempFd_ = _wopen(temp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                     _S_IREAD | _S_IWRITE);
-    if (tempFd_ >= 0) {
-      tempPath_ = temp.string();
-      return true;
-    }
-    if (errno != EEXIST) {
-      break;
-    }
-  }
-  return false;
+  return checked;
 }
 
-bool FileReplacement::Commit(const std::string& content) {
-  if (!Begun()) {
-    return false;
-  }
-  const bool written = WriteAll(tempFd_, content) && _commit(tempFd_) == 0;
-  const bool closed = _close(tempFd_) == 0;
-  tempFd_ = -1;
-  const fs::path temp(tempPath_);
+unsigned long ProcessId() {
+  return GetCurrentProcessId();
+}
+
+int CreateNew(const fs::path& path) {
+  return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                _S_IREAD | _S_IWRITE);
+}
+
+long long WriteSome(int fd, const char* data, std::size_t size) {
+  return _write(fd, data, static_cast<unsigned>(size < kWriteChunkBytes ? size : kWriteChunkBytes));
+}
+
+bool Persist(int fd, const ReplacementTarget&) {
+  return _commit(fd) == 0;
+}
+
+bool CloseTemp(int fd) {
+  return _close(fd) == 0;
+}
+
+bool MoveOver(const fs::path& temp, const ReplacementTarget& target) {
   // An existing file keeps its attributes (hidden, archive and the like).
-  const bool kept = !targetExists_ || SetFileAttributesW(temp.c_str(), targetMode_);
-  if (!written || !closed || !kept ||
-      !MoveFileExW(temp.c_str(), fs::path(target_).c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    Discard();
-    return false;
-  }
-  tempPath_.clear();
-  return true;
+  return (!target.exists || SetFileAttributesW(temp.c_str(), target.attributes)) &&
+         MoveFileExW(temp.c_str(), fs::path(target.path).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
-void FileReplacement::Discard() {
-  if (tempFd_ >= 0) {
-    _close(tempFd_);
-    tempFd_ = -1;
-  }
-  if (!tempPath_.empty()) {
-    DeleteFileW(fs::path(tempPath_).c_str());
-    tempPath_.clear();
-  }
-}
+}  // namespace file_system

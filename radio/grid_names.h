@@ -5,7 +5,6 @@
 // Every operation reaches a grid control by composing its name: prefix, bank letter
 // "A", channel number 1..15, role suffix. Advanced mode replaces the frequency lists by
 // edit boxes under other names, so nothing may keep a reference to a grid control.
-inline constexpr int kChannelCount = 15;
 
 enum class GridRole { Label, FreqRx, CtcssRx, FreqTx, CtcssTx, Shift, Lockout };
 

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "radio/byte_string.h"
-#include "radio/grid_names.h"
+
+// The radio's channels, numbered 1 to 15: records 1 to 15 of each bank.
+inline constexpr int kChannelCount = 15;
 
 // Channel records lie at bank × 0x100 + 16 × n. Channel 0 is the slot at the head of each
 // bank, which every write fills with FF; bank 1 is written as a copy of bank 0, never read.

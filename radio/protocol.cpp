@@ -32,13 +32,12 @@ ByteString CommandHeader(std::uint8_t code, std::uint16_t address, std::uint8_t 
           count};
 }
 
-}  // namespace
-
-Collected CollectUntilQuiet(TBlockSerial& serial, int quietMs) {
+// As CollectUntilQuiet, with a wait of its own for the first bytes.
+Collected Collect(TBlockSerial& serial, int firstWaitMs, int quietMs) {
   Collected collected;
   const auto limit = DeadlineAfterMs(kReplyTimeLimitMs);
-  for (;;) {
-    const ByteString chunk = serial.ReceiveChunk(quietMs);
+  for (int waitMs = firstWaitMs;; waitMs = quietMs) {
+    const ByteString chunk = serial.ReceiveChunk(waitMs);
     collected.bytes.insert(collected.bytes.end(), chunk.begin(), chunk.end());
     if (chunk.empty() || serial.LineLost()) {
       return collected;
@@ -50,9 +49,27 @@ Collected CollectUntilQuiet(TBlockSerial& serial, int quietMs) {
   }
 }
 
-ByteString Exchange(TBlockSerial& serial, const ByteString& command) {
+}  // namespace
+
+Collected CollectUntilQuiet(TBlockSerial& serial, int quietMs) {
+  return Collect(serial, quietMs, quietMs);
+}
+
+namespace {
+
+Collected ExchangeCollected(TBlockSerial& serial, const ByteString& command) {
+  const auto lineFree = SteadyClock::now() + kLineByteTime * command.size();
   serial.SendBytes(command);
-  return CollectUntilQuiet(serial, kQuietGapMs).bytes;
+  // Many drivers report a write done once the adapter holds the bytes (a pty, several USB
+  // adapters), while the command still takes its time on the line: the radio's 25 ms
+  // count from when it can have heard the whole command.
+  return Collect(serial, MillisecondsUntil(lineFree) + kQuietGapMs, kQuietGapMs);
+}
+
+}  // namespace
+
+ByteString Exchange(TBlockSerial& serial, const ByteString& command) {
+  return ExchangeCollected(serial, command).bytes;
 }
 
 HandshakeOutcome EnterProgrammingMode(TBlockSerial& serial) {
@@ -116,8 +133,8 @@ bool IsWriteAcknowledged(const ByteString& reply) {
   return reply == kAcknowledgement;
 }
 
-ByteString BlockRead(TBlockSerial& serial, std::uint16_t address, std::uint8_t count) {
-  return Exchange(serial, ReadCommand(address, count));
+Collected BlockRead(TBlockSerial& serial, std::uint16_t address, std::uint8_t count) {
+  return ExchangeCollected(serial, ReadCommand(address, count));
 }
 
 void Acknowledge(TBlockSerial& serial) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -10,6 +11,8 @@
 
 // A reply is what arrives until the line has been quiet this long.
 inline constexpr int kQuietGapMs = 25;
+// One byte at 9600 baud with a start bit, 8 data bits and 2 stop bits.
+inline constexpr std::chrono::microseconds kLineByteTime(11'000'000 / 9600);
 // A line that never falls quiet still ends a reply after this long or this many bytes.
 inline constexpr int kReplyTimeLimitMs = 1000;
 inline constexpr std::size_t kReplyByteLimit = 4096;
@@ -47,7 +50,8 @@ struct Collected {
 };
 Collected CollectUntilQuiet(TBlockSerial& serial, int quietMs);
 
-// Sends a command and collects the reply until the line is quiet.
+// Sends a command and collects the reply until the line is quiet; the wait for its first
+// bytes counts from when the command can have left at line speed.
 ByteString Exchange(TBlockSerial& serial, const ByteString& command);
 // Programming-mode command, one resend after a bare acknowledgement, identity check and
 // the acknowledgement that accepts it.
@@ -66,7 +70,8 @@ ByteString ReadReplyData(const ByteString& reply, std::size_t count);
 bool IsWriteAcknowledged(const ByteString& reply);
 
 // Exchange of the read command; the caller acknowledges when it is done with the reply.
-ByteString BlockRead(TBlockSerial& serial, std::uint16_t address, std::uint8_t count);
+// A reply that the reply limits cut off came from a line that never falls quiet.
+Collected BlockRead(TBlockSerial& serial, std::uint16_t address, std::uint8_t count);
 // Exchange of the acknowledgement; what comes back is discarded.
 void Acknowledge(TBlockSerial& serial);
 // Exchange of the write command; returns the reply for IsWriteAcknowledged.

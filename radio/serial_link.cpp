@@ -5,7 +5,12 @@
 #include <charconv>
 #include <string_view>
 
+#include "radio/serial_system.h"
+
 namespace {
+
+using serial_system::ModemLine;
+using serial_system::Parity;
 
 // Decimal digits only, no sign or blanks; -1 for anything else, including overflow.
 int WholeNumber(std::string_view text) {
@@ -24,7 +29,51 @@ std::string UpperCase(std::string text) {
   return text;
 }
 
+// The parity a letter names; none for a letter that names no parity, which leaves the
+// line's parity as it is.
+std::optional<Parity> ParityForLetter(char letter) {
+  switch (std::toupper(static_cast<unsigned char>(letter))) {
+    case 'N':
+      return Parity::None;
+    case 'O':
+      return Parity::Odd;
+    case 'E':
+      return Parity::Even;
+    case 'M':
+      return Parity::Mark;
+    case 'S':
+      return Parity::Space;
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace
+
+std::string SerialError::Text() const {
+  switch (kind) {
+    case None:
+      return {};
+    case NotOpen:
+      return "the port is not open";
+    case AlreadyOpen:
+      return "the port is already open";
+    case TimedOut:
+      return "nothing arrived in time";
+    case LineError:
+      return "a framing, overrun or parity error on the line";
+    case LineLost:
+      return "the connection to the device was lost";
+    case PortBusy:
+      return "the port is in use by another program";
+    case NotASerialPort:
+      return "not a serial port";
+    case AccessDenied:
+    case System:
+      return systemText;
+  }
+  return systemText;
+}
 
 int ComNumber(const std::string& name) {
   const std::string upper = UpperCase(name);
@@ -48,16 +97,74 @@ int PortNumberForName(const std::string& name) {
   return -1;
 }
 
+TBlockSerial::~TBlockSerial() {
+  ClosePort();
+}
+
+void TBlockSerial::Record(SerialError error) {
+  if (error.kind == SerialError::LineLost) {
+    lineLost_ = true;
+  }
+  lastError_ = std::move(error);
+}
+
 bool TBlockSerial::ReadyForTransfer() {
-  if (!isOpen_) {
-    lastError_ = kErrNotOpen;
+  if (!IsOpen()) {
+    lastError_ = {SerialError::NotOpen};
     return false;
   }
   if (lineLost_) {
-    lastError_ = kErrLineLost;
+    lastError_ = {SerialError::LineLost};
     return false;
   }
   return true;
+}
+
+void TBlockSerial::OpenPort(const std::string& name) {
+  if (IsOpen()) {
+    lastError_ = {SerialError::AlreadyOpen};
+    return;
+  }
+  deviceName_ = DevicePathForName(name);
+  if (SerialError error = serial_system::Open(deviceName_, port_);
+      error.kind != SerialError::None) {
+    port_ = kNoSerialPort;
+    portNumber_ = -1;
+    openError_ = error;
+    lastError_ = std::move(error);
+    return;
+  }
+  portNumber_ = PortNumberForName(name);
+  openError_ = {};
+  lineLost_ = false;
+  // A pseudo-terminal has no modem lines; these then only set the last-error code.
+  lastError_ = serial_system::SetModemLine(port_, ModemLine::Rts, true);
+  lastError_ = serial_system::SetModemLine(port_, ModemLine::Dtr, true);
+  PurgeBuffers();
+}
+
+void TBlockSerial::ConfigureLine(int baud, int dataBits, char parity, int stopBits,
+                                 bool softwareFlow, bool hardwareFlow) {
+  if (!IsOpen()) {
+    lastError_ = {SerialError::NotOpen};
+    return;
+  }
+  Record(serial_system::Configure(
+      port_, {baud, dataBits, ParityForLetter(parity), stopBits, softwareFlow, hardwareFlow}));
+}
+
+void TBlockSerial::SendBytes(const ByteString& bytes) {
+  if (ReadyForTransfer()) {
+    Record(serial_system::Send(port_, bytes));
+  }
+}
+
+ByteString TBlockSerial::ReceiveBefore(SteadyClock::time_point deadline) {
+  ByteString received;
+  if (ReadyForTransfer()) {
+    Record(serial_system::Receive(port_, deadline, received));
+  }
+  return received;
 }
 
 ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {
@@ -70,9 +177,30 @@ ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {
     const auto sliceEnd =
         std::min(deadline, SteadyClock::now() + std::chrono::milliseconds(kWaitSliceMs));
     ByteString chunk = ReceiveBefore(sliceEnd);
-    if (!chunk.empty() || lastError_ != kErrTimeout || SteadyClock::now() >= deadline) {
+    if (!chunk.empty() || lastError_.kind != SerialError::TimedOut ||
+        SteadyClock::now() >= deadline) {
       return chunk;
     }
     waitHandler_();
   }
+}
+
+void TBlockSerial::PurgeBuffers() {
+  if (!IsOpen()) {
+    lastError_ = {SerialError::NotOpen};
+    return;
+  }
+  Record(serial_system::Purge(port_));
+}
+
+void TBlockSerial::ClosePort() {
+  if (IsOpen()) {
+    serial_system::Purge(port_);
+    serial_system::SetModemLine(port_, ModemLine::Rts, false);
+    serial_system::SetModemLine(port_, ModemLine::Dtr, false);
+    serial_system::Release(port_);
+    port_ = kNoSerialPort;
+  }
+  portNumber_ = -1;
+  lastError_ = {};
 }

@@ -1,30 +1,28 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "radio/byte_string.h"
 #include "radio/deadline.h"
+#include "radio/serial_error.h"
+
+// A file descriptor or a Windows handle; -1 means none to both.
+using SerialPortHandle = std::intptr_t;
+inline constexpr SerialPortHandle kNoSerialPort = -1;
 
 // The serial port as the radio dialogue needs it: at most one open port, six
 // operations, no exceptions. A failure only sets the last-error code, so what the
 // dialogue sees of any port problem is an empty receive.
 class TBlockSerial {
  public:
-  // The link's own error codes, apart from the system's (errno / GetLastError values).
-  static constexpr int kErrNotOpen = -1;
-  static constexpr int kErrAlreadyOpen = -2;
-  static constexpr int kErrTimeout = -3;
-  static constexpr int kErrLineError = -4;
-  static constexpr int kErrLineLost = -5;
-
   static constexpr int kDeadlockTimeoutMs = 30000;
   static constexpr int kInputQueueSize = 4096;
   // How often a receive that waits for input calls the wait handler.
   static constexpr int kWaitSliceMs = 5;
 
-  TBlockSerial();
+  TBlockSerial() = default;
   ~TBlockSerial();
   TBlockSerial(const TBlockSerial&) = delete;
   TBlockSerial& operator=(const TBlockSerial&) = delete;
@@ -42,38 +40,32 @@ class TBlockSerial {
   // arrives while the handler runs is taken afterwards, never lost. Empty: no calls.
   void SetWaitHandler(std::function<void()> handler) { waitHandler_ = std::move(handler); }
 
-  bool IsOpen() const { return isOpen_; }
-  int LastError() const { return lastError_; }
+  bool IsOpen() const { return port_ != kNoSerialPort; }
+  const SerialError& LastError() const { return lastError_; }
   // The path OpenPort used: "COM<n>" mapped to the system's device, anything else as given.
   const std::string& DeviceName() const { return deviceName_; }
   // n - 1 while "COM<n>" (or the device numbered n - 1) is in use, else -1.
   int PortNumber() const { return portNumber_; }
 
-  // Why the last OpenPort failed, in the system's words; empty after a successful open.
-  const std::string& OpenFailureReason() const { return openFailureReason_; }
-  // The last OpenPort was refused for lack of access rights.
-  bool OpenFailedForPermission() const { return openFailedForPermission_; }
+  // Why the last OpenPort failed; None after a successful open.
+  const SerialError& OpenError() const { return openError_; }
   // The far side vanished while the port was open (cable pulled, adapter unplugged).
   bool LineLost() const { return lineLost_; }
 
  private:
   // False, with the link's code for it, while no port is open or the line has been lost.
   bool ReadyForTransfer();
-  // One wait for input until the deadline, and what is queued then; each platform's.
+  // One wait for input until the deadline, and what is queued then.
   ByteString ReceiveBefore(SteadyClock::time_point deadline);
-  // Stores a failed system call's error; one that means the device has gone marks the
-  // line as lost.
-  void RecordIoError(int error);
+  // Stores the outcome of a step; a lost line stays lost until the next open.
+  void Record(SerialError error);
 
-  struct Platform;
-  std::unique_ptr<Platform> platform_;
+  SerialPortHandle port_ = kNoSerialPort;
   std::function<void()> waitHandler_;
-  bool isOpen_ = false;
-  int lastError_ = 0;
+  SerialError lastError_;
+  SerialError openError_;
   std::string deviceName_;
   int portNumber_ = -1;
-  std::string openFailureReason_;
-  bool openFailedForPermission_ = false;
   bool lineLost_ = false;
 };
 

@@ -6,35 +6,46 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <iterator>
+#include <map>
 
-#include "radio/deadline.h"
-#include "radio/serial_link.h"
-
-struct TBlockSerial::Platform {
-  int fd = -1;
-};
+#include "radio/low_latency.h"
+#include "radio/serial_system.h"
 
 namespace {
 
 constexpr std::uint8_t kXonCharacter = 0x11;
 constexpr std::uint8_t kXoffCharacter = 0x13;
 
-bool MeansLineLost(int error) {
-  return error == EIO || error == ENXIO || error == ENODEV;
+int Fd(SerialPortHandle port) {
+  return static_cast<int>(port);
 }
 
-std::string OpenFailureText(int error) {
+// The driver flags each open port had before low latency was asked for, to put back on
+// close; the handle is a bare descriptor, so they are kept beside it.
+std::map<int, int> flagsBeforeLowLatency;
+
+// What a failed call on an open port means: the device gone, or a plain refusal.
+SerialError IoFailure(int error) {
+  if (error == EIO || error == ENXIO || error == ENODEV) {
+    return {SerialError::LineLost};
+  }
+  return {SerialError::System, std::strerror(error)};
+}
+
+SerialError OpenFailure(int error) {
   if (error == EWOULDBLOCK || error == EBUSY) {
-    return "the port is in use by another program";
+    return {SerialError::PortBusy};
   }
   if (error == ENOTTY) {
-    return "not a serial port";
+    return {SerialError::NotASerialPort};
   }
-  return std::strerror(error);
+  if (error == EACCES || error == EPERM) {
+    return {SerialError::AccessDenied, std::strerror(error)};
+  }
+  return {SerialError::System, std::strerror(error)};
 }
 
 // 0, or the errno of the first check that refuses the device.
@@ -50,10 +61,6 @@ int ClaimPort(int fd) {
   return ioctl(fd, TIOCEXCL) == 0 ? 0 : errno;
 }
 
-int SetModemLine(int fd, unsigned long request, int line) {
-  return ioctl(fd, request, &line) == 0 ? 0 : errno;
-}
-
 struct SpeedCode {
   int baud;
   speed_t code;
@@ -65,29 +72,9 @@ constexpr SpeedCode kSpeeds[] = {{1200, B1200},   {2400, B2400},    {4800, B4800
 constexpr tcflag_t kCharacterSizes[] = {CS5, CS6, CS7, CS8};
 constexpr int kFewestDataBits = 5;
 
-// Parity bits of c_cflag for a parity letter; false for a letter that names none, which
-// leaves the line's parity as it is.
-bool ParityFlagsFor(char parity, tcflag_t& flags) {
-  switch (std::toupper(static_cast<unsigned char>(parity))) {
-    case 'N':
-      flags = 0;
-      return true;
-    case 'O':
-      flags = PARENB | PARODD;
-      return true;
-    case 'E':
-      flags = PARENB;
-      return true;
-    case 'M':
-      flags = PARENB | CMSPAR | PARODD;
-      return true;
-    case 'S':
-      flags = PARENB | CMSPAR;
-      return true;
-    default:
-      return false;
-  }
-}
+// c_cflag parity bits, in the order of serial_system::Parity.
+constexpr tcflag_t kParityFlags[] = {0, PARENB | PARODD, PARENB, PARENB | CMSPAR | PARODD,
+                                     PARENB | CMSPAR};
 
 bool HasHungUp(int fd) {
   pollfd entry{fd, POLLIN, 0};
@@ -128,69 +115,44 @@ std::string DevicePathForName(const std::string& name) {
   return number >= 1 ? "/dev/ttyS" + std::to_string(number - 1) : name;
 }
 
-TBlockSerial::TBlockSerial() : platform_(std::make_unique<Platform>()) {}
+namespace serial_system {
 
-TBlockSerial::~TBlockSerial() {
-  ClosePort();
-}
-
-void TBlockSerial::RecordIoError(int error) {
-  if (MeansLineLost(error)) {
-    lineLost_ = true;
-    lastError_ = kErrLineLost;
-  } else {
-    lastError_ = error;
-  }
-}
-
-void TBlockSerial::OpenPort(const std::string& name) {
-  if (isOpen_) {
-    lastError_ = kErrAlreadyOpen;
-    return;
-  }
-  deviceName_ = DevicePathForName(name);
+SerialError Open(const std::string& devicePath, SerialPortHandle& port) {
   // Non-blocking so that the open never waits for carrier on a modem line.
-  const int fd = open(deviceName_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   const int error = fd < 0 ? errno : ClaimPort(fd);
   if (error != 0) {
     if (fd >= 0) {
       close(fd);
     }
-    lastError_ = error;
-    portNumber_ = -1;
-    openFailureReason_ = OpenFailureText(error);
-    openFailedForPermission_ = error == EACCES || error == EPERM;
-    return;
+    return OpenFailure(error);
   }
-  platform_->fd = fd;
-  portNumber_ = PortNumberForName(name);
-  openFailureReason_.clear();
-  openFailedForPermission_ = false;
-  lineLost_ = false;
-  isOpen_ = true;
-  // A pseudo-terminal has no modem lines; these then only set the last-error code.
-  lastError_ = SetModemLine(fd, TIOCMBIS, TIOCM_RTS);
-  lastError_ = SetModemLine(fd, TIOCMBIS, TIOCM_DTR);
-  PurgeBuffers();
+  port = fd;
+  if (const auto flags = RequestLowLatency(fd)) {
+    flagsBeforeLowLatency[fd] = *flags;
+  }
+  return {};
 }
 
-void TBlockSerial::ConfigureLine(int baud, int dataBits, char parity, int stopBits,
-                                 bool softwareFlow, bool hardwareFlow) {
-  if (!isOpen_) {
-    lastError_ = kErrNotOpen;
-    return;
+SerialError SetModemLine(SerialPortHandle port, ModemLine line, bool asserted) {
+  int bits = line == ModemLine::Rts ? TIOCM_RTS : TIOCM_DTR;
+  if (ioctl(Fd(port), asserted ? TIOCMBIS : TIOCMBIC, &bits) != 0) {
+    return {SerialError::System, std::strerror(errno)};
   }
+  return {};
+}
+
+SerialError Configure(SerialPortHandle port, const LineSettings& settings) {
   termios line{};
-  if (tcgetattr(platform_->fd, &line) != 0) {
-    RecordIoError(errno);
-    return;
+  if (tcgetattr(Fd(port), &line) != 0) {
+    return IoFailure(errno);
   }
-  const auto speed = std::find_if(std::begin(kSpeeds), std::end(kSpeeds),
-                                  [baud](const SpeedCode& entry) { return entry.baud == baud; });
-  const int sizeIndex = dataBits - kFewestDataBits;
+  const auto speed =
+      std::find_if(std::begin(kSpeeds), std::end(kSpeeds),
+                   [&settings](const SpeedCode& entry) { return entry.baud == settings.baud; });
+  const int sizeIndex = settings.dataBits - kFewestDataBits;
   if (speed == std::end(kSpeeds) || sizeIndex < 0 || sizeIndex >= std::ssize(kCharacterSizes)) {
-    lastError_ = EINVAL;
-    return;
+    return IoFailure(EINVAL);
   }
   cfsetispeed(&line, speed->code);
   cfsetospeed(&line, speed->code);
@@ -202,21 +164,22 @@ void TBlockSerial::ConfigureLine(int baud, int dataBits, char parity, int stopBi
   line.c_lflag &= ~(ECHO | ECHOE | ECHOK | ECHONL | ICANON | ISIG | IEXTEN);
   line.c_cflag &= ~(CSIZE | CSTOPB | CRTSCTS);
   line.c_cflag |= kCharacterSizes[sizeIndex] | CLOCAL | CREAD;
-  if (tcflag_t parityFlags = 0; ParityFlagsFor(parity, parityFlags)) {
-    line.c_cflag = (line.c_cflag & ~(PARENB | PARODD | CMSPAR)) | parityFlags;
+  if (settings.parity) {
+    line.c_cflag = (line.c_cflag & ~(PARENB | PARODD | CMSPAR)) |
+                   kParityFlags[static_cast<int>(*settings.parity)];
   }
   if ((line.c_cflag & PARENB) != 0) {
     line.c_iflag |= INPCK;
   }
   // Stop-bit codes 1 (one and a half) and 2 (two) both need CSTOPB; the driver gives one
   // and a half only with five data bits.
-  if (stopBits == 1 || stopBits == 2) {
+  if (settings.stopBits == 1 || settings.stopBits == 2) {
     line.c_cflag |= CSTOPB;
   }
-  if (softwareFlow) {
+  if (settings.softwareFlow) {
     line.c_iflag |= IXON | IXOFF;
   }
-  if (hardwareFlow) {
+  if (settings.hardwareFlow) {
     line.c_cflag |= CRTSCTS;
   }
   line.c_cc[VSTART] = kXonCharacter;
@@ -224,19 +187,15 @@ void TBlockSerial::ConfigureLine(int baud, int dataBits, char parity, int stopBi
   // Reads only ever take what is queued; the waiting is done with poll.
   line.c_cc[VMIN] = 0;
   line.c_cc[VTIME] = 0;
-  if (tcsetattr(platform_->fd, TCSANOW, &line) != 0) {
-    RecordIoError(errno);
-    return;
+  if (tcsetattr(Fd(port), TCSANOW, &line) != 0) {
+    return IoFailure(errno);
   }
-  lastError_ = 0;
+  return {};
 }
 
-void TBlockSerial::SendBytes(const ByteString& bytes) {
-  if (!ReadyForTransfer()) {
-    return;
-  }
-  const int fd = platform_->fd;
-  const auto deadline = DeadlineAfterMs(kDeadlockTimeoutMs);
+SerialError Send(SerialPortHandle port, const ByteString& bytes) {
+  const int fd = Fd(port);
+  const auto deadline = DeadlineAfterMs(TBlockSerial::kDeadlockTimeoutMs);
   std::size_t sent = 0;
   while (sent < bytes.size()) {
     const ssize_t written = write(fd, bytes.data() + sent, bytes.size() - sent);
@@ -248,48 +207,39 @@ void TBlockSerial::SendBytes(const ByteString& bytes) {
       continue;
     }
     if (written < 0 && errno != EAGAIN) {
-      RecordIoError(errno);
-      return;
+      return IoFailure(errno);
     }
     // The driver's output queue is full: wait for room, but not for ever.
     pollfd entry{fd, POLLOUT, 0};
     const int ready = poll(&entry, 1, MillisecondsUntil(deadline));
     if (ready == 0) {
       tcflush(fd, TCOFLUSH);
-      lastError_ = kErrTimeout;
-      return;
+      return {SerialError::TimedOut};
     }
     if (ready > 0 && (entry.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
-      RecordIoError(EIO);
-      return;
+      return IoFailure(EIO);
     }
   }
   // Return only once the bytes are on the line, so the caller's quiet gap starts after
   // the command has gone out rather than when it was queued.
   while (tcdrain(fd) != 0) {
     if (errno != EINTR) {
-      RecordIoError(errno);
-      return;
+      return IoFailure(errno);
     }
   }
-  lastError_ = 0;
+  return {};
 }
 
-ByteString TBlockSerial::ReceiveBefore(SteadyClock::time_point deadline) {
-  if (!ReadyForTransfer()) {
-    return {};
-  }
-  const int fd = platform_->fd;
+SerialError Receive(SerialPortHandle port, SteadyClock::time_point deadline, ByteString& received) {
+  const int fd = Fd(port);
   int queued = QueuedInput(fd);
   bool hungUp = false;
   if (queued == 0) {
     switch (WaitForInput(fd, deadline)) {
       case Wait::TimedOut:
-        lastError_ = kErrTimeout;
-        return {};
+        return {SerialError::TimedOut};
       case Wait::Failed:
-        RecordIoError(errno);
-        return {};
+        return IoFailure(errno);
       case Wait::HungUp:
         hungUp = true;
         break;
@@ -300,11 +250,10 @@ ByteString TBlockSerial::ReceiveBefore(SteadyClock::time_point deadline) {
   }
   if (queued < 0) {
     // A hung-up tty refuses even the count.
-    RecordIoError(hungUp ? EIO : errno);
-    return {};
+    return IoFailure(hungUp ? EIO : errno);
   }
 
-  ByteString received(static_cast<std::size_t>(queued));
+  received.resize(static_cast<std::size_t>(queued));
   std::size_t taken = 0;
   int error = 0;
   while (taken < received.size()) {
@@ -329,38 +278,24 @@ ByteString TBlockSerial::ReceiveBefore(SteadyClock::time_point deadline) {
     error = EIO;
   }
   if (error != 0) {
-    RecordIoError(error);
-  } else {
-    lastError_ = received.empty() ? kErrTimeout : 0;
+    return IoFailure(error);
   }
-  return received;
+  return received.empty() ? SerialError{SerialError::TimedOut} : SerialError{};
 }
 
-void TBlockSerial::PurgeBuffers() {
-  if (!isOpen_) {
-    lastError_ = kErrNotOpen;
-    return;
-  }
-  if (tcflush(platform_->fd, TCIOFLUSH) != 0) {
-    RecordIoError(errno);
-    return;
-  }
-  lastError_ = 0;
+SerialError Purge(SerialPortHandle port) {
+  return tcflush(Fd(port), TCIOFLUSH) == 0 ? SerialError{} : IoFailure(errno);
 }
 
-void TBlockSerial::ClosePort() {
-  if (const int fd = platform_->fd; fd >= 0) {
-    tcflush(fd, TCIOFLUSH);
-    SetModemLine(fd, TIOCMBIC, TIOCM_RTS);
-    SetModemLine(fd, TIOCMBIC, TIOCM_DTR);
-    // Exclusivity belongs to the tty, not to this descriptor: left set, it outlives this
-    // link wherever the tty stays open (a simulator's own slave side), and no other user
-    // could open the port again.
-    ioctl(fd, TIOCNXCL);
-    close(fd);
-    platform_->fd = -1;
+void Release(SerialPortHandle port) {
+  // Exclusivity belongs to the tty, not to this descriptor: left set, it outlives this
+  // link wherever the tty stays open (a simulator's own slave side), and no other user
+  // could open the port again.
+  ioctl(Fd(port), TIOCNXCL);
+  if (const auto saved = flagsBeforeLowLatency.extract(Fd(port))) {
+    RestoreSerialFlags(Fd(port), saved.mapped());
   }
-  isOpen_ = false;
-  portNumber_ = -1;
-  lastError_ = 0;
+  close(Fd(port));
 }
+
+}  // namespace serial_system

@@ -5,11 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "radio/serial_link.h"
-
-struct TBlockSerial::Platform {
-  HANDLE handle = INVALID_HANDLE_VALUE;
-};
+#include "radio/serial_system.h"
 
 namespace {
 
@@ -21,12 +17,11 @@ constexpr DWORD kReadIntervalTimeoutMs = 65535;
 constexpr DWORD kLineErrors = CE_FRAME | CE_OVERRUN | CE_RXPARITY | CE_TXFULL;
 constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
 
-// What a USB adapter pulled out, or a driver that gave up, answers on an open handle.
-// Wine answers "not ready" once the far side of a pseudo-terminal has gone.
-bool MeansLineLost(DWORD error) {
-  return error == ERROR_ACCESS_DENIED || error == ERROR_BAD_COMMAND || error == ERROR_GEN_FAILURE ||
-         error == ERROR_DEVICE_NOT_CONNECTED || error == ERROR_DEVICE_REMOVED ||
-         error == ERROR_OPERATION_ABORTED || error == ERROR_NOT_READY;
+// DCB parity codes, in the order of serial_system::Parity.
+constexpr BYTE kParityCodes[] = {NOPARITY, ODDPARITY, EVENPARITY, MARKPARITY, SPACEPARITY};
+
+HANDLE Native(SerialPortHandle port) {
+  return reinterpret_cast<HANDLE>(port);
 }
 
 std::string SystemMessage(DWORD error) {
@@ -41,41 +36,28 @@ std::string SystemMessage(DWORD error) {
   return message.empty() ? "system error " + std::to_string(error) : message;
 }
 
-std::string OpenFailureText(DWORD error) {
+// What a USB adapter pulled out, or a driver that gave up, answers on an open handle.
+// Wine answers "not ready" once the far side of a pseudo-terminal has gone.
+SerialError IoFailure(DWORD error) {
+  if (error == ERROR_ACCESS_DENIED || error == ERROR_BAD_COMMAND || error == ERROR_GEN_FAILURE ||
+      error == ERROR_DEVICE_NOT_CONNECTED || error == ERROR_DEVICE_REMOVED ||
+      error == ERROR_OPERATION_ABORTED || error == ERROR_NOT_READY) {
+    return {SerialError::LineLost};
+  }
+  return {SerialError::System, SystemMessage(error)};
+}
+
+SerialError OpenFailure(DWORD error) {
   // Windows refuses a port that another program holds with "access denied"; Wine, for a
   // device that a Linux program holds exclusively, with a lock violation.
   if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
       error == ERROR_LOCK_VIOLATION) {
-    return "the port is in use by another program";
+    return {SerialError::PortBusy};
   }
   if (error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED) {
-    return "not a serial port";
+    return {SerialError::NotASerialPort};
   }
-  return SystemMessage(error);
-}
-
-// Parity code for a parity letter; false for a letter that names none, which leaves the
-// line's parity as it is.
-bool ParityFor(char parity, BYTE& code) {
-  switch (std::toupper(static_cast<unsigned char>(parity))) {
-    case 'N':
-      code = NOPARITY;
-      return true;
-    case 'O':
-      code = ODDPARITY;
-      return true;
-    case 'E':
-      code = EVENPARITY;
-      return true;
-    case 'M':
-      code = MARKPARITY;
-      return true;
-    case 'S':
-      code = SPACEPARITY;
-      return true;
-    default:
-      return false;
-  }
+  return {SerialError::System, SystemMessage(error)};
 }
 
 // No write time-out, and reads that return what is queued without waiting.
@@ -134,8 +116,8 @@ struct ReadOutcome {
   bool timedOut = false;
 };
 
-// One overlapped read of up to count bytes; a read left pending is abandoned after
-// the deadlock time-out with what it got so far.
+// One overlapped read of up to count bytes; a read left pending is abandoned after the
+// deadlock time-out with what it got so far.
 ReadOutcome ReadOverlapped(HANDLE handle, std::size_t count) {
   ReadOutcome outcome;
   outcome.bytes.resize(count);
@@ -188,133 +170,95 @@ std::string DevicePathForName(const std::string& name) {
   return number >= 1 ? "\\\\.\\COM" + std::to_string(number) : name;
 }
 
-TBlockSerial::TBlockSerial() : platform_(std::make_unique<Platform>()) {}
+namespace serial_system {
 
-TBlockSerial::~TBlockSerial() {
-  ClosePort();
-}
-
-void TBlockSerial::RecordIoError(int error) {
-  if (MeansLineLost(static_cast<DWORD>(error))) {
-    lineLost_ = true;
-    lastError_ = kErrLineLost;
-  } else {
-    lastError_ = error;
-  }
-}
-
-void TBlockSerial::OpenPort(const std::string& name) {
-  if (isOpen_) {
-    lastError_ = kErrAlreadyOpen;
-    return;
-  }
-  deviceName_ = DevicePathForName(name);
+SerialError Open(const std::string& devicePath, SerialPortHandle& port) {
   SetLastError(0);
-  const HANDLE handle = CreateFileA(deviceName_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+  const HANDLE handle = CreateFileA(devicePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
-  DWORD error = handle == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+  if (handle == INVALID_HANDLE_VALUE) {
+    return OpenFailure(GetLastError());
+  }
   DCB line{};
   line.DCBlength = sizeof line;
-  if (error == 0 && !GetCommState(handle, &line)) {
+  if (!GetCommState(handle, &line)) {
     // Opened, but it is no serial port (a file, a printer).
-    error = GetLastError();
+    const DWORD error = GetLastError();
     CloseHandle(handle);
+    return OpenFailure(error);
   }
-  if (error != 0) {
-    lastError_ = static_cast<int>(error);
-    portNumber_ = -1;
-    openFailureReason_ = OpenFailureText(error);
-    openFailedForPermission_ = false;
-    return;
-  }
-  platform_->handle = handle;
-  portNumber_ = PortNumberForName(name);
-  openFailureReason_.clear();
-  openFailedForPermission_ = false;
-  lineLost_ = false;
-
   SetCommMask(handle, 0);
-  SetupComm(handle, kInputQueueSize, 0);
+  SetupComm(handle, TBlockSerial::kInputQueueSize, 0);
   SetQueuedBytesTimeouts(handle);
-  isOpen_ = true;
-  EscapeCommFunction(handle, SETRTS);
-  EscapeCommFunction(handle, SETDTR);
-  PurgeBuffers();
+  port = reinterpret_cast<SerialPortHandle>(handle);
+  return {};
 }
 
-void TBlockSerial::ConfigureLine(int baud, int dataBits, char parity, int stopBits,
-                                 bool softwareFlow, bool hardwareFlow) {
-  if (!isOpen_) {
-    lastError_ = kErrNotOpen;
-    return;
-  }
+SerialError SetModemLine(SerialPortHandle port, ModemLine line, bool asserted) {
+  const DWORD function =
+      line == ModemLine::Rts ? (asserted ? SETRTS : CLRRTS) : (asserted ? SETDTR : CLRDTR);
+  return EscapeCommFunction(Native(port), function) ? SerialError{} : IoFailure(GetLastError());
+}
+
+SerialError Configure(SerialPortHandle port, const LineSettings& settings) {
   DCB line{};
   line.DCBlength = sizeof line;
-  if (!GetCommState(platform_->handle, &line)) {
-    RecordIoError(static_cast<int>(GetLastError()));
-    return;
+  if (!GetCommState(Native(port), &line)) {
+    return IoFailure(GetLastError());
   }
-  line.BaudRate = static_cast<DWORD>(baud);
-  line.ByteSize = static_cast<BYTE>(dataBits);
-  ParityFor(parity, line.Parity);
-  line.StopBits = static_cast<BYTE>(stopBits);
+  line.BaudRate = static_cast<DWORD>(settings.baud);
+  line.ByteSize = static_cast<BYTE>(settings.dataBits);
+  if (settings.parity) {
+    line.Parity = kParityCodes[static_cast<int>(*settings.parity)];
+  }
+  line.StopBits = static_cast<BYTE>(settings.stopBits);
   line.XonChar = kXonCharacter;
   line.XoffChar = kXoffCharacter;
-  line.XonLim = kInputQueueSize / 4;
-  line.XoffLim = kInputQueueSize / 4;
+  line.XonLim = TBlockSerial::kInputQueueSize / 4;
+  line.XoffLim = TBlockSerial::kInputQueueSize / 4;
 
   line.fBinary = TRUE;
   line.fParity = line.Parity != NOPARITY;
-  line.fOutxCtsFlow = hardwareFlow;
+  line.fOutxCtsFlow = settings.hardwareFlow;
   line.fOutxDsrFlow = FALSE;
   line.fDtrControl = DTR_CONTROL_ENABLE;
   line.fDsrSensitivity = FALSE;
   line.fTXContinueOnXoff = FALSE;
-  line.fOutX = softwareFlow;
-  line.fInX = softwareFlow;
+  line.fOutX = settings.softwareFlow;
+  line.fInX = settings.softwareFlow;
   line.fErrorChar = FALSE;
   line.fNull = FALSE;
-  line.fRtsControl = hardwareFlow ? RTS_CONTROL_HANDSHAKE : RTS_CONTROL_ENABLE;
+  line.fRtsControl = settings.hardwareFlow ? RTS_CONTROL_HANDSHAKE : RTS_CONTROL_ENABLE;
   line.fAbortOnError = FALSE;
-  if (!SetCommState(platform_->handle, &line)) {
-    RecordIoError(static_cast<int>(GetLastError()));
-    return;
-  }
-  lastError_ = 0;
+  return SetCommState(Native(port), &line) ? SerialError{} : IoFailure(GetLastError());
 }
 
-void TBlockSerial::SendBytes(const ByteString& bytes) {
-  if (!ReadyForTransfer()) {
-    return;
-  }
-  const HANDLE handle = platform_->handle;
-  lastError_ = 0;
+SerialError Send(SerialPortHandle port, const ByteString& bytes) {
+  const HANDLE handle = Native(port);
+  SerialError result;
   OVERLAPPED transfer{};
   DWORD written = 0;
   if (!WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr, &transfer)) {
     const DWORD error = GetLastError();
     if (error != ERROR_IO_PENDING) {
-      RecordIoError(static_cast<int>(error));
-      return;
+      return IoFailure(error);
     }
-    if (WaitForSingleObject(handle, kDeadlockTimeoutMs) == WAIT_TIMEOUT) {
+    if (WaitForSingleObject(handle, TBlockSerial::kDeadlockTimeoutMs) == WAIT_TIMEOUT) {
       PurgeComm(handle, PURGE_TXABORT);
-      lastError_ = kErrTimeout;
+      result = {SerialError::TimedOut};
     }
   }
   GetOverlappedResult(handle, &transfer, &written, FALSE);
   if (const InputQueue queue = QueuedInput(handle); queue.count < 0) {
-    RecordIoError(static_cast<int>(queue.error));
+    return IoFailure(queue.error);
   } else if (queue.lineError) {
-    lastError_ = kErrLineError;
+    return {SerialError::LineError};
   }
+  return result;
 }
 
-ByteString TBlockSerial::ReceiveBefore(SteadyClock::time_point deadline) {
-  if (!ReadyForTransfer()) {
-    return {};
-  }
-  const HANDLE handle = platform_->handle;
+SerialError Receive(SerialPortHandle port, SteadyClock::time_point deadline, ByteString& received) {
+  const HANDLE handle = Native(port);
   Sleep(0);
   InputQueue queue = QueuedInput(handle);
   if (queue.count == 0 && WaitForData(handle, MillisecondsUntil(deadline))) {
@@ -329,42 +273,28 @@ ByteString TBlockSerial::ReceiveBefore(SteadyClock::time_point deadline) {
   } else if (queue.count > 0) {
     outcome = ReadOverlapped(handle, static_cast<std::size_t>(queue.count));
   } else if (queue.count < 0) {
-    RecordIoError(static_cast<int>(queue.error));
-    return {};
+    return IoFailure(queue.error);
   }
   if (outcome.error != 0) {
-    RecordIoError(static_cast<int>(outcome.error));
-    return {};
+    return IoFailure(outcome.error);
   }
-  lastError_ = outcome.timedOut || outcome.bytes.empty() ? kErrTimeout : 0;
+  received = std::move(outcome.bytes);
+  if (outcome.timedOut || received.empty()) {
+    return {SerialError::TimedOut};
+  }
   // A line error is only recorded; the bytes read stay.
-  if (QueuedInput(handle).lineError && lastError_ == 0) {
-    lastError_ = kErrLineError;
+  if (QueuedInput(handle).lineError) {
+    return {SerialError::LineError};
   }
-  return std::move(outcome.bytes);
+  return {};
 }
 
-void TBlockSerial::PurgeBuffers() {
-  if (!isOpen_) {
-    lastError_ = kErrNotOpen;
-    return;
-  }
-  if (!PurgeComm(platform_->handle, kPurgeAll)) {
-    RecordIoError(static_cast<int>(GetLastError()));
-    return;
-  }
-  lastError_ = 0;
+SerialError Purge(SerialPortHandle port) {
+  return PurgeComm(Native(port), kPurgeAll) ? SerialError{} : IoFailure(GetLastError());
 }
 
-void TBlockSerial::ClosePort() {
-  if (const HANDLE handle = platform_->handle; handle != INVALID_HANDLE_VALUE) {
-    PurgeComm(handle, kPurgeAll);
-    EscapeCommFunction(handle, CLRRTS);
-    EscapeCommFunction(handle, CLRDTR);
-    CloseHandle(handle);
-    platform_->handle = INVALID_HANDLE_VALUE;
-  }
-  isOpen_ = false;
-  portNumber_ = -1;
-  lastError_ = 0;
+void Release(SerialPortHandle port) {
+  CloseHandle(Native(port));
 }
+
+}  // namespace serial_system

@@ -3,9 +3,11 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "radio/codecs.h"
 #include "radio/grid_names.h"
+#include "radio/hz_text.h"
 #include "radio/memory_map.h"
 #include "radio/protocol.h"
 
@@ -59,8 +61,8 @@ void OpenAndConfigure(TBlockSerial& serial, const std::string& portName) {
 // radio, so the system's own reason follows it.
 void LogPortProblems(WindowControls& window, const TBlockSerial& serial) {
   if (!serial.IsOpen()) {
-    std::string line = "Could not open " + serial.DeviceName() + ": " + serial.OpenFailureReason();
-    if (serial.OpenFailedForPermission()) {
+    std::string line = "Could not open " + serial.DeviceName() + ": " + serial.OpenError().Text();
+    if (serial.OpenError().kind == SerialError::AccessDenied) {
       line +=
           ". Your user needs access to serial devices (on Debian: membership of the group "
           "dialout).";
@@ -104,17 +106,6 @@ std::string ReadHandshakeFailureLine(const HandshakeOutcome& outcome) {
   }
 }
 
-// A reply longer than one record holds bytes of another exchange (a late reply
-// arriving with this one): decoding it would put one channel's data into another row.
-template <typename Decoded, typename Decoder>
-std::optional<Decoded> DecodeWholeReply(const ByteString& reply, std::size_t recordSize,
-                                        Decoder decode) {
-  if (reply.size() > kReadReplyHeaderSize + recordSize) {
-    return std::nullopt;
-  }
-  return decode(reply);
-}
-
 void ShowChannel(WindowControls& window, int n, const ChannelRow& row) {
   const bool advanced = window.AdvancedMode();
   if (advanced) {
@@ -133,11 +124,105 @@ void ShowChannel(WindowControls& window, int n, const ChannelRow& row) {
   window.SetChecked(Name(GridRole::Lockout, n, window), row.lockout);
 }
 
+// Normal mode shows a frequency outside the eight PMR446 channels as "Not in use" and a
+// write from there clears it: the user must hear of it before that happens.
+void WarnOfHiddenFrequencies(WindowControls& window, int n, const ChannelRow& row) {
+  std::vector<std::string> hidden;
+  if (row.rxChannelIndex == 0 && !row.rxHzText.empty()) {
+    hidden.push_back(MegahertzText(row.rxHzText) + " MHz RX");
+  }
+  if (row.txChannelIndex == 0 && !row.txHzText.empty()) {
+    hidden.push_back(MegahertzText(row.txHzText) + " MHz TX");
+  }
+  if (hidden.empty()) {
+    return;
+  }
+  const std::string held = hidden.size() == 1 ? hidden[0] : hidden[0] + " and " + hidden[1];
+  window.AppendLog("[!] Ch " + std::to_string(n) + " holds " + held +
+                   ", which normal mode cannot show. Writing from normal mode will clear it; "
+                   "advanced mode keeps it.");
+}
+
+// "4", "4 and 9", "4, 7 and 9".
+std::string JoinedNumbers(const std::vector<int>& numbers) {
+  std::string joined;
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    if (i > 0) {
+      joined += i + 1 == numbers.size() ? " and " : ", ";
+    }
+    joined += std::to_string(numbers[i]);
+  }
+  return joined;
+}
+
+// What a read could not fill; the window keeps its earlier values there.
+struct ReadGaps {
+  std::vector<int> channels;
+  bool settings = false;
+};
+
+std::string ReadOutcomeLine(const ReadGaps& gaps) {
+  if (gaps.channels.empty() && !gaps.settings) {
+    return "Done!";
+  }
+  std::string what;
+  if (!gaps.channels.empty()) {
+    what = (gaps.channels.size() == 1 ? "channel " : "channels ") + JoinedNumbers(gaps.channels);
+  }
+  if (gaps.settings) {
+    what += what.empty() ? "the settings" : " and the settings";
+  }
+  const bool one = gaps.channels.size() == 1 && !gaps.settings;
+  return "Finished with errors: " + what + " could not be read; " +
+         (one ? "it keeps its" : "they keep their") + " earlier values.";
+}
+
+std::string WriteOutcomeLine(int unacknowledged) {
+  if (unacknowledged == 0) {
+    return "Done!";
+  }
+  return "Finished with errors: " + std::to_string(unacknowledged) +
+         (unacknowledged == 1 ? " write was" : " writes were") +
+         " not acknowledged; the radio may now hold a mix of old and new channels. Write again.";
+}
+
+// Every Hz box is checked before the first byte goes out: a box the codec would turn
+// into some other frequency stops the whole write. False when something is wrong.
+bool HzBoxesWritable(WindowControls& window) {
+  std::string firstBad;
+  std::vector<std::string> lines;
+  for (int n = 1; n <= kChannelCount; ++n) {
+    for (const auto& [role, direction] :
+         {std::pair{GridRole::FreqRx, "RX"}, std::pair{GridRole::FreqTx, "TX"}}) {
+      const std::string name = Name(role, n, window);
+      const std::string text = window.EditText(name);
+      if (IsWritableHzText(text)) {
+        continue;
+      }
+      if (firstBad.empty()) {
+        firstBad = name;
+      }
+      lines.push_back("[!] Ch " + std::to_string(n) + " " + direction + " \"" + text +
+                      "\" is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing "
+                      "was written.");
+    }
+  }
+  if (lines.empty()) {
+    return true;
+  }
+  window.ClearLog();
+  for (const std::string& line : lines) {
+    window.AppendLog(line);
+  }
+  window.FocusControl(firstBad);
+  return false;
+}
+
 ChannelRow ChannelFromWindow(const WindowControls& window, int n) {
   ChannelRow row;
   if (window.AdvancedMode()) {
-    row.rxHzText = window.EditText(Name(GridRole::FreqRx, n, window));
-    row.txHzText = window.EditText(Name(GridRole::FreqTx, n, window));
+    row.rxHzText = TrimmedHzText(window.EditText(Name(GridRole::FreqRx, n, window)));
+    row.txHzText = TrimmedHzText(window.EditText(Name(GridRole::FreqTx, n, window)));
   } else {
     row.rxChannelIndex = window.ListIndex(Name(GridRole::FreqRx, n, window));
     row.txChannelIndex = window.ListIndex(Name(GridRole::FreqTx, n, window));
@@ -173,18 +258,27 @@ RadioSettings SettingsFromWindow(const WindowControls& window) {
   return settings;
 }
 
-bool ReadChannels(WindowControls& window, TBlockSerial& serial) {
+bool ReadChannels(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) {
   for (int n = 1; n <= kChannelCount; ++n) {
     window.SetChannelLabelRed(n, true);
     window.ProcessMessages();
-    const ByteString reply = BlockRead(serial, ChannelRecordAddress(0, n), kChannelRecordSize);
-    const auto row = DecodeWholeReply<ChannelRow>(reply, kChannelRecordSize, ChannelFromReply);
+    const Collected reply = BlockRead(serial, ChannelRecordAddress(0, n), kChannelRecordSize);
+    // Bytes after the record are not examined (a radio may add some), unless they came
+    // from a line that never falls quiet.
+    const auto row = reply.cutOff ? std::nullopt : ChannelFromReply(reply.bytes);
     if (row) {
       ShowChannel(window, n, *row);
+      if (!window.AdvancedMode()) {
+        WarnOfHiddenFrequencies(window, n, *row);
+      }
     } else if (!serial.LineLost()) {
       window.AppendLog("[!] Couldn't read channel " + std::to_string(n) + ".");
+      gaps.channels.push_back(n);
     }
     window.SetChannelLabelRed(n, false);
+    if (row || !serial.LineLost()) {
+      window.MarkChannelUnread(n, !row);
+    }
     if (!RadioStillThere(window, serial)) {
       return false;
     }
@@ -197,18 +291,18 @@ bool ReadChannels(WindowControls& window, TBlockSerial& serial) {
   return RadioStillThere(window, serial);
 }
 
-bool ReadSettings(WindowControls& window, TBlockSerial& serial) {
+bool ReadSettings(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) {
   window.AppendLog("Reading settings...");
-  const ByteString reply = BlockRead(serial, kSettingsAddress, kSettingsRecordSize);
+  const Collected reply = BlockRead(serial, kSettingsAddress, kSettingsRecordSize);
   if (!RadioStillThere(window, serial)) {
     return false;
   }
-  const auto settings =
-      DecodeWholeReply<RadioSettings>(reply, kSettingsRecordSize, SettingsFromReply);
+  const auto settings = reply.cutOff ? std::nullopt : SettingsFromReply(reply.bytes);
   if (settings) {
     ShowSettings(window, *settings);
   } else {
     window.AppendLog("[!] Couldn't read settings.");
+    gaps.settings = true;
   }
   Acknowledge(serial);
   return RadioStillThere(window, serial);
@@ -235,7 +329,7 @@ bool WriteChannelZeroSlot(WindowControls& window, TBlockSerial& serial, int bank
 // Bank 0 replies are checked: an unacknowledged half is logged and the write goes on.
 // False when the write cannot go on.
 bool WriteCheckedHalf(WindowControls& window, TBlockSerial& serial, int n, const char* half,
-                      std::uint16_t address, const ByteString& data) {
+                      std::uint16_t address, const ByteString& data, int& unacknowledged) {
   const ByteString reply = BlockWrite(serial, address, data);
   if (!RadioStillThere(window, serial)) {
     return false;
@@ -243,13 +337,14 @@ bool WriteCheckedHalf(WindowControls& window, TBlockSerial& serial, int n, const
   if (IsWriteAcknowledged(reply)) {
     return true;
   }
+  ++unacknowledged;
   window.AppendLog(" Ch " + std::to_string(n) + " " + half +
                    " failed, unknown response from radio: " + HexDump(reply));
   // A late 06 must not pass for the acknowledgement of the next half.
   return BackInStep(window, serial);
 }
 
-bool WriteBank0(WindowControls& window, TBlockSerial& serial) {
+bool WriteBank0(WindowControls& window, TBlockSerial& serial, int& unacknowledged) {
   if (!WriteChannelZeroSlot(window, serial, 0)) {
     return false;
   }
@@ -260,8 +355,9 @@ bool WriteBank0(WindowControls& window, TBlockSerial& serial) {
     const std::uint16_t address = ChannelRecordAddress(0, n);
     const bool written =
         WriteCheckedHalf(window, serial, n, "frequency", address,
-                         FrequencyHalf(row, window.AdvancedMode())) &&
-        WriteCheckedHalf(window, serial, n, "QT/DQT", address + kRecordHalfSize, ToneHalf(row));
+                         FrequencyHalf(row, window.AdvancedMode()), unacknowledged) &&
+        WriteCheckedHalf(window, serial, n, "QT/DQT", address + kRecordHalfSize, ToneHalf(row),
+                         unacknowledged);
     window.SetChannelLabelRed(n, false);
     window.ProcessMessages();
     if (!written) {
@@ -327,8 +423,9 @@ void ReadFromRadio(WindowControls& window, TBlockSerial& serial) {
     window.AppendLog("Supported HT-446" + outcome.ModelVariant +
                      " radio detected. Reading will take few seconds, please wait...");
     window.AppendLog("Reading channels...");
-    if (ReadChannels(window, serial) && ReadSettings(window, serial)) {
-      window.AppendLog("Done!");
+    ReadGaps gaps;
+    if (ReadChannels(window, serial, gaps) && ReadSettings(window, serial, gaps)) {
+      window.AppendLog(ReadOutcomeLine(gaps));
     }
   }
   serial.PurgeBuffers();
@@ -337,6 +434,9 @@ void ReadFromRadio(WindowControls& window, TBlockSerial& serial) {
 }
 
 void WriteToRadio(WindowControls& window, TBlockSerial& serial) {
+  if (window.AdvancedMode() && !HzBoxesWritable(window)) {
+    return;
+  }
   window.SetControlsEnabled(false);
   const ProcessMessagesWhileWaiting responsive(window, serial);
   window.ClearLog();
@@ -349,9 +449,10 @@ void WriteToRadio(WindowControls& window, TBlockSerial& serial) {
     window.AppendLog("Supported HT-446" + outcome.ModelVariant +
                      " radio detected, continuing. This takes few seconds.");
     window.AppendLog("Writing channels...");
-    if (WriteBank0(window, serial) && WriteBank1(window, serial) &&
+    int unacknowledged = 0;
+    if (WriteBank0(window, serial, unacknowledged) && WriteBank1(window, serial) &&
         WriteToneIndexTables(window, serial) && WriteSettings(window, serial)) {
-      window.AppendLog("Done!");
+      window.AppendLog(WriteOutcomeLine(unacknowledged));
     }
   }
   serial.ClosePort();

@@ -22,6 +22,11 @@ class WindowControls {
 
   // The label of channel 1..15 in red while it is transferred, else in window-text colour.
   virtual void SetChannelLabelRed(int channel, bool red) = 0;
+  // A row a read could not fill shows its earlier values, so it stays marked until it is
+  // filled or edited; false says the row was just filled from the radio or a file.
+  virtual void MarkChannelUnread(int channel, bool unread) = 0;
+  // Puts the keyboard focus on the named control, so the user can correct it at once.
+  virtual void FocusControl(const std::string& name) = 0;
 
   // Fixed drop-down lists: selected item index, -1 for none. Selecting an index outside
   // the list leaves it without a selection.

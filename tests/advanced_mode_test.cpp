@@ -4,7 +4,8 @@
 #include <QTest>
 
 #include "radio/grid_names.h"
-#include "tests/mainform_fixture.h"
+#include "radio/memory_map.h"
+#include "tests/support/mainform_fixture.h"
 
 namespace {
 

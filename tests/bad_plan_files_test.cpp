@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <random>
 
-#include "tests/mainform_fixture.h"
 #include "tests/support/control_values.h"
+#include "tests/support/mainform_fixture.h"
 #include "tests/support/temp_folder.h"
 
 using namespace std::string_literals;
@@ -89,12 +89,19 @@ TEST_F(BadPlanFiles, GarbageHugeAndUnreadableFilesNeverHarmTheWindow) {
   for (char& c : garbage) {
     c = static_cast<char>(random());
   }
-  WriteBytes(path, garbage);
-  Load(path);
-  for (const auto& [name, value] : ControlValues(form)) {
-    EXPECT_NE(value, "-1") << name;
+  // What holds none of the plan's sections is no plan: refused, the window as it was.
+  form.SelectListIndex("cb_A5_freq_rx", 3);
+  const auto planBefore = ControlValues(form);
+  for (const std::string& content :
+       {""s, garbage.substr(0, 1024), garbage, "[Other]\nFreqRX=4\n"s, "FreqRX=4\n"s}) {
+    WriteBytes(path, content);
+    Load(path);
+    EXPECT_EQ(Shown(),
+              QStringList{QString::fromStdString(path + " is not a Vexalon channel plan.")})
+        << content.size();
+    EXPECT_EQ(ControlValues(form), planBefore) << content.size();
+    EXPECT_TRUE(EditingEnabled());
   }
-  EXPECT_TRUE(EditingEnabled());
 
   std::string huge = "[Ch1]\r\nFreqRX=3\r\n";
   while (huge.size() < 10 * 1024 * 1024) {
@@ -117,6 +124,22 @@ TEST_F(BadPlanFiles, GarbageHugeAndUnreadableFilesNeverHarmTheWindow) {
     EXPECT_EQ(ControlValues(form), before) << unreadable;
     EXPECT_TRUE(EditingEnabled());
   }
+}
+
+// Some editors start a UTF-8 file with a byte order mark; it must not hide [General].
+TEST_F(BadPlanFiles, AByteOrderMarkIsSkippedAndKept) {
+  const std::string path = folder / "marked.ini";
+  WriteBytes(path,
+             "\xEF\xBB\xBF[General]\r\nAdvancedMode=0\r\nOtherSettings=1\r\n[Ch1]\r\nFreqRX=2\r\n"
+             "[OtherSettings]\r\nSquelchLevel=9\r\n");
+  Load(path);
+  EXPECT_TRUE(Shown().isEmpty());
+  EXPECT_EQ(form.ListIndex("cb_A1_freq_rx"), 2);
+  EXPECT_EQ(form.SliderPosition("squelch_level"), 9);
+  Save(path);
+  const std::string saved = ReadBytes(path);
+  EXPECT_TRUE(saved.starts_with("\xEF\xBB\xBF[General]\r\nAdvancedMode=0\r\n")) << saved;
+  EXPECT_EQ(saved.find("\xEF\xBB\xBF", 1), std::string::npos);
 }
 
 TEST_F(BadPlanFiles, ARefusedSaveKeepsTheFileWholeAndSaysSo) {

@@ -2,7 +2,7 @@
 #include <QComboBox>
 #include <QLocale>
 
-#include "tests/mainform_fixture.h"
+#include "tests/support/mainform_fixture.h"
 
 TEST_F(MainformTest, ListsUseTheRegionalCommaAndHzTextsDoNot) {
   ASSERT_EQ(QLocale::system().decimalPoint(), ",") << "the test needs LC_ALL=de_DE.UTF-8";

@@ -5,7 +5,8 @@
 #include <map>
 
 #include "radio/grid_names.h"
-#include "tests/mainform_fixture.h"
+#include "radio/memory_map.h"
+#include "tests/support/mainform_fixture.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

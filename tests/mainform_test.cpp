@@ -1,19 +1,28 @@
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
 
-#include "app/uvista.h"
 #include "radio/grid_names.h"
-#include "tests/mainform_fixture.h"
+#include "radio/memory_map.h"
+#include "tests/support/mainform_fixture.h"
+#include "ui/port_list.h"
+#include "ui/uvista.h"
 #include "ui/window_fonts.h"
 
 namespace {
@@ -34,10 +43,14 @@ TEST_F(MainformTest, StartsWithTheDesignedState) {
   EXPECT_EQ(QCoreApplication::applicationName(), "Vexalon");
   EXPECT_FALSE(Get<QPushButton>("cmdReadRadio")->isEnabled());
   EXPECT_FALSE(Get<QPushButton>("cmdWrite")->isEnabled());
+  // The serial devices present, never the COM names of another system.
   auto* ports = Get<QComboBox>("comport");
-  ASSERT_GE(ports->count(), 32);
-  EXPECT_EQ(ports->itemText(0), "COM1");
-  EXPECT_EQ(ports->itemText(31), "COM32");
+  const auto present = AvailableSerialPorts();
+  ASSERT_EQ(ports->count(), std::ssize(present));
+  for (int item = 0; item < ports->count(); ++item) {
+    EXPECT_EQ(ports->itemData(item).toString().toStdString(), present[item].path);
+    EXPECT_FALSE(ports->itemText(item).startsWith("COM"));
+  }
   EXPECT_EQ(form.SelectedPortName(), "");
   EXPECT_EQ(Get<QPlainTextEdit>("debug")->toPlainText(),
             "WARNING! This is experimental software: works for me but might not for you.\n"
@@ -122,8 +135,13 @@ TEST_F(MainformTest, TransferButtonsNeedAPort) {
   EXPECT_FALSE(Get<QWidget>("cmdReadRadio")->isEnabled());
   EXPECT_FALSE(Get<QWidget>("cmdWrite")->isEnabled());
 
-  PressDown(Get<QComboBox>("comport"));
-  EXPECT_EQ(form.SelectedPortName(), "COM1");
+  auto* ports = Get<PortList>("comport");
+  ports->SetPortSource([] {
+    return std::vector<SerialPortEntry>{{"/dev/ttyUSB0", "FT232R USB UART (0403:6001)"}};
+  });
+  ports->Refresh();
+  PressDown(ports);
+  EXPECT_EQ(form.SelectedPortName(), "/dev/ttyUSB0");
   EXPECT_TRUE(Get<QWidget>("cmdReadRadio")->isEnabled());
   EXPECT_TRUE(Get<QWidget>("cmdWrite")->isEnabled());
   form.SetControlsEnabled(false);
@@ -260,4 +278,41 @@ TEST_F(MainformTest, NothingIsClippedOrOverlappingAfterTheSwitchToSegoeUi) {
   ForceVistaOrLaterForTesting(std::nullopt);
   ASSERT_EQ(form.font().family(), "Segoe UI");
   ExpectNothingClippedOrOverlapping(form);
+}
+
+// The log is the program's report: the user cannot type into it, Tab leads out of it, and
+// however long it grows its last line, the one that says how things ended, is in sight.
+TEST_F(MainformTest, TheLogPaneKeepsItsLastLineInSightAndLetsTheFocusGo) {
+  form.show();
+  QCoreApplication::processEvents();
+  auto* log = Get<QPlainTextEdit>("debug");
+  EXPECT_EQ(form.focusWidget(), Get<QWidget>("comport"));
+  EXPECT_TRUE(log->isReadOnly());
+  EXPECT_TRUE(log->tabChangesFocus());
+  EXPECT_FALSE(log->verticalScrollBar()->isVisible());
+  for (int line = 1; line <= 40; ++line) {
+    form.AppendLog("line " + std::to_string(line));
+  }
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(log->verticalScrollBar()->isVisible());
+  const QTextBlock last = log->document()->lastBlock();
+  EXPECT_EQ(last.text(), "line 40");
+  EXPECT_TRUE(log->viewport()->rect().contains(log->cursorRect(QTextCursor(last)).center()));
+}
+
+// Two questions where a hurried Enter could do harm: Enter and Escape both answer No. The
+// real message box runs, and a timer answers it as the user would.
+TEST_F(MainformTest, WarningsDefaultToNoAndASaveAsksBeforeReplacingAFile) {
+  ModalDialogs modal;
+  QString defaultButton;
+  QTimer::singleShot(0, [&defaultButton] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    defaultButton = box->defaultButton()->text();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  EXPECT_FALSE(modal.AskWarningYesNo(&form, QStringLiteral("Continue?")));
+  EXPECT_EQ(defaultButton.remove('&'), "No");
+
+  EXPECT_FALSE(Get<QFileDialog>("savedialog")->testOption(QFileDialog::DontConfirmOverwrite));
 }

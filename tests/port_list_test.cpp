@@ -1,61 +1,106 @@
+#include "ui/port_list.h"
+
 #include <gtest/gtest.h>
 
-#include <QComboBox>
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QSignalSpy>
 #include <filesystem>
-#include <fstream>
 
-#include "ui/port_list.h"
+#include "tests/support/fake_serial_tree.h"
+#include "tests/support/transfer_log.h"
+#include "tests/support/window_harness.h"
+#include "tools/radiosim/radio_simulator.h"
 
 namespace {
 
-QStringList AdapterItems(const QComboBox& list) {
-  QStringList items;
-  for (int item = kComPortCount; item < list.count(); ++item) {
-    items << list.itemText(item);
-  }
-  return items;
+const FakeSerialTree::UsbIds kFtdi = {"0403", "6001", "FTDI", "FT232R USB UART"};
+const FakeSerialTree::UsbIds kCh340 = {"1a86", "7523", "", "USB Serial"};
+
+void ScanInto(PortList& list, const FakeSerialTree& tree) {
+  list.SetPortSource([&tree] { return ScanSerialPorts(tree.Dev(), tree.Sys()); });
+}
+
+void PressDown(QComboBox* list) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QCoreApplication::sendEvent(list, &press);
+}
+
+TEST(PortList, EachRefreshKeepsTheChosenPortWhileItsDeviceIsThere) {
+  FakeSerialTree tree;
+  tree.AddUsbAdapter("ttyUSB0", kFtdi, 1);
+  tree.AddUsbAdapter("ttyUSB1", kCh340, 2);
+  PortList list;
+  ScanInto(list, tree);
+  QSignalSpy gone(&list, &PortList::selectedPortGone);
+  list.Refresh();
+  ASSERT_EQ(list.count(), 2);
+  EXPECT_EQ(list.currentIndex(), -1);
+  EXPECT_EQ(list.SelectedPath(), "");
+
+  const std::string second = (tree.Dev() / "ttyUSB1").string();
+  list.setCurrentIndex(1);
+  EXPECT_EQ(list.SelectedPath(), second);
+  EXPECT_EQ(list.currentText().toStdString(), second + " \u2014 USB Serial (1a86:7523)");
+  std::filesystem::remove(tree.Dev() / "ttyUSB0");
+  list.Refresh();
+  EXPECT_EQ(list.count(), 1);
+  EXPECT_EQ(list.SelectedPath(), second);
+
+  // A device the list does not show, chosen some other way, stays while it exists.
+  tree.Node("radio");
+  const std::string elsewhere = (tree.Dev() / "radio").string();
+  list.addItem(QString::fromStdString(elsewhere), QString::fromStdString(elsewhere));
+  list.setCurrentIndex(list.count() - 1);
+  list.Refresh();
+  EXPECT_EQ(list.SelectedPath(), elsewhere);
+  EXPECT_EQ(list.count(), 2);
+  EXPECT_TRUE(gone.isEmpty());
+
+  std::filesystem::remove(tree.Dev() / "radio");
+  list.Refresh();
+  EXPECT_EQ(list.currentIndex(), -1);
+  ASSERT_EQ(gone.size(), 1);
+  EXPECT_EQ(gone[0][0].toString().toStdString(), elsewhere);
+  list.Refresh();
+  EXPECT_EQ(gone.size(), 1);
+}
+
+// The item shows the adapter's name; the port opened is the path behind the item.
+TEST(PortList, PickingAnItemOpensItsPathAndAGonePortIsSaid) {
+  RadioSimulator radio;
+  radio.SetPacing(false);
+  radio.SetReactionDelayMs(0);
+  radio.Start();
+  FakeSerialTree tree;
+  tree.AddUsbAdapter("ttyUSB0", kFtdi, 1, radio.PortPath());
+  tree.AddUsbAdapter("ttyUSB1", kCh340, 2);
+  WindowHarness harness;
+  auto* ports = FindControl<PortList>(&harness.window, std::string("comport"));
+  ScanInto(*ports, tree);
+
+  ports->showPopup();
+  // The open list shows the adapter's whole name, though the box itself is narrower.
+  const int nameWidth = ports->view()->fontMetrics().horizontalAdvance(ports->itemText(0));
+  EXPECT_GE(ports->view()->width(), nameWidth);
+  ports->hidePopup();
+  const std::string path = (tree.Dev() / "ttyUSB0").string();
+  ASSERT_EQ(ports->itemText(0).toStdString(), path + " \u2014 FT232R USB UART (0403:6001)");
+  PressDown(ports);
+  ASSERT_TRUE(harness.TransferButtonsEnabled());
+  harness.Read();
+  EXPECT_EQ(harness.Log().front(), kSupportedForRead);
+  EXPECT_EQ(harness.Log().back(), "Done!");
+  EXPECT_EQ(harness.window.Serial().DeviceName(), path);
+
+  std::filesystem::remove(path);
+  ports->showPopup();
+  ports->hidePopup();
+  EXPECT_EQ(harness.Log().back(), "The serial port " + path +
+                                      " is no longer there. Plug the cable in again or choose "
+                                      "another port.");
+  EXPECT_EQ(ports->currentIndex(), -1);
+  EXPECT_FALSE(harness.TransferButtonsEnabled());
 }
 
 }  // namespace
-
-TEST(PortList, FindsUsbThenAcmAdaptersInNumericOrder) {
-  const auto dev = std::filesystem::temp_directory_path() / "vexalon-port-list-test";
-  std::filesystem::remove_all(dev);
-  std::filesystem::create_directories(dev);
-  for (const char* name :
-       {"ttyACM1", "ttyUSB10", "ttyS0", "ttyUSB2", "ttyACM0", "ttyUSB", "ttyUSB1a", "tty1"}) {
-    std::ofstream(dev / name).put('\n');
-  }
-  EXPECT_EQ(SerialAdapterPaths(dev),
-            (std::vector<std::string>{(dev / "ttyUSB2").string(), (dev / "ttyUSB10").string(),
-                                      (dev / "ttyACM0").string(), (dev / "ttyACM1").string()}));
-  std::filesystem::remove_all(dev);
-  EXPECT_TRUE(SerialAdapterPaths(dev).empty());
-}
-
-TEST(PortList, RescanKeepsTheComPortsAndTheSelection) {
-  QComboBox list;
-  FillPortList(&list);
-  EXPECT_EQ(list.currentIndex(), -1);
-  RefreshAdapterItems(&list, {"/dev/ttyUSB0"});
-  EXPECT_EQ(list.currentIndex(), -1);
-
-  list.setCurrentIndex(4);
-  RefreshAdapterItems(&list, {});
-  EXPECT_EQ(list.count(), kComPortCount);
-  EXPECT_EQ(list.currentText(), "COM5");
-
-  RefreshAdapterItems(&list, {"/dev/ttyUSB0", "/dev/ttyUSB1"});
-  list.setCurrentIndex(list.findText("/dev/ttyUSB1"));
-  int changes = 0;
-  QObject::connect(&list, &QComboBox::currentIndexChanged, [&changes] { ++changes; });
-  RefreshAdapterItems(&list, {"/dev/ttyACM0", "/dev/ttyUSB1"});
-  EXPECT_EQ(list.currentText(), "/dev/ttyUSB1");
-  EXPECT_EQ(AdapterItems(list), QStringList({"/dev/ttyACM0", "/dev/ttyUSB1"}));
-
-  // An unplugged adapter stays selected; opening it will say what went wrong.
-  RefreshAdapterItems(&list, {"/dev/ttyACM3"});
-  EXPECT_EQ(AdapterItems(list), QStringList({"/dev/ttyACM3", "/dev/ttyUSB1"}));
-  EXPECT_EQ(list.currentText(), "/dev/ttyUSB1");
-  EXPECT_EQ(changes, 0);
-}

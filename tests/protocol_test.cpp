@@ -5,7 +5,8 @@
 #include <numeric>
 #include <thread>
 
-#include "tests/radio_on_pty.h"
+#include "tests/support/elapsed.h"
+#include "tests/support/radio_on_pty.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST(Handshake, OnAPortThatFailedToOpenIsNoResponseWithoutWaiting) {
   EXPECT_EQ(outcome.kind, HandshakeOutcome::NoResponse);
   EXPECT_TRUE(outcome.reply.empty());
   // The receive ran into the closed link rather than a time-out.
-  EXPECT_EQ(serial.LastError(), TBlockSerial::kErrNotOpen);
+  EXPECT_EQ(serial.LastError().kind, SerialError::NotOpen);
 }
 
 using HandshakeWithRadio = RadioOnPty;
@@ -195,7 +196,7 @@ TEST_F(HandshakeWithRadio, BlockReadAndBlockWriteCarryMemory) {
   ByteString record(16);
   std::iota(record.begin(), record.end(), 0xA0);
   radio.WriteMemory(0x0010, record);
-  const ByteString reply = BlockRead(serial, 0x0010, 16);
+  const ByteString reply = BlockRead(serial, 0x0010, 16).bytes;
   ASSERT_EQ(reply.size(), 20u);
   EXPECT_EQ(ReadReplyData(reply, 16), record);
 

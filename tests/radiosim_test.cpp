@@ -14,7 +14,9 @@
 #include <thread>
 
 #include "radio/protocol.h"
-#include "tests/radio_on_pty.h"
+#include "tests/support/elapsed.h"
+#include "tests/support/radio_on_pty.h"
+#include "tests/support/temp_folder.h"
 #include "tools/radiosim/memory_image.h"
 
 extern char** environ;
@@ -25,7 +27,7 @@ using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
 ByteString ReadData(TBlockSerial& serial, std::uint16_t address, std::uint8_t count) {
-  const ByteString data = ReadReplyData(BlockRead(serial, address, count), count);
+  const ByteString data = ReadReplyData(BlockRead(serial, address, count).bytes, count);
   Acknowledge(serial);
   return data;
 }
@@ -65,15 +67,36 @@ TEST_F(RadioMemory, WritesLandInMemoryAndNothingOutsideItIsTouched) {
 
 TEST_F(RadioMemory, FaultsAimedAtOneAddressHitOnlyThatAddress) {
   radio.SetReadReplyLength(10, 0x0020);
-  EXPECT_EQ(BlockRead(serial, 0x0010, 16).size(), 20u);
-  EXPECT_EQ(BlockRead(serial, 0x0020, 16).size(), 10u);
+  EXPECT_EQ(BlockRead(serial, 0x0010, 16).bytes.size(), 20u);
+  EXPECT_EQ(BlockRead(serial, 0x0020, 16).bytes.size(), 10u);
 
   radio.SetExtraDelay(SimCommand::Read, 100, 0x0030);
-  EXPECT_EQ(BlockRead(serial, 0x0010, 16).size(), 20u);
-  EXPECT_TRUE(BlockRead(serial, 0x0030, 16).empty());
+  EXPECT_EQ(BlockRead(serial, 0x0010, 16).bytes.size(), 20u);
+  EXPECT_TRUE(BlockRead(serial, 0x0030, 16).bytes.empty());
   std::this_thread::sleep_for(250ms);
   // The late reply leads the next exchange.
   EXPECT_EQ(Exchange(serial, kAcknowledgement).size(), 20u);
+}
+
+// Bursts as from a USB adapter: a reply that spans less than one period on the line comes
+// in at most two pieces, each at once, and whole; extra bytes follow the reply.
+TEST_F(RadioMemory, BurstsHandRepliesOverInFewPiecesAndExtraBytesFollowThem) {
+  radio.SetPacing(true);
+  radio.SetBurstMs(100);
+  radio.SetExtraBytes(SimCommand::Read, {0xEE});
+  serial.SendBytes(ReadCommand(0x0010, 16));
+  ByteString reply;
+  int pieces = 0;
+  while (reply.size() < 21 && pieces < 21) {
+    const ByteString piece = serial.ReceiveChunk(300);
+    ASSERT_FALSE(piece.empty());
+    reply.insert(reply.end(), piece.begin(), piece.end());
+    ++pieces;
+  }
+  EXPECT_LE(pieces, 2);
+  EXPECT_EQ(ReadReplyData(reply, 16), radio.ReadMemory(0x0010, 16));
+  EXPECT_EQ(reply.back(), 0xEE);
+  EXPECT_EQ(reply.size(), 21u);
 }
 
 TEST_F(RadioMemory, NoiseGoesAheadOfTheReply) {
@@ -105,11 +128,11 @@ TEST_F(RadioMemory, TheLogKeepsCommandsInOrderAndSkipsWhatIsNoCommand) {
 // What crossed the line in each direction, for figures such as the line time of a transfer.
 TEST_F(RadioMemory, TheReplyLogPairsEachCommandWithWhatWentOut) {
   radio.SetNoiseBeforeReplies({0xAA});
-  const ByteString reply = BlockRead(serial, 0x0010, 16);
+  const ByteString reply = BlockRead(serial, 0x0010, 16).bytes;
   Acknowledge(serial);
   radio.ClearFaults();
   radio.SetSilent(true);
-  EXPECT_TRUE(BlockRead(serial, 0x0020, 16).empty());
+  EXPECT_TRUE(BlockRead(serial, 0x0020, 16).bytes.empty());
   ASSERT_TRUE(radio.WaitForCommands(3, 2000));
   EXPECT_EQ(reply.size(), 21u);
   EXPECT_EQ(radio.ReplyLog(), (std::vector<ByteString>{reply, {0xAA}, {}}));
@@ -121,7 +144,7 @@ TEST_F(RadioMemory, PacedRepliesTakeTheirLineTime) {
   radio.SetPacing(true);
   radio.SetReactionDelayMs(2);
   ByteString reply;
-  const long elapsed = ElapsedMs([&] { reply = BlockRead(serial, 0x0010, 16); });
+  const long elapsed = ElapsedMs([&] { reply = BlockRead(serial, 0x0010, 16).bytes; });
   EXPECT_EQ(reply.size(), 20u);
   // Command and reply, 24 bytes of 11 bit times at 9600 baud, then the quiet gap.
   EXPECT_GE(elapsed, static_cast<long>(24 * RadioSimulator::kByteTimeMs) + kQuietGapMs);
@@ -129,7 +152,7 @@ TEST_F(RadioMemory, PacedRepliesTakeTheirLineTime) {
 
 TEST_F(RadioMemory, ThePulledCableStillDeliversTheLastReply) {
   radio.PullCableAfter(1);
-  EXPECT_EQ(BlockRead(serial, 0x0010, 16).size(), 20u);
+  EXPECT_EQ(BlockRead(serial, 0x0010, 16).bytes.size(), 20u);
   // The line went during the quiet gap that ended the reply.
   EXPECT_TRUE(serial.LineLost());
   EXPECT_TRUE(radio.CablePulled());
@@ -216,8 +239,9 @@ TEST(RadioSimCommandLine, ServesALinkSavesItsImageAndLogsCommands) {
   const fs::path log = dir / "commands.log";
   fs::create_symlink("/nonexistent", link);  // a stale link from an earlier run
 
-  RadioSimCommand command({"--variant", "T", "--no-pacing", "--link", link.string(), "--image",
-                           image.string(), "--save", "--log", log.string()});
+  RadioSimCommand command({"--variant", "T", "--no-pacing", "--burst-ms", "16", "--link",
+                           link.string(), "--image", image.string(), "--save", "--log",
+                           log.string()});
   const std::string port = command.ReadLine();
   EXPECT_EQ(command.ReadLine(), link.string());
   EXPECT_EQ(fs::read_symlink(link), port);
@@ -246,6 +270,7 @@ TEST(RadioSimCommandLine, ExplainsItselfAndRefusesWhatItCannotDo) {
   EXPECT_EQ(help.Wait(), 0);
   EXPECT_EQ(RadioSimCommand({"--variant", "X"}).Wait(), 2);
   EXPECT_EQ(RadioSimCommand({"--save"}).Wait(), 2);
+  EXPECT_EQ(RadioSimCommand({"--extra", "talk:00"}).Wait(), 2);
 
   const fs::path file = TempPath("radiosim-not-a-link");
   std::ofstream(file) << "keep me";

@@ -13,8 +13,12 @@
 #include <thread>
 
 #include "radio/deadline.h"
+#include "radio/low_latency.h"
 #include "radio/protocol.h"
-#include "tests/radio_on_pty.h"
+#include "tests/support/elapsed.h"
+#include "tests/support/fast_radio.h"
+#include "tests/support/radio_on_pty.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -55,14 +59,16 @@ TEST(SerialLink, AMissingPortLeavesAClosedLinkThatNeverWaits) {
   TBlockSerial serial;
   serial.OpenPort("/dev/vexalon-no-such-port");
   EXPECT_FALSE(serial.IsOpen());
-  EXPECT_EQ(serial.LastError(), ENOENT);
+  EXPECT_EQ(serial.LastError().kind, SerialError::System);
   EXPECT_EQ(serial.DeviceName(), "/dev/vexalon-no-such-port");
-  EXPECT_EQ(serial.OpenFailureReason(), std::strerror(ENOENT));
-  EXPECT_FALSE(serial.OpenFailedForPermission());
+  EXPECT_EQ(serial.OpenError().kind, SerialError::System);
+  EXPECT_EQ(serial.OpenError().Text(), std::strerror(ENOENT));
 
   serial.ConfigureLine(9600, 8, 'N', 2, false, false);
   serial.SendBytes(kProgrammingModeCommand);
-  EXPECT_EQ(serial.LastError(), TBlockSerial::kErrNotOpen);
+  EXPECT_EQ(serial.LastError().kind, SerialError::NotOpen);
+  // Why the open failed outlives the steps that followed it.
+  EXPECT_EQ(serial.OpenError().Text(), std::strerror(ENOENT));
   ByteString chunk;
   EXPECT_LT(ElapsedMs([&] { chunk = serial.ReceiveChunk(5000); }), 1000);
   EXPECT_TRUE(chunk.empty());
@@ -70,7 +76,7 @@ TEST(SerialLink, AMissingPortLeavesAClosedLinkThatNeverWaits) {
   serial.ClosePort();
   serial.ClosePort();
   EXPECT_FALSE(serial.IsOpen());
-  EXPECT_EQ(serial.LastError(), 0);
+  EXPECT_EQ(serial.LastError().kind, SerialError::None);
   EXPECT_EQ(serial.PortNumber(), -1);
 }
 
@@ -81,8 +87,8 @@ TEST(SerialLink, RefusesWhatIsNotASerialDevice) {
     TBlockSerial serial;
     serial.OpenPort(path);
     EXPECT_FALSE(serial.IsOpen()) << path;
-    EXPECT_EQ(serial.LastError(), ENOTTY) << path;
-    EXPECT_FALSE(serial.OpenFailureReason().empty());
+    EXPECT_EQ(serial.LastError().kind, SerialError::NotASerialPort) << path;
+    EXPECT_EQ(serial.OpenError().Text(), "not a serial port");
   }
   std::filesystem::remove(file);
 }
@@ -99,7 +105,7 @@ TEST(SerialLink, ConfiguresARawLineAsAsked) {
   termios line{};
 
   serial.ConfigureLine(9600, 8, 'N', 2, false, false);
-  EXPECT_EQ(serial.LastError(), 0);
+  EXPECT_EQ(serial.LastError().kind, SerialError::None);
   ASSERT_EQ(tcgetattr(probe, &line), 0);
   EXPECT_EQ(cfgetospeed(&line), B9600);
   EXPECT_EQ(line.c_cflag & (CSIZE | CSTOPB | PARENB | CLOCAL | CREAD | CRTSCTS),
@@ -127,6 +133,27 @@ TEST(SerialLink, ConfiguresARawLineAsAsked) {
   close(probe);
 }
 
+// A pseudo-terminal has no driver flags to set: the request for low latency is refused,
+// and the link works as before.
+TEST(SerialLink, ARefusedLowLatencyRequestIsHarmless) {
+  RadioSimulator radio;
+  radio.Start();
+  const int probe = open(radio.PortPath().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(probe, 0);
+  EXPECT_EQ(RequestLowLatency(probe), std::nullopt);
+  RestoreSerialFlags(probe, 0);
+  close(probe);
+
+  TBlockSerial serial;
+  serial.OpenPort(radio.PortPath());
+  ASSERT_TRUE(serial.IsOpen());
+  serial.ConfigureLine(9600, 8, 'N', 2, false, false);
+  EXPECT_EQ(Exchange(serial, kProgrammingModeCommand), ModelIdE);
+  serial.ClosePort();
+  serial.OpenPort(radio.PortPath());
+  EXPECT_TRUE(serial.IsOpen());
+}
+
 using LinkToRadio = RadioOnPty;
 
 TEST_F(LinkToRadio, AHeldPortIsRefusedUntilItsHolderClosesIt) {
@@ -137,12 +164,14 @@ TEST_F(LinkToRadio, AHeldPortIsRefusedUntilItsHolderClosesIt) {
     TBlockSerial second;
     second.OpenPort(path);
     EXPECT_FALSE(second.IsOpen()) << path;
-    EXPECT_EQ(second.OpenFailureReason(), "the port is in use by another program");
+    EXPECT_EQ(second.OpenError().kind, SerialError::PortBusy);
+    EXPECT_EQ(second.OpenError().Text(), "the port is in use by another program");
   }
   serial.ClosePort();
   TBlockSerial second;
   second.OpenPort(link.string());
-  EXPECT_TRUE(second.IsOpen()) << second.OpenFailureReason();
+  EXPECT_TRUE(second.IsOpen()) << second.OpenError().Text();
+  EXPECT_EQ(second.OpenError().kind, SerialError::None);
   EXPECT_EQ(EnterProgrammingMode(second).kind, HandshakeOutcome::Identified);
   std::filesystem::remove(link);
 }
@@ -151,7 +180,7 @@ TEST_F(LinkToRadio, OpeningAnOpenLinkIsRefusedAndTheFirstPortStaysInUse) {
   RadioSimulator other;
   other.Start();
   serial.OpenPort(other.PortPath());
-  EXPECT_EQ(serial.LastError(), TBlockSerial::kErrAlreadyOpen);
+  EXPECT_EQ(serial.LastError().kind, SerialError::AlreadyOpen);
   EXPECT_TRUE(serial.IsOpen());
   EXPECT_EQ(serial.DeviceName(), radio.PortPath());
   EXPECT_EQ(EnterProgrammingMode(serial).kind, HandshakeOutcome::Identified);
@@ -212,15 +241,14 @@ TEST_F(LinkToRadio, APulledCableIsALostLineThatNeverWaits) {
     EXPECT_LT(ElapsedMs([&] { chunk = serial.ReceiveChunk(5000); }), 1000);
     EXPECT_TRUE(chunk.empty());
     EXPECT_TRUE(serial.LineLost());
-    EXPECT_EQ(serial.LastError(), TBlockSerial::kErrLineLost);
+    EXPECT_EQ(serial.LastError().kind, SerialError::LineLost);
   }
   serial.SendBytes(kProgrammingModeCommand);
-  EXPECT_EQ(serial.LastError(), TBlockSerial::kErrLineLost);
+  EXPECT_EQ(serial.LastError().kind, SerialError::LineLost);
   serial.ClosePort();
 
   RadioSimulator other;
-  other.SetPacing(false);
-  other.Start();
+  StartFastRadio(other);
   serial.OpenPort(other.PortPath());
   EXPECT_FALSE(serial.LineLost());
   EXPECT_EQ(EnterProgrammingMode(serial).kind, HandshakeOutcome::Identified);

@@ -4,17 +4,16 @@
 
 #include "radio/transfers.h"
 #include "tests/support/fake_window.h"
+#include "tests/support/fast_radio.h"
 #include "tools/radiosim/radio_simulator.h"
 
 namespace {
 
 TEST(TransferWaits, TheWindowHandlesItsEventsWhileTheRadioIsSlowToAnswer) {
   RadioSimulator radio;
-  radio.SetPacing(false);
-  radio.SetReactionDelayMs(0);
   // Silence ends either transfer after the quiet gap that ends its handshake.
   radio.SetSilent(true);
-  radio.Start();
+  StartFastRadio(radio);
 
   for (const bool write : {false, true}) {
     FakeWindow window;

@@ -4,13 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QCheckBox>
+#include <QTimer>
+
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 #include "radio/grid_names.h"
 #include "radio/memory_map.h"
 #include "radio/protocol.h"
 #include "tests/support/fake_window.h"
+#include "tests/support/fast_radio.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/transfer_log.h"
 #include "tests/support/window_harness.h"
 #include "tools/radiosim/radio_simulator.h"
@@ -28,6 +35,11 @@ struct FakeHarness {
   std::vector<std::string> Log() const { return window.log; }
   bool PortOpen() const { return serial.IsOpen(); }
   bool TransferButtonsEnabled() const { return window.enabledCalls.back(); }
+  bool ChannelMarked(int channel) const {
+    const auto found = window.unreadRows.find(channel);
+    return found != window.unreadRows.end() && found->second;
+  }
+  std::string Focused() const { return window.focused.empty() ? "" : window.focused.back(); }
 };
 
 ByteString Bytes(std::initializer_list<int> values) {
@@ -109,9 +121,7 @@ template <class Harness>
 class Transfers : public testing::Test {
  protected:
   void SetUp() override {
-    radio.SetPacing(false);
-    radio.SetReactionDelayMs(0);
-    radio.Start();
+    StartFastRadio(radio);
     harness.ChoosePort(radio.PortPath());
   }
 
@@ -150,8 +160,10 @@ TYPED_TEST_SUITE(Transfers, Harnesses);
 TYPED_TEST(Transfers, ReadFillsEveryControlInNormalMode) {
   this->LoadOddRadio();
   this->harness.Read();
-  EXPECT_EQ(this->harness.Log(), (std::vector<std::string>{kSupportedForRead, "Reading channels...",
-                                                           "Reading settings...", "Done!"}));
+  // Channel 3 holds an amateur frequency: shown as not in use, and said so.
+  EXPECT_EQ(this->harness.Log(),
+            (std::vector<std::string>{kSupportedForRead, "Reading channels...", kHiddenOnChannel3,
+                                      "Reading settings...", "Done!"}));
   ExpectRow(this->window(), 1, kRow1);
   ExpectRow(this->window(), 2, kRow2);
   ExpectRow(this->window(), 3, kRow3);
@@ -177,11 +189,35 @@ TYPED_TEST(Transfers, ReadFillsEveryControlInNormalMode) {
   this->ExpectEndedCleanly();
 }
 
+// The record is bytes 4 to 4 + N - 1 of the reply, whatever follows it.
+TYPED_TEST(Transfers, ReadRepliesLongerThanTheirRecordAreDecoded) {
+  this->LoadOddRadio();
+  for (const ByteString& extra : {Bytes({0x06}), Bytes({0x57, 0x00, 0x20, 0x10, 0xFF})}) {
+    SetRow(this->window(), 1, Row{});
+    this->window().SelectListIndex("cb_monitor", 0);
+    this->radio.SetExtraBytes(SimCommand::Read, extra);
+    this->radio.ClearCommandLog();
+    this->harness.Read();
+    EXPECT_EQ(this->harness.Log(),
+              (std::vector<std::string>{kSupportedForRead, "Reading channels...", kHiddenOnChannel3,
+                                        "Reading settings...", "Done!"}));
+    ExpectRow(this->window(), 1, kRow1);
+    ExpectRow(this->window(), 2, kRow2);
+    ExpectRow(this->window(), 3, kRow3);
+    ExpectRow(this->window(), 15, DemoRow(15));
+    EXPECT_EQ(this->window().ListIndex("cb_monitor"), -1);
+    EXPECT_EQ(this->window().SliderPosition("squelch_level"), 10);
+    EXPECT_EQ(this->radio.ReplyLog()[2].size(), 20u + extra.size());
+  }
+  this->ExpectEndedCleanly();
+}
+
 TYPED_TEST(Transfers, ReadShowsHzTextsInAdvancedMode) {
   this->LoadOddRadio();
   this->harness.window.EnterAdvancedMode();
   this->harness.Read();
-  EXPECT_EQ(this->harness.Log().back(), "Done!");
+  EXPECT_EQ(this->harness.Log(), (std::vector<std::string>{kSupportedForRead, "Reading channels...",
+                                                           "Reading settings...", "Done!"}));
   ExpectRow(this->window(), 1, kRow1);
   ExpectRow(this->window(), 2, kRow2);
   ExpectRow(this->window(), 3, kRow3);
@@ -268,6 +304,45 @@ TYPED_TEST(Transfers, AdvancedModeWritesTheHzTexts) {
   EXPECT_EQ(this->radio.ReadMemory(0x110, 8), this->radio.ReadMemory(0x10, 8));
 }
 
+// A Hz box the codec would turn into some other frequency stops the write before the
+// handshake; spaces around the digits are no fault and do not reach the code.
+TYPED_TEST(Transfers, AdvancedModeWritesNothingWhileAHzBoxIsNoFrequency) {
+  this->harness.window.EnterAdvancedMode();
+  const std::pair<int, std::string> bad[] = {{12, "abc"}, {3, "446.00625"}, {4, "446,00625"},
+                                             {5, "-5"},   {6, "446006249"}, {7, "0"}};
+  for (const auto& [n, text] : bad) {
+    SetRow(this->window(), n, {.rxHz = text, .txHz = "446006250"});
+  }
+  SetRow(this->window(), 2, {.rxHz = "446006250", .txHz = "4460062500"});
+  SetRow(this->window(), 1, {.rxHz = " 434050000 ", .txHz = "  "});
+  const ByteString before = this->radio.Memory();
+  this->harness.Write();
+  const auto line = [](int n, const char* direction, const std::string& text) {
+    return "[!] Ch " + std::to_string(n) + " " + direction + " \"" + text +
+           "\" is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.";
+  };
+  EXPECT_EQ(this->harness.Log(),
+            (std::vector<std::string>{line(2, "TX", "4460062500"), line(3, "RX", "446.00625"),
+                                      line(4, "RX", "446,00625"), line(5, "RX", "-5"),
+                                      line(6, "RX", "446006249"), line(7, "RX", "0"),
+                                      line(12, "RX", "abc")}));
+  EXPECT_TRUE(this->radio.CommandLog().empty());
+  EXPECT_EQ(this->radio.Memory(), before);
+  EXPECT_EQ(this->harness.Focused(), "edit_A2_freq_tx");
+  EXPECT_FALSE(this->harness.PortOpen());
+
+  for (int n = 2; n <= kChannelCount; ++n) {
+    SetRow(this->window(), n, Row{});
+  }
+  SetRow(this->window(), 12, {.rxHz = "440000010", .txHz = "4340500"});
+  this->harness.Write();
+  EXPECT_EQ(this->harness.Log().back(), "Done!");
+  EXPECT_EQ(this->radio.ReadMemory(0x10, 8),
+            Bytes({0x00, 0x50, 0x40, 0x43, 0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(this->radio.ReadMemory(0xC0, 8),
+            Bytes({0x01, 0x00, 0x00, 0x44, 0x50, 0x40, 0x43, 0x00}));
+}
+
 TYPED_TEST(Transfers, ReadThenWriteLeavesTheCanonicalImage) {
   this->LoadOddRadio();
   this->harness.Read();
@@ -334,40 +409,65 @@ TYPED_TEST(Transfers, AnUnacknowledgedBank0HalfIsLoggedAndTheWriteGoesOn) {
   // Bank 1 replies are not examined.
   this->radio.SetWriteReply(0x0158, Bytes({0x15}));
   this->harness.Write();
-  EXPECT_EQ(this->harness.Log(),
-            (std::vector<std::string>{
-                kSupportedForWrite, "Writing channels...",
-                " Ch 2 frequency failed, unknown response from radio: (2 bytes)  06 06",
-                " Ch 5 QT/DQT failed, unknown response from radio: (1 bytes)  15",
-                "Writing DT/QDT settings...", "Writing settings...", "Done!"}));
+  EXPECT_EQ(
+      this->harness.Log(),
+      (std::vector<std::string>{
+          kSupportedForWrite, "Writing channels...",
+          " Ch 2 frequency failed, unknown response from radio: (2 bytes)  06 06",
+          " Ch 5 QT/DQT failed, unknown response from radio: (1 bytes)  15",
+          "Writing DT/QDT settings...", "Writing settings...",
+          "Finished with errors: 2 writes were not acknowledged; the radio may now hold a mix "
+          "of old and new channels. Write again."}));
   EXPECT_EQ(this->Commands(0x57).size(), 69u);
 }
 
-TYPED_TEST(Transfers, ShortRepliesLeaveTheirRowOrTheSettingsUnchanged) {
+// A row or the settings that could not be read keep their values, stay marked until read
+// again, and the read ends saying what it missed instead of "Done!".
+TYPED_TEST(Transfers, ShortRepliesLeaveTheirRowOrTheSettingsUnchangedAndMarked) {
   this->LoadOddRadio();
   // One byte, the header alone, and one byte short of the flags.
-  this->radio.SetReadReplyLength(16, 0x0010);
-  this->harness.Read();
-  this->radio.SetReadReplyLength(1, 0x0020);
-  this->harness.Read();
-  this->radio.SetReadReplyLength(4, 0x0030);
-  this->harness.Read();
+  const std::tuple<std::size_t, int, Row> shortReplies[] = {
+      {1, 1, Row{}}, {4, 2, kRow2}, {16, 3, kRow3}};
+  for (const auto& [length, n, before] : shortReplies) {
+    this->radio.SetReadReplyLength(length, ChannelRecordAddress(0, n));
+    this->harness.Read();
+    EXPECT_EQ(this->harness.Log().back(), "Finished with errors: channel " + std::to_string(n) +
+                                              " could not be read; it keeps its earlier values.");
+    ExpectRow(this->window(), n, before);
+    for (int m = 1; m <= kChannelCount; ++m) {
+      EXPECT_EQ(this->harness.ChannelMarked(m), m == n) << n << ", row " << m;
+    }
+  }
   this->radio.SetReadReplyLength(9, kSettingsAddress);
   this->harness.Read();
-  EXPECT_EQ(
-      this->harness.Log(),
-      (std::vector<std::string>{kSupportedForRead, "Reading channels...", "Reading settings...",
-                                "[!] Couldn't read settings.", "Done!"}));
-  this->radio.ClearFaults();
+  EXPECT_EQ(this->harness.Log(),
+            (std::vector<std::string>{
+                kSupportedForRead, "Reading channels...", kHiddenOnChannel3, "Reading settings...",
+                "[!] Couldn't read settings.",
+                "Finished with errors: the settings could not be read; they keep their earlier "
+                "values."}));
+  EXPECT_FALSE(this->harness.ChannelMarked(3));
   this->radio.SetReadReplyLength(16, 0x0070);
   this->radio.WriteMemory(0x70, kRecord1);
   this->harness.Read();
-  EXPECT_EQ(this->harness.Log(), (std::vector<std::string>{kSupportedForRead, "Reading channels...",
-                                                           "[!] Couldn't read channel 7.",
-                                                           "Reading settings...", "Done!"}));
+  EXPECT_EQ(
+      this->harness.Log(),
+      (std::vector<std::string>{
+          kSupportedForRead, "Reading channels...", kHiddenOnChannel3,
+          "[!] Couldn't read channel 7.", "Reading settings...",
+          "Finished with errors: channel 7 could not be read; it keeps its earlier values."}));
   ExpectRow(this->window(), 7, DemoRow(7));
   // Every read command was acknowledged, the short ones too.
   EXPECT_EQ(this->radio.CommandLog().size(), 34u * 5);
+
+  this->radio.SetReadReplyLength(3);
+  this->harness.Read();
+  EXPECT_EQ(this->harness.Log().back(),
+            "Finished with errors: channels 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14 and 15 "
+            "and the settings could not be read; they keep their earlier values.");
+  for (int n = 1; n <= kChannelCount; ++n) {
+    EXPECT_TRUE(this->harness.ChannelMarked(n)) << n;
+  }
 }
 
 TYPED_TEST(Transfers, APortThatDoesNotOpenIsExplained) {
@@ -431,7 +531,8 @@ TYPED_TEST(Transfers, ALateReplyNeverFillsAnotherRow) {
     // The late reply is waited out and dropped, so the next channel reads as usual.
     EXPECT_FALSE(failed(6)) << delayMs;
     ExpectRow(this->window(), 6, kRow2);
-    EXPECT_EQ(log.back(), "Done!");
+    EXPECT_EQ(log.back(),
+              "Finished with errors: channel 5 could not be read; it keeps its earlier values.");
   }
 }
 
@@ -443,9 +544,108 @@ TYPED_TEST(Transfers, ALateAcknowledgementIsNotTakenForTheNextHalf) {
         this->harness.Log(),
         (std::vector<std::string>{kSupportedForWrite, "Writing channels...",
                                   " Ch 1 QT/DQT failed, unknown response from radio: (0 bytes) ",
-                                  "Writing DT/QDT settings...", "Writing settings...", "Done!"}))
+                                  "Writing DT/QDT settings...", "Writing settings...",
+                                  "Finished with errors: 1 write was not acknowledged; the radio "
+                                  "may now hold a mix of old and new channels. Write again."}))
         << delayMs;
   }
+}
+
+// What only the real window does around a transfer: asking before the start-up plan goes
+// over the radio, and holding a close request until the transfer ends.
+class WindowTransfers : public testing::Test {
+ protected:
+  void SetUp() override {
+    radio.SetPacing(false);
+    radio.SetReactionDelayMs(0);
+    radio.Start();
+    harness.ChoosePort(radio.PortPath());
+  }
+  std::size_t Questions() const { return harness.dialogs->asked.count(kStartupQuestion); }
+
+  const QString kStartupQuestion = QStringLiteral(
+      "Nothing has been read from the radio, loaded from a file or edited since the program "
+      "started. Writing now replaces all 15 channels in the radio with empty channels and its "
+      "settings with the ones shown.\r\n\r\nWrite anyway?");
+  RadioSimulator radio;
+  WindowHarness harness;
+};
+
+TEST_F(WindowTransfers, WritingTheStartUpPlanAsksFirstAndNoOtherWriteDoes) {
+  const ByteString before = radio.Memory();
+  const auto startLog = harness.Log();
+  harness.dialogs->answerYes = false;
+  harness.Write();
+  EXPECT_EQ(Questions(), 1u);
+  EXPECT_TRUE(radio.CommandLog().empty());
+  EXPECT_EQ(radio.Memory(), before);
+  EXPECT_EQ(harness.Log(), startLog);
+
+  harness.dialogs->answerYes = true;
+  harness.Write();
+  EXPECT_EQ(Questions(), 2u);
+  EXPECT_EQ(harness.Log().back(), "Done!");
+
+  // After a read, an edit by the user, or a load, the window holds a plan of its own.
+  harness.dialogs->answerYes = false;
+  harness.Read();
+  harness.Write();
+  EXPECT_EQ(Questions(), 2u);
+  EXPECT_EQ(harness.Log().back(), "Done!");
+  WindowHarness edited;
+  edited.dialogs->answerYes = false;
+  edited.ChoosePort(radio.PortPath());
+  FindControl<QCheckBox>(&edited.window, std::string("cb_selfprog"))->click();
+  edited.Write();
+  EXPECT_TRUE(edited.dialogs->asked.isEmpty());
+  EXPECT_EQ(edited.Log().back(), "Done!");
+}
+
+TEST_F(WindowTransfers, AnUnreadRowStaysMarkedUntilTheUserEditsItOrAFileIsLoaded) {
+  radio.SetReadReplyLength(1);
+  harness.Read();
+  for (int n = 1; n <= kChannelCount; ++n) {
+    ASSERT_TRUE(harness.ChannelMarked(n)) << n;
+  }
+  // A write leaves the marks: it changes nothing in the window.
+  radio.ClearFaults();
+  harness.Write();
+  EXPECT_TRUE(harness.ChannelMarked(1));
+  FindControl<QCheckBox>(&harness.window, std::string("cb_A2_shift"))->click();
+  EXPECT_TRUE(harness.ChannelMarked(1));
+  EXPECT_FALSE(harness.ChannelMarked(2));
+
+  TempFolder folder;
+  const std::string plan = folder / "plan.ini";
+  WriteBytes(plan, "[Ch1]\r\nFreqRX=1\r\n");
+  harness.dialogs->fileToChoose = QString::fromStdString(plan);
+  FindControl<QAction>(&harness.window, std::string("Loadfrequenciesfromfile1"))->trigger();
+  for (int n = 1; n <= kChannelCount; ++n) {
+    EXPECT_FALSE(harness.ChannelMarked(n)) << n;
+  }
+}
+
+TEST_F(WindowTransfers, ClosingDuringAWriteWaitsForItsEnd) {
+  harness.window.show();
+  // The user closes the window once a tenth of the write has gone out.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [this, &closer] {
+    if (radio.CommandLog().size() >= 10) {
+      closer.stop();
+      harness.window.close();
+    }
+  });
+  closer.start(1);
+  harness.Write();
+  const auto log = harness.Log();
+  const auto closing =
+      std::find(log.begin(), log.end(), "Closing when the transfer has finished...");
+  ASSERT_NE(closing, log.end());
+  EXPECT_LT(closing - log.begin(), static_cast<long>(log.size()) - 1);
+  EXPECT_EQ(log.back(), "Done!");
+  EXPECT_EQ(radio.CommandLog().size(), 71u);
+  EXPECT_FALSE(harness.window.isVisible());
+  EXPECT_FALSE(harness.PortOpen());
 }
 
 }  // namespace

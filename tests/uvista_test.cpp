@@ -2,8 +2,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "app/uvista.h"
-#include "tests/mainform_fixture.h"
+#include "tests/support/mainform_fixture.h"
+#include "ui/uvista.h"
+#include "ui/window_fonts.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ TEST_F(VistaFontTest, SwitchesTheWindowButNotTheLogPaneToSegoeUiOnePointLarger) 
   EXPECT_EQ(form.font().pointSize(), 9);
   EXPECT_EQ(Get<QLabel>("lbl_A15")->font().family(), "Segoe UI");
   EXPECT_EQ(Get<QPlainTextEdit>("debug")->font(), logFont);
-  EXPECT_TRUE(QFontInfo(logFont).fixedPitch());
+  EXPECT_EQ(logFont, LogPaneFont());
 }
 
 TEST_F(VistaFontTest, KeepsTheFontWithoutSegoeUiOrWhenInUseOrBeforeVista) {

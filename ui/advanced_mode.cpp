@@ -37,4 +37,5 @@ void Tmainform::EnterAdvancedMode() {
   SetCaption(Find<QLabel>("Label2"), QStringLiteral("RX frequency (Hz)"));
   SetCaption(Find<QLabel>("Label4"), QStringLiteral("TX frequency (Hz)"));
   ReplaceFrequencyListsByHzEdits(this, Find<QWidget>("tab_channelbank_A"));
+  TrackHzEdits();
 }

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "radio/grid_names.h"
+#include "radio/memory_map.h"
 #include "radio/tables.h"
 #include "ui/control_lookup.h"
 #include "ui/list_fillers.h"

@@ -23,7 +23,7 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption
 bool ModalDialogs::AskWarningYesNo(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), ShownText(text),
                   QMessageBox::Yes | QMessageBox::No, parent);
-  box.setDefaultButton(QMessageBox::Yes);
+  box.setDefaultButton(QMessageBox::No);
   box.setEscapeButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }

@@ -11,7 +11,8 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
 
-  // Warning icon, caption "Warning", Yes (default) and No (escape); true on Yes.
+  // Warning icon, caption "Warning", Yes and No (default and escape); true on Yes. A
+  // hurried Enter must not agree to what the question warns of.
   virtual bool AskWarningYesNo(QWidget* parent, const QString& text) = 0;
   // Caption "Error" or "Information", one OK button.
   virtual void ShowError(QWidget* parent, const QString& text) = 0;

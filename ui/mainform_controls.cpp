@@ -5,15 +5,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSlider>
+#include <QTabWidget>
 
 #include "radio/grid_names.h"
 #include "ui/channel_grid.h"
+#include "ui/port_list.h"
 #include "ui/unit_mainform.h"
 
 std::string Tmainform::SelectedPortName() const {
-  const auto* ports = Find<QComboBox>("comport");
-  return ports->currentIndex() < 0 ? std::string() : ports->currentText().toStdString();
+  return Find<PortList>("comport")->SelectedPath();
 }
 
 void Tmainform::ProcessMessages() {
@@ -24,16 +26,35 @@ void Tmainform::ClearLog() {
   Find<QPlainTextEdit>("debug")->clear();
 }
 
+// The newest line is the one that says how things ended; it must never be out of sight.
 void Tmainform::AppendLog(const std::string& line) {
-  Find<QPlainTextEdit>("debug")->appendPlainText(QString::fromStdString(line));
+  auto* log = Find<QPlainTextEdit>("debug");
+  log->appendPlainText(QString::fromStdString(line));
+  log->verticalScrollBar()->setValue(log->verticalScrollBar()->maximum());
 }
 
+// A row the last read could not fill keeps the colour of a row being transferred.
 void Tmainform::SetChannelLabelRed(int channel, bool red) {
+  PaintChannelLabel(channel, red || unreadRows[channel]);
+}
+
+void Tmainform::PaintChannelLabel(int channel, bool red) {
   auto* label = Find<QLabel>(GridControlName(GridRole::Label, channel, advancedMode));
   QPalette colours = label->palette();
   colours.setColor(QPalette::WindowText,
                    red ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
   label->setPalette(colours);
+}
+
+void Tmainform::FocusControl(const std::string& name) {
+  auto* control = Find<QWidget>(name);
+  auto* pages = Find<QTabWidget>("tabit");
+  for (QWidget* parent = control; parent != nullptr; parent = parent->parentWidget()) {
+    if (pages->indexOf(parent) >= 0) {
+      pages->setCurrentWidget(parent);
+    }
+  }
+  control->setFocus();
 }
 
 int Tmainform::ListIndex(const std::string& name) const {

@@ -174,8 +174,6 @@ void BuildFileDialogs(QWidget* window) {
   save->setAcceptMode(QFileDialog::AcceptSave);
   save->setFileMode(QFileDialog::AnyFile);
   save->setDefaultSuffix(QStringLiteral("ini"));
-  // Saving into an existing plan is ordinary: the file keeps what the save does not write.
-  save->setOption(QFileDialog::DontConfirmOverwrite);
 }
 
 }  // namespace
@@ -196,8 +194,11 @@ void BuildDesignedControls(QWidget* window) {
   auto* debug = Named(new QPlainTextEdit(window), "debug");
   debug->setFont(LogPaneFont());
   debug->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  debug->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Failure lines must not scroll away out of reach, and the log is the program's to write.
+  debug->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   debug->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  debug->setReadOnly(true);
+  debug->setTabChangesFocus(true);
   debug->setGeometry(8, 472, 689, 81);
 
   auto* tabit = Named(new QTabWidget(window), "tabit");

@@ -1,8 +1,8 @@
 // The window's fit into the Windows taskbar.
 #include <QEvent>
 
-#include "app/uvista_win32.h"
 #include "ui/unit_mainform.h"
+#include "ui/uvista_win32.h"
 
 bool Tmainform::event(QEvent* event) {
   // Each time the native window is created.

@@ -1,76 +1,44 @@
 #include "ui/port_list.h"
 
 #include <QSignalBlocker>
-#include <algorithm>
-#include <charconv>
-#include <optional>
+#include <filesystem>
 #include <system_error>
 
-namespace {
+PortList::PortList(QWidget* parent) : QComboBox(parent), source_(AvailableSerialPorts) {}
 
-// The adapter's place in the list: USB before ACM, then by number.
-std::optional<std::pair<int, long>> AdapterKey(const std::string& name) {
-  static constexpr std::pair<const char*, int> kPrefixes[] = {{"ttyUSB", 0}, {"ttyACM", 1}};
-  for (const auto& [prefix, group] : kPrefixes) {
-    const std::string_view text(prefix);
-    if (name.size() <= text.size() || name.compare(0, text.size(), text) != 0) {
-      continue;
-    }
-    long number = 0;
-    const char* first = name.data() + text.size();
-    const char* last = name.data() + name.size();
-    const auto [end, error] = std::from_chars(first, last, number);
-    if (error == std::errc() && end == last) {
-      return std::pair{group, number};
-    }
-  }
-  return std::nullopt;
+void PortList::SetPortSource(std::function<std::vector<SerialPortEntry>()> source) {
+  source_ = std::move(source);
 }
 
-}  // namespace
-
-std::vector<std::string> SerialAdapterPaths(const std::filesystem::path& devDir) {
-  std::vector<std::pair<std::pair<int, long>, std::string>> found;
+void PortList::Refresh() {
+  const QString selected = QString::fromStdString(SelectedPath());
+  QSignalBlocker blocker(this);
+  clear();
+  for (const SerialPortEntry& port : source_()) {
+    addItem(QString::fromStdString(PortItemText(port)), QString::fromStdString(port.path));
+  }
+  if (selected.isEmpty()) {
+    setCurrentIndex(-1);
+    return;
+  }
+  int index = findData(selected);
   std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(devDir, error)) {
-    if (const auto key = AdapterKey(entry.path().filename().string())) {
-      found.emplace_back(*key, entry.path().string());
-    }
+  if (index < 0 && std::filesystem::exists(selected.toStdString(), error)) {
+    addItem(selected, selected);
+    index = count() - 1;
   }
-  std::sort(found.begin(), found.end());
-  std::vector<std::string> paths;
-  for (auto& [key, path] : found) {
-    paths.push_back(std::move(path));
+  setCurrentIndex(index);
+  blocker.unblock();
+  if (index < 0) {
+    emit selectedPortGone(selected);
   }
-  return paths;
 }
 
-void FillPortList(QComboBox* list) {
-  const QSignalBlocker blocker(list);
-  for (int port = 1; port <= kComPortCount; ++port) {
-    list->addItem(QStringLiteral("COM%1").arg(port));
-  }
-  RefreshAdapterItems(list, SerialAdapterPaths());
-  list->setCurrentIndex(-1);
-}
-
-void RefreshAdapterItems(QComboBox* list, const std::vector<std::string>& adapters) {
-  const int selectedIndex = list->currentIndex();
-  const QString selected = list->currentText();
-  const QSignalBlocker blocker(list);
-  while (list->count() > kComPortCount) {
-    list->removeItem(list->count() - 1);
-  }
-  for (const auto& path : adapters) {
-    list->addItem(QString::fromStdString(path));
-  }
-  if (selectedIndex >= kComPortCount && list->findText(selected) < 0) {
-    list->addItem(selected);
-  }
-  list->setCurrentIndex(selectedIndex < 0 ? -1 : list->findText(selected));
+std::string PortList::SelectedPath() const {
+  return currentIndex() < 0 ? std::string() : currentData().toString().toStdString();
 }
 
 void PortList::showPopup() {
-  RefreshAdapterItems(this, SerialAdapterPaths());
+  Refresh();
   QComboBox::showPopup();
 }

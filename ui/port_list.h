@@ -1,28 +1,35 @@
 #pragma once
 
 #include <QComboBox>
-#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
-// "COM1" to "COM32" always lead the port list; the adapters present follow them.
-inline constexpr int kComPortCount = 32;
+#include "radio/serial_ports.h"
 
-// Device paths of the USB and ACM serial adapters in devDir: every ttyUSB<n>, then every
-// ttyACM<n>, each in the order of n.
-std::vector<std::string> SerialAdapterPaths(const std::filesystem::path& devDir = "/dev");
-
-// Fills an empty list with the COM ports and the adapters present; nothing is selected.
-void FillPortList(QComboBox* list);
-
-// Replaces the adapter items after the COM ports by the given ones. The selection stays,
-// also when the selected adapter is gone: a transfer then reports that it cannot open it.
-void RefreshAdapterItems(QComboBox* list, const std::vector<std::string>& adapters);
-
-// USB adapters come and go while the program runs, so the list looks again each time it
-// opens.
+// The serial ports to choose from. Each item shows the port with what the system says
+// about it and carries the path to open. USB adapters come and go while the program runs,
+// so the list looks again each time it opens.
 class PortList : public QComboBox {
+  Q_OBJECT
+
  public:
-  using QComboBox::QComboBox;
+  explicit PortList(QWidget* parent = nullptr);
+
+  // Where the list finds its ports: the system's own unless a test says otherwise.
+  void SetPortSource(std::function<std::vector<SerialPortEntry>()> source);
+  // Fills the list afresh. The chosen port stays chosen while its device exists, also when
+  // the list would not show it (a link the user made elsewhere).
+  void Refresh();
+  // The path of the chosen port; empty while none is chosen.
+  std::string SelectedPath() const;
+
   void showPopup() override;
+
+ signals:
+  // The chosen port's device is gone; nothing is chosen any more.
+  void selectedPortGone(const QString& path);
+
+ private:
+  std::function<std::vector<SerialPortEntry>()> source_;
 };

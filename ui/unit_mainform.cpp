@@ -1,6 +1,7 @@
 #include "ui/unit_mainform.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include "files/channel_plan.h"
 #include "files/ini_file.h"
 #include "radio/grid_names.h"
+#include "radio/memory_map.h"
 #include "radio/transfers.h"
 #include "ui/channel_grid.h"
 #include "ui/mainform_design.h"
@@ -31,6 +33,11 @@ constexpr const char* kSettingsControls[] = {"cb_monitor",       "squelch_level"
 constexpr const char* kLoadActions[] = {"Loadfrequenciesfromfile1",
                                         "Loadfrequenciessettingsfromfile1"};
 
+const QString kWriteStartupPlan = QStringLiteral(
+    "Nothing has been read from the radio, loaded from a file or edited since the program "
+    "started. Writing now replaces all 15 channels in the radio with empty channels and its "
+    "settings with the ones shown.\r\n\r\nWrite anyway?");
+
 }  // namespace
 
 Tmainform::Tmainform() : Tmainform(std::make_unique<ModalDialogs>()) {}
@@ -39,6 +46,7 @@ Tmainform::Tmainform(std::unique_ptr<Dialogs> dialogs) : dialogs(std::move(dialo
   BuildDesignedControls(this);
   ConnectHandlers();
   FormCreate();
+  TrackEdits();
 }
 
 Tmainform::~Tmainform() = default;
@@ -50,12 +58,14 @@ void Tmainform::FormCreate() {
   // Before the grid exists, so its controls start with the resulting font. The function
   // asks for the Windows version itself, and knows the rule for other systems.
   SwitchToVistaFont(this, QFontDatabase::families());
-  FillPortList(Find<QComboBox>("comport"));
+  Find<PortList>("comport")->Refresh();
   BuildChannelGrid(this, Find<QWidget>("tab_channelbank_A"));
   SetDesignedTabOrder();
   ClearLog();
   AppendLog("WARNING! This is experimental software: works for me but might not for you.");
   AppendLog("Start with selecting serial port from the list.");
+  // The first thing to do; the log pane, next in the tab order, has nothing to type.
+  Find<QWidget>("comport")->setFocus();
 }
 
 void Tmainform::ConnectHandlers() {
@@ -63,6 +73,7 @@ void Tmainform::ConnectHandlers() {
           &Tmainform::cmdReadRadioClick);
   connect(Find<QPushButton>("cmdWrite"), &QPushButton::clicked, this, &Tmainform::cmdWriteClick);
   connect(Find<QComboBox>("comport"), &QComboBox::activated, this, &Tmainform::comportChange);
+  connect(Find<PortList>("comport"), &PortList::selectedPortGone, this, &Tmainform::comportGone);
   auto* loadSave = Find<QPushButton>("cmdLoadSave");
   connect(loadSave, &QPushButton::clicked, this, [this, loadSave] { cmdLoadSaveClick(loadSave); });
   connect(Find<QPushButton>("cmdAdvancedMode"), &QPushButton::clicked, this,
@@ -118,6 +129,7 @@ void Tmainform::SetControlsEnabled(bool enabled) {
 }
 
 void Tmainform::SetTransferRunning(bool running) {
+  transferRunning = running;
   for (const char* name : kLoadActions) {
     Find<QAction>(name)->setEnabled(!running);
   }
@@ -127,23 +139,52 @@ void Tmainform::cmdReadRadioClick() {
   if (SelectedPortName().empty()) {
     return;
   }
-  SetTransferRunning(true);
-  ReadFromRadio(*this, serial);
-  SetTransferRunning(false);
+  RunTransfer(ReadFromRadio);
 }
 
 void Tmainform::cmdWriteClick() {
   if (SelectedPortName().empty()) {
     return;
   }
+  if (holdsStartupPlan && !dialogs->AskWarningYesNo(this, kWriteStartupPlan)) {
+    return;
+  }
+  RunTransfer(WriteToRadio);
+}
+
+void Tmainform::RunTransfer(void (*transfer)(WindowControls&, TBlockSerial&)) {
   SetTransferRunning(true);
-  WriteToRadio(*this, serial);
+  transfer(*this, serial);
   SetTransferRunning(false);
+  if (closeWhenTransferEnds) {
+    close();
+  }
+}
+
+// Hiding the window would let a write go on unseen, and quitting would cut it off midway
+// and leave the radio half written.
+void Tmainform::closeEvent(QCloseEvent* event) {
+  if (!transferRunning) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  if (!closeWhenTransferEnds) {
+    closeWhenTransferEnds = true;
+    AppendLog("Closing when the transfer has finished...");
+  }
 }
 
 void Tmainform::comportChange() {
   Find<QWidget>("cmdReadRadio")->setEnabled(true);
   Find<QWidget>("cmdWrite")->setEnabled(true);
+}
+
+void Tmainform::comportGone(const QString& path) {
+  Find<QWidget>("cmdReadRadio")->setEnabled(false);
+  Find<QWidget>("cmdWrite")->setEnabled(false);
+  AppendLog("The serial port " + path.toStdString() +
+            " is no longer there. Plug the cable in again or choose another port.");
 }
 
 void Tmainform::cmdLoadSaveClick(QObject* sender) {

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <string>
 
 #include "files/plan_window.h"
-#include "radio/byte_string.h"
-#include "radio/protocol.h"
+#include "radio/memory_map.h"
 #include "radio/serial_link.h"
 #include "ui/control_lookup.h"
 #include "ui/dialogs.h"
@@ -28,6 +28,8 @@ class Tmainform : public QWidget, public PlanWindow {
   void ClearLog() override;
   void AppendLog(const std::string& line) override;
   void SetChannelLabelRed(int channel, bool red) override;
+  void MarkChannelUnread(int channel, bool unread) override;
+  void FocusControl(const std::string& name) override;
   int ListIndex(const std::string& name) const override;
   void SelectListIndex(const std::string& name, int index) override;
   std::string EditText(const std::string& name) const override;
@@ -44,18 +46,18 @@ class Tmainform : public QWidget, public PlanWindow {
   // The window's one serial port, kept for its whole life; each transfer opens it at its
   // start and closes it at its end.
   TBlockSerial& Serial() { return serial; }
-  ByteString Exchange(const ByteString& command);
-  HandshakeOutcome EnterProgrammingMode();
 
   // A read or a write marks itself running for its whole length. Meanwhile the two load
   // commands of the Load / save menu are disabled, since a load would rewrite the grid
-  // under the transfer; the save commands stay usable.
+  // under the transfer; the save commands stay usable. A close request waits for the end.
   void SetTransferRunning(bool running);
 
   // Event handlers.
   void cmdReadRadioClick();
   void cmdWriteClick();
   void comportChange();
+  // The chosen port vanished from the list (an adapter unplugged).
+  void comportGone(const QString& path);
   void cmdLoadSaveClick(QObject* sender);
   void cmdAdvancedModeClick();
   void Loadfrequenciesfromfile1Click();
@@ -63,8 +65,9 @@ class Tmainform : public QWidget, public PlanWindow {
   void Savefrequenciestofile1Click();
   void Savefrequenciessettingstofile1Click();
 
-#ifdef Q_OS_WIN
  protected:
+  void closeEvent(QCloseEvent* event) override;
+#ifdef Q_OS_WIN
   bool event(QEvent* event) override;
   bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
@@ -75,6 +78,10 @@ class Tmainform : public QWidget, public PlanWindow {
   void SetDesignedTabOrder();
   void LoadChosenFile(bool settings);
   void SaveChosenFile(bool settings);
+  void RunTransfer(void (*transfer)(WindowControls&, TBlockSerial&));
+  void TrackEdits();
+  void TrackHzEdits();
+  void PaintChannelLabel(int channel, bool red);
 
   template <class Control>
   Control* Find(const std::string& name) const {
@@ -84,4 +91,11 @@ class Tmainform : public QWidget, public PlanWindow {
   std::unique_ptr<Dialogs> dialogs;
   TBlockSerial serial;
   bool advancedMode = false;
+  // Nothing read, loaded or edited since start: a write would put the empty start-up
+  // plan over whatever the radio holds.
+  bool holdsStartupPlan = true;
+  // Rows, by channel number, that the last read could not fill.
+  std::array<bool, kChannelCount + 1> unreadRows{};
+  bool transferRunning = false;
+  bool closeWhenTransferEnds = false;
 };

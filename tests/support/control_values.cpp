@@ -1,6 +1,7 @@
 #include "tests/support/control_values.h"
 
 #include "radio/grid_names.h"
+#include "radio/memory_map.h"
 
 std::map<std::string, std::string> ControlValues(const WindowControls& window) {
   std::map<std::string, std::string> values;

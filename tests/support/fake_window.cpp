@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "radio/grid_names.h"
+#include "radio/memory_map.h"
 #include "radio/settings_page.h"
 #include "radio/tables.h"
 

@@ -23,6 +23,8 @@ class FakeWindow : public PlanWindow {
   void ClearLog() override { log.clear(); }
   void AppendLog(const std::string& line) override { log.push_back(line); }
   void SetChannelLabelRed(int channel, bool red) override;
+  void MarkChannelUnread(int channel, bool unread) override { unreadRows[channel] = unread; }
+  void FocusControl(const std::string& name) override { focused.push_back(name); }
 
   int ListIndex(const std::string& name) const override;
   void SelectListIndex(const std::string& name, int index) override;
@@ -49,6 +51,8 @@ class FakeWindow : public PlanWindow {
   int processMessagesCalls = 0;
   std::vector<std::string> log;
   std::vector<std::pair<int, bool>> labelRedCalls;
+  std::map<int, bool> unreadRows;
+  std::vector<std::string> focused;
   int enterAdvancedModeCalls = 0;
   std::vector<std::string> errors;
   std::vector<std::string> informations;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -42,6 +44,13 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+// A path in the temporary folder that no other test run on this machine uses; nothing
+// is created there.
+inline std::filesystem::path TempPath(const std::string& name) {
+  return std::filesystem::temp_directory_path() /
+         ("vexalon-" + name + "-" + std::to_string(getpid()));
+}
 
 inline std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

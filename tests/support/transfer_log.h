@@ -12,5 +12,8 @@ inline const std::string kNoResponse =
 inline const std::string kNoReplyForWrite = "Unknown response from radio: (0 bytes) ";
 inline const std::string kRadioLost =
     "Lost the connection to the radio. Check the cable and the radio, then try again.";
+inline const std::string kHiddenOnChannel3 =
+    "[!] Ch 3 holds 434.05000 MHz RX, which normal mode cannot show. Writing from normal mode "
+    "will clear it; advanced mode keeps it.";
 inline const std::string kNeverQuiet =
     "The line from the radio never falls quiet. Check the cable and the port, then try again.";

@@ -7,10 +7,10 @@ double ProtocolFloorMs(const std::vector<ByteString>& commands,
                        const std::vector<ByteString>& replies, int reactionDelayMs) {
   double floorMs = 0;
   for (std::size_t i = 0; i < commands.size(); ++i) {
-    floorMs += kQuietGapMs;
+    floorMs += kQuietGapMs + static_cast<double>(commands[i].size()) * RadioSimulator::kByteTimeMs;
     if (i < replies.size() && !replies[i].empty()) {
-      const auto lineBytes = static_cast<double>(commands[i].size() + replies[i].size());
-      floorMs += lineBytes * RadioSimulator::kByteTimeMs + reactionDelayMs;
+      floorMs +=
+          static_cast<double>(replies[i].size()) * RadioSimulator::kByteTimeMs + reactionDelayMs;
     }
   }
   return floorMs;

@@ -4,9 +4,9 @@
 
 #include "radio/byte_string.h"
 
-// The shortest time a dialogue can take on the simulated line: for each exchange the quiet
-// gap that ends it, and for an answered command also the command's and the reply's line
-// time and the radio's reaction delay. An unanswered command costs the quiet gap alone,
-// since a pseudo-terminal takes it at once where a real line would still carry it.
+// The shortest time a dialogue can take on the line: for each exchange the command's line
+// time and the quiet gap that ends it, and for an answered command also the reply's line
+// time and the radio's reaction delay. The radio's silence counts from when it can have
+// heard the whole command, on a pseudo-terminal too, which takes a command at once.
 double ProtocolFloorMs(const std::vector<ByteString>& commands,
                        const std::vector<ByteString>& replies, int reactionDelayMs);

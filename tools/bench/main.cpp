@@ -19,6 +19,8 @@ constexpr int kStartupRuns = 5;
 constexpr int kTransferRuns = 5;
 constexpr int kFileRepetitions = 200;
 constexpr int kReactionDelayMs = 2;
+// An FTDI adapter's latency timer when the driver does not set low latency.
+constexpr int kAdapterBurstMs = 16;
 
 constexpr double kTransferRatioGoal = 1.03;
 constexpr double kEventGapGoalMs = 50;
@@ -64,11 +66,14 @@ void PrintStartup(const std::vector<StartupSample>& samples) {
   Row("peak memory (ru_maxrss)", Summarize(memory), kMb, Goal::Below, kPeakMemoryGoalMb);
 }
 
-void PrintTransfer(const char* name, const TransferFigures& figures) {
+// The ratio's goal holds for a line that hands each byte over as it comes; bursts cost
+// what they cost.
+void PrintTransfer(const char* name, const TransferFigures& figures, bool ratioGoal) {
   std::printf("  %s, %zu exchanges\n", name, figures.exchanges);
   Row("  wall time of the click handler", Summarize(figures.wallMs), kMs);
   Row("  protocol floor", Summarize(figures.floorMs), kMs);
-  Row("  wall / floor", Summarize(figures.ratios), kRatio, Goal::AtMost, kTransferRatioGoal);
+  Row("  wall / floor", Summarize(figures.ratios), kRatio, ratioGoal ? Goal::AtMost : Goal::None,
+      kTransferRatioGoal);
   Row("  longest event gap", Summarize(figures.longestEventGapMs), kMs, Goal::Below,
       kEventGapGoalMs);
 }
@@ -83,10 +88,12 @@ void PrintFiles(const FileBench& files) {
 
 void PrintDefinitions() {
   std::printf(
-      "\nProtocol floor: per exchange the %d ms quiet gap, plus for an answered command the\n"
-      "line time of command and reply (11 bit times a byte at 9600 baud) and the radio's\n"
-      "reaction delay. Longest event gap: the longest time between two deliveries of a 1 ms\n"
-      "timer during the click handler, i.e. how long a click or a repaint had to wait.\n"
+      "\nProtocol floor: per exchange the command's line time (11 bit times a byte at 9600\n"
+      "baud) and the %d ms quiet gap, plus for an answered command the reply's line time and\n"
+      "the radio's reaction delay. Bursts: the radio's replies reach the program only every\n"
+      "few ms, as through a USB adapter whose latency timer is left at its default. Longest\n"
+      "event gap: the longest time between two deliveries of a 1 ms timer during the click\n"
+      "handler, i.e. how long a click or a repaint had to wait.\n"
       "A save syncs the file and its folder to the disk, so its time follows the disk's.\n",
       kQuietGapMs);
 }
@@ -113,9 +120,14 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     SetProgramIdentity();
     Header("Transfers, " + std::to_string(kTransferRuns) + " runs each");
-    const TransferBench transfers = BenchTransfers(kTransferRuns, kReactionDelayMs);
-    PrintTransfer("read", transfers.read);
-    PrintTransfer("write", transfers.write);
+    const TransferBench transfers = BenchTransfers(kTransferRuns, kReactionDelayMs, 0);
+    PrintTransfer("read", transfers.read, true);
+    PrintTransfer("write", transfers.write, true);
+    std::fflush(stdout);
+    Header("Transfers, replies in " + std::to_string(kAdapterBurstMs) + " ms bursts");
+    const TransferBench bursts = BenchTransfers(kTransferRuns, kReactionDelayMs, kAdapterBurstMs);
+    PrintTransfer("read", bursts.read, false);
+    PrintTransfer("write", bursts.write, false);
     std::fflush(stdout);
 
     PrintFiles(BenchPlanFiles(kFileRepetitions));

@@ -16,7 +16,7 @@ namespace {
 
 void ChoosePort(Tmainform& window, const std::string& path) {
   auto* ports = FindControl<QComboBox>(&window, std::string("comport"));
-  ports->addItem(QString::fromStdString(path));
+  ports->addItem(QString::fromStdString(path), QString::fromStdString(path));
   ports->setCurrentIndex(ports->count() - 1);
   window.comportChange();
 }
@@ -55,10 +55,11 @@ void RunOnce(Tmainform& window, const UnattendedDialogs& dialogs, RadioSimulator
 
 }  // namespace
 
-TransferBench BenchTransfers(int runs, int reactionDelayMs) {
+TransferBench BenchTransfers(int runs, int reactionDelayMs, int burstMs) {
   RadioSimulator radio;
   radio.SetPacing(true);
   radio.SetReactionDelayMs(reactionDelayMs);
+  radio.SetBurstMs(burstMs);
   radio.Start();
 
   auto dialogs = std::make_unique<UnattendedDialogs>();

@@ -18,6 +18,8 @@ struct TransferBench {
   TransferFigures write;
 };
 
-// Alternates reads and writes. Throws std::runtime_error when a transfer does not end with
-// "Done!" or the window shows a dialog, since its figures would then mean nothing.
-TransferBench BenchTransfers(int runs, int reactionDelayMs);
+// Alternates reads and writes, the radio's replies handed over in bursts every burstMs
+// (0: byte by byte) as through a USB adapter's latency timer. Throws std::runtime_error when a
+// transfer does not end with "Done!" or the window shows a dialog, since its figures would then
+// mean nothing.
+TransferBench BenchTransfers(int runs, int reactionDelayMs, int burstMs);

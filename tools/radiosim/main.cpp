@@ -29,6 +29,8 @@ Radio:
   --log FILE             append every command received to FILE, one hex line each
   --reaction-delay MS    time the radio takes before it answers (default 2)
   --no-pacing            send replies at once instead of at 9600 baud line speed
+  --burst-ms N           hand replies over in bursts every N ms, as a USB adapter with
+                         a latency timer does (an FTDI chip's is 16 ms; default 0: off)
   --quiet                do not report skipped bytes and other notes on stderr
 
 Faults (HEX is bytes in hex, spaces allowed: "00 00"; ADDR is a hex address):
@@ -43,6 +45,8 @@ Faults (HEX is bytes in hex, spaces allowed: "00 00"; ADDR is a hex address):
   --write-reply ADDR=HEX answer a write to ADDR with HEX (empty for nothing)
   --never-quiet          send a filler byte every few ms, so the line never falls quiet
   --noise HEX            send HEX ahead of every reply
+  --extra KIND:HEX       send HEX after every reply to commands of KIND (program, ack,
+                         read, write)
   --delay KIND:MS[@ADDR] answer commands of KIND (program, ack, read, write), or only
                          the one for ADDR, MS later than usual
   --pull-after N         pull the cable once the N-th command has been answered
@@ -129,6 +133,7 @@ Settings Configure(RadioSimulator& radio, int argc, char** argv) {
       {"--link", [&](const std::string& v) { settings.link = v; }},
       {"--log", [&](const std::string& v) { settings.log = v; }},
       {"--reaction-delay", [&](const std::string& v) { radio.SetReactionDelayMs(std::stoi(v)); }},
+      {"--burst-ms", [&](const std::string& v) { radio.SetBurstMs(std::stoi(v)); }},
       {"--bare-ack", [&](const std::string& v) { radio.SetBareAckBeforeIdentity(std::stoi(v)); }},
       {"--program-reply", [&](const std::string& v) { radio.SetProgramReply(ParseHex(v)); }},
       {"--split-identity", [&](const std::string& v) { SetSplit(radio, SimCommand::Program, v); }},
@@ -146,6 +151,11 @@ Settings Configure(RadioSimulator& radio, int argc, char** argv) {
          radio.SetWriteReply(ParseAddress(address), ParseHex(reply));
        }},
       {"--noise", [&](const std::string& v) { radio.SetNoiseBeforeReplies(ParseHex(v)); }},
+      {"--extra",
+       [&](const std::string& v) {
+         const auto [kind, hex] = SplitAt(v, ':');
+         radio.SetExtraBytes(ParseKind(kind), ParseHex(hex));
+       }},
       {"--delay",
        [&](const std::string& v) {
          const auto [kind, rest] = SplitAt(v, ':');

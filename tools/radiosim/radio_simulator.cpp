@@ -85,6 +85,7 @@ struct RadioSimulator::Faults {
   std::optional<ReadCut> readCut;
   bool neverQuiet = false;
   ByteString noise;
+  std::map<SimCommand, ByteString> extraBytes;
   std::map<SimCommand, Delay> delays;
   // Commands still to be answered before the cable is pulled.
   std::optional<std::size_t> pullAfter;
@@ -112,6 +113,8 @@ struct RadioSimulator::Line {
   SteadyClock::time_point lastInput;
   std::deque<TimedByte> output;
   SteadyClock::time_point lineFreeAt;
+  // The adapter's latency timer runs from here, whatever the line carries.
+  SteadyClock::time_point burstClockStart = SteadyClock::now();
   SteadyClock::time_point nextFiller;
   std::optional<SteadyClock::time_point> pullDueSince;
   bool bareAckSent = false;
@@ -178,6 +181,11 @@ void RadioSimulator::SetPacing(bool realLineTime) {
 void RadioSimulator::SetReactionDelayMs(int delayMs) {
   std::lock_guard lock(mutex_);
   reactionDelayMs_ = std::max(delayMs, 0);
+}
+
+void RadioSimulator::SetBurstMs(int burstMs) {
+  std::lock_guard lock(mutex_);
+  burstMs_ = std::max(burstMs, 0);
 }
 
 ByteString RadioSimulator::Memory() const {
@@ -303,6 +311,15 @@ void RadioSimulator::SetNeverQuiet(bool on) {
 void RadioSimulator::SetNoiseBeforeReplies(ByteString noise) {
   std::lock_guard lock(mutex_);
   faults_->noise = std::move(noise);
+}
+
+void RadioSimulator::SetExtraBytes(SimCommand kind, ByteString extra) {
+  std::lock_guard lock(mutex_);
+  if (extra.empty()) {
+    faults_->extraBytes.erase(kind);
+  } else {
+    faults_->extraBytes[kind] = std::move(extra);
+  }
 }
 
 void RadioSimulator::SetExtraDelay(SimCommand kind, int delayMs,
@@ -520,6 +537,10 @@ ByteString RadioSimulator::ReplyTo(const ParsedCommand& command, const ByteStrin
 void RadioSimulator::Schedule(Line& line, const ParsedCommand& command, const ByteString& reply) {
   ByteString bytes = faults_->noise;
   bytes.insert(bytes.end(), reply.begin(), reply.end());
+  if (const auto extra = faults_->extraBytes.find(command.kind);
+      extra != faults_->extraBytes.end() && !reply.empty()) {
+    bytes.insert(bytes.end(), extra->second.begin(), extra->second.end());
+  }
   if (bytes.empty()) {
     return;
   }
@@ -540,9 +561,20 @@ void RadioSimulator::Schedule(Line& line, const ParsedCommand& command, const By
     if (split != faults_->splits.end() && i >= split->second.afterBytes) {
       atMs += split->second.gapMs;
     }
-    line.output.push_back({start + Milliseconds(atMs), bytes[i]});
+    line.lineFreeAt = start + Milliseconds(atMs);
+    line.output.push_back({NextBurst(line, line.lineFreeAt), bytes[i]});
   }
-  line.lineFreeAt = line.output.back().due;
+}
+
+SteadyClock::time_point RadioSimulator::NextBurst(const Line& line,
+                                                  SteadyClock::time_point arrival) const {
+  if (burstMs_ == 0 || arrival <= line.burstClockStart) {
+    return arrival;
+  }
+  const auto period = std::chrono::milliseconds(burstMs_);
+  const auto periods =
+      (arrival - line.burstClockStart + period - SteadyClock::duration(1)) / period;
+  return line.burstClockStart + periods * period;
 }
 
 void RadioSimulator::SendFiller(Line& line) {

@@ -63,6 +63,10 @@ class RadioSimulator {
   // at once after the reaction delay.
   void SetPacing(bool realLineTime);
   void SetReactionDelayMs(int delayMs);
+  // Replies reach the program in bursts every burstMs, as through a USB adapter that
+  // passes on what it received when its latency timer runs out (16 ms for an FTDI chip
+  // by default); 0, the default, hands over each byte as it arrives.
+  void SetBurstMs(int burstMs);
 
   // Memory, addresses 0x000 to 0x3FF.
   ByteString Memory() const;
@@ -107,6 +111,9 @@ class RadioSimulator {
   void SetNeverQuiet(bool on);
   // These bytes go out ahead of every reply.
   void SetNoiseBeforeReplies(ByteString noise);
+  // These bytes follow every reply to this kind of command, as from a radio that sends
+  // more than the protocol asks for; empty ends the fault for that kind.
+  void SetExtraBytes(SimCommand kind, ByteString extra);
   // Replies to this kind of command (or only the one for this address) come delayMs
   // later than the reaction delay; a delay of 0 ends the fault for that kind.
   void SetExtraDelay(SimCommand kind, int delayMs,
@@ -133,6 +140,9 @@ class RadioSimulator {
   ByteString ReplyTo(const ParsedCommand& command, const ByteString& bytes, Line& line,
                      Reports& reports);
   void Schedule(Line& line, const ParsedCommand& command, const ByteString& reply);
+  // When a byte that reaches the adapter at arrival is handed on to the program.
+  std::chrono::steady_clock::time_point NextBurst(
+      const Line& line, std::chrono::steady_clock::time_point arrival) const;
   void SendFiller(Line& line);
   bool PullCableIfDue(Line& line, Reports& reports);
 
@@ -146,6 +156,7 @@ class RadioSimulator {
   RadioVariant variant_;
   bool pacing_ = true;
   int reactionDelayMs_ = kDefaultReactionDelayMs;
+  int burstMs_ = 0;
   ByteString memory_;
   std::vector<ByteString> log_;
   std::vector<ByteString> replies_;

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "tests/scripted_dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "ui/control_lookup.h"
 #include "ui/unit_mainform.h"
 

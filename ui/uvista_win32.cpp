@@ -1,6 +1,6 @@
-#include "app/uvista_win32.h"
+#include "ui/uvista_win32.h"
 
-#include "app/uvista.h"
+#include "ui/uvista.h"
 
 DWORD WindowsMajorVersion() {
   OSVERSIONINFOA version{};

@@ -1,10 +1,10 @@
-#include "app/uvista.h"
+#include "ui/uvista.h"
 
 #include <QFontDatabase>
 #include <QWidget>
 
 #ifdef Q_OS_WIN
-#include "app/uvista_win32.h"
+#include "ui/uvista_win32.h"
 #endif
 
 namespace {

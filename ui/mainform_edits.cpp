@@ -1,0 +1,58 @@
+// What the window remembers of its plan between operations: the rows a read could not
+// fill, and whether anything has replaced the start-up plan yet.
+#include <QAbstractSlider>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "radio/grid_names.h"
+#include "ui/unit_mainform.h"
+
+namespace {
+
+constexpr const char* kSettingsLists[] = {"cb_monitor", "cb_tot", "cb_tot_rekey", "cb_tot_reset"};
+constexpr const char* kSettingsBoxes[] = {"cb_beeptones", "cb_batterysaving", "cb_selfprog"};
+
+}  // namespace
+
+void Tmainform::MarkChannelUnread(int channel, bool unread) {
+  unreadRows[channel] = unread;
+  if (!unread) {
+    holdsStartupPlan = false;
+  }
+  PaintChannelLabel(channel, unread);
+}
+
+// Only the user's own changes count: the signals below are not sent when the program
+// sets a value.
+void Tmainform::TrackEdits() {
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    const auto edited = [this, channel] { MarkChannelUnread(channel, false); };
+    for (const GridRole role :
+         {GridRole::FreqRx, GridRole::FreqTx, GridRole::CtcssRx, GridRole::CtcssTx}) {
+      connect(Find<QComboBox>(GridControlName(role, channel, false)), &QComboBox::activated, this,
+              edited);
+    }
+    for (const GridRole role : {GridRole::Shift, GridRole::Lockout}) {
+      connect(Find<QCheckBox>(GridControlName(role, channel, false)), &QCheckBox::clicked, this,
+              edited);
+    }
+  }
+  const auto edited = [this] { holdsStartupPlan = false; };
+  for (const char* name : kSettingsLists) {
+    connect(Find<QComboBox>(name), &QComboBox::activated, this, edited);
+  }
+  for (const char* name : kSettingsBoxes) {
+    connect(Find<QCheckBox>(name), &QCheckBox::clicked, this, edited);
+  }
+  connect(Find<QAbstractSlider>("squelch_level"), &QAbstractSlider::actionTriggered, this, edited);
+}
+
+void Tmainform::TrackHzEdits() {
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    for (const GridRole role : {GridRole::FreqRx, GridRole::FreqTx}) {
+      connect(Find<QLineEdit>(GridControlName(role, channel, true)), &QLineEdit::textEdited, this,
+              [this, channel] { MarkChannelUnread(channel, false); });
+    }
+  }
+}
