@@ -1,6 +1,6 @@
 #include "ui/window_fonts.h"
 
-#include "app/uvista.h"
+#include "ui/uvista.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

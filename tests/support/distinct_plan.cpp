@@ -3,6 +3,7 @@
 #include <string>
 
 #include "radio/grid_names.h"
+#include "radio/memory_map.h"
 
 void FillDistinctPlan(WindowControls& window) {
   const bool advanced = window.AdvancedMode();
