@@ -159,7 +159,7 @@ TEST_F(WineSerial, NoAnswerAndAPulledCableEndTheReadWithTheirLines) {
 TEST_F(WineSerial, APortInUseByAnotherProgramIsRefusedAndNamed) {
   TBlockSerial holder;
   holder.OpenPort(radio.PortPath());
-  ASSERT_TRUE(holder.IsOpen()) << holder.OpenFailureReason();
+  ASSERT_TRUE(holder.IsOpen()) << holder.OpenError().Text();
 
   const ProbeOutput refused = RunProbe("read");
   EXPECT_EQ(refused.log,
