@@ -1,9 +1,9 @@
 #include "files/channel_plan.h"
 
+#include <algorithm>
+
 #include "files/ini_file.h"
-#include "radio/grid_names.h"
 #include "radio/memory_map.h"
-#include "radio/settings_page.h"
 #include "radio/tables.h"
 
 namespace {
@@ -19,6 +19,10 @@ constexpr char kNormalFileInAdvancedMode[] =
 constexpr char kNotAPlan[] = " is not a Vexalon channel plan.";
 constexpr char kNoSettingsInFile[] =
     "The configuration file did not have settings included, but frequencies had been loaded.";
+
+// What a missing key of the settings section reads as: the page's designed defaults.
+constexpr int kDefaultMonitorKey = 3;
+constexpr int kDefaultSquelchLevel = 5;
 
 std::string ChannelSection(int channel) {
   return "Ch" + std::to_string(channel);
@@ -45,127 +49,112 @@ bool LooksLikeAPlan(const IniFile& ini) {
   return false;
 }
 
-void SaveChannel(const PlanWindow& window, IniFile& ini, int channel, bool advanced) {
+void SaveChannel(IniFile& ini, int channel, const ChannelRow& row, bool advanced) {
   const std::string section = ChannelSection(channel);
-  const std::string rx = GridControlName(GridRole::FreqRx, channel, advanced);
-  const std::string tx = GridControlName(GridRole::FreqTx, channel, advanced);
   if (advanced) {
-    ini.WriteString(section, "FreqRX", window.EditText(rx));
-    ini.WriteString(section, "FreqTX", window.EditText(tx));
+    ini.WriteString(section, "FreqRX", row.rxHzText);
+    ini.WriteString(section, "FreqTX", row.txHzText);
   } else {
-    ini.WriteInteger(section, "FreqRX", window.ListIndex(rx));
-    ini.WriteInteger(section, "FreqTX", window.ListIndex(tx));
+    ini.WriteInteger(section, "FreqRX", row.rxChannelIndex);
+    ini.WriteInteger(section, "FreqTX", row.txChannelIndex);
   }
-  ini.WriteInteger(section, "CTCSSRX",
-                   window.ListIndex(GridControlName(GridRole::CtcssRx, channel, advanced)));
-  ini.WriteInteger(section, "CTCSSTX",
-                   window.ListIndex(GridControlName(GridRole::CtcssTx, channel, advanced)));
-  ini.WriteBool(section, "Shift",
-                window.IsChecked(GridControlName(GridRole::Shift, channel, advanced)));
-  ini.WriteBool(section, "Lockout",
-                window.IsChecked(GridControlName(GridRole::Lockout, channel, advanced)));
+  ini.WriteInteger(section, "CTCSSRX", row.rxToneIndex);
+  ini.WriteInteger(section, "CTCSSTX", row.txToneIndex);
+  ini.WriteBool(section, "Shift", row.shift);
+  ini.WriteBool(section, "Lockout", row.lockout);
 }
 
-void SaveSettings(const PlanWindow& window, IniFile& ini) {
-  ini.WriteInteger(kSettingsSection, "MonitorKey", window.ListIndex("cb_monitor"));
-  ini.WriteInteger(kSettingsSection, "SquelchLevel", window.SliderPosition("squelch_level"));
-  ini.WriteBool(kSettingsSection, "BeepTones", window.IsChecked("cb_beeptones"));
-  ini.WriteBool(kSettingsSection, "BatterySaving", window.IsChecked("cb_batterysaving"));
-  ini.WriteBool(kSettingsSection, "SelfProgramming", window.IsChecked("cb_selfprog"));
-  ini.WriteInteger(kSettingsSection, "TOT", window.ListIndex("cb_tot"));
-  ini.WriteInteger(kSettingsSection, "TOTRekey", window.ListIndex("cb_tot_rekey"));
-  ini.WriteInteger(kSettingsSection, "TOTReset", window.ListIndex("cb_tot_reset"));
+void SaveSettings(IniFile& ini, const RadioSettings& settings) {
+  ini.WriteInteger(kSettingsSection, "MonitorKey", settings.monitorKey);
+  ini.WriteInteger(kSettingsSection, "SquelchLevel", settings.squelchLevel);
+  ini.WriteBool(kSettingsSection, "BeepTones", settings.beepTones);
+  ini.WriteBool(kSettingsSection, "BatterySaving", settings.batterySaving);
+  ini.WriteBool(kSettingsSection, "SelfProgramming", settings.selfProgramming);
+  ini.WriteInteger(kSettingsSection, "TOT", settings.tot);
+  ini.WriteInteger(kSettingsSection, "TOTRekey", settings.totRekey);
+  ini.WriteInteger(kSettingsSection, "TOTReset", settings.totReset);
 }
 
-void LoadChannel(PlanWindow& window, const IniFile& ini, int channel, bool advanced) {
+ChannelRow LoadChannel(const IniFile& ini, int channel, bool advanced) {
   const std::string section = ChannelSection(channel);
-  const std::string rx = GridControlName(GridRole::FreqRx, channel, advanced);
-  const std::string tx = GridControlName(GridRole::FreqTx, channel, advanced);
+  ChannelRow row;
   if (advanced) {
-    window.SetEditText(rx, ini.ReadString(section, "FreqRX", ""));
-    window.SetEditText(tx, ini.ReadString(section, "FreqTX", ""));
+    row.rxHzText = ini.ReadString(section, "FreqRX", "");
+    row.txHzText = ini.ReadString(section, "FreqTX", "");
   } else {
-    window.SelectListIndex(rx, ReadListIndex(ini, section, "FreqRX", kChannelListCount, 0));
-    window.SelectListIndex(tx, ReadListIndex(ini, section, "FreqTX", kChannelListCount, 0));
+    row.rxChannelIndex = ReadListIndex(ini, section, "FreqRX", kChannelListCount, 0);
+    row.txChannelIndex = ReadListIndex(ini, section, "FreqTX", kChannelListCount, 0);
   }
-  window.SelectListIndex(GridControlName(GridRole::CtcssRx, channel, advanced),
-                         ReadListIndex(ini, section, "CTCSSRX", kToneListCount, 0));
-  window.SelectListIndex(GridControlName(GridRole::CtcssTx, channel, advanced),
-                         ReadListIndex(ini, section, "CTCSSTX", kToneListCount, 0));
-  window.SetChecked(GridControlName(GridRole::Shift, channel, advanced),
-                    ini.ReadBool(section, "Shift", false));
-  window.SetChecked(GridControlName(GridRole::Lockout, channel, advanced),
-                    ini.ReadBool(section, "Lockout", false));
-  window.MarkChannelUnread(channel, false);
+  row.rxToneIndex = ReadListIndex(ini, section, "CTCSSRX", kToneListCount, 0);
+  row.txToneIndex = ReadListIndex(ini, section, "CTCSSTX", kToneListCount, 0);
+  row.shift = ini.ReadBool(section, "Shift", false);
+  row.lockout = ini.ReadBool(section, "Lockout", false);
+  return row;
 }
 
-void LoadSettings(PlanWindow& window, const IniFile& ini) {
-  window.SelectListIndex("cb_monitor", ReadListIndex(ini, kSettingsSection, "MonitorKey",
-                                                     kMonitorKeyCount, kDefaultMonitorKey));
-  // The slider holds the position within its range.
-  window.SetSliderPosition("squelch_level",
-                           ini.ReadInteger(kSettingsSection, "SquelchLevel", kDefaultSquelchLevel));
-  window.SetChecked("cb_beeptones", ini.ReadBool(kSettingsSection, "BeepTones", true));
-  window.SetChecked("cb_batterysaving", ini.ReadBool(kSettingsSection, "BatterySaving", true));
-  window.SetChecked("cb_selfprog", ini.ReadBool(kSettingsSection, "SelfProgramming", true));
-  window.SelectListIndex("cb_tot", ReadListIndex(ini, kSettingsSection, "TOT", kTotCount, 0));
-  window.SelectListIndex("cb_tot_rekey",
-                         ReadListIndex(ini, kSettingsSection, "TOTRekey", kTotRekeyCount, 0));
-  window.SelectListIndex("cb_tot_reset",
-                         ReadListIndex(ini, kSettingsSection, "TOTReset", kTotResetCount, 0));
+RadioSettings LoadSettings(const IniFile& ini) {
+  RadioSettings settings;
+  settings.monitorKey =
+      ReadListIndex(ini, kSettingsSection, "MonitorKey", kMonitorKeyCount, kDefaultMonitorKey);
+  settings.squelchLevel = std::clamp(
+      ini.ReadInteger(kSettingsSection, "SquelchLevel", kDefaultSquelchLevel), 0, kSquelchLevelMax);
+  settings.beepTones = ini.ReadBool(kSettingsSection, "BeepTones", true);
+  settings.batterySaving = ini.ReadBool(kSettingsSection, "BatterySaving", true);
+  settings.selfProgramming = ini.ReadBool(kSettingsSection, "SelfProgramming", true);
+  settings.tot = ReadListIndex(ini, kSettingsSection, "TOT", kTotCount, 0);
+  settings.totRekey = ReadListIndex(ini, kSettingsSection, "TOTRekey", kTotRekeyCount, 0);
+  settings.totReset = ReadListIndex(ini, kSettingsSection, "TOTReset", kTotResetCount, 0);
+  return settings;
 }
 
-// Everything between disabling and enabling the controls; returning early is a refusal.
-void LoadPlan(PlanWindow& window, const IniFile& ini, const std::string& fileName, bool settings) {
-  // Reading a missing or unreadable file as all defaults would wipe the plan on screen
-  // and report success.
-  if (!ini.WasRead()) {
-    window.ShowError("Unable to read " + fileName + ".");
-    return;
-  }
-  if (!LooksLikeAPlan(ini)) {
-    window.ShowError(fileName + kNotAPlan);
-    return;
-  }
-  const bool advanced = ini.ReadBool(kGeneral, kAdvancedModeKey, window.AdvancedMode());
-  if (advanced && !window.AdvancedMode()) {
-    window.EnterAdvancedMode();
-  } else if (!advanced && window.AdvancedMode()) {
-    window.ShowError(kNormalFileInAdvancedMode);
-    return;
-  }
-  for (int channel = 1; channel <= kChannelCount; ++channel) {
-    LoadChannel(window, ini, channel, advanced);
-  }
-  if (!settings) {
-    return;
-  }
-  if (ini.ReadBool(kGeneral, kOtherSettingsKey, false)) {
-    LoadSettings(window, ini);
-  } else {
-    window.ShowInformation(kNoSettingsInFile);
-  }
+LoadedPlan Refused(const std::string& reason) {
+  return {std::nullopt, {reason, {}}};
 }
 
 }  // namespace
 
-void SaveToFile(PlanWindow& window, const std::string& fileName, bool settings) {
-  IniFile ini(fileName);
-  const bool advanced = window.AdvancedMode();
-  ini.WriteBool(kGeneral, kAdvancedModeKey, advanced);
-  ini.WriteBool(kGeneral, kOtherSettingsKey, settings);
-  for (int channel = 1; channel <= kChannelCount; ++channel) {
-    SaveChannel(window, ini, channel, advanced);
+PlanFileOutcome SavePlanFile(const std::string& fileName, const ChannelPlan& plan) {
+  try {
+    IniFile ini(fileName);
+    ini.WriteBool(kGeneral, kAdvancedModeKey, plan.advancedMode);
+    ini.WriteBool(kGeneral, kOtherSettingsKey, plan.settings.has_value());
+    for (int channel = 1; channel <= kChannelCount; ++channel) {
+      SaveChannel(ini, channel, plan.channels[channel - 1], plan.advancedMode);
+    }
+    if (plan.settings) {
+      SaveSettings(ini, *plan.settings);
+    }
+    ini.Commit();
+  } catch (const IniWriteError& error) {
+    return {std::string(error.what()) + ".", {}};
   }
-  if (settings) {
-    SaveSettings(window, ini);
-  }
-  ini.Commit();
+  return {};
 }
 
-void LoadFromFile(PlanWindow& window, const std::string& fileName, bool settings) {
+LoadedPlan LoadPlanFile(const std::string& fileName, bool settings, bool advancedMode) {
   const IniFile ini(fileName);
-  window.SetControlsEnabled(false);
-  LoadPlan(window, ini, fileName, settings);
-  window.SetControlsEnabled(true);
+  // Reading a missing or unreadable file as all defaults would wipe the plan on screen
+  // and report success.
+  if (!ini.WasRead()) {
+    return Refused("Unable to read " + fileName + ".");
+  }
+  if (!LooksLikeAPlan(ini)) {
+    return Refused(fileName + kNotAPlan);
+  }
+  ChannelPlan plan;
+  plan.advancedMode = ini.ReadBool(kGeneral, kAdvancedModeKey, advancedMode);
+  if (advancedMode && !plan.advancedMode) {
+    return Refused(kNormalFileInAdvancedMode);
+  }
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    plan.channels[channel - 1] = LoadChannel(ini, channel, plan.advancedMode);
+  }
+  LoadedPlan loaded;
+  if (settings && ini.ReadBool(kGeneral, kOtherSettingsKey, false)) {
+    plan.settings = LoadSettings(ini);
+  } else if (settings) {
+    loaded.outcome.notice = kNoSettingsInFile;
+  }
+  loaded.plan = plan;
+  return loaded;
 }

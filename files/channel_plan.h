@@ -1,18 +1,41 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
-#include "files/plan_window.h"
+#include "radio/memory_map.h"
 
-// Writes the 15 channels, and the settings page when `settings` is true, to the named
-// file, keeping every other line an existing file holds. Throws IniWriteError
-// ("Unable to write to " + file name) when the file cannot be written; the earlier
-// file then stays as it was. Shows nothing and logs nothing.
-void SaveToFile(PlanWindow& window, const std::string& fileName, bool settings);
+// A channel plan as its file holds it: the mode it was saved in, the 15 rows in that
+// mode's fields (list indexes, or Hz texts as typed), and the settings page if saved.
+struct ChannelPlan {
+  bool advancedMode = false;
+  std::array<ChannelRow, kChannelCount> channels{};
+  std::optional<RadioSettings> settings;
+};
 
-// Reads a channel plan file into the window, and the settings page when `settings` is
-// true and the file holds it. An advanced-mode file switches a normal window to
-// advanced mode; a normal-mode file is refused in advanced mode, and so is a file that
-// cannot be read or holds none of the plan's sections. Refusals and notices are dialogs;
-// any other content loads without harm, missing or unusable values taking their defaults.
-void LoadFromFile(PlanWindow& window, const std::string& fileName, bool settings);
+// What a load or a save has for the user: a refusal or failure (the plan is not loaded,
+// or the file not written) and a notice that goes with a successful load. Empty when
+// there is nothing to say.
+struct PlanFileOutcome {
+  std::string failure;
+  std::string notice;
+};
+
+// Writes the plan to the named file, keeping every other line an existing file holds,
+// and marks whether it holds the settings. A file that cannot be written fails with
+// "Unable to write to " + file name + "." and stays as it was.
+PlanFileOutcome SavePlanFile(const std::string& fileName, const ChannelPlan& plan);
+
+struct LoadedPlan {
+  // Nothing when the file is refused.
+  std::optional<ChannelPlan> plan;
+  PlanFileOutcome outcome;
+};
+
+// Reads the plan for a window in the given mode, with its settings when `settings` is
+// true and the file holds them. An advanced-mode file is for any window (a normal one is
+// to switch); a normal-mode file is refused in advanced mode, and so is a file that
+// cannot be read or holds none of the plan's sections. Missing or unusable values take
+// their defaults, and every list index lies inside its list.
+LoadedPlan LoadPlanFile(const std::string& fileName, bool settings, bool advancedMode);

@@ -9,7 +9,6 @@
 #include "radio/codecs.h"
 #include "radio/memory_map.h"
 #include "radio/protocol.h"
-#include "radio/settings_page.h"
 #include "radio/tables.h"
 
 namespace {

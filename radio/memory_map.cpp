@@ -4,7 +4,6 @@
 
 #include "radio/codecs.h"
 #include "radio/protocol.h"
-#include "radio/settings_page.h"
 
 namespace {
 
@@ -30,14 +29,10 @@ void Append(ByteString& bytes, const ByteString& more) {
   bytes.insert(bytes.end(), more.begin(), more.end());
 }
 
-// Callers check the reply's length first, so every field lies inside it.
-ByteString RecordField(const ByteString& reply, std::size_t offset, std::size_t width) {
-  const auto begin = reply.begin() + static_cast<std::ptrdiff_t>(kReadReplyHeaderSize + offset);
+// Callers check the record's length first, so every field lies inside it.
+ByteString RecordField(const ByteString& record, std::size_t offset, std::size_t width) {
+  const auto begin = record.begin() + static_cast<std::ptrdiff_t>(offset);
   return ByteString(begin, begin + static_cast<std::ptrdiff_t>(width));
-}
-
-std::uint8_t RecordByte(const ByteString& reply, std::size_t offset) {
-  return reply[kReadReplyHeaderSize + offset];
 }
 
 }  // namespace
@@ -69,19 +64,20 @@ ByteString ToneHalf(const ChannelRow& row) {
 }
 
 std::optional<ChannelRow> ChannelFromReply(const ByteString& reply) {
-  if (reply.size() <= kReadReplyHeaderSize + kChannelFlagsOffset) {
+  const ByteString record = ReadReplyData(reply, kChannelRecordSize);
+  if (record.size() <= kChannelFlagsOffset) {
     return std::nullopt;
   }
-  const ByteString rxCode = RecordField(reply, kRxFrequencyOffset, kFrequencyCodeSize);
-  const ByteString txCode = RecordField(reply, kTxFrequencyOffset, kFrequencyCodeSize);
-  const std::uint8_t flags = RecordByte(reply, kChannelFlagsOffset);
+  const ByteString rxCode = RecordField(record, kRxFrequencyOffset, kFrequencyCodeSize);
+  const ByteString txCode = RecordField(record, kTxFrequencyOffset, kFrequencyCodeSize);
+  const std::uint8_t flags = record[kChannelFlagsOffset];
   ChannelRow row;
   row.rxChannelIndex = FindChannelCode(rxCode);
   row.txChannelIndex = FindChannelCode(txCode);
   row.rxHzText = DecodeFrequency(rxCode);
   row.txHzText = DecodeFrequency(txCode);
-  row.rxToneIndex = FindToneCode(RecordField(reply, kRxToneOffset, kToneCodeSize));
-  row.txToneIndex = FindToneCode(RecordField(reply, kTxToneOffset, kToneCodeSize));
+  row.rxToneIndex = FindToneCode(RecordField(record, kRxToneOffset, kToneCodeSize));
+  row.txToneIndex = FindToneCode(RecordField(record, kTxToneOffset, kToneCodeSize));
   row.shift = !BitIsSet(flags, kShiftBitPosition);
   row.lockout = !BitIsSet(flags, kLockoutBitPosition);
   return row;
@@ -124,19 +120,20 @@ ByteString SettingsRecord(const RadioSettings& settings) {
 }
 
 std::optional<RadioSettings> SettingsFromReply(const ByteString& reply) {
-  if (reply.size() <= kReadReplyHeaderSize + kTotResetOffset) {
+  const ByteString record = ReadReplyData(reply, kSettingsRecordSize);
+  if (record.size() <= kTotResetOffset) {
     return std::nullopt;
   }
-  const std::uint8_t flags = RecordByte(reply, kSettingsFlagsOffset);
+  const std::uint8_t flags = record[kSettingsFlagsOffset];
   RadioSettings settings;
   settings.beepTones = BitIsSet(flags, kBeepTonesBitPosition);
   settings.batterySaving = BitIsSet(flags, kBatterySavingBitPosition);
   settings.selfProgramming = BitIsSet(flags, kSelfProgrammingBitPosition);
-  // The slider cannot go beyond its range, so a later write stores the clamped level.
-  settings.squelchLevel = std::min<int>(RecordByte(reply, kSquelchOffset), kSquelchLevelMax);
-  settings.monitorKey = RecordByte(reply, kMonitorKeyOffset);
-  settings.tot = RecordByte(reply, kTotOffset);
-  settings.totRekey = RecordByte(reply, kTotRekeyOffset);
-  settings.totReset = RecordByte(reply, kTotResetOffset);
+  // The window cannot show a level beyond the range, so a later write stores the highest.
+  settings.squelchLevel = std::min<int>(record[kSquelchOffset], kSquelchLevelMax);
+  settings.monitorKey = record[kMonitorKeyOffset];
+  settings.tot = record[kTotOffset];
+  settings.totRekey = record[kTotRekeyOffset];
+  settings.totReset = record[kTotResetOffset];
   return settings;
 }

@@ -39,6 +39,13 @@ inline constexpr std::size_t kTotOffset = 3;
 inline constexpr std::size_t kTotRekeyOffset = 4;
 inline constexpr std::size_t kTotResetOffset = 5;
 
+// How many values each setting takes: the items of its list, or squelch levels 0 to max.
+inline constexpr int kMonitorKeyCount = 4;
+inline constexpr int kTotCount = 11;
+inline constexpr int kTotRekeyCount = 61;
+inline constexpr int kTotResetCount = 16;
+inline constexpr int kSquelchLevelMax = 10;
+
 // One 8-byte write: where it goes and what it carries.
 struct MemoryBlock {
   std::uint16_t address = 0;
@@ -56,8 +63,9 @@ extern const ByteString kChannelZeroSlotHalf;
 struct ChannelRow {
   int rxChannelIndex = 0;
   int txChannelIndex = 0;
-  std::string rxHzText;
-  std::string txHzText;
+  // Braced, so that a designated initializer may leave the texts out.
+  std::string rxHzText{};
+  std::string txHzText{};
   int rxToneIndex = 0;
   int txToneIndex = 0;
   bool shift = false;
@@ -70,7 +78,7 @@ ByteString FrequencyHalf(const ChannelRow& row, bool advancedMode);
 // Record bytes 8..15: RX and TX tone codes, channel flags, 01 01 FF.
 ByteString ToneHalf(const ChannelRow& row);
 // The row a channel read reply holds, with both the list indexes and the Hz texts filled
-// so that either mode can use it; nothing when the reply ends before the flags byte.
+// so that either mode can use it; nothing when the record ends before the flags byte.
 std::optional<ChannelRow> ChannelFromReply(const ByteString& reply);
 
 // The four writes of the tone index tables, in the order 0x0290, 0x0298, 0x02B0, 0x02B8.
@@ -94,5 +102,5 @@ struct RadioSettings {
 };
 
 ByteString SettingsRecord(const RadioSettings& settings);
-// Nothing when the reply ends before the last field used (the TOT reset byte).
+// Nothing when the record ends before the last field used (the TOT reset byte).
 std::optional<RadioSettings> SettingsFromReply(const ByteString& reply);

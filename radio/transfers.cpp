@@ -3,10 +3,10 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "radio/codecs.h"
-#include "radio/grid_names.h"
 #include "radio/hz_text.h"
 #include "radio/memory_map.h"
 #include "radio/protocol.h"
@@ -18,30 +18,17 @@ constexpr int kDataBits = 8;
 constexpr char kParity = 'N';
 constexpr int kStopBits = 2;
 
-const char* const kMonitorKeyList = "cb_monitor";
-const char* const kSquelchSlider = "squelch_level";
-const char* const kBeepTonesBox = "cb_beeptones";
-const char* const kBatterySavingBox = "cb_batterysaving";
-const char* const kSelfProgrammingBox = "cb_selfprog";
-const char* const kTotList = "cb_tot";
-const char* const kTotRekeyList = "cb_tot_rekey";
-const char* const kTotResetList = "cb_tot_reset";
-
 const char* const kRadioLostLine =
     "Lost the connection to the radio. Check the cable and the radio, then try again.";
 const char* const kLineNeverQuietLine =
     "The line from the radio never falls quiet. Check the cable and the port, then try again.";
-
-std::string Name(GridRole role, int channel, const WindowControls& window) {
-  return GridControlName(role, channel, window.AdvancedMode());
-}
 
 // For the length of a transfer the window goes on handling its events while the dialogue
 // waits for the radio, not only between blocks: a click or a repaint never waits longer
 // than one reply takes on the line.
 class ProcessMessagesWhileWaiting {
  public:
-  ProcessMessagesWhileWaiting(WindowControls& window, TBlockSerial& serial) : serial_(serial) {
+  ProcessMessagesWhileWaiting(RadioWindow& window, TBlockSerial& serial) : serial_(serial) {
     serial_.SetWaitHandler([&window] { window.ProcessMessages(); });
   }
   ~ProcessMessagesWhileWaiting() { serial_.SetWaitHandler(nullptr); }
@@ -59,7 +46,7 @@ void OpenAndConfigure(TBlockSerial& serial, const std::string& portName) {
 
 // The failure line of a handshake cannot tell a port that never opened from a silent
 // radio, so the system's own reason follows it.
-void LogPortProblems(WindowControls& window, const TBlockSerial& serial) {
+void LogPortProblems(RadioWindow& window, const TBlockSerial& serial) {
   if (!serial.IsOpen()) {
     std::string line = "Could not open " + serial.DeviceName() + ": " + serial.OpenError().Text();
     if (serial.OpenError().kind == SerialError::AccessDenied) {
@@ -75,7 +62,7 @@ void LogPortProblems(WindowControls& window, const TBlockSerial& serial) {
 
 // Once the radio is gone every further exchange would be empty: stop instead of
 // logging a failure for each block, and never end with "Done!".
-bool RadioStillThere(WindowControls& window, const TBlockSerial& serial) {
+bool RadioStillThere(RadioWindow& window, const TBlockSerial& serial) {
   if (!serial.LineLost()) {
     return true;
   }
@@ -87,7 +74,7 @@ bool RadioStillThere(WindowControls& window, const TBlockSerial& serial) {
 // would lead the next reply: a 16-byte tail and the next header make a whole record of
 // the wrong channel. Discard what still comes before going on. False when the dialogue
 // cannot go on.
-bool BackInStep(WindowControls& window, TBlockSerial& serial) {
+bool BackInStep(RadioWindow& window, TBlockSerial& serial) {
   if (CollectUntilQuiet(serial, kResyncQuietMs).cutOff) {
     window.AppendLog(kLineNeverQuietLine);
     return false;
@@ -106,27 +93,9 @@ std::string ReadHandshakeFailureLine(const HandshakeOutcome& outcome) {
   }
 }
 
-void ShowChannel(WindowControls& window, int n, const ChannelRow& row) {
-  const bool advanced = window.AdvancedMode();
-  if (advanced) {
-    window.SetEditText(Name(GridRole::FreqRx, n, window), row.rxHzText);
-  } else {
-    window.SelectListIndex(Name(GridRole::FreqRx, n, window), row.rxChannelIndex);
-  }
-  window.SelectListIndex(Name(GridRole::CtcssRx, n, window), row.rxToneIndex);
-  if (advanced) {
-    window.SetEditText(Name(GridRole::FreqTx, n, window), row.txHzText);
-  } else {
-    window.SelectListIndex(Name(GridRole::FreqTx, n, window), row.txChannelIndex);
-  }
-  window.SelectListIndex(Name(GridRole::CtcssTx, n, window), row.txToneIndex);
-  window.SetChecked(Name(GridRole::Shift, n, window), row.shift);
-  window.SetChecked(Name(GridRole::Lockout, n, window), row.lockout);
-}
-
 // Normal mode shows a frequency outside the eight PMR446 channels as "Not in use" and a
 // write from there clears it: the user must hear of it before that happens.
-void WarnOfHiddenFrequencies(WindowControls& window, int n, const ChannelRow& row) {
+void WarnOfHiddenFrequencies(RadioWindow& window, int n, const ChannelRow& row) {
   std::vector<std::string> hidden;
   if (row.rxChannelIndex == 0 && !row.rxHzText.empty()) {
     hidden.push_back(MegahertzText(row.rxHzText) + " MHz RX");
@@ -188,77 +157,45 @@ std::string WriteOutcomeLine(int unacknowledged) {
 
 // Every Hz box is checked before the first byte goes out: a box the codec would turn
 // into some other frequency stops the whole write. False when something is wrong.
-bool HzBoxesWritable(WindowControls& window) {
-  std::string firstBad;
+bool HzBoxesWritable(RadioWindow& window) {
+  std::optional<std::pair<int, Direction>> firstBad;
   std::vector<std::string> lines;
   for (int n = 1; n <= kChannelCount; ++n) {
-    for (const auto& [role, direction] :
-         {std::pair{GridRole::FreqRx, "RX"}, std::pair{GridRole::FreqTx, "TX"}}) {
-      const std::string name = Name(role, n, window);
-      const std::string text = window.EditText(name);
+    const ChannelRow row = window.Channel(n);
+    for (const auto& [direction, text] :
+         {std::pair{Direction::Rx, row.rxHzText}, std::pair{Direction::Tx, row.txHzText}}) {
       if (IsWritableHzText(text)) {
         continue;
       }
-      if (firstBad.empty()) {
-        firstBad = name;
+      if (!firstBad) {
+        firstBad = {n, direction};
       }
-      lines.push_back("[!] Ch " + std::to_string(n) + " " + direction + " \"" + text +
+      lines.push_back("[!] Ch " + std::to_string(n) + " " +
+                      (direction == Direction::Rx ? "RX" : "TX") + " \"" + text +
                       "\" is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing "
                       "was written.");
     }
   }
-  if (lines.empty()) {
+  if (!firstBad) {
     return true;
   }
   window.ClearLog();
   for (const std::string& line : lines) {
     window.AppendLog(line);
   }
-  window.FocusControl(firstBad);
+  window.FocusHzBox(firstBad->first, firstBad->second);
   return false;
 }
 
-ChannelRow ChannelFromWindow(const WindowControls& window, int n) {
-  ChannelRow row;
-  if (window.AdvancedMode()) {
-    row.rxHzText = TrimmedHzText(window.EditText(Name(GridRole::FreqRx, n, window)));
-    row.txHzText = TrimmedHzText(window.EditText(Name(GridRole::FreqTx, n, window)));
-  } else {
-    row.rxChannelIndex = window.ListIndex(Name(GridRole::FreqRx, n, window));
-    row.txChannelIndex = window.ListIndex(Name(GridRole::FreqTx, n, window));
-  }
-  row.rxToneIndex = window.ListIndex(Name(GridRole::CtcssRx, n, window));
-  row.txToneIndex = window.ListIndex(Name(GridRole::CtcssTx, n, window));
-  row.shift = window.IsChecked(Name(GridRole::Shift, n, window));
-  row.lockout = window.IsChecked(Name(GridRole::Lockout, n, window));
+// The row as the codecs take it: Hz texts without the spaces the boxes allow.
+ChannelRow ChannelToWrite(const RadioWindow& window, int n) {
+  ChannelRow row = window.Channel(n);
+  row.rxHzText = TrimmedHzText(row.rxHzText);
+  row.txHzText = TrimmedHzText(row.txHzText);
   return row;
 }
 
-void ShowSettings(WindowControls& window, const RadioSettings& settings) {
-  window.SelectListIndex(kMonitorKeyList, settings.monitorKey);
-  window.SelectListIndex(kTotList, settings.tot);
-  window.SelectListIndex(kTotRekeyList, settings.totRekey);
-  window.SelectListIndex(kTotResetList, settings.totReset);
-  window.SetSliderPosition(kSquelchSlider, settings.squelchLevel);
-  window.SetChecked(kBeepTonesBox, settings.beepTones);
-  window.SetChecked(kBatterySavingBox, settings.batterySaving);
-  window.SetChecked(kSelfProgrammingBox, settings.selfProgramming);
-}
-
-RadioSettings SettingsFromWindow(const WindowControls& window) {
-  RadioSettings settings;
-  settings.beepTones = window.IsChecked(kBeepTonesBox);
-  settings.batterySaving = window.IsChecked(kBatterySavingBox);
-  settings.selfProgramming = window.IsChecked(kSelfProgrammingBox);
-  settings.squelchLevel = window.SliderPosition(kSquelchSlider);
-  settings.monitorKey = window.ListIndex(kMonitorKeyList);
-  settings.tot = window.ListIndex(kTotList);
-  settings.totRekey = window.ListIndex(kTotRekeyList);
-  settings.totReset = window.ListIndex(kTotResetList);
-  return settings;
-}
-
-bool ReadChannels(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) {
+bool ReadChannels(RadioWindow& window, TBlockSerial& serial, ReadGaps& gaps) {
   for (int n = 1; n <= kChannelCount; ++n) {
     window.SetChannelLabelRed(n, true);
     window.ProcessMessages();
@@ -267,7 +204,7 @@ bool ReadChannels(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) 
     // from a line that never falls quiet.
     const auto row = reply.cutOff ? std::nullopt : ChannelFromReply(reply.bytes);
     if (row) {
-      ShowChannel(window, n, *row);
+      window.ShowChannel(n, *row);
       if (!window.AdvancedMode()) {
         WarnOfHiddenFrequencies(window, n, *row);
       }
@@ -291,7 +228,7 @@ bool ReadChannels(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) 
   return RadioStillThere(window, serial);
 }
 
-bool ReadSettings(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) {
+bool ReadSettings(RadioWindow& window, TBlockSerial& serial, ReadGaps& gaps) {
   window.AppendLog("Reading settings...");
   const Collected reply = BlockRead(serial, kSettingsAddress, kSettingsRecordSize);
   if (!RadioStillThere(window, serial)) {
@@ -299,7 +236,7 @@ bool ReadSettings(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) 
   }
   const auto settings = reply.cutOff ? std::nullopt : SettingsFromReply(reply.bytes);
   if (settings) {
-    ShowSettings(window, *settings);
+    window.ShowSettings(*settings);
   } else {
     window.AppendLog("[!] Couldn't read settings.");
     gaps.settings = true;
@@ -311,7 +248,7 @@ bool ReadSettings(WindowControls& window, TBlockSerial& serial, ReadGaps& gaps) 
 // A write whose reply is not examined: nothing is logged for it, but a reply that is
 // neither 06 nor silence may be a babbling line or a late answer, so the line must settle
 // before the next block. False when the write cannot go on.
-bool WriteUnchecked(WindowControls& window, TBlockSerial& serial, std::uint16_t address,
+bool WriteUnchecked(RadioWindow& window, TBlockSerial& serial, std::uint16_t address,
                     const ByteString& data) {
   const ByteString reply = BlockWrite(serial, address, data);
   if (!RadioStillThere(window, serial)) {
@@ -320,7 +257,7 @@ bool WriteUnchecked(WindowControls& window, TBlockSerial& serial, std::uint16_t 
   return reply.empty() || IsWriteAcknowledged(reply) || BackInStep(window, serial);
 }
 
-bool WriteChannelZeroSlot(WindowControls& window, TBlockSerial& serial, int bank) {
+bool WriteChannelZeroSlot(RadioWindow& window, TBlockSerial& serial, int bank) {
   const std::uint16_t address = ChannelRecordAddress(bank, 0);
   return WriteUnchecked(window, serial, address, kChannelZeroSlotHalf) &&
          WriteUnchecked(window, serial, address + kRecordHalfSize, kChannelZeroSlotHalf);
@@ -328,7 +265,7 @@ bool WriteChannelZeroSlot(WindowControls& window, TBlockSerial& serial, int bank
 
 // Bank 0 replies are checked: an unacknowledged half is logged and the write goes on.
 // False when the write cannot go on.
-bool WriteCheckedHalf(WindowControls& window, TBlockSerial& serial, int n, const char* half,
+bool WriteCheckedHalf(RadioWindow& window, TBlockSerial& serial, int n, const char* half,
                       std::uint16_t address, const ByteString& data, int& unacknowledged) {
   const ByteString reply = BlockWrite(serial, address, data);
   if (!RadioStillThere(window, serial)) {
@@ -344,14 +281,14 @@ bool WriteCheckedHalf(WindowControls& window, TBlockSerial& serial, int n, const
   return BackInStep(window, serial);
 }
 
-bool WriteBank0(WindowControls& window, TBlockSerial& serial, int& unacknowledged) {
+bool WriteBank0(RadioWindow& window, TBlockSerial& serial, int& unacknowledged) {
   if (!WriteChannelZeroSlot(window, serial, 0)) {
     return false;
   }
   for (int n = 1; n <= kChannelCount; ++n) {
     window.SetChannelLabelRed(n, true);
     window.ProcessMessages();
-    const ChannelRow row = ChannelFromWindow(window, n);
+    const ChannelRow row = ChannelToWrite(window, n);
     const std::uint16_t address = ChannelRecordAddress(0, n);
     const bool written =
         WriteCheckedHalf(window, serial, n, "frequency", address,
@@ -367,12 +304,12 @@ bool WriteBank0(WindowControls& window, TBlockSerial& serial, int& unacknowledge
   return true;
 }
 
-bool WriteBank1(WindowControls& window, TBlockSerial& serial) {
+bool WriteBank1(RadioWindow& window, TBlockSerial& serial) {
   if (!WriteChannelZeroSlot(window, serial, 1)) {
     return false;
   }
   for (int n = 1; n <= kChannelCount; ++n) {
-    const ChannelRow row = ChannelFromWindow(window, n);
+    const ChannelRow row = ChannelToWrite(window, n);
     const std::uint16_t address = ChannelRecordAddress(1, n);
     const bool written =
         WriteUnchecked(window, serial, address, FrequencyHalf(row, window.AdvancedMode())) &&
@@ -385,13 +322,14 @@ bool WriteBank1(WindowControls& window, TBlockSerial& serial) {
   return true;
 }
 
-bool WriteToneIndexTables(WindowControls& window, TBlockSerial& serial) {
+bool WriteToneIndexTables(RadioWindow& window, TBlockSerial& serial) {
   window.AppendLog("Writing DT/QDT settings...");
   std::array<int, kChannelCount> rxTones{};
   std::array<int, kChannelCount> txTones{};
   for (int n = 1; n <= kChannelCount; ++n) {
-    rxTones[n - 1] = window.ListIndex(Name(GridRole::CtcssRx, n, window));
-    txTones[n - 1] = window.ListIndex(Name(GridRole::CtcssTx, n, window));
+    const ChannelRow row = window.Channel(n);
+    rxTones[n - 1] = row.rxToneIndex;
+    txTones[n - 1] = row.txToneIndex;
   }
   for (const MemoryBlock& block : ToneIndexTableBlocks(rxTones, txTones)) {
     if (!WriteUnchecked(window, serial, block.address, block.data)) {
@@ -401,15 +339,14 @@ bool WriteToneIndexTables(WindowControls& window, TBlockSerial& serial) {
   return true;
 }
 
-bool WriteSettings(WindowControls& window, TBlockSerial& serial) {
+bool WriteSettings(RadioWindow& window, TBlockSerial& serial) {
   window.AppendLog("Writing settings...");
-  return WriteUnchecked(window, serial, kSettingsAddress,
-                        SettingsRecord(SettingsFromWindow(window)));
+  return WriteUnchecked(window, serial, kSettingsAddress, SettingsRecord(window.Settings()));
 }
 
 }  // namespace
 
-void ReadFromRadio(WindowControls& window, TBlockSerial& serial) {
+void ReadFromRadio(RadioWindow& window, TBlockSerial& serial) {
   window.SetControlsEnabled(false);
   const ProcessMessagesWhileWaiting responsive(window, serial);
   window.ClearLog();
@@ -433,7 +370,7 @@ void ReadFromRadio(WindowControls& window, TBlockSerial& serial) {
   window.SetControlsEnabled(true);
 }
 
-void WriteToRadio(WindowControls& window, TBlockSerial& serial) {
+void WriteToRadio(RadioWindow& window, TBlockSerial& serial) {
   if (window.AdvancedMode() && !HzBoxesWritable(window)) {
     return;
   }

@@ -3,9 +3,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "radio/grid_names.h"
 #include "radio/memory_map.h"
 #include "tests/support/mainform_fixture.h"
+#include "tests/support/named_controls.h"
+#include "ui/grid_names.h"
 
 namespace {
 
@@ -30,10 +31,10 @@ TEST_F(MainformTest, AnsweringNoLeavesTheWindowAsItWas) {
 }
 
 TEST_F(MainformTest, AnsweringYesReplacesTheFrequencyListsByHzBoxes) {
-  form.SelectListIndex("cb_A1_freq_rx", 8);
-  form.SelectListIndex("cb_A15_freq_rx", 1);
-  form.SelectListIndex("cb_A15_freq_tx", -1);
-  form.SelectListIndex("cb_A15_ctcss_tx", 30);
+  SelectListIndex(form, "cb_A1_freq_rx", 8);
+  SelectListIndex(form, "cb_A15_freq_rx", 1);
+  SelectListIndex(form, "cb_A15_freq_tx", -1);
+  SelectListIndex(form, "cb_A15_ctcss_tx", 30);
   dialogs->answerYes = true;
   Get<QPushButton>("cmdAdvancedMode")->click();
 
@@ -52,11 +53,11 @@ TEST_F(MainformTest, AnsweringYesReplacesTheFrequencyListsByHzBoxes) {
       EXPECT_TRUE(edit->isVisibleTo(edit->parentWidget()));
     }
   }
-  EXPECT_EQ(form.EditText("edit_A1_freq_rx"), "446093750");
-  EXPECT_EQ(form.EditText("edit_A1_freq_tx"), "");
-  EXPECT_EQ(form.EditText("edit_A15_freq_rx"), "446006250");
-  EXPECT_EQ(form.EditText("edit_A15_freq_tx"), "");
-  EXPECT_EQ(form.ListIndex("cb_A15_ctcss_tx"), 30);
+  EXPECT_EQ(EditText(form, "edit_A1_freq_rx"), "446093750");
+  EXPECT_EQ(EditText(form, "edit_A1_freq_tx"), "");
+  EXPECT_EQ(EditText(form, "edit_A15_freq_rx"), "446006250");
+  EXPECT_EQ(EditText(form, "edit_A15_freq_tx"), "");
+  EXPECT_EQ(ListIndex(form, "cb_A15_ctcss_tx"), 30);
 
   form.EnterAdvancedMode();
   EXPECT_EQ(form.windowTitle(), "Vexalon - Advanced mode");
@@ -88,8 +89,8 @@ TEST_F(MainformTest, TypingStopsAtNineCharactersButAPlacedTextShowsWhole) {
   QTest::keyClicks(edit, "4460062501234");
   EXPECT_EQ(edit->text(), "446006250");
 
-  form.SetEditText("edit_A3_freq_rx", "44600625012345");
-  EXPECT_EQ(form.EditText("edit_A3_freq_rx"), "44600625012345");
+  SetEditText(form, "edit_A3_freq_rx", "44600625012345");
+  EXPECT_EQ(EditText(form, "edit_A3_freq_rx"), "44600625012345");
   edit->setCursorPosition(14);
   QTest::keyClick(edit, Qt::Key_5);
   EXPECT_EQ(edit->text(), "44600625012345");

@@ -8,6 +8,7 @@
 
 #include "tests/support/control_values.h"
 #include "tests/support/mainform_fixture.h"
+#include "tests/support/named_controls.h"
 #include "tests/support/temp_folder.h"
 
 using namespace std::string_literals;
@@ -44,8 +45,8 @@ class BadPlanFiles : public MainformTest {
 };
 
 TEST_F(BadPlanFiles, AFlawedFileLoadsWhatItCanAndNothingElse) {
-  form.SelectListIndex("cb_A2_freq_rx", 6);
-  form.SelectListIndex("cb_tot", 4);
+  SelectListIndex(form, "cb_A2_freq_rx", 6);
+  SelectListIndex(form, "cb_tot", 4);
   const std::string path = folder / "flawed.ini";
   WriteBytes(path,
              "[General]\nOtherSettings=1\n"
@@ -60,13 +61,13 @@ TEST_F(BadPlanFiles, AFlawedFileLoadsWhatItCanAndNothingElse) {
   Load(path);
   EXPECT_TRUE(Shown().isEmpty());
   EXPECT_FALSE(form.AdvancedMode());
-  EXPECT_EQ(form.ListIndex("cb_A1_freq_rx"), 5);
-  EXPECT_EQ(form.ListIndex("cb_A1_freq_tx"), 0);
-  EXPECT_EQ(form.ListIndex("cb_A2_freq_rx"), 0);
-  EXPECT_EQ(form.ListIndex("cb_A3_freq_rx"), 2);
-  EXPECT_EQ(form.ListIndex("cb_A3_freq_tx"), 7);
-  EXPECT_EQ(form.SliderPosition("squelch_level"), 8);
-  EXPECT_EQ(form.ListIndex("cb_tot"), 0);
+  EXPECT_EQ(ListIndex(form, "cb_A1_freq_rx"), 5);
+  EXPECT_EQ(ListIndex(form, "cb_A1_freq_tx"), 0);
+  EXPECT_EQ(ListIndex(form, "cb_A2_freq_rx"), 0);
+  EXPECT_EQ(ListIndex(form, "cb_A3_freq_rx"), 2);
+  EXPECT_EQ(ListIndex(form, "cb_A3_freq_tx"), 7);
+  EXPECT_EQ(SliderPosition(form, "squelch_level"), 8);
+  EXPECT_EQ(ListIndex(form, "cb_tot"), 0);
   EXPECT_TRUE(EditingEnabled());
 
   // Bytes that are no UTF-8 reach a Hz box as replacement characters, and stay so.
@@ -74,10 +75,10 @@ TEST_F(BadPlanFiles, AFlawedFileLoadsWhatItCanAndNothingElse) {
   Load(path);
   EXPECT_TRUE(form.AdvancedMode());
   const std::string shown = "4460\uFFFD\uFFFD";
-  EXPECT_EQ(form.EditText("edit_A1_freq_rx"), shown);
+  EXPECT_EQ(EditText(form, "edit_A1_freq_rx"), shown);
   Save(path);
   Load(path);
-  EXPECT_EQ(form.EditText("edit_A1_freq_rx"), shown);
+  EXPECT_EQ(EditText(form, "edit_A1_freq_rx"), shown);
   EXPECT_EQ(Shown(), QStringList{"The configuration file did not have settings included, but "
                                  "frequencies had been loaded."});
 }
@@ -90,7 +91,7 @@ TEST_F(BadPlanFiles, GarbageHugeAndUnreadableFilesNeverHarmTheWindow) {
     c = static_cast<char>(random());
   }
   // What holds none of the plan's sections is no plan: refused, the window as it was.
-  form.SelectListIndex("cb_A5_freq_rx", 3);
+  SelectListIndex(form, "cb_A5_freq_rx", 3);
   const auto planBefore = ControlValues(form);
   for (const std::string& content :
        {""s, garbage.substr(0, 1024), garbage, "[Other]\nFreqRX=4\n"s, "FreqRX=4\n"s}) {
@@ -109,8 +110,8 @@ TEST_F(BadPlanFiles, GarbageHugeAndUnreadableFilesNeverHarmTheWindow) {
   }
   WriteBytes(path, huge + "[Ch15]\r\nLockout=1\r\n");
   Load(path);
-  EXPECT_EQ(form.ListIndex("cb_A1_freq_rx"), 3);
-  EXPECT_TRUE(form.IsChecked("cb_A15_lockout"));
+  EXPECT_EQ(ListIndex(form, "cb_A1_freq_rx"), 3);
+  EXPECT_TRUE(IsChecked(form, "cb_A15_lockout"));
   Shown();
 
   // Nothing to read: refused before anything changes, and never waiting on a device.
@@ -134,8 +135,8 @@ TEST_F(BadPlanFiles, AByteOrderMarkIsSkippedAndKept) {
              "[OtherSettings]\r\nSquelchLevel=9\r\n");
   Load(path);
   EXPECT_TRUE(Shown().isEmpty());
-  EXPECT_EQ(form.ListIndex("cb_A1_freq_rx"), 2);
-  EXPECT_EQ(form.SliderPosition("squelch_level"), 9);
+  EXPECT_EQ(ListIndex(form, "cb_A1_freq_rx"), 2);
+  EXPECT_EQ(SliderPosition(form, "squelch_level"), 9);
   Save(path);
   const std::string saved = ReadBytes(path);
   EXPECT_TRUE(saved.starts_with("\xEF\xBB\xBF[General]\r\nAdvancedMode=0\r\n")) << saved;
@@ -143,7 +144,7 @@ TEST_F(BadPlanFiles, AByteOrderMarkIsSkippedAndKept) {
 }
 
 TEST_F(BadPlanFiles, ARefusedSaveKeepsTheFileWholeAndSaysSo) {
-  form.SelectListIndex("cb_A4_ctcss_rx", 12);
+  SelectListIndex(form, "cb_A4_ctcss_rx", 12);
   const auto values = ControlValues(form);
   const std::string readOnly = folder / "read-only.ini";
   WriteBytes(readOnly, "; mine\r\n[General]\r\nAdvancedMode=0\r\n");
@@ -168,7 +169,7 @@ TEST_F(BadPlanFiles, ARefusedSaveKeepsTheFileWholeAndSaysSo) {
   Save(link);
   EXPECT_TRUE(dialogs->failures.isEmpty());
   EXPECT_TRUE(fs::is_symlink(link));
-  form.SelectListIndex("cb_A4_ctcss_rx", 0);
+  SelectListIndex(form, "cb_A4_ctcss_rx", 0);
   Load(link);
   EXPECT_EQ(ControlValues(form), values);
   // Only the files the test made: no temporary file left behind.

@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "tests/support/mainform_fixture.h"
+#include "tests/support/named_controls.h"
 
 TEST_F(MainformTest, ListsUseTheRegionalCommaAndHzTextsDoNot) {
   ASSERT_EQ(QLocale::system().decimalPoint(), ",") << "the test needs LC_ALL=de_DE.UTF-8";
@@ -15,10 +16,10 @@ TEST_F(MainformTest, ListsUseTheRegionalCommaAndHzTextsDoNot) {
   EXPECT_EQ(tones->itemText(2), "2 - 71,9 Hz");
   EXPECT_EQ(tones->itemText(27), "27 - D132N");
 
-  form.SelectListIndex("cb_A4_freq_rx", 8);
-  form.SelectListIndex("cb_A4_freq_tx", 3);
+  SelectListIndex(form, "cb_A4_freq_rx", 8);
+  SelectListIndex(form, "cb_A4_freq_tx", 3);
   form.EnterAdvancedMode();
-  EXPECT_EQ(form.EditText("edit_A4_freq_rx"), "446093750");
-  EXPECT_EQ(form.EditText("edit_A4_freq_tx"), "446031250");
-  EXPECT_EQ(form.EditText("edit_A5_freq_rx"), "");
+  EXPECT_EQ(EditText(form, "edit_A4_freq_rx"), "446093750");
+  EXPECT_EQ(EditText(form, "edit_A4_freq_tx"), "446031250");
+  EXPECT_EQ(EditText(form, "edit_A5_freq_rx"), "");
 }

@@ -16,7 +16,6 @@
 #include <cstdlib>
 #include <thread>
 
-#include "radio/grid_names.h"
 #include "radio/memory_map.h"
 #include "tests/support/control_values.h"
 #include "tests/support/elapsed.h"
@@ -25,6 +24,7 @@
 #include "tests/support/transfer_log.h"
 #include "tests/support/window_harness.h"
 #include "tools/radiosim/radio_simulator.h"
+#include "ui/grid_names.h"
 
 namespace {
 

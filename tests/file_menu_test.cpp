@@ -4,10 +4,11 @@
 #include <QPushButton>
 #include <map>
 
-#include "radio/grid_names.h"
 #include "radio/memory_map.h"
 #include "tests/support/mainform_fixture.h"
+#include "tests/support/named_controls.h"
 #include "tests/support/temp_folder.h"
+#include "ui/grid_names.h"
 
 namespace {
 
@@ -22,23 +23,23 @@ std::map<std::string, std::string> PlanValues(const Tmainform& form, bool withSe
     const auto name = [&](GridRole role) { return GridControlName(role, n, advanced); };
     for (const GridRole role : {GridRole::FreqRx, GridRole::FreqTx}) {
       values[name(role)] =
-          advanced ? form.EditText(name(role)) : std::to_string(form.ListIndex(name(role)));
+          advanced ? EditText(form, name(role)) : std::to_string(ListIndex(form, name(role)));
     }
     for (const GridRole role : {GridRole::CtcssRx, GridRole::CtcssTx}) {
-      values[name(role)] = std::to_string(form.ListIndex(name(role)));
+      values[name(role)] = std::to_string(ListIndex(form, name(role)));
     }
     for (const GridRole role : {GridRole::Shift, GridRole::Lockout}) {
-      values[name(role)] = form.IsChecked(name(role)) ? "on" : "off";
+      values[name(role)] = IsChecked(form, name(role)) ? "on" : "off";
     }
   }
   if (withSettings) {
     for (const char* list : kSettingsLists) {
-      values[list] = std::to_string(form.ListIndex(list));
+      values[list] = std::to_string(ListIndex(form, list));
     }
     for (const char* box : kSettingsBoxes) {
-      values[box] = form.IsChecked(box) ? "on" : "off";
+      values[box] = IsChecked(form, box) ? "on" : "off";
     }
-    values["squelch_level"] = std::to_string(form.SliderPosition("squelch_level"));
+    values["squelch_level"] = std::to_string(SliderPosition(form, "squelch_level"));
   }
   return values;
 }
@@ -48,23 +49,23 @@ void FillPlan(Tmainform& form) {
   for (int n = 1; n <= kChannelCount; ++n) {
     const auto name = [&](GridRole role) { return GridControlName(role, n, advanced); };
     if (advanced) {
-      form.SetEditText(name(GridRole::FreqRx), std::to_string(430000000 + n * 12500));
-      form.SetEditText(name(GridRole::FreqTx), n % 4 == 0 ? "" : "446006250");
+      SetEditText(form, name(GridRole::FreqRx), std::to_string(430000000 + n * 12500));
+      SetEditText(form, name(GridRole::FreqTx), n % 4 == 0 ? "" : "446006250");
     } else {
-      form.SelectListIndex(name(GridRole::FreqRx), n % 9);
-      form.SelectListIndex(name(GridRole::FreqTx), (n * 5) % 9);
+      SelectListIndex(form, name(GridRole::FreqRx), n % 9);
+      SelectListIndex(form, name(GridRole::FreqTx), (n * 5) % 9);
     }
-    form.SelectListIndex(name(GridRole::CtcssRx), (n * 7) % 39);
-    form.SelectListIndex(name(GridRole::CtcssTx), 38 - n);
-    form.SetChecked(name(GridRole::Shift), n % 2 == 0);
-    form.SetChecked(name(GridRole::Lockout), n % 3 == 0);
+    SelectListIndex(form, name(GridRole::CtcssRx), (n * 7) % 39);
+    SelectListIndex(form, name(GridRole::CtcssTx), 38 - n);
+    SetChecked(form, name(GridRole::Shift), n % 2 == 0);
+    SetChecked(form, name(GridRole::Lockout), n % 3 == 0);
   }
-  form.SelectListIndex("cb_monitor", 1);
-  form.SelectListIndex("cb_tot", 10);
-  form.SelectListIndex("cb_tot_rekey", 60);
-  form.SelectListIndex("cb_tot_reset", 15);
-  form.SetSliderPosition("squelch_level", 0);
-  form.SetChecked("cb_batterysaving", false);
+  SelectListIndex(form, "cb_monitor", 1);
+  SelectListIndex(form, "cb_tot", 10);
+  SelectListIndex(form, "cb_tot_rekey", 60);
+  SelectListIndex(form, "cb_tot_reset", 15);
+  SetSliderPosition(form, "squelch_level", 0);
+  SetChecked(form, "cb_batterysaving", false);
 }
 
 class FileMenuTest : public MainformTest {

@@ -18,9 +18,10 @@
 #include <QTextBlock>
 #include <QTimer>
 
-#include "radio/grid_names.h"
 #include "radio/memory_map.h"
 #include "tests/support/mainform_fixture.h"
+#include "tests/support/named_controls.h"
+#include "ui/grid_names.h"
 #include "ui/port_list.h"
 #include "ui/uvista.h"
 #include "ui/window_fonts.h"
@@ -56,12 +57,12 @@ TEST_F(MainformTest, StartsWithTheDesignedState) {
             "WARNING! This is experimental software: works for me but might not for you.\n"
             "Start with selecting serial port from the list.");
 
-  EXPECT_EQ(form.ListIndex("cb_monitor"), 3);
-  EXPECT_EQ(form.SliderPosition("squelch_level"), 5);
-  EXPECT_TRUE(form.IsChecked("cb_beeptones") && form.IsChecked("cb_batterysaving") &&
-              form.IsChecked("cb_selfprog"));
+  EXPECT_EQ(ListIndex(form, "cb_monitor"), 3);
+  EXPECT_EQ(SliderPosition(form, "squelch_level"), 5);
+  EXPECT_TRUE(IsChecked(form, "cb_beeptones") && IsChecked(form, "cb_batterysaving") &&
+              IsChecked(form, "cb_selfprog"));
   for (const char* list : {"cb_tot", "cb_tot_rekey", "cb_tot_reset"}) {
-    EXPECT_EQ(form.ListIndex(list), 0) << list;
+    EXPECT_EQ(ListIndex(form, list), 0) << list;
   }
 }
 
@@ -80,7 +81,7 @@ TEST_F(MainformTest, GridHasFifteenRowsOfUnusedChannels) {
     }
     for (const auto& [role, left] : {std::pair{GridRole::Shift, 576}, {GridRole::Lockout, 616}}) {
       EXPECT_EQ(Get<QCheckBox>(Grid(role, channel))->pos(), QPoint(left, top + 2));
-      EXPECT_FALSE(form.IsChecked(Grid(role, channel)));
+      EXPECT_FALSE(IsChecked(form, Grid(role, channel)));
     }
   }
   EXPECT_EQ(Get<QComboBox>("cb_A15_ctcss_tx")->count(), 39);
@@ -176,7 +177,7 @@ TEST_F(MainformTest, LoadSaveMenuOpensBelowTheButtonWhereverTheWindowStands) {
 }
 
 TEST_F(MainformTest, CancellingAFileDialogChangesNothing) {
-  form.SelectListIndex("cb_A2_freq_rx", 4);
+  SelectListIndex(form, "cb_A2_freq_rx", 4);
   const QString log = Get<QPlainTextEdit>("debug")->toPlainText();
   for (const char* command : {"Loadfrequenciesfromfile1", "Loadfrequenciessettingsfromfile1",
                               "Savefrequenciestofile1", "Savefrequenciessettingstofile1"}) {
@@ -184,17 +185,64 @@ TEST_F(MainformTest, CancellingAFileDialogChangesNothing) {
   }
   EXPECT_EQ(dialogs->asked, QStringList({"opendialog", "opendialog", "savedialog", "savedialog"}));
   EXPECT_EQ(Get<QPlainTextEdit>("debug")->toPlainText(), log);
-  EXPECT_EQ(form.ListIndex("cb_A2_freq_rx"), 4);
+  EXPECT_EQ(ListIndex(form, "cb_A2_freq_rx"), 4);
   EXPECT_FALSE(form.AdvancedMode());
 }
 
+// Rows and settings reach the controls the user sees under their names, in either mode.
+TEST_F(MainformTest, RowsAndSettingsGoToTheirControls) {
+  const ChannelRow row = {.rxChannelIndex = 3,
+                          .txChannelIndex = 8,
+                          .rxHzText = "434050000",
+                          .txHzText = " 12 ",
+                          .rxToneIndex = 27,
+                          .txToneIndex = 38,
+                          .shift = true,
+                          .lockout = false};
+  form.ShowChannel(7, row);
+  EXPECT_EQ(ListIndex(form, "cb_A7_freq_rx"), 3);
+  EXPECT_EQ(ListIndex(form, "cb_A7_freq_tx"), 8);
+  EXPECT_EQ(ListIndex(form, "cb_A7_ctcss_rx"), 27);
+  EXPECT_EQ(ListIndex(form, "cb_A7_ctcss_tx"), 38);
+  EXPECT_TRUE(IsChecked(form, "cb_A7_shift") && !IsChecked(form, "cb_A7_lockout"));
+  ChannelRow normal = row;
+  normal.rxHzText = normal.txHzText = "";
+  EXPECT_EQ(form.Channel(7), normal);
+  EXPECT_EQ(form.Channel(6), ChannelRow{});
+
+  form.EnterAdvancedMode();
+  form.ShowChannel(7, row);
+  EXPECT_EQ(EditText(form, "edit_A7_freq_rx"), "434050000");
+  EXPECT_EQ(EditText(form, "edit_A7_freq_tx"), " 12 ");
+  ChannelRow advanced = row;
+  advanced.rxChannelIndex = advanced.txChannelIndex = 0;
+  EXPECT_EQ(form.Channel(7), advanced);
+
+  const RadioSettings settings = {.beepTones = false,
+                                  .batterySaving = true,
+                                  .selfProgramming = false,
+                                  .squelchLevel = 2,
+                                  .monitorKey = 1,
+                                  .tot = 10,
+                                  .totRekey = 60,
+                                  .totReset = 15};
+  form.ShowSettings(settings);
+  EXPECT_EQ(ListIndex(form, "cb_monitor"), 1);
+  EXPECT_EQ(ListIndex(form, "cb_tot_rekey"), 60);
+  EXPECT_EQ(SliderPosition(form, "squelch_level"), 2);
+  EXPECT_FALSE(IsChecked(form, "cb_selfprog"));
+  EXPECT_EQ(form.Settings(), settings);
+}
+
 TEST_F(MainformTest, ControlsKeepTheirRangeAndColours) {
-  form.SelectListIndex("cb_A1_ctcss_tx", 39);
-  EXPECT_EQ(form.ListIndex("cb_A1_ctcss_tx"), -1);
-  form.SelectListIndex("cb_tot", -5);
-  EXPECT_EQ(form.ListIndex("cb_tot"), -1);
-  form.SetSliderPosition("squelch_level", 14);
-  EXPECT_EQ(form.SliderPosition("squelch_level"), 10);
+  form.ShowChannel(1, {.txToneIndex = 39});
+  EXPECT_EQ(ListIndex(form, "cb_A1_ctcss_tx"), -1);
+  RadioSettings settings = form.Settings();
+  settings.tot = -5;
+  settings.squelchLevel = 14;
+  form.ShowSettings(settings);
+  EXPECT_EQ(ListIndex(form, "cb_tot"), -1);
+  EXPECT_EQ(SliderPosition(form, "squelch_level"), 10);
 
   auto* label = Get<QLabel>("lbl_A5");
   const QColor normal = label->palette().color(QPalette::WindowText);
@@ -205,9 +253,9 @@ TEST_F(MainformTest, ControlsKeepTheirRangeAndColours) {
 }
 
 TEST_F(MainformTest, LookingUpAMissingControlStopsLoudly) {
-  EXPECT_DEATH(form.ListIndex("cb_A16_freq_rx"), "cb_A16_freq_rx");
+  EXPECT_DEATH(ListIndex(form, "cb_A16_freq_rx"), "cb_A16_freq_rx");
   // A frequency list is no edit box in normal mode.
-  EXPECT_DEATH(form.EditText("cb_A1_freq_rx"), "cb_A1_freq_rx");
+  EXPECT_DEATH(EditText(form, "cb_A1_freq_rx"), "cb_A1_freq_rx");
 }
 
 // No caption is cut and no control runs into another.

@@ -12,7 +12,6 @@
 #include <memory>
 #include <tuple>
 
-#include "radio/grid_names.h"
 #include "radio/memory_map.h"
 #include "radio/protocol.h"
 #include "tests/support/fake_window.h"
@@ -39,7 +38,15 @@ struct FakeHarness {
     const auto found = window.unreadRows.find(channel);
     return found != window.unreadRows.end() && found->second;
   }
-  std::string Focused() const { return window.focused.empty() ? "" : window.focused.back(); }
+  // Named as the real window names its Hz boxes, so one expectation serves both.
+  std::string Focused() const {
+    if (window.focused.empty()) {
+      return "";
+    }
+    const auto [channel, direction] = window.focused.back();
+    return "edit_A" + std::to_string(channel) +
+           (direction == Direction::Rx ? "_freq_rx" : "_freq_tx");
+  }
 };
 
 ByteString Bytes(std::initializer_list<int> values) {
@@ -66,36 +73,24 @@ struct Row {
   std::string txHz;
 };
 
-void ExpectRow(const WindowControls& window, int n, const Row& row) {
-  const bool advanced = window.AdvancedMode();
-  const auto name = [&](GridRole role) { return GridControlName(role, n, advanced); };
-  if (advanced) {
-    EXPECT_EQ(window.EditText(name(GridRole::FreqRx)), row.rxHz) << "channel " << n;
-    EXPECT_EQ(window.EditText(name(GridRole::FreqTx)), row.txHz) << "channel " << n;
+void ExpectRow(const RadioWindow& window, int n, const Row& row) {
+  const ChannelRow shown = window.Channel(n);
+  if (window.AdvancedMode()) {
+    EXPECT_EQ(shown.rxHzText, row.rxHz) << "channel " << n;
+    EXPECT_EQ(shown.txHzText, row.txHz) << "channel " << n;
   } else {
-    EXPECT_EQ(window.ListIndex(name(GridRole::FreqRx)), row.rx) << "channel " << n;
-    EXPECT_EQ(window.ListIndex(name(GridRole::FreqTx)), row.tx) << "channel " << n;
+    EXPECT_EQ(shown.rxChannelIndex, row.rx) << "channel " << n;
+    EXPECT_EQ(shown.txChannelIndex, row.tx) << "channel " << n;
   }
-  EXPECT_EQ(window.ListIndex(name(GridRole::CtcssRx)), row.rxTone) << "channel " << n;
-  EXPECT_EQ(window.ListIndex(name(GridRole::CtcssTx)), row.txTone) << "channel " << n;
-  EXPECT_EQ(window.IsChecked(name(GridRole::Shift)), row.shift) << "channel " << n;
-  EXPECT_EQ(window.IsChecked(name(GridRole::Lockout)), row.lockout) << "channel " << n;
+  EXPECT_EQ(shown.rxToneIndex, row.rxTone) << "channel " << n;
+  EXPECT_EQ(shown.txToneIndex, row.txTone) << "channel " << n;
+  EXPECT_EQ(shown.shift, row.shift) << "channel " << n;
+  EXPECT_EQ(shown.lockout, row.lockout) << "channel " << n;
 }
 
-void SetRow(WindowControls& window, int n, const Row& row) {
-  const bool advanced = window.AdvancedMode();
-  const auto name = [&](GridRole role) { return GridControlName(role, n, advanced); };
-  if (advanced) {
-    window.SetEditText(name(GridRole::FreqRx), row.rxHz);
-    window.SetEditText(name(GridRole::FreqTx), row.txHz);
-  } else {
-    window.SelectListIndex(name(GridRole::FreqRx), row.rx);
-    window.SelectListIndex(name(GridRole::FreqTx), row.tx);
-  }
-  window.SelectListIndex(name(GridRole::CtcssRx), row.rxTone);
-  window.SelectListIndex(name(GridRole::CtcssTx), row.txTone);
-  window.SetChecked(name(GridRole::Shift), row.shift);
-  window.SetChecked(name(GridRole::Lockout), row.lockout);
+void SetRow(RadioWindow& window, int n, const Row& row) {
+  window.ShowChannel(
+      n, {row.rx, row.tx, row.rxHz, row.txHz, row.rxTone, row.txTone, row.shift, row.lockout});
 }
 
 // Records as a radio may hold them: tones from both tables, D243N, every flag pattern,
@@ -148,7 +143,7 @@ class Transfers : public testing::Test {
     return found;
   }
 
-  WindowControls& window() { return harness.window; }
+  RadioWindow& window() { return harness.window; }
 
   RadioSimulator radio;
   Harness harness;
@@ -170,13 +165,8 @@ TYPED_TEST(Transfers, ReadFillsEveryControlInNormalMode) {
   for (int n = 4; n <= kChannelCount; ++n) {
     ExpectRow(this->window(), n, DemoRow(n));
   }
-  for (const char* list : {"cb_monitor", "cb_tot", "cb_tot_rekey", "cb_tot_reset"}) {
-    EXPECT_EQ(this->window().ListIndex(list), -1) << list;
-  }
-  EXPECT_EQ(this->window().SliderPosition("squelch_level"), 10);
-  for (const char* box : {"cb_beeptones", "cb_batterysaving", "cb_selfprog"}) {
-    EXPECT_TRUE(this->window().IsChecked(box)) << box;
-  }
+  // Every list byte lies beyond its list, so no list keeps a selection.
+  EXPECT_EQ(this->window().Settings(), (RadioSettings{true, true, true, 10, -1, -1, -1, -1}));
   const auto log = this->radio.CommandLog();
   ASSERT_EQ(log.size(), 34u);
   EXPECT_EQ(log[0], kProgrammingModeCommand);
@@ -194,7 +184,7 @@ TYPED_TEST(Transfers, ReadRepliesLongerThanTheirRecordAreDecoded) {
   this->LoadOddRadio();
   for (const ByteString& extra : {Bytes({0x06}), Bytes({0x57, 0x00, 0x20, 0x10, 0xFF})}) {
     SetRow(this->window(), 1, Row{});
-    this->window().SelectListIndex("cb_monitor", 0);
+    this->window().ShowSettings({.monitorKey = 0});
     this->radio.SetExtraBytes(SimCommand::Read, extra);
     this->radio.ClearCommandLog();
     this->harness.Read();
@@ -205,8 +195,8 @@ TYPED_TEST(Transfers, ReadRepliesLongerThanTheirRecordAreDecoded) {
     ExpectRow(this->window(), 2, kRow2);
     ExpectRow(this->window(), 3, kRow3);
     ExpectRow(this->window(), 15, DemoRow(15));
-    EXPECT_EQ(this->window().ListIndex("cb_monitor"), -1);
-    EXPECT_EQ(this->window().SliderPosition("squelch_level"), 10);
+    EXPECT_EQ(this->window().Settings().monitorKey, -1);
+    EXPECT_EQ(this->window().Settings().squelchLevel, 10);
     EXPECT_EQ(this->radio.ReplyLog()[2].size(), 20u + extra.size());
   }
   this->ExpectEndedCleanly();
@@ -271,9 +261,9 @@ TYPED_TEST(Transfers, WriteEncodesRowsAndSettings) {
   SetRow(this->window(), 1, {1, 1, 1, 1, true, false, {}, {}});
   SetRow(this->window(), 2, {0, 8, 27, 26, false, true, {}, {}});
   SetRow(this->window(), 15, {3, 4, 30, 38, true, true, {}, {}});
-  for (const char* box : {"cb_beeptones", "cb_batterysaving", "cb_selfprog"}) {
-    this->window().SetChecked(box, false);
-  }
+  RadioSettings settings = this->window().Settings();
+  settings.beepTones = settings.batterySaving = settings.selfProgramming = false;
+  this->window().ShowSettings(settings);
   this->harness.Write();
   for (int bank = 0; bank < 2; ++bank) {
     const int base = bank * 0x100;

@@ -8,10 +8,10 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "radio/grid_names.h"
 #include "radio/memory_map.h"
 #include "radio/tables.h"
 #include "ui/control_lookup.h"
+#include "ui/grid_names.h"
 #include "ui/list_fillers.h"
 #include "ui/tab_order.h"
 

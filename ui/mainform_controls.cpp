@@ -1,4 +1,5 @@
-// The window's controls as the transfers and the channel plan file read and set them.
+// The window's controls as the transfers and the channel plan file read and set them:
+// rows and settings in the radio's terms, turned into control names here only.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -9,9 +10,10 @@
 #include <QSlider>
 #include <QTabWidget>
 
-#include "radio/grid_names.h"
 #include "ui/channel_grid.h"
+#include "ui/grid_names.h"
 #include "ui/port_list.h"
+#include "ui/settings_page.h"
 #include "ui/unit_mainform.h"
 
 std::string Tmainform::SelectedPortName() const {
@@ -46,8 +48,21 @@ void Tmainform::PaintChannelLabel(int channel, bool red) {
   label->setPalette(colours);
 }
 
-void Tmainform::FocusControl(const std::string& name) {
-  auto* control = Find<QWidget>(name);
+namespace {
+
+int ListIndex(const QComboBox* list) {
+  return list->currentIndex();
+}
+
+void SelectListIndex(QComboBox* list, int index) {
+  list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+}
+
+}  // namespace
+
+void Tmainform::FocusHzBox(int channel, Direction direction) {
+  const GridRole role = direction == Direction::Rx ? GridRole::FreqRx : GridRole::FreqTx;
+  auto* control = Find<QWidget>(GridControlName(role, channel, advancedMode));
   auto* pages = Find<QTabWidget>("tabit");
   for (QWidget* parent = control; parent != nullptr; parent = parent->parentWidget()) {
     if (pages->indexOf(parent) >= 0) {
@@ -57,36 +72,59 @@ void Tmainform::FocusControl(const std::string& name) {
   control->setFocus();
 }
 
-int Tmainform::ListIndex(const std::string& name) const {
-  return Find<QComboBox>(name)->currentIndex();
+ChannelRow Tmainform::Channel(int channel) const {
+  const auto name = [&](GridRole role) { return GridControlName(role, channel, advancedMode); };
+  ChannelRow row;
+  if (advancedMode) {
+    row.rxHzText = Find<QLineEdit>(name(GridRole::FreqRx))->text().toStdString();
+    row.txHzText = Find<QLineEdit>(name(GridRole::FreqTx))->text().toStdString();
+  } else {
+    row.rxChannelIndex = ListIndex(Find<QComboBox>(name(GridRole::FreqRx)));
+    row.txChannelIndex = ListIndex(Find<QComboBox>(name(GridRole::FreqTx)));
+  }
+  row.rxToneIndex = ListIndex(Find<QComboBox>(name(GridRole::CtcssRx)));
+  row.txToneIndex = ListIndex(Find<QComboBox>(name(GridRole::CtcssTx)));
+  row.shift = Find<QCheckBox>(name(GridRole::Shift))->isChecked();
+  row.lockout = Find<QCheckBox>(name(GridRole::Lockout))->isChecked();
+  return row;
 }
 
-void Tmainform::SelectListIndex(const std::string& name, int index) {
-  auto* list = Find<QComboBox>(name);
-  list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+void Tmainform::ShowChannel(int channel, const ChannelRow& row) {
+  const auto name = [&](GridRole role) { return GridControlName(role, channel, advancedMode); };
+  if (advancedMode) {
+    SetHzText(Find<QLineEdit>(name(GridRole::FreqRx)), QString::fromStdString(row.rxHzText));
+    SetHzText(Find<QLineEdit>(name(GridRole::FreqTx)), QString::fromStdString(row.txHzText));
+  } else {
+    SelectListIndex(Find<QComboBox>(name(GridRole::FreqRx)), row.rxChannelIndex);
+    SelectListIndex(Find<QComboBox>(name(GridRole::FreqTx)), row.txChannelIndex);
+  }
+  SelectListIndex(Find<QComboBox>(name(GridRole::CtcssRx)), row.rxToneIndex);
+  SelectListIndex(Find<QComboBox>(name(GridRole::CtcssTx)), row.txToneIndex);
+  Find<QCheckBox>(name(GridRole::Shift))->setChecked(row.shift);
+  Find<QCheckBox>(name(GridRole::Lockout))->setChecked(row.lockout);
 }
 
-std::string Tmainform::EditText(const std::string& name) const {
-  return Find<QLineEdit>(name)->text().toStdString();
+RadioSettings Tmainform::Settings() const {
+  RadioSettings settings;
+  settings.beepTones = Find<QCheckBox>(kBeepTonesBox)->isChecked();
+  settings.batterySaving = Find<QCheckBox>(kBatterySavingBox)->isChecked();
+  settings.selfProgramming = Find<QCheckBox>(kSelfProgrammingBox)->isChecked();
+  settings.squelchLevel = Find<QSlider>(kSquelchSlider)->value();
+  settings.monitorKey = ListIndex(Find<QComboBox>(kMonitorKeyList));
+  settings.tot = ListIndex(Find<QComboBox>(kTotList));
+  settings.totRekey = ListIndex(Find<QComboBox>(kTotRekeyList));
+  settings.totReset = ListIndex(Find<QComboBox>(kTotResetList));
+  return settings;
 }
 
-void Tmainform::SetEditText(const std::string& name, const std::string& text) {
-  SetHzText(Find<QLineEdit>(name), QString::fromStdString(text));
-}
-
-bool Tmainform::IsChecked(const std::string& name) const {
-  return Find<QCheckBox>(name)->isChecked();
-}
-
-void Tmainform::SetChecked(const std::string& name, bool checked) {
-  Find<QCheckBox>(name)->setChecked(checked);
-}
-
-int Tmainform::SliderPosition(const std::string& name) const {
-  return Find<QSlider>(name)->value();
-}
-
-// The slider holds a position outside its range at the nearer end by itself.
-void Tmainform::SetSliderPosition(const std::string& name, int position) {
-  Find<QSlider>(name)->setValue(position);
+// The slider holds a level outside its range at the nearer end by itself.
+void Tmainform::ShowSettings(const RadioSettings& settings) {
+  SelectListIndex(Find<QComboBox>(kMonitorKeyList), settings.monitorKey);
+  SelectListIndex(Find<QComboBox>(kTotList), settings.tot);
+  SelectListIndex(Find<QComboBox>(kTotRekeyList), settings.totRekey);
+  SelectListIndex(Find<QComboBox>(kTotResetList), settings.totReset);
+  Find<QSlider>(kSquelchSlider)->setValue(settings.squelchLevel);
+  Find<QCheckBox>(kBeepTonesBox)->setChecked(settings.beepTones);
+  Find<QCheckBox>(kBatterySavingBox)->setChecked(settings.batterySaving);
+  Find<QCheckBox>(kSelfProgrammingBox)->setChecked(settings.selfProgramming);
 }

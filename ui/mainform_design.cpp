@@ -10,7 +10,9 @@
 #include <QSlider>
 #include <QTabWidget>
 
+#include "radio/memory_map.h"
 #include "ui/port_list.h"
+#include "ui/settings_page.h"
 #include "ui/window_fonts.h"
 
 namespace {
@@ -88,45 +90,45 @@ void BuildChannelsPage(QWidget* page) {
 void BuildOtherPage(QWidget* page) {
   // Created in the page's tab order.
   AddLabel(page, "Label10", 8, 10, QStringLiteral("Monitor key:"));
-  AddList(new QComboBox(page), "cb_monitor", 88, 8, 153,
+  AddList(new QComboBox(page), kMonitorKeyList, 88, 8, 153,
           QStringLiteral("Defines what the Monitor button below PTT does."),
           {QStringLiteral("Off"), QStringLiteral("Monitor momentary"),
            QStringLiteral("Monitor lock"), QStringLiteral("Squelch off momentary")},
-          3);
+          kDefaultMonitorKey);
 
   AddLabel(page, "Label14", 8, 40, QStringLiteral("Squelch level:"));
   auto* squelch =
-      Named(new QSlider(Qt::Horizontal, page), "squelch_level", QStringLiteral("Squelch."));
-  squelch->setRange(0, 10);
-  squelch->setValue(5);
+      Named(new QSlider(Qt::Horizontal, page), kSquelchSlider, QStringLiteral("Squelch."));
+  squelch->setRange(0, kSquelchLevelMax);
+  squelch->setValue(kDefaultSquelchLevel);
   squelch->setPageStep(1);
   squelch->setTickInterval(1);
   squelch->setTickPosition(QSlider::TicksBelow);
   squelch->setGeometry(80, 40, 169, 25);
 
   AddLabel(page, "Label15", 520, 10, QStringLiteral("Beep tones:"));
-  AddOnBox(page, "cb_beeptones", 632, 8,
+  AddOnBox(page, kBeepTonesBox, 632, 8,
            QStringLiteral("Defines whether radio beeps on certain functions, but this does not "
                           "mean roger beep."));
   AddLabel(page, "Label16", 520, 34, QStringLiteral("Battery saving:"));
-  AddOnBox(page, "cb_batterysaving", 632, 32,
+  AddOnBox(page, kBatterySavingBox, 632, 32,
            QStringLiteral("It says battery saving, it probably will save battery. No idea how."));
   AddLabel(page, "Label18", 520, 58, QStringLiteral("Self-programming:"));
-  AddOnBox(page, "cb_selfprog", 632, 56,
+  AddOnBox(page, kSelfProgrammingBox, 632, 56,
            QStringLiteral("Enables or disables self-programming mode on the radio."));
 
   AddButton(page, "cmdAdvancedMode", 8, 96, 153, QStringLiteral("Turn on advanced mode"));
 
   AddLabel(page, "Label11", 272, 10, QStringLiteral("Time out timer (TOT):"));
-  AddList(new QComboBox(page), "cb_tot", 392, 8, 97,
+  AddList(new QComboBox(page), kTotList, 392, 8, 97,
           QStringLiteral("Maximum time you can transmit continuously."),
           DurationItems(Steps(30, 300, 30)), 0);
   AddLabel(page, "Label12", 272, 34, QStringLiteral("TOT rekey time:"));
-  AddList(new QComboBox(page), "cb_tot_rekey", 392, 32, 97,
+  AddList(new QComboBox(page), kTotRekeyList, 392, 32, 97,
           QStringLiteral("If your transmission is timed out, this is the time you need to wait."),
           DurationItems(Steps(1, 60, 1)), 0);
   AddLabel(page, "Label13", 272, 58, QStringLiteral("TOT reset time:"));
-  AddList(new QComboBox(page), "cb_tot_reset", 392, 56, 97,
+  AddList(new QComboBox(page), kTotResetList, 392, 56, 97,
           QStringLiteral("If you stop transmission before timing out, this is the time you "
                          "need to wait before timer is reset."),
           DurationItems(Steps(1, 15, 1)), 0);

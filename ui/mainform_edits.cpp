@@ -5,15 +5,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "radio/grid_names.h"
+#include "ui/grid_names.h"
+#include "ui/settings_page.h"
 #include "ui/unit_mainform.h"
-
-namespace {
-
-constexpr const char* kSettingsLists[] = {"cb_monitor", "cb_tot", "cb_tot_rekey", "cb_tot_reset"};
-constexpr const char* kSettingsBoxes[] = {"cb_beeptones", "cb_batterysaving", "cb_selfprog"};
-
-}  // namespace
 
 void Tmainform::MarkChannelUnread(int channel, bool unread) {
   unreadRows[channel] = unread;
@@ -45,7 +39,7 @@ void Tmainform::TrackEdits() {
   for (const char* name : kSettingsBoxes) {
     connect(Find<QCheckBox>(name), &QCheckBox::clicked, this, edited);
   }
-  connect(Find<QAbstractSlider>("squelch_level"), &QAbstractSlider::actionTriggered, this, edited);
+  connect(Find<QAbstractSlider>(kSquelchSlider), &QAbstractSlider::actionTriggered, this, edited);
 }
 
 void Tmainform::TrackHzEdits() {

@@ -11,24 +11,17 @@
 #include <QPushButton>
 
 #include "files/channel_plan.h"
-#include "files/ini_file.h"
-#include "radio/grid_names.h"
 #include "radio/memory_map.h"
 #include "radio/transfers.h"
 #include "ui/channel_grid.h"
+#include "ui/grid_names.h"
 #include "ui/mainform_design.h"
 #include "ui/port_list.h"
+#include "ui/settings_page.h"
 #include "ui/tab_order.h"
 #include "ui/window_fonts.h"
 
 namespace {
-
-constexpr GridRole kSwitchedGridRoles[] = {GridRole::FreqRx,  GridRole::FreqTx, GridRole::CtcssRx,
-                                           GridRole::CtcssTx, GridRole::Shift,  GridRole::Lockout};
-
-constexpr const char* kSettingsControls[] = {"cb_monitor",       "squelch_level", "cb_beeptones",
-                                             "cb_batterysaving", "cb_selfprog",   "cb_tot",
-                                             "cb_tot_rekey",     "cb_tot_reset"};
 
 constexpr const char* kLoadActions[] = {"Loadfrequenciesfromfile1",
                                         "Loadfrequenciessettingsfromfile1"};
@@ -94,14 +87,13 @@ void Tmainform::SetDesignedTabOrder() {
   std::vector<QWidget*> order = {Find<QWidget>("cmdReadRadio"), Find<QWidget>("debug"),
                                  Find<QWidget>("tabit")};
   for (int channel = 1; channel <= kChannelCount; ++channel) {
-    for (const GridRole role : {GridRole::FreqRx, GridRole::CtcssRx, GridRole::FreqTx,
-                                GridRole::CtcssTx, GridRole::Shift, GridRole::Lockout}) {
+    for (const GridRole role : kRowRoles) {
       order.push_back(Find<QWidget>(GridControlName(role, channel, false)));
     }
   }
-  for (const char* name : {"cb_monitor", "squelch_level", "cb_beeptones", "cb_batterysaving",
-                           "cb_selfprog", "cmdAdvancedMode", "cb_tot", "cb_tot_rekey",
-                           "cb_tot_reset", "cmdWrite", "comport", "cmdLoadSave"}) {
+  for (const char* name : {kMonitorKeyList, kSquelchSlider, kBeepTonesBox, kBatterySavingBox,
+                           kSelfProgrammingBox, "cmdAdvancedMode", kTotList, kTotRekeyList,
+                           kTotResetList, "cmdWrite", "comport", "cmdLoadSave"}) {
     order.push_back(Find<QWidget>(name));
   }
   ChainTabOrder(order);
@@ -114,7 +106,7 @@ void Tmainform::SetControlsEnabled(bool enabled) {
   Find<QWidget>("cmdWrite")->setEnabled(enabled && portChosen);
   Find<QWidget>("comport")->setEnabled(enabled);
   for (int channel = 1; channel <= kChannelCount; ++channel) {
-    for (const GridRole role : kSwitchedGridRoles) {
+    for (const GridRole role : kRowRoles) {
       Find<QWidget>(GridControlName(role, channel, advancedMode))->setEnabled(enabled);
     }
   }
@@ -152,7 +144,7 @@ void Tmainform::cmdWriteClick() {
   RunTransfer(WriteToRadio);
 }
 
-void Tmainform::RunTransfer(void (*transfer)(WindowControls&, TBlockSerial&)) {
+void Tmainform::RunTransfer(void (*transfer)(RadioWindow&, TBlockSerial&)) {
   SetTransferRunning(true);
   transfer(*this, serial);
   SetTransferRunning(false);
@@ -213,11 +205,54 @@ void Tmainform::Savefrequenciessettingstofile1Click() {
   SaveChosenFile(true);
 }
 
+// The window stays the only store of the plan: a save takes the plan from the controls
+// at that moment, a load puts it straight into them.
+ChannelPlan Tmainform::Plan(bool settings) const {
+  ChannelPlan plan;
+  plan.advancedMode = advancedMode;
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    plan.channels[channel - 1] = Channel(channel);
+  }
+  if (settings) {
+    plan.settings = Settings();
+  }
+  return plan;
+}
+
+void Tmainform::ShowPlan(const ChannelPlan& plan) {
+  if (plan.advancedMode) {
+    EnterAdvancedMode();
+  }
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    ShowChannel(channel, plan.channels[channel - 1]);
+    MarkChannelUnread(channel, false);
+  }
+  if (plan.settings) {
+    ShowSettings(*plan.settings);
+  }
+}
+
 void Tmainform::LoadChosenFile(bool settings) {
   const QString file = dialogs->ChooseFile(*Find<QFileDialog>("opendialog"));
-  if (!file.isEmpty()) {
-    LoadFromFile(*this, QFile::encodeName(file).toStdString(), settings);
+  if (file.isEmpty()) {
+    return;
   }
+  LoadFromFile(QFile::encodeName(file).toStdString(), settings);
+}
+
+void Tmainform::LoadFromFile(const std::string& fileName, bool settings) {
+  SetControlsEnabled(false);
+  const LoadedPlan loaded = LoadPlanFile(fileName, settings, advancedMode);
+  if (loaded.plan) {
+    ShowPlan(*loaded.plan);
+  }
+  if (!loaded.outcome.failure.empty()) {
+    dialogs->ShowError(this, QFile::decodeName(loaded.outcome.failure.c_str()));
+  }
+  if (!loaded.outcome.notice.empty()) {
+    dialogs->ShowInformation(this, QFile::decodeName(loaded.outcome.notice.c_str()));
+  }
+  SetControlsEnabled(true);
 }
 
 void Tmainform::SaveChosenFile(bool settings) {
@@ -225,17 +260,12 @@ void Tmainform::SaveChosenFile(bool settings) {
   if (file.isEmpty()) {
     return;
   }
-  try {
-    SaveToFile(*this, QFile::encodeName(file).toStdString(), settings);
-  } catch (const IniWriteError& error) {
-    dialogs->ShowFailure(this, QString::fromLocal8Bit(error.what()) + QLatin1Char('.'));
+  SaveToFile(QFile::encodeName(file).toStdString(), settings);
+}
+
+void Tmainform::SaveToFile(const std::string& fileName, bool settings) {
+  const PlanFileOutcome saved = SavePlanFile(fileName, Plan(settings));
+  if (!saved.failure.empty()) {
+    dialogs->ShowFailure(this, QFile::decodeName(saved.failure.c_str()));
   }
-}
-
-void Tmainform::ShowError(const std::string& text) {
-  dialogs->ShowError(this, QString::fromStdString(text));
-}
-
-void Tmainform::ShowInformation(const std::string& text) {
-  dialogs->ShowInformation(this, QString::fromStdString(text));
 }

@@ -5,15 +5,16 @@
 #include <memory>
 #include <string>
 
-#include "files/plan_window.h"
+#include "files/channel_plan.h"
 #include "radio/memory_map.h"
+#include "radio/radio_window.h"
 #include "radio/serial_link.h"
 #include "ui/control_lookup.h"
 #include "ui/dialogs.h"
 
 // The program's one window. Its controls are the only store of the channel plan and the
 // settings: every operation looks the control it needs up by name at that moment.
-class Tmainform : public QWidget, public PlanWindow {
+class Tmainform : public QWidget, public RadioWindow {
   Q_OBJECT
 
  public:
@@ -29,19 +30,14 @@ class Tmainform : public QWidget, public PlanWindow {
   void AppendLog(const std::string& line) override;
   void SetChannelLabelRed(int channel, bool red) override;
   void MarkChannelUnread(int channel, bool unread) override;
-  void FocusControl(const std::string& name) override;
-  int ListIndex(const std::string& name) const override;
-  void SelectListIndex(const std::string& name, int index) override;
-  std::string EditText(const std::string& name) const override;
-  void SetEditText(const std::string& name, const std::string& text) override;
-  bool IsChecked(const std::string& name) const override;
-  void SetChecked(const std::string& name, bool checked) override;
-  int SliderPosition(const std::string& name) const override;
-  void SetSliderPosition(const std::string& name, int position) override;
+  ChannelRow Channel(int channel) const override;
+  void ShowChannel(int channel, const ChannelRow& row) override;
+  RadioSettings Settings() const override;
+  void ShowSettings(const RadioSettings& settings) override;
+  void FocusHzBox(int channel, Direction direction) override;
 
-  void EnterAdvancedMode() override;
-  void ShowError(const std::string& text) override;
-  void ShowInformation(const std::string& text) override;
+  // Switches the grid to Hz edit boxes for good; once on, a further call does nothing.
+  void EnterAdvancedMode();
 
   // The window's one serial port, kept for its whole life; each transfer opens it at its
   // start and closes it at its end.
@@ -51,6 +47,12 @@ class Tmainform : public QWidget, public PlanWindow {
   // commands of the Load / save menu are disabled, since a load would rewrite the grid
   // under the transfer; the save commands stay usable. A close request waits for the end.
   void SetTransferRunning(bool running);
+
+  // The channel plan file: the window's plan, and its settings page when `settings` is
+  // true, to and from the named file (in the system's encoding). What the file has to
+  // say is shown in dialogs.
+  void SaveToFile(const std::string& fileName, bool settings);
+  void LoadFromFile(const std::string& fileName, bool settings);
 
   // Event handlers.
   void cmdReadRadioClick();
@@ -78,7 +80,9 @@ class Tmainform : public QWidget, public PlanWindow {
   void SetDesignedTabOrder();
   void LoadChosenFile(bool settings);
   void SaveChosenFile(bool settings);
-  void RunTransfer(void (*transfer)(WindowControls&, TBlockSerial&));
+  void RunTransfer(void (*transfer)(RadioWindow&, TBlockSerial&));
+  ChannelPlan Plan(bool settings) const;
+  void ShowPlan(const ChannelPlan& plan);
   void TrackEdits();
   void TrackHzEdits();
   void PaintChannelLabel(int channel, bool red);

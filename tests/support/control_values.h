@@ -3,8 +3,8 @@
 #include <map>
 #include <string>
 
-#include "radio/window_controls.h"
+class Tmainform;
 
-// Every grid and settings control's value by name, as text, read through the window
-// interface, so that "nothing changed" is one comparison on any window.
-std::map<std::string, std::string> ControlValues(const WindowControls& window);
+// Every grid and settings control's value by name, as text, so that "nothing changed" is
+// one comparison.
+std::map<std::string, std::string> ControlValues(const Tmainform& window);

@@ -2,29 +2,57 @@
 
 #include <string>
 
-#include "radio/grid_names.h"
-#include "radio/memory_map.h"
-
-void FillDistinctPlan(WindowControls& window) {
-  const bool advanced = window.AdvancedMode();
-  for (int n = 1; n <= kChannelCount; ++n) {
-    const auto name = [&](GridRole role) { return GridControlName(role, n, advanced); };
+ChannelPlan DistinctPlan(bool advanced) {
+  ChannelPlan plan;
+  plan.advancedMode = advanced;
+  for (int n = 1; n <= 15; ++n) {
+    ChannelRow& row = plan.channels[n - 1];
     if (advanced) {
-      window.SetEditText(name(GridRole::FreqRx), n == 1 ? "" : std::to_string(n * 1111));
-      window.SetEditText(name(GridRole::FreqTx), "44600625012345");
+      row.rxHzText = n == 1 ? "" : std::to_string(n * 1111);
+      row.txHzText = "44600625012345";
     } else {
-      window.SelectListIndex(name(GridRole::FreqRx), n % 9);
-      window.SelectListIndex(name(GridRole::FreqTx), 8 - n % 9);
+      row.rxChannelIndex = n % 9;
+      row.txChannelIndex = 8 - n % 9;
     }
-    window.SelectListIndex(name(GridRole::CtcssRx), n * 3 % 39);
-    window.SelectListIndex(name(GridRole::CtcssTx), 38 - n);
-    window.SetChecked(name(GridRole::Shift), n % 2 == 1);
-    window.SetChecked(name(GridRole::Lockout), n % 3 == 0);
+    row.rxToneIndex = n * 3 % 39;
+    row.txToneIndex = 38 - n;
+    row.shift = n % 2 == 1;
+    row.lockout = n % 3 == 0;
   }
-  window.SelectListIndex("cb_monitor", 0);
-  window.SetSliderPosition("squelch_level", 10);
-  window.SetChecked("cb_beeptones", false);
-  window.SelectListIndex("cb_tot", 10);
-  window.SelectListIndex("cb_tot_rekey", 60);
-  window.SelectListIndex("cb_tot_reset", 15);
+  plan.settings = RadioSettings{.beepTones = false,
+                                .batterySaving = true,
+                                .selfProgramming = true,
+                                .squelchLevel = 10,
+                                .monitorKey = 0,
+                                .tot = 10,
+                                .totRekey = 60,
+                                .totReset = 15};
+  return plan;
+}
+
+void ShowPlan(RadioWindow& window, const ChannelPlan& plan) {
+  for (int n = 1; n <= kChannelCount; ++n) {
+    window.ShowChannel(n, plan.channels[n - 1]);
+  }
+  if (plan.settings) {
+    window.ShowSettings(*plan.settings);
+  }
+}
+
+std::map<std::string, std::string> PlanValues(const RadioWindow& window) {
+  std::map<std::string, std::string> values;
+  for (int n = 1; n <= kChannelCount; ++n) {
+    const ChannelRow row = window.Channel(n);
+    const std::string ch = "ch" + std::to_string(n) + ".";
+    values[ch + "rx"] = std::to_string(row.rxChannelIndex) + "/" + row.rxHzText;
+    values[ch + "tx"] = std::to_string(row.txChannelIndex) + "/" + row.txHzText;
+    values[ch + "tones"] = std::to_string(row.rxToneIndex) + "/" + std::to_string(row.txToneIndex);
+    values[ch + "flags"] = std::to_string(row.shift) + std::to_string(row.lockout);
+  }
+  const RadioSettings s = window.Settings();
+  values["settings"] = std::to_string(s.beepTones) + std::to_string(s.batterySaving) +
+                       std::to_string(s.selfProgramming) + "/" + std::to_string(s.squelchLevel) +
+                       "/" + std::to_string(s.monitorKey) + "/" + std::to_string(s.tot) + "/" +
+                       std::to_string(s.totRekey) + "/" + std::to_string(s.totReset);
+  return values;
 }

@@ -1,22 +1,20 @@
 #pragma once
 
+#include <array>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "files/plan_window.h"
+#include "radio/radio_window.h"
 
-// The main window as the files and the transfers see it, held in maps: the settings
-// page and the 15-row grid with their designed defaults, and the advanced-mode switch
-// that replaces the frequency lists by Hz edit boxes. A name the real window would not
-// hold in its current mode, or a control of another kind, throws, so a wrong lookup
-// fails the test that makes it. Dialogs, log lines and enabling are recorded.
-class FakeWindow : public PlanWindow {
+// The main window as the transfers see it: the 15 rows and the settings page as values,
+// starting from the designed defaults, and a record of what the transfers asked of it.
+class FakeWindow : public RadioWindow {
  public:
   FakeWindow();
 
-  bool AdvancedMode() const override { return advancedMode_; }
+  bool AdvancedMode() const override { return advancedMode; }
   std::string SelectedPortName() const override { return portName; }
   void SetControlsEnabled(bool enabled) override { enabledCalls.push_back(enabled); }
   void ProcessMessages() override { ++processMessagesCalls; }
@@ -24,27 +22,25 @@ class FakeWindow : public PlanWindow {
   void AppendLog(const std::string& line) override { log.push_back(line); }
   void SetChannelLabelRed(int channel, bool red) override;
   void MarkChannelUnread(int channel, bool unread) override { unreadRows[channel] = unread; }
-  void FocusControl(const std::string& name) override { focused.push_back(name); }
+  ChannelRow Channel(int channel) const override;
+  void ShowChannel(int channel, const ChannelRow& row) override;
+  RadioSettings Settings() const override { return settings; }
+  void ShowSettings(const RadioSettings& shown) override;
+  void FocusHzBox(int channel, Direction direction) override {
+    focused.emplace_back(channel, direction);
+  }
 
-  int ListIndex(const std::string& name) const override;
-  void SelectListIndex(const std::string& name, int index) override;
-  std::string EditText(const std::string& name) const override;
-  void SetEditText(const std::string& name, const std::string& text) override;
-  bool IsChecked(const std::string& name) const override;
-  void SetChecked(const std::string& name, bool checked) override;
-  int SliderPosition(const std::string& name) const override;
-  void SetSliderPosition(const std::string& name, int position) override;
-
-  void EnterAdvancedMode() override;
-  void ShowError(const std::string& text) override { errors.push_back(text); }
-  void ShowInformation(const std::string& text) override { informations.push_back(text); }
-
-  bool HasControl(const std::string& name) const;
-  // Every control's value by name, as text, so whole-window states compare at once.
-  std::map<std::string, std::string> Snapshot() const;
+  // The real window also turns its channel lists into Hz boxes; here the rows keep what
+  // they hold and the Hz texts count from now on.
+  void EnterAdvancedMode() { advancedMode = true; }
 
   // The port the user picked; empty for none.
   std::string portName;
+  bool advancedMode = false;
+
+  // What the window shows.
+  std::array<ChannelRow, kChannelCount> rows{};
+  RadioSettings settings;
 
   // What the window was asked to do, oldest first.
   std::vector<bool> enabledCalls;
@@ -52,20 +48,5 @@ class FakeWindow : public PlanWindow {
   std::vector<std::string> log;
   std::vector<std::pair<int, bool>> labelRedCalls;
   std::map<int, bool> unreadRows;
-  std::vector<std::string> focused;
-  int enterAdvancedModeCalls = 0;
-  std::vector<std::string> errors;
-  std::vector<std::string> informations;
-
- private:
-  struct List {
-    int count;
-    int index;
-  };
-
-  bool advancedMode_ = false;
-  std::map<std::string, List> lists_;
-  std::map<std::string, std::string> edits_;
-  std::map<std::string, bool> checks_;
-  std::map<std::string, int> sliders_;
+  std::vector<std::pair<int, Direction>> focused;
 };

@@ -12,7 +12,6 @@
 #include "radio/protocol.h"
 #include "radio/serial_link.h"
 #include "radio/transfers.h"
-#include "tests/support/control_values.h"
 #include "tests/support/distinct_plan.h"
 #include "tests/support/fake_window.h"
 
@@ -52,14 +51,14 @@ void Transfer(const std::string& port, bool write) {
   window.portName = port;
   TBlockSerial serial;
   if (write) {
-    FillDistinctPlan(window);
+    ShowPlan(window, DistinctPlan(false));
     WriteToRadio(window, serial);
   } else {
     ReadFromRadio(window, serial);
   }
   PrintLog(window);
   if (!write) {
-    for (const auto& [name, value] : ControlValues(window)) {
+    for (const auto& [name, value] : PlanValues(window)) {
       std::cout << "control " << name << '=' << value << '\n';
     }
   }

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "radio/transfers.h"
-#include "tests/support/control_values.h"
 #include "tests/support/distinct_plan.h"
 #include "tests/support/fake_window.h"
 #include "tests/support/transfer_log.h"
@@ -128,7 +127,7 @@ TEST_F(WineSerial, WholeWriteAndWholeReadMatchTheLinuxLink) {
   expected.SetPacing(false);
   expected.Start();
   FakeWindow plan;
-  FillDistinctPlan(plan);
+  ShowPlan(plan, DistinctPlan(false));
   LinuxTransfer(expected, plan, true);
   EXPECT_EQ(radio.Memory(), expected.Memory());
 
@@ -137,7 +136,7 @@ TEST_F(WineSerial, WholeWriteAndWholeReadMatchTheLinuxLink) {
   EXPECT_EQ(read.log.back(), "Done!");
   FakeWindow linuxRead;
   LinuxTransfer(expected, linuxRead, false);
-  EXPECT_EQ(read.controls, ControlValues(linuxRead));
+  EXPECT_EQ(read.controls, PlanValues(linuxRead));
   std::cout << "Windows link at line speed: write " << write.elapsedMs << " ms, read "
             << read.elapsedMs << " ms\n";
 }

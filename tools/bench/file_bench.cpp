@@ -7,7 +7,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "files/channel_plan.h"
 #include "radio/deadline.h"
 #include "tools/bench/unattended_dialogs.h"
 #include "ui/unit_mainform.h"
@@ -30,10 +29,10 @@ FileFigures SaveAndLoad(bool advanced, const std::string& path, int repetitions)
   }
   FileFigures figures;
   for (int i = 0; i < repetitions; ++i) {
-    figures.saveMs.push_back(TimeMs([&] { SaveToFile(window, path, true); }));
+    figures.saveMs.push_back(TimeMs([&] { window.SaveToFile(path, true); }));
   }
   for (int i = 0; i < repetitions; ++i) {
-    figures.loadMs.push_back(TimeMs([&] { LoadFromFile(window, path, true); }));
+    figures.loadMs.push_back(TimeMs([&] { window.LoadFromFile(path, true); }));
   }
   if (!shown.shown.isEmpty()) {
     throw std::runtime_error("a plan file showed a dialog: " +

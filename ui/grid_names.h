@@ -8,6 +8,10 @@
 
 enum class GridRole { Label, FreqRx, CtcssRx, FreqTx, CtcssTx, Shift, Lockout };
 
+// The six editing controls of a row, in the row's tab order.
+inline constexpr GridRole kRowRoles[] = {GridRole::FreqRx,  GridRole::CtcssRx, GridRole::FreqTx,
+                                         GridRole::CtcssTx, GridRole::Shift,   GridRole::Lockout};
+
 // The frequency controls exist as "cb_" lists in normal mode and "edit_" boxes in
 // advanced mode; every other role has one name.
 std::string GridControlName(GridRole role, int channel, bool advancedMode);

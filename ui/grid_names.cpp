@@ -1,4 +1,4 @@
-#include "radio/grid_names.h"
+#include "ui/grid_names.h"
 
 std::string GridControlName(GridRole role, int channel, bool advancedMode) {
   const std::string row = "A" + std::to_string(channel);
