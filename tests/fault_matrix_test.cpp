@@ -192,9 +192,6 @@ TEST_F(FaultMatrix, RepliesPausedMidwayNeverFillARowWithAnotherChannel) {
   }
 }
 
-// A USB adapter with a 16 ms latency timer hands replies over in bursts, the first up to
-// 16 ms late: at real line speed and the radio's usual reaction, both transfers still end
-// well and the read shows what a byte-by-byte line shows.
 // Bursts 16 ms apart leave 9 ms of the 25 ms quiet gap, and a loaded machine can stretch a
 // gap past it; the transfer then says it failed, and the user tries again. So a transfer may
 // take up to three tries here; the one that ends "Done!" must be whole.
@@ -209,6 +206,9 @@ bool DoneWithinThreeTries(WindowHarness& harness, Transfer transfer) {
   return false;
 }
 
+// A USB adapter with a 16 ms latency timer hands replies over in bursts, the first up to
+// 16 ms late: at real line speed and the radio's usual reaction, both transfers still end
+// well and the read shows what a byte-by-byte line shows.
 TEST_F(FaultMatrix, RepliesInUsbAdapterBurstsStillReadAndWrite) {
   radio.SetPacing(true);
   radio.SetReactionDelayMs(RadioSimulator::kDefaultReactionDelayMs);
