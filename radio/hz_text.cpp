@@ -1,6 +1,7 @@
 #include "radio/hz_text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -40,4 +41,21 @@ bool IsWritableHzText(const std::string& text) {
 std::string MegahertzText(const std::string& hzText) {
   return hzText.substr(0, kMegahertzDigits) + "." +
          hzText.substr(kMegahertzDigits, kShownFractionDigits);
+}
+
+std::vector<UnwritableHzText> UnwritableHzTexts(const ChannelPlan& plan) {
+  std::vector<UnwritableHzText> unwritable;
+  if (!plan.advancedMode) {
+    return unwritable;
+  }
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    const ChannelRow& row = plan.channels[channel - 1];
+    for (const auto& [direction, text] :
+         {std::pair{Direction::Rx, row.rxHzText}, std::pair{Direction::Tx, row.txHzText}}) {
+      if (!IsWritableHzText(text)) {
+        unwritable.push_back({channel, direction, text});
+      }
+    }
+  }
+  return unwritable;
 }

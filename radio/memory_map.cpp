@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "radio/codecs.h"
+#include "radio/hz_text.h"
 #include "radio/protocol.h"
 
 namespace {
@@ -83,6 +84,11 @@ std::optional<ChannelRow> ChannelFromReply(const ByteString& reply) {
   return row;
 }
 
+bool ChannelListShows(const ChannelRow& row, Direction direction) {
+  return direction == Direction::Rx ? row.rxChannelIndex != 0 || row.rxHzText.empty()
+                                    : row.txChannelIndex != 0 || row.txHzText.empty();
+}
+
 // Nothing shows what the radio does with these tables, so both get the bytes radios
 // already programmed hold: channels 1..8 their RX tone, channels 9..15 their TX tone.
 std::array<MemoryBlock, 4> ToneIndexTableBlocks(
@@ -136,4 +142,55 @@ std::optional<RadioSettings> SettingsFromReply(const ByteString& reply) {
   settings.totRekey = record[kTotRekeyOffset];
   settings.totReset = record[kTotResetOffset];
   return settings;
+}
+
+MemoryBlocks PlanBlocks(const ChannelPlan& plan) {
+  MemoryBlocks blocks;
+  std::array<int, kChannelCount> rxTones{};
+  std::array<int, kChannelCount> txTones{};
+  for (int bank = 0; bank < kBankCount; ++bank) {
+    for (int channel = 0; channel <= kChannelCount; ++channel) {
+      const std::uint16_t address = ChannelRecordAddress(bank, channel);
+      if (channel == 0) {
+        blocks.push_back({address, kChannelZeroSlotHalf});
+        blocks.push_back(
+            {static_cast<std::uint16_t>(address + kRecordHalfSize), kChannelZeroSlotHalf});
+        continue;
+      }
+      ChannelRow row = plan.channels[channel - 1];
+      row.rxHzText = TrimmedHzText(row.rxHzText);
+      row.txHzText = TrimmedHzText(row.txHzText);
+      rxTones[channel - 1] = row.rxToneIndex;
+      txTones[channel - 1] = row.txToneIndex;
+      blocks.push_back({address, FrequencyHalf(row, plan.advancedMode)});
+      blocks.push_back({static_cast<std::uint16_t>(address + kRecordHalfSize), ToneHalf(row)});
+    }
+  }
+  for (const MemoryBlock& block : ToneIndexTableBlocks(rxTones, txTones)) {
+    blocks.push_back(block);
+  }
+  if (plan.settings) {
+    blocks.push_back({kSettingsAddress, SettingsRecord(*plan.settings)});
+  }
+  return blocks;
+}
+
+BlockPlace PlaceOf(std::uint16_t address) {
+  BlockPlace place;
+  if (address < kBankCount * kBankSize) {
+    place.kind = BlockPlace::ChannelRecord;
+    place.bank = address / kBankSize;
+    place.channel = address % kBankSize / kChannelRecordSize;
+    place.secondHalf = address % kChannelRecordSize >= kRecordHalfSize;
+  } else if (address == kSettingsAddress) {
+    place.kind = BlockPlace::Settings;
+  } else {
+    for (const std::uint16_t table : kToneIndexTableAddresses) {
+      if (address >= table && address < table + kToneIndexTableSize) {
+        place.kind = BlockPlace::ToneIndexTable;
+        place.secondHalf = address - table >= kRecordHalfSize;
+      }
+    }
+  }
+  return place;
 }

@@ -167,21 +167,35 @@ ByteString TBlockSerial::ReceiveBefore(SteadyClock::time_point deadline) {
   return received;
 }
 
+void TBlockSerial::SetWaitHandler(std::function<void()> handler) {
+  waitHandler_ = std::move(handler);
+  waitHandlerRan_ = SteadyClock::now();
+}
+
+void TBlockSerial::RunWaitHandlerWhenDue() {
+  if (SteadyClock::now() - waitHandlerRan_ >= std::chrono::milliseconds(kWaitSliceMs)) {
+    waitHandler_();
+    waitHandlerRan_ = SteadyClock::now();
+  }
+}
+
 ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {
   const auto deadline = DeadlineAfterMs(timeoutMs);
   if (!waitHandler_) {
     return ReceiveBefore(deadline);
   }
   for (;;) {
+    // By the clock, also when bytes keep coming: a 20-byte reply takes 23 ms on the line,
+    // and each of its chunks ends a receive long before a slice would.
+    RunWaitHandlerWhenDue();
     // Once a handler has run past the deadline, a last look still takes what came meanwhile.
     const auto sliceEnd =
-        std::min(deadline, SteadyClock::now() + std::chrono::milliseconds(kWaitSliceMs));
+        std::min(deadline, waitHandlerRan_ + std::chrono::milliseconds(kWaitSliceMs));
     ByteString chunk = ReceiveBefore(sliceEnd);
     if (!chunk.empty() || lastError_.kind != SerialError::TimedOut ||
         SteadyClock::now() >= deadline) {
       return chunk;
     }
-    waitHandler_();
   }
 }
 

@@ -19,7 +19,7 @@ class TBlockSerial {
  public:
   static constexpr int kDeadlockTimeoutMs = 30000;
   static constexpr int kInputQueueSize = 4096;
-  // How often a receive that waits for input calls the wait handler.
+  // How often a receive calls the wait handler, by the clock.
   static constexpr int kWaitSliceMs = 5;
 
   TBlockSerial() = default;
@@ -35,10 +35,11 @@ class TBlockSerial {
   void PurgeBuffers();
   void ClosePort();
 
-  // Called while ReceiveChunk waits for input, every kWaitSliceMs without any, so that a
-  // program with a single thread keeps handling its events during a dialogue. Input that
-  // arrives while the handler runs is taken afterwards, never lost. Empty: no calls.
-  void SetWaitHandler(std::function<void()> handler) { waitHandler_ = std::move(handler); }
+  // Called from ReceiveChunk every kWaitSliceMs, whether input is awaited or streaming in,
+  // so that a program with a single thread keeps handling its events during a dialogue.
+  // Input that arrives while the handler runs is taken afterwards, never lost. Empty: no
+  // calls.
+  void SetWaitHandler(std::function<void()> handler);
 
   bool IsOpen() const { return port_ != kNoSerialPort; }
   const SerialError& LastError() const { return lastError_; }
@@ -59,9 +60,12 @@ class TBlockSerial {
   ByteString ReceiveBefore(SteadyClock::time_point deadline);
   // Stores the outcome of a step; a lost line stays lost until the next open.
   void Record(SerialError error);
+  // Runs the wait handler when kWaitSliceMs have passed since it last ran.
+  void RunWaitHandlerWhenDue();
 
   SerialPortHandle port_ = kNoSerialPort;
   std::function<void()> waitHandler_;
+  SteadyClock::time_point waitHandlerRan_;
   SerialError lastError_;
   SerialError openError_;
   std::string deviceName_;

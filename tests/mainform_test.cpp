@@ -150,12 +150,12 @@ TEST_F(MainformTest, TransferButtonsNeedAPort) {
   EXPECT_TRUE(Get<QWidget>("cmdReadRadio")->isEnabled());
 }
 
-TEST_F(MainformTest, RunningTransferDisablesOnlyTheLoadCommands) {
+TEST_F(MainformTest, RunningTransferDisablesTheWholeLoadSaveMenu) {
   form.SetTransferRunning(true);
   EXPECT_FALSE(Get<QAction>("Loadfrequenciesfromfile1")->isEnabled());
   EXPECT_FALSE(Get<QAction>("Loadfrequenciessettingsfromfile1")->isEnabled());
-  EXPECT_TRUE(Get<QAction>("Savefrequenciestofile1")->isEnabled());
-  EXPECT_TRUE(Get<QAction>("Savefrequenciessettingstofile1")->isEnabled());
+  EXPECT_FALSE(Get<QAction>("Savefrequenciestofile1")->isEnabled());
+  EXPECT_FALSE(Get<QAction>("Savefrequenciessettingstofile1")->isEnabled());
   form.SetTransferRunning(false);
   EXPECT_TRUE(Get<QAction>("Loadfrequenciesfromfile1")->isEnabled());
 }
@@ -339,7 +339,7 @@ TEST_F(MainformTest, TheLogPaneKeepsItsLastLineInSightAndLetsTheFocusGo) {
   EXPECT_TRUE(log->tabChangesFocus());
   EXPECT_FALSE(log->verticalScrollBar()->isVisible());
   for (int line = 1; line <= 40; ++line) {
-    form.AppendLog("line " + std::to_string(line));
+    form.AppendLog(QStringLiteral("line %1").arg(line));
   }
   QCoreApplication::processEvents();
   EXPECT_TRUE(log->verticalScrollBar()->isVisible());

@@ -1,39 +1,34 @@
-// While a transfer waits for the radio the window goes on handling its events, and only for
-// the length of the transfer.
+// While a transfer waits for the radio the front end goes on handling its events, and only
+// for the length of the transfer.
 #include <gtest/gtest.h>
 
 #include "radio/transfers.h"
-#include "tests/support/fake_window.h"
 #include "tests/support/fast_radio.h"
+#include "tests/support/recording_observer.h"
 #include "tools/radiosim/radio_simulator.h"
 
 namespace {
 
-TEST(TransferWaits, TheWindowHandlesItsEventsWhileTheRadioIsSlowToAnswer) {
+TEST(TransferWaits, TheFrontEndHandlesItsEventsWhileTheRadioIsSlowToAnswer) {
   RadioSimulator radio;
   // Silence ends either transfer after the quiet gap that ends its handshake.
   radio.SetSilent(true);
   StartFastRadio(radio);
 
   for (const bool write : {false, true}) {
-    FakeWindow window;
-    window.portName = radio.PortPath();
+    RecordingObserver observer;
     TBlockSerial serial;
-    if (write) {
-      WriteToRadio(window, serial);
-    } else {
-      ReadFromRadio(window, serial);
-    }
-    ASSERT_FALSE(window.log.empty());
-    EXPECT_NE(window.log.back(), "Done!");
+    const TransferEnd end = write ? WriteRadio(serial, radio.PortPath(), {}, observer).end
+                                  : ReadRadio(serial, radio.PortPath(), observer).end;
+    EXPECT_EQ(end, TransferEnd::NotIdentified);
     // The read asks for one pass of its own before the handshake, the write none.
     const int ownPasses = write ? 0 : 1;
-    EXPECT_GT(window.processMessagesCalls, ownPasses) << (write ? "write" : "read");
+    EXPECT_GT(observer.waits, ownPasses) << (write ? "write" : "read");
 
-    const int afterTransfer = window.processMessagesCalls;
+    const int afterTransfer = observer.waits;
     serial.OpenPort(radio.PortPath());
     serial.ReceiveChunk(50);
-    EXPECT_EQ(window.processMessagesCalls, afterTransfer) << (write ? "write" : "read");
+    EXPECT_EQ(observer.waits, afterTransfer) << (write ? "write" : "read");
   }
 }
 

@@ -1,640 +1,192 @@
-// Read and write from start to end against the simulated radio on a pty, run once on the
-// map-based window and once on the real window offscreen.
+// The transfers as functions of a link and values, against the simulated radio on a pty:
+// the shared cases through a front end without widgets, then the outcomes themselves.
 #include "radio/transfers.h"
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QCheckBox>
-#include <QTimer>
+#include <thread>
 
-#include <algorithm>
-#include <memory>
-#include <tuple>
-
-#include "radio/memory_map.h"
-#include "radio/protocol.h"
-#include "tests/support/fake_window.h"
-#include "tests/support/fast_radio.h"
-#include "tests/support/temp_folder.h"
-#include "tests/support/transfer_log.h"
-#include "tests/support/window_harness.h"
-#include "tools/radiosim/radio_simulator.h"
+#include "radio/log_texts.h"
+#include "tests/support/fake_front_end.h"
+#include "tests/support/recording_observer.h"
+#include "tests/transfer_cases.h"
 
 namespace {
 
-// The transfers as the map-based window runs them.
-struct FakeHarness {
-  FakeWindow window;
-  TBlockSerial serial;
+struct LibraryHarness {
+  FakeFrontEnd front;
 
-  void ChoosePort(const std::string& path) { window.portName = path; }
-  void Read() { ReadFromRadio(window, serial); }
-  void Write() { WriteToRadio(window, serial); }
-  std::vector<std::string> Log() const { return window.log; }
-  bool PortOpen() const { return serial.IsOpen(); }
-  bool TransferButtonsEnabled() const { return window.enabledCalls.back(); }
+  void ChoosePort(const std::string& path) { front.portName = path; }
+  void Read() { front.Read(); }
+  void Write() { front.Write(); }
+  std::vector<std::string> Log() const { return front.log; }
+  bool PortOpen() const { return front.serial.IsOpen(); }
+  // Nothing here is disabled while a transfer runs.
+  bool TransferButtonsEnabled() const { return true; }
   bool ChannelMarked(int channel) const {
-    const auto found = window.unreadRows.find(channel);
-    return found != window.unreadRows.end() && found->second;
+    const auto found = front.unreadRows.find(channel);
+    return found != front.unreadRows.end() && found->second;
   }
-  // Named as the real window names its Hz boxes, so one expectation serves both.
+  // Named as the window names its Hz boxes, so one expectation serves both.
   std::string Focused() const {
-    if (window.focused.empty()) {
+    if (!front.focused) {
       return "";
     }
-    const auto [channel, direction] = window.focused.back();
+    const auto [channel, direction] = *front.focused;
     return "edit_A" + std::to_string(channel) +
            (direction == Direction::Rx ? "_freq_rx" : "_freq_tx");
   }
+  ShownPlan& Shown() { return front; }
 };
 
-ByteString Bytes(std::initializer_list<int> values) {
-  ByteString bytes;
-  for (const int value : values) {
-    bytes.push_back(static_cast<std::uint8_t>(value));
-  }
-  return bytes;
+}  // namespace
+
+namespace transfer_cases {
+INSTANTIATE_TYPED_TEST_SUITE_P(Library, Transfers, LibraryHarness);
+}  // namespace transfer_cases
+
+namespace {
+
+// A read reply as the radio sends it: a four-byte header, then the record.
+ByteString Reply(const ByteString& record) {
+  ByteString reply = ReadCommand(0, static_cast<std::uint8_t>(record.size()));
+  reply.insert(reply.end(), record.begin(), record.end());
+  return reply;
 }
 
-ByteString Repeated(int value, std::size_t count) {
-  return ByteString(count, static_cast<std::uint8_t>(value));
-}
-
-// What a row of the grid shows: list indexes, or Hz texts in advanced mode.
-struct Row {
-  int rx = 0;
-  int tx = 0;
-  int rxTone = 0;
-  int txTone = 0;
-  bool shift = false;
-  bool lockout = false;
-  std::string rxHz;
-  std::string txHz;
-};
-
-void ExpectRow(const RadioWindow& window, int n, const Row& row) {
-  const ChannelRow shown = window.Channel(n);
-  if (window.AdvancedMode()) {
-    EXPECT_EQ(shown.rxHzText, row.rxHz) << "channel " << n;
-    EXPECT_EQ(shown.txHzText, row.txHz) << "channel " << n;
-  } else {
-    EXPECT_EQ(shown.rxChannelIndex, row.rx) << "channel " << n;
-    EXPECT_EQ(shown.txChannelIndex, row.tx) << "channel " << n;
-  }
-  EXPECT_EQ(shown.rxToneIndex, row.rxTone) << "channel " << n;
-  EXPECT_EQ(shown.txToneIndex, row.txTone) << "channel " << n;
-  EXPECT_EQ(shown.shift, row.shift) << "channel " << n;
-  EXPECT_EQ(shown.lockout, row.lockout) << "channel " << n;
-}
-
-void SetRow(RadioWindow& window, int n, const Row& row) {
-  window.ShowChannel(
-      n, {row.rx, row.tx, row.rxHz, row.txHz, row.rxTone, row.txTone, row.shift, row.lockout});
-}
-
-// Records as a radio may hold them: tones from both tables, D243N, every flag pattern,
-// an amateur frequency, a tone code in neither table and foreign constant bytes.
-const ByteString kRecord1 = Bytes({0x25, 0x06, 0x60, 0x44, 0x75, 0x18, 0x60, 0x44, 0x70, 0x06, 0x32,
-                                   0x81, 0xFD, 0x01, 0x01, 0xFF});
-const ByteString kRecord2 = Bytes({0x75, 0x93, 0x60, 0x44, 0x75, 0x93, 0x60, 0x44, 0x43, 0x42, 0x22,
-                                   0x16, 0x00, 0x12, 0x34, 0x56});
-const ByteString kRecord3 = Bytes({0x00, 0x50, 0x40, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0x43, 0x82, 0x00,
-                                   0x00, 0xFF, 0x00, 0x00, 0x00});
-const Row kRow1 = {1, 2, 1, 27, true, false, "446006250", "446018750"};
-const Row kRow2 = {8, 8, 30, 26, true, true, "446093750", "446093750"};
-const Row kRow3 = {0, 0, 0, 0, false, false, "434050000", ""};
-// Rows 4 to 8 of the simulator's demo radio.
-Row DemoRow(int n) {
-  const std::string hz = std::to_string(446006250 + 12500 * (n - 1));
-  return n <= 8 ? Row{n, n, 0, 0, false, false, hz, hz} : Row{};
-}
-
-// What a normal-mode read of the odd radio logs and shows.
-void ExpectOddRadioRead(const std::vector<std::string>& log, const RadioWindow& window) {
-  EXPECT_EQ(log, (std::vector<std::string>{kSupportedForRead, "Reading channels...",
-                                           kHiddenOnChannel3, "Reading settings...", "Done!"}));
-  ExpectRow(window, 1, kRow1);
-  ExpectRow(window, 2, kRow2);
-  ExpectRow(window, 3, kRow3);
-  for (int n = 4; n <= kChannelCount; ++n) {
-    ExpectRow(window, n, DemoRow(n));
-  }
-}
-
-// Flags 0x0B: all three on; squelch 200; every list byte beyond its list.
-const ByteString kOddSettings = Bytes({0x0B, 200, 4, 11, 61, 16, 0x12, 0x34});
-
-template <class Harness>
-class Transfers : public testing::Test {
+class Outcomes : public testing::Test {
  protected:
-  void SetUp() override {
-    StartFastRadio(radio);
-    harness.ChoosePort(radio.PortPath());
-  }
+  void SetUp() override { StartFastRadio(radio); }
 
-  void LoadOddRadio() {
-    radio.WriteMemory(ChannelRecordAddress(0, 1), kRecord1);
-    radio.WriteMemory(ChannelRecordAddress(0, 2), kRecord2);
-    radio.WriteMemory(ChannelRecordAddress(0, 3), kRecord3);
-    radio.WriteMemory(kSettingsAddress, kOddSettings);
+  ReadOutcome Read() { return ReadRadio(link, radio.PortPath(), observer); }
+  WriteOutcome Write(const ChannelPlan& plan) {
+    return WriteRadio(link, radio.PortPath(), plan, observer);
   }
-
-  void ExpectEndedCleanly() {
-    EXPECT_FALSE(harness.PortOpen());
-    EXPECT_TRUE(harness.TransferButtonsEnabled());
-  }
-
-  // Commands of one kind from the radio's log.
-  std::vector<ByteString> Commands(std::uint8_t code) const {
-    std::vector<ByteString> found;
-    for (const ByteString& command : radio.CommandLog()) {
-      if (command.front() == code) {
-        found.push_back(command);
-      }
-    }
-    return found;
-  }
-
-  RadioWindow& window() { return harness.window; }
 
   RadioSimulator radio;
-  Harness harness;
+  TBlockSerial link;
+  RecordingObserver observer;
 };
 
-using Harnesses = testing::Types<FakeHarness, WindowHarness>;
-TYPED_TEST_SUITE(Transfers, Harnesses);
-
-TYPED_TEST(Transfers, ReadFillsEveryControlInNormalMode) {
-  this->LoadOddRadio();
-  this->harness.Read();
-  // Channel 3 holds an amateur frequency: shown as not in use, and said so.
-  ExpectOddRadioRead(this->harness.Log(), this->window());
-  // Every list byte lies beyond its list, so no list keeps a selection.
-  EXPECT_EQ(this->window().Settings(), (RadioSettings{true, true, true, 10, -1, -1, -1, -1}));
-  const auto log = this->radio.CommandLog();
-  ASSERT_EQ(log.size(), 34u);
-  EXPECT_EQ(log[0], kProgrammingModeCommand);
+TEST_F(Outcomes, AReadGivesTheRadiosRecordsAsTheyStand) {
+  const ByteString settings = {0xF5, 3, 7, 11, 2, 1, 0xFF, 0xFF};
+  radio.WriteMemory(kSettingsAddress, settings);
+  radio.SetVariant(RadioVariant::E2);
+  const ReadOutcome outcome = Read();
+  EXPECT_EQ(outcome.end, TransferEnd::Done);
+  EXPECT_EQ(outcome.handshake.ModelVariant, "E2");
   for (int n = 1; n <= kChannelCount; ++n) {
-    EXPECT_EQ(log[2 * n], Bytes({0x52, 0x00, 16 * n, 0x10}));
-    EXPECT_EQ(log[2 * n + 1], kAcknowledgement);
+    ASSERT_TRUE(outcome.channels[n - 1]) << n;
+    EXPECT_EQ(outcome.channels[n - 1],
+              ChannelFromReply(Reply(radio.ReadMemory(ChannelRecordAddress(0, n), 16))))
+        << n;
   }
-  EXPECT_EQ(log[32], Bytes({0x52, 0x03, 0xC0, 0x08}));
-  EXPECT_EQ(log[33], kAcknowledgement);
-  this->ExpectEndedCleanly();
-}
-
-// The record is bytes 4 to 4 + N - 1 of the reply, whatever follows it.
-TYPED_TEST(Transfers, ReadRepliesLongerThanTheirRecordAreDecoded) {
-  this->LoadOddRadio();
-  for (const ByteString& extra : {Bytes({0x06}), Bytes({0x57, 0x00, 0x20, 0x10, 0xFF})}) {
-    SetRow(this->window(), 1, Row{});
-    this->window().ShowSettings({.monitorKey = 0});
-    this->radio.SetExtraBytes(SimCommand::Read, extra);
-    this->radio.ClearCommandLog();
-    this->harness.Read();
-    ExpectOddRadioRead(this->harness.Log(), this->window());
-    EXPECT_EQ(this->window().Settings().monitorKey, -1);
-    EXPECT_EQ(this->window().Settings().squelchLevel, 10);
-    EXPECT_EQ(this->radio.ReplyLog()[2].size(), 20u + extra.size());
-  }
-  this->ExpectEndedCleanly();
-}
-
-TYPED_TEST(Transfers, ReadShowsHzTextsInAdvancedMode) {
-  this->LoadOddRadio();
-  this->harness.window.EnterAdvancedMode();
-  this->harness.Read();
-  EXPECT_EQ(this->harness.Log(), (std::vector<std::string>{kSupportedForRead, "Reading channels...",
-                                                           "Reading settings...", "Done!"}));
-  ExpectRow(this->window(), 1, kRow1);
-  ExpectRow(this->window(), 2, kRow2);
-  ExpectRow(this->window(), 3, kRow3);
-  ExpectRow(this->window(), 15, DemoRow(15));
-}
-
-TYPED_TEST(Transfers, WriteSendsTheWholePlanInItsOrder) {
-  this->harness.Write();
-  EXPECT_EQ(
-      this->harness.Log(),
-      (std::vector<std::string>{kSupportedForWrite, "Writing channels...",
-                                "Writing DT/QDT settings...", "Writing settings...", "Done!"}));
-  const auto log = this->radio.CommandLog();
-  ASSERT_EQ(log.size(), 71u);
-  EXPECT_EQ(log[0], kProgrammingModeCommand);
-  EXPECT_EQ(log[1], kAcknowledgement);
-  std::vector<int> addresses;
-  for (int bank = 0; bank < 2; ++bank) {
-    for (int n = 0; n <= kChannelCount; ++n) {
-      addresses.push_back(bank * 0x100 + 16 * n);
-      addresses.push_back(bank * 0x100 + 16 * n + 8);
-    }
-  }
-  addresses.insert(addresses.end(), {0x290, 0x298, 0x2B0, 0x2B8, 0x3C0});
-  const ByteString unused = Repeated(0xFF, 8);
-  const ByteString noTones = Bytes({0x00, 0x00, 0x00, 0x00, 0xFF, 0x01, 0x01, 0xFF});
-  for (std::size_t i = 0; i < addresses.size(); ++i) {
-    const ByteString& command = log[i + 2];
-    ASSERT_EQ(command.size(), 12u);
-    EXPECT_EQ(command[0], 0x57);
-    EXPECT_EQ(command[1] * 256 + command[2], addresses[i]) << "write " << i + 1;
-    EXPECT_EQ(command[3], 8);
-    const ByteString data(command.begin() + 4, command.end());
-    const int address = addresses[i];
-    if (address >= 0x290 && address < 0x3C0) {
-      EXPECT_EQ(data, address % 16 == 0 ? Repeated(0, 8) : Bytes({0, 0, 0, 0, 0, 0, 0, 0xFF}));
-    } else if (address == 0x3C0) {
-      EXPECT_EQ(data, Bytes({0xFF, 0x05, 0x03, 0x00, 0x00, 0x00, 0xFF, 0xFF}));
-    } else if (address % 0x100 < 16 || address % 16 == 0) {
-      EXPECT_EQ(data, unused) << "write " << i + 1;
-    } else {
-      EXPECT_EQ(data, noTones) << "write " << i + 1;
-    }
-  }
-  // Both banks hold the same records.
-  EXPECT_EQ(this->radio.ReadMemory(0x000, 0x100), this->radio.ReadMemory(0x100, 0x100));
-  this->ExpectEndedCleanly();
-}
-
-TYPED_TEST(Transfers, WriteEncodesRowsAndSettings) {
-  SetRow(this->window(), 1, {1, 1, 1, 1, true, false, {}, {}});
-  SetRow(this->window(), 2, {0, 8, 27, 26, false, true, {}, {}});
-  SetRow(this->window(), 15, {3, 4, 30, 38, true, true, {}, {}});
-  RadioSettings settings = this->window().Settings();
-  settings.beepTones = settings.batterySaving = settings.selfProgramming = false;
-  this->window().ShowSettings(settings);
-  this->harness.Write();
-  for (int bank = 0; bank < 2; ++bank) {
-    const int base = bank * 0x100;
-    EXPECT_EQ(this->radio.ReadMemory(base + 0x10, 16),
-              Bytes({0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x70, 0x06, 0x70, 0x06, 0xFD,
-                     0x01, 0x01, 0xFF}));
-    EXPECT_EQ(this->radio.ReadMemory(base + 0x20, 16),
-              Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0x75, 0x93, 0x60, 0x44, 0x32, 0x81, 0x22, 0x16, 0xFE,
-                     0x01, 0x01, 0xFF}));
-    EXPECT_EQ(this->radio.ReadMemory(base + 0xF0, 16),
-              Bytes({0x25, 0x31, 0x60, 0x44, 0x75, 0x43, 0x60, 0x44, 0x43, 0x42, 0x23, 0x87, 0xFC,
-                     0x01, 0x01, 0xFF}));
-  }
-  // Channels 1 to 8 by their RX tone, 9 to 15 by their TX tone.
-  const ByteString table = Bytes({1, 27, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 38, 0xFF});
-  EXPECT_EQ(this->radio.ReadMemory(0x290, 16), table);
-  EXPECT_EQ(this->radio.ReadMemory(0x2B0, 16), table);
-  EXPECT_EQ(this->radio.ReadMemory(kSettingsAddress, 8),
-            Bytes({0xF4, 0x05, 0x03, 0x00, 0x00, 0x00, 0xFF, 0xFF}));
-}
-
-TYPED_TEST(Transfers, AdvancedModeWritesTheHzTexts) {
-  this->harness.window.EnterAdvancedMode();
-  SetRow(this->window(), 1, {.rxHz = "434050000", .txHz = ""});
-  this->harness.Write();
-  EXPECT_EQ(this->radio.ReadMemory(0x10, 8),
-            Bytes({0x00, 0x50, 0x40, 0x43, 0xFF, 0xFF, 0xFF, 0xFF}));
-  EXPECT_EQ(this->radio.ReadMemory(0x110, 8), this->radio.ReadMemory(0x10, 8));
-}
-
-// A Hz box the codec would turn into some other frequency stops the write before the
-// handshake; spaces around the digits are no fault and do not reach the code.
-TYPED_TEST(Transfers, AdvancedModeWritesNothingWhileAHzBoxIsNoFrequency) {
-  this->harness.window.EnterAdvancedMode();
-  const std::pair<int, std::string> bad[] = {{12, "abc"}, {3, "446.00625"}, {4, "446,00625"},
-                                             {5, "-5"},   {6, "446006249"}, {7, "0"}};
-  for (const auto& [n, text] : bad) {
-    SetRow(this->window(), n, {.rxHz = text, .txHz = "446006250"});
-  }
-  SetRow(this->window(), 2, {.rxHz = "446006250", .txHz = "4460062500"});
-  SetRow(this->window(), 1, {.rxHz = " 434050000 ", .txHz = "  "});
-  const ByteString before = this->radio.Memory();
-  this->harness.Write();
-  const auto line = [](int n, const char* direction, const std::string& text) {
-    return "[!] Ch " + std::to_string(n) + " " + direction + " \"" + text +
-           "\" is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.";
-  };
-  EXPECT_EQ(this->harness.Log(),
-            (std::vector<std::string>{line(2, "TX", "4460062500"), line(3, "RX", "446.00625"),
-                                      line(4, "RX", "446,00625"), line(5, "RX", "-5"),
-                                      line(6, "RX", "446006249"), line(7, "RX", "0"),
-                                      line(12, "RX", "abc")}));
-  EXPECT_TRUE(this->radio.CommandLog().empty());
-  EXPECT_EQ(this->radio.Memory(), before);
-  EXPECT_EQ(this->harness.Focused(), "edit_A2_freq_tx");
-  EXPECT_FALSE(this->harness.PortOpen());
-
-  for (int n = 2; n <= kChannelCount; ++n) {
-    SetRow(this->window(), n, Row{});
-  }
-  SetRow(this->window(), 12, {.rxHz = "440000010", .txHz = "4340500"});
-  this->harness.Write();
-  EXPECT_EQ(this->harness.Log().back(), "Done!");
-  EXPECT_EQ(this->radio.ReadMemory(0x10, 8),
-            Bytes({0x00, 0x50, 0x40, 0x43, 0xFF, 0xFF, 0xFF, 0xFF}));
-  EXPECT_EQ(this->radio.ReadMemory(0xC0, 8),
-            Bytes({0x01, 0x00, 0x00, 0x44, 0x50, 0x40, 0x43, 0x00}));
-}
-
-TYPED_TEST(Transfers, ReadThenWriteLeavesTheCanonicalImage) {
-  this->LoadOddRadio();
-  this->harness.Read();
-  this->harness.Write();
-  ASSERT_EQ(this->harness.Log().back(), "Done!");
-  ByteString expected = this->radio.Memory();
-  const auto put = [&expected](int address, const ByteString& bytes) {
-    std::copy(bytes.begin(), bytes.end(), expected.begin() + address);
-  };
-  for (int bank = 0; bank < 2; ++bank) {
-    put(bank * 0x100, Repeated(0xFF, 16));
-    put(bank * 0x100 + 0x10, kRecord1);
-    // Flags with every setting bit written as 1, the radio's constant bytes restored.
-    put(bank * 0x100 + 0x20, Bytes({0x75, 0x93, 0x60, 0x44, 0x75, 0x93, 0x60, 0x44, 0x43, 0x42,
-                                    0x22, 0x16, 0xFC, 0x01, 0x01, 0xFF}));
-    // A frequency outside the channel list and an unknown tone are not kept in normal mode.
-    put(bank * 0x100 + 0x30, Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00,
-                                    0x00, 0x00, 0xFF, 0x01, 0x01, 0xFF}));
-    put(bank * 0x100 + 0x40, this->radio.ReadMemory(0x40, 0xC0));
-  }
-  put(0x290, Bytes({1, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF}));
-  put(0x2B0, Bytes({1, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF}));
-  put(kSettingsAddress, Bytes({0xFF, 10, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-  EXPECT_EQ(this->radio.Memory(), expected);
-}
-
-TYPED_TEST(Transfers, AFailedHandshakeLogsOneLineAndSendsNothingMore) {
-  struct Case {
-    const char* name;
-    std::function<void(RadioSimulator&)> fault;
-    std::string readLine;
-    std::string writeLine;
-  };
-  const Case cases[] = {
-      {"not connected",
-       [](RadioSimulator& r) {
-         r.SetProgramReply(Bytes({0, 0}));
-       },
-       "Radio not connected or turned on. Cable needs to be connected and radio turned on.",
-       "Unknown response from radio: (2 bytes)  00 00"},
-      {"silent", [](RadioSimulator& r) { r.SetSilent(true); }, kNoResponse,
-       "Unknown response from radio: (0 bytes) "},
-      {"bare acks", [](RadioSimulator& r) { r.SetAckToEveryProgram(true); },
-       "Unknown response from radio: (1 bytes)  06", "Unknown response from radio: (1 bytes)  06"},
-  };
-  for (const Case& c : cases) {
-    this->radio.ClearFaults();
-    c.fault(this->radio);
-    this->radio.ClearCommandLog();
-    this->harness.Read();
-    EXPECT_EQ(this->harness.Log(), std::vector<std::string>{c.readLine}) << c.name;
-    this->harness.Write();
-    EXPECT_EQ(this->harness.Log(), std::vector<std::string>{c.writeLine}) << c.name;
-    EXPECT_TRUE(this->Commands(0x52).empty()) << c.name;
-    EXPECT_TRUE(this->Commands(0x57).empty()) << c.name;
-    this->ExpectEndedCleanly();
-  }
-  ExpectRow(this->window(), 1, Row{});
-}
-
-TYPED_TEST(Transfers, AnUnacknowledgedBank0HalfIsLoggedAndTheWriteGoesOn) {
-  this->radio.SetWriteReply(0x0058, Bytes({0x15}));
-  this->radio.SetWriteReply(0x0020, Bytes({0x06, 0x06}));
-  // Bank 1 replies are not examined.
-  this->radio.SetWriteReply(0x0158, Bytes({0x15}));
-  this->harness.Write();
-  EXPECT_EQ(
-      this->harness.Log(),
-      (std::vector<std::string>{
-          kSupportedForWrite, "Writing channels...",
-          " Ch 2 frequency failed, unknown response from radio: (2 bytes)  06 06",
-          " Ch 5 QT/DQT failed, unknown response from radio: (1 bytes)  15",
-          "Writing DT/QDT settings...", "Writing settings...",
-          "Finished with errors: 2 writes were not acknowledged; the radio may now hold a mix "
-          "of old and new channels. Write again."}));
-  EXPECT_EQ(this->Commands(0x57).size(), 69u);
-}
-
-// A row or the settings that could not be read keep their values, stay marked until read
-// again, and the read ends saying what it missed instead of "Done!".
-TYPED_TEST(Transfers, ShortRepliesLeaveTheirRowOrTheSettingsUnchangedAndMarked) {
-  this->LoadOddRadio();
-  // One byte, the header alone, and one byte short of the flags.
-  const std::tuple<std::size_t, int, Row> shortReplies[] = {
-      {1, 1, Row{}}, {4, 2, kRow2}, {16, 3, kRow3}};
-  for (const auto& [length, n, before] : shortReplies) {
-    this->radio.SetReadReplyLength(length, ChannelRecordAddress(0, n));
-    this->harness.Read();
-    EXPECT_EQ(this->harness.Log().back(), "Finished with errors: channel " + std::to_string(n) +
-                                              " could not be read; it keeps its earlier values.");
-    ExpectRow(this->window(), n, before);
-    for (int m = 1; m <= kChannelCount; ++m) {
-      EXPECT_EQ(this->harness.ChannelMarked(m), m == n) << n << ", row " << m;
-    }
-  }
-  this->radio.SetReadReplyLength(9, kSettingsAddress);
-  this->harness.Read();
-  EXPECT_EQ(this->harness.Log(),
-            (std::vector<std::string>{
-                kSupportedForRead, "Reading channels...", kHiddenOnChannel3, "Reading settings...",
-                "[!] Couldn't read settings.",
-                "Finished with errors: the settings could not be read; they keep their earlier "
-                "values."}));
-  EXPECT_FALSE(this->harness.ChannelMarked(3));
-  this->radio.SetReadReplyLength(16, 0x0070);
-  this->radio.WriteMemory(0x70, kRecord1);
-  this->harness.Read();
-  EXPECT_EQ(
-      this->harness.Log(),
-      (std::vector<std::string>{
-          kSupportedForRead, "Reading channels...", kHiddenOnChannel3,
-          "[!] Couldn't read channel 7.", "Reading settings...",
-          "Finished with errors: channel 7 could not be read; it keeps its earlier values."}));
-  ExpectRow(this->window(), 7, DemoRow(7));
-  // Every read command was acknowledged, the short ones too.
-  EXPECT_EQ(this->radio.CommandLog().size(), 34u * 5);
-
-  this->radio.SetReadReplyLength(3);
-  this->harness.Read();
-  EXPECT_EQ(this->harness.Log().back(),
-            "Finished with errors: channels 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14 and 15 "
-            "and the settings could not be read; they keep their earlier values.");
+  // Bytes beyond a list stay as the radio holds them; only the front end cannot show them.
+  EXPECT_EQ(outcome.settings, SettingsFromReply(Reply(settings)));
+  EXPECT_EQ(outcome.settings->tot, 11);
+  EXPECT_TRUE(outcome.unreadChannels.empty());
+  EXPECT_FALSE(link.IsOpen());
+  // Every channel's label shows while it is read, and each row as soon as it arrived.
+  ASSERT_EQ(observer.labels.size(), 30u);
+  ASSERT_EQ(observer.rowsRead.size(), 15u);
   for (int n = 1; n <= kChannelCount; ++n) {
-    EXPECT_TRUE(this->harness.ChannelMarked(n)) << n;
+    EXPECT_EQ(observer.labels[2 * n - 2], std::pair(n, true));
+    EXPECT_EQ(observer.labels[2 * n - 1], std::pair(n, false));
+    EXPECT_EQ(observer.rowsRead[n - 1].first, n);
   }
 }
 
-TYPED_TEST(Transfers, APortThatDoesNotOpenIsExplained) {
-  this->harness.ChoosePort("/dev/vexalon-no-such-port");
-  const std::string reason = "Could not open /dev/vexalon-no-such-port: No such file or directory";
-  this->harness.Read();
-  EXPECT_EQ(this->harness.Log(), (std::vector<std::string>{kNoResponse, reason}));
-  this->harness.Write();
-  EXPECT_EQ(this->harness.Log(), (std::vector<std::string>{kNoReplyForWrite, reason}));
-  this->ExpectEndedCleanly();
+TEST_F(Outcomes, AReadSaysWhatItCouldNotReadAndHowItEnded) {
+  radio.SetReadReplyLength(5, ChannelRecordAddress(0, 4));
+  ReadOutcome outcome = Read();
+  EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
+  EXPECT_EQ(outcome.unreadChannels, std::vector<int>{4});
+  EXPECT_FALSE(outcome.channels[3]);
+  EXPECT_TRUE(outcome.channels[4]);
+  EXPECT_FALSE(outcome.settingsUnread);
 
-  this->harness.ChoosePort(this->radio.PortPath());
-  TBlockSerial holder;
-  holder.OpenPort(this->radio.PortPath());
-  ASSERT_TRUE(holder.IsOpen());
-  this->harness.Read();
-  EXPECT_EQ(this->harness.Log(),
-            (std::vector<std::string>{kNoResponse, "Could not open " + this->radio.PortPath() +
-                                                       ": the port is in use by another program"}));
-  holder.ClosePort();
-  this->harness.Read();
-  EXPECT_EQ(this->harness.Log().back(), "Done!");
-}
-
-TYPED_TEST(Transfers, APulledCableEndsTheTransferWithoutClaimingSuccess) {
-  this->radio.PullCableAfter(9);
-  this->harness.Read();
-  auto log = this->harness.Log();
-  EXPECT_EQ(log.back(), kRadioLost);
-  EXPECT_EQ(std::count(log.begin(), log.end(), "Done!"), 0);
-  EXPECT_EQ(std::count_if(log.begin(), log.end(),
-                          [](const std::string& line) { return line.starts_with("[!]"); }),
-            0);
-  this->ExpectEndedCleanly();
-}
-
-TYPED_TEST(Transfers, APulledCableEndsAWriteToo) {
-  this->radio.PullCableAfter(20);
-  this->harness.Write();
-  const auto log = this->harness.Log();
-  EXPECT_EQ(log, (std::vector<std::string>{kSupportedForWrite, "Writing channels...", kRadioLost}));
-  this->ExpectEndedCleanly();
-}
-
-// A reply that comes too late must never land in another channel's row.
-TYPED_TEST(Transfers, ALateReplyNeverFillsAnotherRow) {
-  for (const int delayMs : {40, 60, 100}) {
-    SetRow(this->window(), 5, Row{});
-    SetRow(this->window(), 6, Row{});
-    this->radio.WriteMemory(0x50, kRecord1);
-    this->radio.WriteMemory(0x60, kRecord2);
-    this->radio.SetExtraDelay(SimCommand::Read, delayMs, 0x0050);
-    this->harness.Read();
-    const auto log = this->harness.Log();
-    const auto failed = [&log](int n) {
-      return std::count(log.begin(), log.end(),
-                        "[!] Couldn't read channel " + std::to_string(n) + ".") == 1;
-    };
-    EXPECT_TRUE(failed(5)) << delayMs;
-    ExpectRow(this->window(), 5, Row{});
-    // The late reply is waited out and dropped, so the next channel reads as usual.
-    EXPECT_FALSE(failed(6)) << delayMs;
-    ExpectRow(this->window(), 6, kRow2);
-    EXPECT_EQ(log.back(),
-              "Finished with errors: channel 5 could not be read; it keeps its earlier values.");
-  }
-}
-
-TYPED_TEST(Transfers, ALateAcknowledgementIsNotTakenForTheNextHalf) {
-  for (const int delayMs : {40, 100}) {
-    this->radio.SetExtraDelay(SimCommand::Write, delayMs, 0x0018);
-    this->harness.Write();
-    EXPECT_EQ(
-        this->harness.Log(),
-        (std::vector<std::string>{kSupportedForWrite, "Writing channels...",
-                                  " Ch 1 QT/DQT failed, unknown response from radio: (0 bytes) ",
-                                  "Writing DT/QDT settings...", "Writing settings...",
-                                  "Finished with errors: 1 write was not acknowledged; the radio "
-                                  "may now hold a mix of old and new channels. Write again."}))
-        << delayMs;
-  }
-}
-
-// What only the real window does around a transfer: asking before the start-up plan goes
-// over the radio, and holding a close request until the transfer ends.
-class WindowTransfers : public testing::Test {
- protected:
-  void SetUp() override {
-    radio.SetPacing(false);
-    radio.SetReactionDelayMs(0);
-    radio.Start();
-    harness.ChoosePort(radio.PortPath());
-  }
-  std::size_t Questions() const { return harness.dialogs->asked.count(kStartupQuestion); }
-
-  const QString kStartupQuestion = QStringLiteral(
-      "Nothing has been read from the radio, loaded from a file or edited since the program "
-      "started. Writing now replaces all 15 channels in the radio with empty channels and its "
-      "settings with the ones shown.\r\n\r\nWrite anyway?");
-  RadioSimulator radio;
-  WindowHarness harness;
-};
-
-TEST_F(WindowTransfers, WritingTheStartUpPlanAsksFirstAndNoOtherWriteDoes) {
-  const ByteString before = radio.Memory();
-  const auto startLog = harness.Log();
-  harness.dialogs->answerYes = false;
-  harness.Write();
-  EXPECT_EQ(Questions(), 1u);
-  EXPECT_TRUE(radio.CommandLog().empty());
-  EXPECT_EQ(radio.Memory(), before);
-  EXPECT_EQ(harness.Log(), startLog);
-
-  harness.dialogs->answerYes = true;
-  harness.Write();
-  EXPECT_EQ(Questions(), 2u);
-  EXPECT_EQ(harness.Log().back(), "Done!");
-
-  // After a read, an edit by the user, or a load, the window holds a plan of its own.
-  harness.dialogs->answerYes = false;
-  harness.Read();
-  harness.Write();
-  EXPECT_EQ(Questions(), 2u);
-  EXPECT_EQ(harness.Log().back(), "Done!");
-  WindowHarness edited;
-  edited.dialogs->answerYes = false;
-  edited.ChoosePort(radio.PortPath());
-  FindControl<QCheckBox>(&edited.window, std::string("cb_selfprog"))->click();
-  edited.Write();
-  EXPECT_TRUE(edited.dialogs->asked.isEmpty());
-  EXPECT_EQ(edited.Log().back(), "Done!");
-}
-
-TEST_F(WindowTransfers, AnUnreadRowStaysMarkedUntilTheUserEditsItOrAFileIsLoaded) {
-  radio.SetReadReplyLength(1);
-  harness.Read();
-  for (int n = 1; n <= kChannelCount; ++n) {
-    ASSERT_TRUE(harness.ChannelMarked(n)) << n;
-  }
-  // A write leaves the marks: it changes nothing in the window.
   radio.ClearFaults();
-  harness.Write();
-  EXPECT_TRUE(harness.ChannelMarked(1));
-  FindControl<QCheckBox>(&harness.window, std::string("cb_A2_shift"))->click();
-  EXPECT_TRUE(harness.ChannelMarked(1));
-  EXPECT_FALSE(harness.ChannelMarked(2));
+  radio.SetReadReplyLength(9, kSettingsAddress);
+  outcome = Read();
+  EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
+  EXPECT_TRUE(outcome.settingsUnread);
+  EXPECT_FALSE(outcome.settings);
 
-  TempFolder folder;
-  const std::string plan = folder / "plan.ini";
-  WriteBytes(plan, "[Ch1]\r\nFreqRX=1\r\n");
-  harness.dialogs->fileToChoose = QString::fromStdString(plan);
-  FindControl<QAction>(&harness.window, std::string("Loadfrequenciesfromfile1"))->trigger();
-  for (int n = 1; n <= kChannelCount; ++n) {
-    EXPECT_FALSE(harness.ChannelMarked(n)) << n;
-  }
+  radio.ClearFaults();
+  radio.PullCableAfter(7);
+  outcome = Read();
+  EXPECT_EQ(outcome.end, TransferEnd::LineLost);
+  EXPECT_TRUE(outcome.unreadChannels.empty());
+  EXPECT_FALSE(outcome.channels[kChannelCount - 1]);
 }
 
-TEST_F(WindowTransfers, ClosingDuringAWriteWaitsForItsEnd) {
-  harness.window.show();
-  // The user closes the window once a tenth of the write has gone out.
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [this, &closer] {
-    if (radio.CommandLog().size() >= 10) {
-      closer.stop();
-      harness.window.close();
-    }
+TEST_F(Outcomes, APortThatDidNotOpenIsNamedWithTheSystemsReason) {
+  const ReadOutcome outcome = ReadRadio(link, "/dev/vexalon-no-such-port", observer);
+  EXPECT_EQ(outcome.end, TransferEnd::PortNotOpened);
+  EXPECT_EQ(outcome.handshake.kind, HandshakeOutcome::NoResponse);
+  ASSERT_TRUE(outcome.portFailure);
+  EXPECT_EQ(outcome.portFailure->devicePath, "/dev/vexalon-no-such-port");
+  EXPECT_EQ(outcome.portFailure->error.Text(), "No such file or directory");
+
+  TBlockSerial holder;
+  holder.OpenPort(radio.PortPath());
+  const WriteOutcome busy = Write(ChannelPlan{});
+  EXPECT_EQ(busy.end, TransferEnd::PortNotOpened);
+  EXPECT_EQ(busy.portFailure->error.kind, SerialError::PortBusy);
+  EXPECT_TRUE(radio.CommandLog().empty());
+}
+
+// A line that falls into babble while the settings come in ends as every other such case,
+// not as settings that could not be read.
+TEST_F(Outcomes, ALineThatNeverFallsQuietDuringTheSettingsEndsTheRead) {
+  std::thread babble([this] {
+    radio.WaitForCommands(33, 10000);
+    radio.SetNeverQuiet(true);
   });
-  closer.start(1);
-  harness.Write();
-  const auto log = harness.Log();
-  const auto closing =
-      std::find(log.begin(), log.end(), "Closing when the transfer has finished...");
-  ASSERT_NE(closing, log.end());
-  EXPECT_LT(closing - log.begin(), static_cast<long>(log.size()) - 1);
+  const ReadOutcome outcome = Read();
+  babble.join();
+  EXPECT_EQ(outcome.end, TransferEnd::LineNeverQuiet);
+  EXPECT_EQ(observer.LogWith(outcome).back(), kNeverQuiet);
+}
+
+TEST_F(Outcomes, AWriteSendsExactlyThePlansBlocks) {
+  ChannelPlan plan;
+  plan.channels[0] = {.rxChannelIndex = 3, .txChannelIndex = 3, .rxToneIndex = 5};
+  plan.settings = kDefaultSettings;
+  const WriteOutcome outcome = Write(plan);
+  EXPECT_EQ(outcome.end, TransferEnd::Done);
+  EXPECT_EQ(outcome.unacknowledged, 0);
+  const auto commands = radio.CommandLog();
+  const MemoryBlocks blocks = PlanBlocks(plan);
+  ASSERT_EQ(commands.size(), blocks.size() + 2);
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    EXPECT_EQ(commands[i + 2], WriteCommand(blocks[i].address, blocks[i].data)) << i;
+  }
+  // Only bank 0 shows its channels' labels.
+  EXPECT_EQ(observer.labels.size(), 30u);
+  EXPECT_TRUE(observer.rowsRead.empty());
+}
+
+// A plan without settings leaves the radio's own.
+TEST_F(Outcomes, AWriteWithoutSettingsLeavesTheRadiosSettings) {
+  const ByteString settings = {0xF4, 9, 1, 2, 3, 4, 0x12, 0x34};
+  radio.WriteMemory(kSettingsAddress, settings);
+  const WriteOutcome outcome = Write(ChannelPlan{});
+  EXPECT_EQ(outcome.end, TransferEnd::Done);
+  EXPECT_EQ(radio.CommandLog().size(), 2u + 68u);
+  EXPECT_EQ(radio.ReadMemory(kSettingsAddress, 8), settings);
+  const auto log = observer.LogWith(outcome);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Writing settings..."), 0);
   EXPECT_EQ(log.back(), "Done!");
+}
+
+TEST_F(Outcomes, UnacknowledgedHalvesAreCountedAndTheWriteGoesOn) {
+  radio.SetWriteReply(0x0010, ByteString{0x15});
+  radio.SetWriteReply(0x00F8, ByteString{});
+  const WriteOutcome outcome = Write(ChannelPlan{.settings = kDefaultSettings});
+  EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
+  EXPECT_EQ(outcome.unacknowledged, 2);
   EXPECT_EQ(radio.CommandLog().size(), 71u);
-  EXPECT_FALSE(harness.window.isVisible());
-  EXPECT_FALSE(harness.PortOpen());
 }
 
 }  // namespace

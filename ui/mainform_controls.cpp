@@ -2,7 +2,6 @@
 // rows and settings in the radio's terms, turned into control names here only.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,19 +19,19 @@ std::string Tmainform::SelectedPortName() const {
   return Find<PortList>("comport")->SelectedPath();
 }
 
-void Tmainform::ProcessMessages() {
-  QCoreApplication::processEvents();
-}
-
 void Tmainform::ClearLog() {
   Find<QPlainTextEdit>("debug")->clear();
 }
 
 // The newest line is the one that says how things ended; it must never be out of sight.
-void Tmainform::AppendLog(const std::string& line) {
+void Tmainform::AppendLog(const QString& line) {
   auto* log = Find<QPlainTextEdit>("debug");
-  log->appendPlainText(QString::fromStdString(line));
+  log->appendPlainText(line);
   log->verticalScrollBar()->setValue(log->verticalScrollBar()->maximum());
+}
+
+void Tmainform::AppendLog(const LogLine& line) {
+  AppendLog(QString::fromStdString(line.Text()));
 }
 
 // A row the last read could not fill keeps the colour of a row being transferred.

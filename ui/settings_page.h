@@ -1,6 +1,6 @@
 #pragma once
 
-// The controls of the settings page, by name, and its designed defaults.
+// The controls of the settings page, by name.
 inline constexpr char kMonitorKeyList[] = "cb_monitor";
 inline constexpr char kTotList[] = "cb_tot";
 inline constexpr char kTotRekeyList[] = "cb_tot_rekey";
@@ -17,6 +17,3 @@ inline constexpr const char* kSettingsLists[] = {kMonitorKeyList, kTotList, kTot
                                                  kTotResetList};
 inline constexpr const char* kSettingsBoxes[] = {kBeepTonesBox, kBatterySavingBox,
                                                  kSelfProgrammingBox};
-
-inline constexpr int kDefaultMonitorKey = 3;
-inline constexpr int kDefaultSquelchLevel = 5;

@@ -10,9 +10,8 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "files/channel_plan.h"
+#include "files/plan_file.h"
 #include "radio/memory_map.h"
-#include "radio/transfers.h"
 #include "ui/channel_grid.h"
 #include "ui/grid_names.h"
 #include "ui/mainform_design.h"
@@ -20,18 +19,6 @@
 #include "ui/settings_page.h"
 #include "ui/tab_order.h"
 #include "ui/window_fonts.h"
-
-namespace {
-
-constexpr const char* kLoadActions[] = {"Loadfrequenciesfromfile1",
-                                        "Loadfrequenciessettingsfromfile1"};
-
-const QString kWriteStartupPlan = QStringLiteral(
-    "Nothing has been read from the radio, loaded from a file or edited since the program "
-    "started. Writing now replaces all 15 channels in the radio with empty channels and its "
-    "settings with the ones shown.\r\n\r\nWrite anyway?");
-
-}  // namespace
 
 Tmainform::Tmainform() : Tmainform(std::make_unique<ModalDialogs>()) {}
 
@@ -55,8 +42,9 @@ void Tmainform::FormCreate() {
   BuildChannelGrid(this, Find<QWidget>("tab_channelbank_A"));
   SetDesignedTabOrder();
   ClearLog();
-  AppendLog("WARNING! This is experimental software: works for me but might not for you.");
-  AppendLog("Start with selecting serial port from the list.");
+  AppendLog(QStringLiteral(
+      "WARNING! This is experimental software: works for me but might not for you."));
+  AppendLog(QStringLiteral("Start with selecting serial port from the list."));
   // The first thing to do; the log pane, next in the tab order, has nothing to type.
   Find<QWidget>("comport")->setFocus();
 }
@@ -122,34 +110,8 @@ void Tmainform::SetControlsEnabled(bool enabled) {
 
 void Tmainform::SetTransferRunning(bool running) {
   transferRunning = running;
-  for (const char* name : kLoadActions) {
-    Find<QAction>(name)->setEnabled(!running);
-  }
-}
-
-void Tmainform::cmdReadRadioClick() {
-  if (SelectedPortName().empty()) {
-    return;
-  }
-  RunTransfer(ReadFromRadio);
-}
-
-void Tmainform::cmdWriteClick() {
-  if (SelectedPortName().empty()) {
-    return;
-  }
-  if (holdsStartupPlan && !dialogs->AskWarningYesNo(this, kWriteStartupPlan)) {
-    return;
-  }
-  RunTransfer(WriteToRadio);
-}
-
-void Tmainform::RunTransfer(void (*transfer)(RadioWindow&, TBlockSerial&)) {
-  SetTransferRunning(true);
-  transfer(*this, serial);
-  SetTransferRunning(false);
-  if (closeWhenTransferEnds) {
-    close();
+  for (QAction* command : Find<QMenu>("popup_settingsmenu")->actions()) {
+    command->setEnabled(!running);
   }
 }
 
@@ -163,7 +125,7 @@ void Tmainform::closeEvent(QCloseEvent* event) {
   event->ignore();
   if (!closeWhenTransferEnds) {
     closeWhenTransferEnds = true;
-    AppendLog("Closing when the transfer has finished...");
+    AppendLog(QStringLiteral("Closing when the transfer has finished..."));
   }
 }
 
@@ -175,8 +137,10 @@ void Tmainform::comportChange() {
 void Tmainform::comportGone(const QString& path) {
   Find<QWidget>("cmdReadRadio")->setEnabled(false);
   Find<QWidget>("cmdWrite")->setEnabled(false);
-  AppendLog("The serial port " + path.toStdString() +
-            " is no longer there. Plug the cable in again or choose another port.");
+  AppendLog(
+      QStringLiteral(
+          "The serial port %1 is no longer there. Plug the cable in again or choose another port.")
+          .arg(path));
 }
 
 void Tmainform::cmdLoadSaveClick(QObject* sender) {

@@ -5,16 +5,16 @@
 #include <memory>
 #include <string>
 
-#include "files/channel_plan.h"
-#include "radio/memory_map.h"
-#include "radio/radio_window.h"
+#include "radio/channel_plan.h"
+#include "radio/log_line.h"
 #include "radio/serial_link.h"
 #include "ui/control_lookup.h"
 #include "ui/dialogs.h"
 
 // The program's one window. Its controls are the only store of the channel plan and the
-// settings: every operation looks the control it needs up by name at that moment.
-class Tmainform : public QWidget, public RadioWindow {
+// settings: every operation looks the control it needs up by name at that moment. A
+// transfer gets the plan as a value when it starts and gives back what it read.
+class Tmainform : public QWidget {
   Q_OBJECT
 
  public:
@@ -22,19 +22,32 @@ class Tmainform : public QWidget, public RadioWindow {
   explicit Tmainform(std::unique_ptr<Dialogs> dialogs);
   ~Tmainform() override;
 
-  bool AdvancedMode() const override { return advancedMode; }
-  std::string SelectedPortName() const override;
-  void SetControlsEnabled(bool enabled) override;
-  void ProcessMessages() override;
-  void ClearLog() override;
-  void AppendLog(const std::string& line) override;
-  void SetChannelLabelRed(int channel, bool red) override;
-  void MarkChannelUnread(int channel, bool unread) override;
-  ChannelRow Channel(int channel) const override;
-  void ShowChannel(int channel, const ChannelRow& row) override;
-  RadioSettings Settings() const override;
-  void ShowSettings(const RadioSettings& settings) override;
-  void FocusHzBox(int channel, Direction direction) override;
+  bool AdvancedMode() const { return advancedMode; }
+  // The path of the port chosen in the port list; empty when none is chosen.
+  std::string SelectedPortName() const;
+  void SetControlsEnabled(bool enabled);
+
+  void ClearLog();
+  void AppendLog(const QString& line);
+  void AppendLog(const LogLine& line);
+
+  // The label of channel 1..15 in red while it is transferred, else in window-text colour.
+  void SetChannelLabelRed(int channel, bool red);
+  // A row a read could not fill shows its earlier values, so it stays marked until it is
+  // filled or edited; false says the row was just filled from the radio or a file.
+  void MarkChannelUnread(int channel, bool unread);
+
+  // Row 1..15 as shown: the channel list indexes in normal mode, the Hz texts as typed in
+  // advanced mode; the other mode's fields keep their defaults.
+  ChannelRow Channel(int channel) const;
+  // Shows the fields of the window's mode. An index outside its list leaves the list
+  // without a selection.
+  void ShowChannel(int channel, const ChannelRow& row);
+  RadioSettings Settings() const;
+  // An index outside its list leaves the list without a selection.
+  void ShowSettings(const RadioSettings& settings);
+  // Puts the keyboard focus on an advanced-mode Hz box, so the user can correct it at once.
+  void FocusHzBox(int channel, Direction direction);
 
   // Switches the grid to Hz edit boxes for good; once on, a further call does nothing.
   void EnterAdvancedMode();
@@ -43,9 +56,10 @@ class Tmainform : public QWidget, public RadioWindow {
   // start and closes it at its end.
   TBlockSerial& Serial() { return serial; }
 
-  // A read or a write marks itself running for its whole length. Meanwhile the two load
-  // commands of the Load / save menu are disabled, since a load would rewrite the grid
-  // under the transfer; the save commands stay usable. A close request waits for the end.
+  // A read or a write marks itself running for its whole length. Meanwhile every command
+  // of the Load / save menu is disabled: a load would rewrite the grid under the transfer,
+  // and any file dialog would hold the thread inside an exchange. A close request waits
+  // for the end.
   void SetTransferRunning(bool running);
 
   // The channel plan file: the window's plan, and its settings page when `settings` is
@@ -80,7 +94,8 @@ class Tmainform : public QWidget, public RadioWindow {
   void SetDesignedTabOrder();
   void LoadChosenFile(bool settings);
   void SaveChosenFile(bool settings);
-  void RunTransfer(void (*transfer)(RadioWindow&, TBlockSerial&));
+  void BeginTransfer();
+  void EndTransfer();
   ChannelPlan Plan(bool settings) const;
   void ShowPlan(const ChannelPlan& plan);
   void TrackEdits();

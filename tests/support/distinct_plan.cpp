@@ -30,26 +30,17 @@ ChannelPlan DistinctPlan(bool advanced) {
   return plan;
 }
 
-void ShowPlan(RadioWindow& window, const ChannelPlan& plan) {
-  for (int n = 1; n <= kChannelCount; ++n) {
-    window.ShowChannel(n, plan.channels[n - 1]);
-  }
-  if (plan.settings) {
-    window.ShowSettings(*plan.settings);
-  }
-}
-
-std::map<std::string, std::string> PlanValues(const RadioWindow& window) {
+std::map<std::string, std::string> PlanValues(const ChannelPlan& plan) {
   std::map<std::string, std::string> values;
   for (int n = 1; n <= kChannelCount; ++n) {
-    const ChannelRow row = window.Channel(n);
+    const ChannelRow& row = plan.channels[n - 1];
     const std::string ch = "ch" + std::to_string(n) + ".";
     values[ch + "rx"] = std::to_string(row.rxChannelIndex) + "/" + row.rxHzText;
     values[ch + "tx"] = std::to_string(row.txChannelIndex) + "/" + row.txHzText;
     values[ch + "tones"] = std::to_string(row.rxToneIndex) + "/" + std::to_string(row.txToneIndex);
     values[ch + "flags"] = std::to_string(row.shift) + std::to_string(row.lockout);
   }
-  const RadioSettings s = window.Settings();
+  const RadioSettings s = plan.settings.value_or(RadioSettings{});
   values["settings"] = std::to_string(s.beepTones) + std::to_string(s.batterySaving) +
                        std::to_string(s.selfProgramming) + "/" + std::to_string(s.squelchLevel) +
                        "/" + std::to_string(s.monitorKey) + "/" + std::to_string(s.tot) + "/" +

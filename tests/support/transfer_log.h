@@ -9,6 +9,8 @@ inline const std::string kSupportedForWrite =
     "Supported HT-446E radio detected, continuing. This takes few seconds.";
 inline const std::string kNoResponse =
     "No response from serial port. Check you are using the right port.";
+inline const std::string kNotConnected =
+    "Radio not connected or turned on. Cable needs to be connected and radio turned on.";
 inline const std::string kNoReplyForWrite = "Unknown response from radio: (0 bytes) ";
 inline const std::string kRadioLost =
     "Lost the connection to the radio. Check the cable and the radio, then try again.";

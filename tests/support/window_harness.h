@@ -9,8 +9,26 @@
 #include <vector>
 
 #include "tests/support/scripted_dialogs.h"
+#include "tests/support/shown_plan.h"
 #include "ui/control_lookup.h"
 #include "ui/unit_mainform.h"
+
+// The window's controls as the plan they show.
+class WindowShownPlan : public ShownPlan {
+ public:
+  explicit WindowShownPlan(Tmainform& window) : window_(window) {}
+  bool AdvancedMode() const override { return window_.AdvancedMode(); }
+  void EnterAdvancedMode() override { window_.EnterAdvancedMode(); }
+  ChannelRow Channel(int channel) const override { return window_.Channel(channel); }
+  void ShowChannel(int channel, const ChannelRow& row) override {
+    window_.ShowChannel(channel, row);
+  }
+  RadioSettings Settings() const override { return window_.Settings(); }
+  void ShowSettings(const RadioSettings& settings) override { window_.ShowSettings(settings); }
+
+ private:
+  Tmainform& window_;
+};
 
 // The real window as the user drives it: a port picked from the list, a button clicked,
 // dialogs answered by the test (Yes unless it says otherwise, so a write of the start-up
@@ -18,6 +36,7 @@
 struct WindowHarness {
   ScriptedDialogs* dialogs = new ScriptedDialogs;
   Tmainform window{std::unique_ptr<Dialogs>(dialogs)};
+  WindowShownPlan shown{window};
 
   WindowHarness() { dialogs->answerYes = true; }
 
@@ -27,6 +46,7 @@ struct WindowHarness {
     ports->setCurrentIndex(ports->count() - 1);
     window.comportChange();
   }
+  ShownPlan& Shown() { return shown; }
   void Read() { FindControl<QPushButton>(&window, std::string("cmdReadRadio"))->click(); }
   void Write() { FindControl<QPushButton>(&window, std::string("cmdWrite"))->click(); }
   std::vector<std::string> Log() const {

@@ -2,18 +2,20 @@
 // what it saw printed for the test on the Linux side, which plays the radio.
 // Usage: serial_probe PORT handshake|read|write
 //   handshake  programming mode without a wait handler; prints "outcome <kind> <variant>"
-//   read       the whole read into a window; prints "log <line>" and "control <name>=<value>"
+//   read       the whole read; prints "log <line>" and "control <name>=<value>" for the plan read
 //   write      the whole write of a plan with every channel different; prints "log <line>"
 // Every operation ends with "elapsed_ms <n>".
 #include <chrono>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "radio/protocol.h"
+#include "radio/read_plan.h"
 #include "radio/serial_link.h"
 #include "radio/transfers.h"
 #include "tests/support/distinct_plan.h"
-#include "tests/support/fake_window.h"
+#include "tests/support/recording_observer.h"
 
 namespace {
 
@@ -40,27 +42,21 @@ void Handshake(const std::string& port) {
   serial.ClosePort();
 }
 
-void PrintLog(const FakeWindow& window) {
-  for (const std::string& line : window.log) {
-    std::cout << "log " << line << '\n';
-  }
-}
-
 void Transfer(const std::string& port, bool write) {
-  FakeWindow window;
-  window.portName = port;
+  RecordingObserver observer;
   TBlockSerial serial;
+  std::vector<std::string> log;
   if (write) {
-    ShowPlan(window, DistinctPlan(false));
-    WriteToRadio(window, serial);
+    log = observer.LogWith(WriteRadio(serial, port, DistinctPlan(false), observer));
   } else {
-    ReadFromRadio(window, serial);
-  }
-  PrintLog(window);
-  if (!write) {
-    for (const auto& [name, value] : PlanValues(window)) {
+    const ReadOutcome outcome = ReadRadio(serial, port, observer);
+    log = observer.LogWith(outcome);
+    for (const auto& [name, value] : PlanValues(PlanFromRead(outcome).plan)) {
       std::cout << "control " << name << '=' << value << '\n';
     }
+  }
+  for (const std::string& line : log) {
+    std::cout << "log " << line << '\n';
   }
 }
 

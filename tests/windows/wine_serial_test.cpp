@@ -13,9 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "radio/read_plan.h"
 #include "radio/transfers.h"
 #include "tests/support/distinct_plan.h"
-#include "tests/support/fake_window.h"
+#include "tests/support/recording_observer.h"
 #include "tests/support/transfer_log.h"
 #include "tools/radiosim/radio_simulator.h"
 
@@ -98,11 +99,17 @@ class WineSerial : public testing::Test {
 
   // The same operation through the Linux link on a started radio of its own: what Windows
   // must match.
-  static void LinuxTransfer(RadioSimulator& other, FakeWindow& window, bool write) {
-    window.portName = other.PortPath();
+  static void LinuxWrite(RadioSimulator& other, const ChannelPlan& plan) {
     TBlockSerial serial;
-    write ? WriteToRadio(window, serial) : ReadFromRadio(window, serial);
-    ASSERT_EQ(window.log.back(), "Done!");
+    RecordingObserver observer;
+    ASSERT_EQ(WriteRadio(serial, other.PortPath(), plan, observer).end, TransferEnd::Done);
+  }
+  static ChannelPlan LinuxRead(RadioSimulator& other) {
+    TBlockSerial serial;
+    RecordingObserver observer;
+    const ReadOutcome outcome = ReadRadio(serial, other.PortPath(), observer);
+    EXPECT_EQ(outcome.end, TransferEnd::Done);
+    return PlanFromRead(outcome).plan;
   }
 
   // At line speed, as a real radio answers.
@@ -126,17 +133,13 @@ TEST_F(WineSerial, WholeWriteAndWholeReadMatchTheLinuxLink) {
   RadioSimulator expected;
   expected.SetPacing(false);
   expected.Start();
-  FakeWindow plan;
-  ShowPlan(plan, DistinctPlan(false));
-  LinuxTransfer(expected, plan, true);
+  LinuxWrite(expected, DistinctPlan(false));
   EXPECT_EQ(radio.Memory(), expected.Memory());
 
   const ProbeOutput read = RunProbe("read");
   EXPECT_EQ(read.log.front(), kSupportedForRead);
   EXPECT_EQ(read.log.back(), "Done!");
-  FakeWindow linuxRead;
-  LinuxTransfer(expected, linuxRead, false);
-  EXPECT_EQ(read.controls, PlanValues(linuxRead));
+  EXPECT_EQ(read.controls, PlanValues(LinuxRead(expected)));
   std::cout << "Windows link at line speed: write " << write.elapsedMs << " ms, read "
             << read.elapsedMs << " ms\n";
 }

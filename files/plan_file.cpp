@@ -1,9 +1,8 @@
-#include "files/channel_plan.h"
+#include "files/plan_file.h"
 
 #include <algorithm>
 
 #include "files/ini_file.h"
-#include "radio/memory_map.h"
 #include "radio/tables.h"
 
 namespace {
@@ -19,10 +18,6 @@ constexpr char kNormalFileInAdvancedMode[] =
 constexpr char kNotAPlan[] = " is not a Vexalon channel plan.";
 constexpr char kNoSettingsInFile[] =
     "The configuration file did not have settings included, but frequencies had been loaded.";
-
-// What a missing key of the settings section reads as: the page's designed defaults.
-constexpr int kDefaultMonitorKey = 3;
-constexpr int kDefaultSquelchLevel = 5;
 
 std::string ChannelSection(int channel) {
   return "Ch" + std::to_string(channel);
@@ -92,18 +87,24 @@ ChannelRow LoadChannel(const IniFile& ini, int channel, bool advanced) {
   return row;
 }
 
+// A missing key reads as the settings page's designed default.
 RadioSettings LoadSettings(const IniFile& ini) {
+  const RadioSettings& byDefault = kDefaultSettings;
   RadioSettings settings;
   settings.monitorKey =
-      ReadListIndex(ini, kSettingsSection, "MonitorKey", kMonitorKeyCount, kDefaultMonitorKey);
-  settings.squelchLevel = std::clamp(
-      ini.ReadInteger(kSettingsSection, "SquelchLevel", kDefaultSquelchLevel), 0, kSquelchLevelMax);
-  settings.beepTones = ini.ReadBool(kSettingsSection, "BeepTones", true);
-  settings.batterySaving = ini.ReadBool(kSettingsSection, "BatterySaving", true);
-  settings.selfProgramming = ini.ReadBool(kSettingsSection, "SelfProgramming", true);
-  settings.tot = ReadListIndex(ini, kSettingsSection, "TOT", kTotCount, 0);
-  settings.totRekey = ReadListIndex(ini, kSettingsSection, "TOTRekey", kTotRekeyCount, 0);
-  settings.totReset = ReadListIndex(ini, kSettingsSection, "TOTReset", kTotResetCount, 0);
+      ReadListIndex(ini, kSettingsSection, "MonitorKey", kMonitorKeyCount, byDefault.monitorKey);
+  settings.squelchLevel =
+      std::clamp(ini.ReadInteger(kSettingsSection, "SquelchLevel", byDefault.squelchLevel), 0,
+                 kSquelchLevelMax);
+  settings.beepTones = ini.ReadBool(kSettingsSection, "BeepTones", byDefault.beepTones);
+  settings.batterySaving = ini.ReadBool(kSettingsSection, "BatterySaving", byDefault.batterySaving);
+  settings.selfProgramming =
+      ini.ReadBool(kSettingsSection, "SelfProgramming", byDefault.selfProgramming);
+  settings.tot = ReadListIndex(ini, kSettingsSection, "TOT", kTotCount, byDefault.tot);
+  settings.totRekey =
+      ReadListIndex(ini, kSettingsSection, "TOTRekey", kTotRekeyCount, byDefault.totRekey);
+  settings.totReset =
+      ReadListIndex(ini, kSettingsSection, "TOTReset", kTotResetCount, byDefault.totReset);
   return settings;
 }
 

@@ -1,18 +1,9 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 
-#include "radio/memory_map.h"
-
-// A channel plan as its file holds it: the mode it was saved in, the 15 rows in that
-// mode's fields (list indexes, or Hz texts as typed), and the settings page if saved.
-struct ChannelPlan {
-  bool advancedMode = false;
-  std::array<ChannelRow, kChannelCount> channels{};
-  std::optional<RadioSettings> settings;
-};
+#include "radio/channel_plan.h"
 
 // What a load or a save has for the user: a refusal or failure (the plan is not loaded,
 // or the file not written) and a notice that goes with a successful load. Empty when

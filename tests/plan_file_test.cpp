@@ -1,4 +1,4 @@
-#include "files/channel_plan.h"
+#include "files/plan_file.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +19,11 @@ const std::string kNoSettings =
     "The configuration file did not have settings included, but frequencies had been loaded.";
 
 // What a file without the settings section loads as for the settings page.
-const RadioSettings kDefaultSettings = {.beepTones = true,
-                                        .batterySaving = true,
-                                        .selfProgramming = true,
-                                        .squelchLevel = 5,
-                                        .monitorKey = 3};
+const RadioSettings kPageDefaults = {.beepTones = true,
+                                     .batterySaving = true,
+                                     .selfProgramming = true,
+                                     .squelchLevel = 5,
+                                     .monitorKey = 3};
 
 void ExpectSamePlan(const ChannelPlan& loaded, const ChannelPlan& saved) {
   EXPECT_EQ(loaded.advancedMode, saved.advancedMode);
@@ -64,7 +64,7 @@ TEST(ChannelPlan, NewFileHoldsSectionsAndKeysInOrder) {
                       .txToneIndex = 38,
                       .shift = true};
   plan.channels[14].lockout = true;
-  plan.settings = kDefaultSettings;
+  plan.settings = kPageDefaults;
   plan.settings->batterySaving = false;
   plan.settings->totRekey = 60;
   SavePlanFile(folder / "new.ini", plan);

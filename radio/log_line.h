@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// One line for the log, kept as its English text with the placeholders %1 to %9 and what
+// goes into each, so that a front end can show the line in the user's language: it looks
+// the format up and puts the same arguments in place.
+struct LogLine {
+  std::string format;
+  // Numbers, file names and hex dumps are literal; words are lines of their own.
+  std::vector<LogLine> args;
+  bool literal = false;
+
+  // The line in English.
+  std::string Text() const;
+  bool operator==(const LogLine&) const = default;
+};
+
+// A text that is shown as it is, never translated.
+LogLine Literal(std::string text);
+LogLine Literal(int number);
+
+// Puts args[k - 1] in place of each %k of the format, in one pass, so an argument that
+// holds a % sign is never replaced again. A placeholder without an argument stays.
+std::string FillPlaceholders(const std::string& format, const std::vector<std::string>& args);

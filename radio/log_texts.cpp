@@ -1,0 +1,222 @@
+#include "radio/log_texts.h"
+
+#include "radio/codecs.h"
+#include "radio/memory_map.h"
+
+namespace {
+
+LogLine Line(std::string format, std::vector<LogLine> args = {}) {
+  return {std::move(format), std::move(args), false};
+}
+
+// "4", "4 and 9", "4, 7 and 9".
+LogLine JoinedNumbers(const std::vector<int>& numbers) {
+  LogLine joined = Literal(numbers.front());
+  for (std::size_t i = 1; i < numbers.size(); ++i) {
+    joined = Line(i + 1 == numbers.size() ? "%1 and %2" : "%1, %2", {joined, Literal(numbers[i])});
+  }
+  return joined;
+}
+
+LogLine ListSettingName(ListSetting setting) {
+  switch (setting) {
+    case ListSetting::MonitorKey:
+      return Line("Monitor key");
+    case ListSetting::Tot:
+      return Line("Time out timer (TOT)");
+    case ListSetting::TotRekey:
+      return Line("TOT rekey time");
+    case ListSetting::TotReset:
+      break;
+  }
+  return Line("TOT reset time");
+}
+
+LogLine HandshakeFailureLine(const HandshakeOutcome& handshake) {
+  switch (handshake.kind) {
+    case HandshakeOutcome::RadioNotConnected:
+      return Line(
+          "Radio not connected or turned on. Cable needs to be connected and radio turned on.");
+    case HandshakeOutcome::NoResponse:
+      return Line("No response from serial port. Check you are using the right port.");
+    default:
+      return Line("Unknown response from radio: %1", {Literal(HexDump(handshake.reply))});
+  }
+}
+
+// What ended a transfer that could not go on, or nothing when it went to its end.
+std::optional<LogLine> InterruptionLine(TransferEnd end,
+                                        const std::optional<PortFailure>& portFailure) {
+  switch (end) {
+    case TransferEnd::PortNotOpened: {
+      const LogLine opened = Line("Could not open %1: %2", {Literal(portFailure->devicePath),
+                                                            Literal(portFailure->error.Text())});
+      if (portFailure->error.kind != SerialError::AccessDenied) {
+        return opened;
+      }
+      return Line(
+          "%1. Your user needs access to serial devices (on Debian: membership of the group "
+          "dialout).",
+          {opened});
+    }
+    case TransferEnd::LineLost:
+      return Line(
+          "Lost the connection to the radio. Check the cable and the radio, then try again.");
+    case TransferEnd::LineNeverQuiet:
+      return Line(
+          "The line from the radio never falls quiet. Check the cable and the port, then try "
+          "again.");
+    default:
+      return std::nullopt;
+  }
+}
+
+LogLine ReadFinishedLine(const ReadOutcome& outcome) {
+  const std::vector<int>& channels = outcome.unreadChannels;
+  if (channels.empty() && !outcome.settingsUnread) {
+    return Line("Done!");
+  }
+  if (channels.empty()) {
+    return Line(
+        "Finished with errors: the settings could not be read; they keep their earlier values.");
+  }
+  const LogLine numbers = JoinedNumbers(channels);
+  if (outcome.settingsUnread) {
+    return Line(channels.size() == 1 ? "Finished with errors: channel %1 and the settings could "
+                                       "not be read; they keep their earlier values."
+                                     : "Finished with errors: channels %1 and the settings could "
+                                       "not be read; they keep their earlier values.",
+                {numbers});
+  }
+  return Line(channels.size() == 1
+                  ? "Finished with errors: channel %1 could not be read; it keeps its earlier "
+                    "values."
+                  : "Finished with errors: channels %1 could not be read; they keep their earlier "
+                    "values.",
+              {numbers});
+}
+
+LogLine WriteFinishedLine(const WriteOutcome& outcome) {
+  if (outcome.unacknowledged == 0) {
+    return Line("Done!");
+  }
+  return Line(outcome.unacknowledged == 1
+                  ? "Finished with errors: %1 write was not acknowledged; the radio may now hold "
+                    "a mix of old and new channels. Write again."
+                  : "Finished with errors: %1 writes were not acknowledged; the radio may now "
+                    "hold a mix of old and new channels. Write again.",
+              {Literal(outcome.unacknowledged)});
+}
+
+}  // namespace
+
+LogLine ReadDetectedLine(const std::string& variant) {
+  return Line("Supported HT-446%1 radio detected. Reading will take few seconds, please wait...",
+              {Literal(variant)});
+}
+
+LogLine ReadingChannelsLine() {
+  return Line("Reading channels...");
+}
+
+LogLine ChannelNotReadLine(int channel) {
+  return Line("[!] Couldn't read channel %1.", {Literal(channel)});
+}
+
+LogLine ReadingSettingsLine() {
+  return Line("Reading settings...");
+}
+
+LogLine SettingsNotReadLine() {
+  return Line("[!] Couldn't read settings.");
+}
+
+LogLine SettingOutOfListLine(ListSetting setting, int value) {
+  return Line(
+      "[!] The radio holds %1 for \"%2\", which is not in its list. A write stores FF there "
+      "unless you choose a value first.",
+      {Literal(value), ListSettingName(setting)});
+}
+
+LogLine WriteDetectedLine(const std::string& variant) {
+  return Line("Supported HT-446%1 radio detected, continuing. This takes few seconds.",
+              {Literal(variant)});
+}
+
+LogLine WritingChannelsLine() {
+  return Line("Writing channels...");
+}
+
+LogLine HalfNotAcknowledgedLine(int channel, bool toneHalf, const ByteString& reply) {
+  return Line(toneHalf ? " Ch %1 QT/DQT failed, unknown response from radio: %2"
+                       : " Ch %1 frequency failed, unknown response from radio: %2",
+              {Literal(channel), Literal(HexDump(reply))});
+}
+
+LogLine WritingToneTablesLine() {
+  return Line("Writing DT/QDT settings...");
+}
+
+LogLine WritingSettingsLine() {
+  return Line("Writing settings...");
+}
+
+std::optional<LogLine> HiddenFrequencyLine(int channel, const ChannelRow& row) {
+  std::vector<LogLine> hidden;
+  if (!ChannelListShows(row, Direction::Rx)) {
+    hidden.push_back(Line("%1 MHz RX", {Literal(MegahertzText(row.rxHzText))}));
+  }
+  if (!ChannelListShows(row, Direction::Tx)) {
+    hidden.push_back(Line("%1 MHz TX", {Literal(MegahertzText(row.txHzText))}));
+  }
+  if (hidden.empty()) {
+    return std::nullopt;
+  }
+  const LogLine held = hidden.size() == 1 ? hidden[0] : Line("%1 and %2", hidden);
+  return Line(
+      "[!] Ch %1 holds %2, which normal mode cannot show. Writing from normal mode will clear "
+      "it; advanced mode keeps it.",
+      {Literal(channel), held});
+}
+
+LogLine UnwritableHzTextLine(const UnwritableHzText& box) {
+  return Line(box.direction == Direction::Rx
+                  ? "[!] Ch %1 RX \"%2\" is not a frequency in Hz (digits only, a multiple of "
+                    "10 Hz). Nothing was written."
+                  : "[!] Ch %1 TX \"%2\" is not a frequency in Hz (digits only, a multiple of "
+                    "10 Hz). Nothing was written.",
+              {Literal(box.channel), Literal(box.text)});
+}
+
+std::vector<LogLine> OutcomeLines(const ReadOutcome& outcome) {
+  std::vector<LogLine> lines;
+  if (outcome.handshake.kind != HandshakeOutcome::Identified) {
+    lines.push_back(HandshakeFailureLine(outcome.handshake));
+  }
+  if (const auto interruption = InterruptionLine(outcome.end, outcome.portFailure)) {
+    lines.push_back(*interruption);
+  } else if (outcome.handshake.kind == HandshakeOutcome::Identified) {
+    lines.push_back(ReadFinishedLine(outcome));
+  }
+  return lines;
+}
+
+std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome) {
+  std::vector<LogLine> lines;
+  if (outcome.handshake.kind != HandshakeOutcome::Identified) {
+    // The write has one line for every failed handshake; on a port that opened, the
+    // reason the read would give follows it, since an empty dump alone says nothing.
+    lines.push_back(
+        Line("Unknown response from radio: %1", {Literal(HexDump(outcome.handshake.reply))}));
+    if (outcome.end == TransferEnd::NotIdentified &&
+        outcome.handshake.kind != HandshakeOutcome::UnknownResponse) {
+      lines.push_back(HandshakeFailureLine(outcome.handshake));
+    }
+  }
+  if (const auto interruption = InterruptionLine(outcome.end, outcome.portFailure)) {
+    lines.push_back(*interruption);
+  } else if (outcome.handshake.kind == HandshakeOutcome::Identified) {
+    lines.push_back(WriteFinishedLine(outcome));
+  }
+  return lines;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "radio/byte_string.h"
+#include "radio/channel_plan.h"
+#include "radio/hz_text.h"
+#include "radio/log_line.h"
+#include "radio/transfers.h"
+
+// Every line the transfers give the user, made in one place so that the window and the
+// command line say the same.
+
+LogLine ReadDetectedLine(const std::string& variant);
+LogLine ReadingChannelsLine();
+LogLine ChannelNotReadLine(int channel);
+LogLine ReadingSettingsLine();
+LogLine SettingsNotReadLine();
+
+// A list setting whose byte in the radio lies beyond its list.
+enum class ListSetting { MonitorKey, Tot, TotRekey, TotReset };
+LogLine SettingOutOfListLine(ListSetting setting, int value);
+
+LogLine WriteDetectedLine(const std::string& variant);
+LogLine WritingChannelsLine();
+LogLine HalfNotAcknowledgedLine(int channel, bool toneHalf, const ByteString& reply);
+LogLine WritingToneTablesLine();
+LogLine WritingSettingsLine();
+
+// For a row read in normal mode: the frequencies the channel lists cannot show, which a
+// write from normal mode would clear; nothing when the lists show the row whole.
+std::optional<LogLine> HiddenFrequencyLine(int channel, const ChannelRow& row);
+// A Hz box that stops a write before anything is sent.
+LogLine UnwritableHzTextLine(const UnwritableHzText& box);
+
+// The lines that close a transfer: "Done!", or what failed and what it means.
+std::vector<LogLine> OutcomeLines(const ReadOutcome& outcome);
+std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome);

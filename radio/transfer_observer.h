@@ -1,0 +1,22 @@
+#pragma once
+
+#include "radio/channel_plan.h"
+#include "radio/log_line.h"
+
+// What a front end hears of a transfer while it runs. Every call comes on the transfer's
+// own thread; a front end overrides what it shows.
+class TransferObserver {
+ public:
+  virtual ~TransferObserver() = default;
+
+  // Channel 1..15 is being read, or written to bank 0, until ChannelEnds.
+  virtual void ChannelBegins(int /*channel*/) {}
+  virtual void ChannelEnds(int /*channel*/) {}
+  // The radio's record of a channel, as soon as it has been read.
+  virtual void ChannelRead(int /*channel*/, const ChannelRow& /*row*/) {}
+  // A line for the log, as things happen; how the transfer ended is in its outcome.
+  virtual void Logged(const LogLine& /*line*/) {}
+  // Called every few milliseconds while the transfer waits on the line, also while a reply
+  // streams in, so that a front end with a single thread keeps handling its events.
+  virtual void Waiting() {}
+};

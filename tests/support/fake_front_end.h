@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "radio/serial_link.h"
+#include "tests/support/shown_plan.h"
+
+// The window's part in a transfer played with values instead of widgets: it shows what a
+// read gives back, hands a write its plan, and keeps the log the window would show.
+class FakeFrontEnd : public ShownPlan {
+ public:
+  bool AdvancedMode() const override { return advancedMode_; }
+  // The window also turns its channel lists into Hz boxes; here the rows keep what they
+  // hold and the Hz texts count from now on.
+  void EnterAdvancedMode() override { advancedMode_ = true; }
+  ChannelRow Channel(int channel) const override;
+  void ShowChannel(int channel, const ChannelRow& row) override;
+  RadioSettings Settings() const override { return settings_; }
+  void ShowSettings(const RadioSettings& settings) override;
+
+  void Read();
+  void Write();
+
+  std::string portName;
+  TBlockSerial serial;
+  // The log as the window shows it after the last transfer.
+  std::vector<std::string> log;
+  // Rows, by channel number, marked as not filled by the last read.
+  std::map<int, bool> unreadRows;
+  // The Hz box a refused write put the focus on.
+  std::optional<std::pair<int, Direction>> focused;
+
+ private:
+  bool advancedMode_ = false;
+  std::array<ChannelRow, kChannelCount> rows_{};
+  RadioSettings settings_ = kDefaultSettings;
+};

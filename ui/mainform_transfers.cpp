@@ -1,0 +1,100 @@
+// The window as a front end of the transfers: it hands a write the plan its controls hold,
+// shows what a read gives back as it arrives, and says how each transfer ended.
+#include <QCoreApplication>
+
+#include "radio/hz_text.h"
+#include "radio/log_texts.h"
+#include "radio/transfers.h"
+#include "ui/unit_mainform.h"
+
+namespace {
+
+const QString kWriteStartupPlan = QStringLiteral(
+    "Nothing has been read from the radio, loaded from a file or edited since the program "
+    "started. Writing now replaces all 15 channels in the radio with empty channels and its "
+    "settings with the ones shown.\r\n\r\nWrite anyway?");
+
+class WindowObserver : public TransferObserver {
+ public:
+  explicit WindowObserver(Tmainform& window) : window_(window) {}
+
+  void ChannelBegins(int channel) override { window_.SetChannelLabelRed(channel, true); }
+  void ChannelEnds(int channel) override { window_.SetChannelLabelRed(channel, false); }
+  void ChannelRead(int channel, const ChannelRow& row) override {
+    window_.ShowChannel(channel, row);
+    window_.MarkChannelUnread(channel, false);
+    if (!window_.AdvancedMode()) {
+      if (const auto hidden = HiddenFrequencyLine(channel, row)) {
+        window_.AppendLog(*hidden);
+      }
+    }
+  }
+  void Logged(const LogLine& line) override { window_.AppendLog(line); }
+  void Waiting() override { QCoreApplication::processEvents(); }
+
+ private:
+  Tmainform& window_;
+};
+
+}  // namespace
+
+void Tmainform::cmdReadRadioClick() {
+  const std::string port = SelectedPortName();
+  if (port.empty()) {
+    return;
+  }
+  BeginTransfer();
+  WindowObserver observer(*this);
+  const ReadOutcome outcome = ReadRadio(serial, port, observer);
+  for (const int channel : outcome.unreadChannels) {
+    MarkChannelUnread(channel, true);
+  }
+  if (outcome.settings) {
+    ShowSettings(*outcome.settings);
+  }
+  for (const LogLine& line : OutcomeLines(outcome)) {
+    AppendLog(line);
+  }
+  EndTransfer();
+}
+
+void Tmainform::cmdWriteClick() {
+  const std::string port = SelectedPortName();
+  if (port.empty()) {
+    return;
+  }
+  // The plan is taken once: the editing controls stay disabled until the write ends.
+  const ChannelPlan plan = Plan(true);
+  if (const auto unwritable = UnwritableHzTexts(plan); !unwritable.empty()) {
+    ClearLog();
+    for (const UnwritableHzText& box : unwritable) {
+      AppendLog(UnwritableHzTextLine(box));
+    }
+    FocusHzBox(unwritable.front().channel, unwritable.front().direction);
+    return;
+  }
+  if (holdsStartupPlan && !dialogs->AskWarningYesNo(this, kWriteStartupPlan)) {
+    return;
+  }
+  BeginTransfer();
+  WindowObserver observer(*this);
+  const WriteOutcome outcome = WriteRadio(serial, port, plan, observer);
+  for (const LogLine& line : OutcomeLines(outcome)) {
+    AppendLog(line);
+  }
+  EndTransfer();
+}
+
+void Tmainform::BeginTransfer() {
+  SetTransferRunning(true);
+  SetControlsEnabled(false);
+  ClearLog();
+}
+
+void Tmainform::EndTransfer() {
+  SetControlsEnabled(true);
+  SetTransferRunning(false);
+  if (closeWhenTransferEnds) {
+    close();
+  }
+}
