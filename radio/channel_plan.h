@@ -9,7 +9,7 @@ inline constexpr int kChannelCount = 15;
 
 enum class Direction { Rx, Tx };
 
-// One channel as the grid shows it. Normal mode uses the channel list indexes, advanced
+// One channel of a plan. Normal mode uses the channel list indexes, advanced
 // mode the Hz texts; list indexes are -1 when nothing is selected.
 struct ChannelRow {
   int rxChannelIndex = 0;
@@ -45,7 +45,7 @@ inline constexpr int kTotRekeyCount = 61;
 inline constexpr int kTotResetCount = 16;
 inline constexpr int kSquelchLevelMax = 10;
 
-// The settings a fresh window shows, and what a plan file's missing keys read as.
+// The settings a new plan starts with, and what a plan file's missing keys read as.
 inline constexpr int kDefaultMonitorKey = 3;
 inline constexpr int kDefaultSquelchLevel = 5;
 inline constexpr RadioSettings kDefaultSettings = {.beepTones = true,
@@ -58,7 +58,8 @@ inline constexpr RadioSettings kDefaultSettings = {.beepTones = true,
 // the settings when the plan has them. A write without settings leaves the radio's own.
 struct ChannelPlan {
   bool advancedMode = false;
+  // Braced, so that a designated initializer may leave them out.
   std::array<ChannelRow, kChannelCount> channels{};
-  std::optional<RadioSettings> settings;
+  std::optional<RadioSettings> settings{};
   bool operator==(const ChannelPlan&) const = default;
 };

@@ -10,8 +10,8 @@
 #include "radio/log_line.h"
 #include "radio/transfers.h"
 
-// Every line the transfers give the user, made in one place so that the window and the
-// command line say the same.
+// Every line the transfers give the user, made in one place so that every front end says
+// the same.
 
 LogLine ReadDetectedLine(const std::string& variant);
 LogLine ReadingChannelsLine();

@@ -21,7 +21,7 @@ constexpr int kSelfProgrammingBitPosition = 5;
 constexpr int kBatterySavingBitPosition = 7;
 constexpr int kBeepTonesBitPosition = 8;
 
-// The window's -1 for "no selection" becomes FF.
+// A list index of -1, "no selection", becomes FF.
 std::uint8_t LowByte(int value) {
   return static_cast<std::uint8_t>(value);
 }
@@ -135,7 +135,7 @@ std::optional<RadioSettings> SettingsFromReply(const ByteString& reply) {
   settings.beepTones = BitIsSet(flags, kBeepTonesBitPosition);
   settings.batterySaving = BitIsSet(flags, kBatterySavingBitPosition);
   settings.selfProgramming = BitIsSet(flags, kSelfProgrammingBitPosition);
-  // The window cannot show a level beyond the range, so a later write stores the highest.
+  // A level beyond the range cannot be chosen, so a later write stores the highest.
   settings.squelchLevel = std::min<int>(record[kSquelchOffset], kSquelchLevelMax);
   settings.monitorKey = record[kMonitorKeyOffset];
   settings.tot = record[kTotOffset];

@@ -33,11 +33,12 @@ ByteString CommandHeader(std::uint8_t code, std::uint16_t address, std::uint8_t 
 }
 
 // As CollectUntilQuiet, with a wait of its own for the first bytes.
-Collected Collect(TBlockSerial& serial, int firstWaitMs, int quietMs) {
+Collected Collect(TBlockSerial& serial, SteadyClock::time_point firstBytesBy, int quietMs) {
   Collected collected;
   const auto limit = DeadlineAfterMs(kReplyTimeLimitMs);
-  for (int waitMs = firstWaitMs;; waitMs = quietMs) {
-    const ByteString chunk = serial.ReceiveChunk(waitMs);
+  for (bool first = true;; first = false) {
+    const ByteString chunk =
+        first ? serial.ReceiveChunkUntil(firstBytesBy) : serial.ReceiveChunk(quietMs);
     collected.bytes.insert(collected.bytes.end(), chunk.begin(), chunk.end());
     if (chunk.empty() || serial.LineLost()) {
       return collected;
@@ -52,18 +53,21 @@ Collected Collect(TBlockSerial& serial, int firstWaitMs, int quietMs) {
 }  // namespace
 
 Collected CollectUntilQuiet(TBlockSerial& serial, int quietMs) {
-  return Collect(serial, quietMs, quietMs);
+  return Collect(serial, DeadlineAfterMs(quietMs), quietMs);
 }
 
 namespace {
 
 Collected ExchangeCollected(TBlockSerial& serial, const ByteString& command) {
-  const auto lineFree = SteadyClock::now() + kLineByteTime * command.size();
+  const SteadyClock::time_point lineFree =
+      SteadyClock::now() + kLineByteTime * static_cast<long>(command.size());
   serial.SendBytes(command);
   // Many drivers report a write done once the adapter holds the bytes (a pty, several USB
   // adapters), while the command still takes its time on the line: the radio's 25 ms
   // count from when it can have heard the whole command.
-  return Collect(serial, MillisecondsUntil(lineFree) + kQuietGapMs, kQuietGapMs);
+  return Collect(serial,
+                 std::max(lineFree, SteadyClock::now()) + std::chrono::milliseconds(kQuietGapMs),
+                 kQuietGapMs);
 }
 
 }  // namespace

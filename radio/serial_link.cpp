@@ -180,7 +180,10 @@ void TBlockSerial::RunWaitHandlerWhenDue() {
 }
 
 ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {
-  const auto deadline = DeadlineAfterMs(timeoutMs);
+  return ReceiveChunkUntil(DeadlineAfterMs(timeoutMs));
+}
+
+ByteString TBlockSerial::ReceiveChunkUntil(SteadyClock::time_point deadline) {
   if (!waitHandler_) {
     return ReceiveBefore(deadline);
   }

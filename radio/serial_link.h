@@ -32,6 +32,9 @@ class TBlockSerial {
                      bool hardwareFlow);
   void SendBytes(const ByteString& bytes);
   ByteString ReceiveChunk(int timeoutMs);
+  // As ReceiveChunk, waiting for the first byte until a point in time rather than for whole
+  // milliseconds, which would stretch every wait by up to one.
+  ByteString ReceiveChunkUntil(SteadyClock::time_point deadline);
   void PurgeBuffers();
   void ClosePort();
 

@@ -154,3 +154,46 @@ TEST(SettingsReply, AReplyCutBeforeTheResetTimeGivesNoSettings) {
   EXPECT_FALSE(SettingsFromReply({}));
   EXPECT_FALSE(SettingsFromReply(Reply({0xFF, 5, 3, 0, 0})));
 }
+
+// The write's 69 blocks in the order they go out; both banks from the same rows, the Hz
+// texts without the spaces a box allows.
+TEST(PlanBlocks, BothBanksTheTablesAndTheSettingsInWriteOrder) {
+  ChannelPlan plan{.advancedMode = true, .settings = InitialSettings()};
+  plan.channels[0] = {.rxHzText = " 446006250 ", .txHzText = "446006250"};
+  plan.channels[14] = {.rxHzText = "", .txHzText = "", .txToneIndex = 38, .lockout = true};
+  const MemoryBlocks blocks = PlanBlocks(plan);
+  ASSERT_EQ(blocks.size(), 69u);
+  for (int bank = 0; bank < 2; ++bank) {
+    const std::size_t first = bank * 32;
+    EXPECT_EQ(blocks[first], (MemoryBlock{ChannelRecordAddress(bank, 0), kChannelZeroSlotHalf}));
+    EXPECT_EQ(blocks[first + 1].address, ChannelRecordAddress(bank, 0) + 8);
+    EXPECT_EQ(blocks[first + 2].data, FrequencyHalf(Pmr1Row(), false));
+    EXPECT_EQ(blocks[first + 31].address, ChannelRecordAddress(bank, 15) + 8);
+    EXPECT_EQ(blocks[first + 31].data, ToneHalf(plan.channels[14]));
+  }
+  EXPECT_EQ(blocks[64].address, 0x0290);
+  EXPECT_EQ(blocks[67].address, 0x02B8);
+  EXPECT_EQ(blocks[67].data, (ByteString{0, 0, 0, 0, 0, 0, 38, 0xFF}));
+  EXPECT_EQ(blocks[68], (MemoryBlock{kSettingsAddress, SettingsRecord(InitialSettings())}));
+
+  plan.settings.reset();
+  EXPECT_EQ(PlanBlocks(plan).size(), 68u);
+  EXPECT_EQ(PlanBlocks(plan).back().address, 0x02B8);
+}
+
+TEST(PlanBlocks, EachBlockKnowsItsPlace) {
+  for (const MemoryBlock& block : PlanBlocks(ChannelPlan{.settings = InitialSettings()})) {
+    const BlockPlace place = PlaceOf(block.address);
+    if (block.address < 0x200) {
+      EXPECT_EQ(place.kind, BlockPlace::ChannelRecord);
+      EXPECT_EQ(ChannelRecordAddress(place.bank, place.channel) + (place.secondHalf ? 8 : 0),
+                block.address);
+    } else if (block.address == kSettingsAddress) {
+      EXPECT_EQ(place.kind, BlockPlace::Settings);
+    } else {
+      EXPECT_EQ(place.kind, BlockPlace::ToneIndexTable);
+      EXPECT_EQ(place.secondHalf, block.address % 16 == 8);
+    }
+  }
+  EXPECT_EQ(PlaceOf(0x0300).kind, BlockPlace::Other);
+}

@@ -22,8 +22,8 @@ constexpr int kReactionDelayMs = 2;
 // An FTDI adapter's latency timer when the driver does not set low latency.
 constexpr int kAdapterBurstMs = 16;
 
-constexpr double kTransferRatioGoal = 1.03;
-constexpr double kEventGapGoalMs = 50;
+constexpr double kTransferRatioGoal = 1.02;
+constexpr double kEventGapGoalMs = 16;
 constexpr double kStartupGoalMs = 250;
 constexpr double kPeakMemoryGoalMb = 60;
 
