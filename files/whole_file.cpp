@@ -128,3 +128,18 @@ void FileReplacement::Discard() {
     tempPath_.clear();
   }
 }
+
+NewFile WriteNewFile(const std::string& path, const std::string& content) {
+  const int claimed = file_system::CreateNew(path);
+  if (claimed < 0) {
+    return errno == EEXIST ? NewFile::NameTaken : NewFile::Failed;
+  }
+  file_system::CloseTemp(claimed);
+  FileReplacement replacement(path);
+  if (replacement.Begin() && replacement.Commit(content)) {
+    return NewFile::Written;
+  }
+  std::error_code ignored;
+  fs::remove(path, ignored);
+  return NewFile::Failed;
+}

@@ -50,3 +50,8 @@ class FileReplacement {
   std::string tempPath_;
   int tempFd_ = -1;
 };
+
+enum class NewFile { Written, NameTaken, Failed };
+// Writes a file that must not exist yet. The name is claimed first, so two writers never
+// share one, and the content arrives in one step, so nobody reads half of it.
+NewFile WriteNewFile(const std::string& path, const std::string& content);

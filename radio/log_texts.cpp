@@ -18,6 +18,24 @@ LogLine JoinedNumbers(const std::vector<int>& numbers) {
   return joined;
 }
 
+LogLine AddressText(std::uint16_t address) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string text = "0x";
+  for (int shift = 12; shift >= 0; shift -= 4) {
+    text += kDigits[(address >> shift) & 0xF];
+  }
+  return Literal(text);
+}
+
+LogLine JoinedAddresses(const std::vector<std::uint16_t>& addresses) {
+  LogLine joined = AddressText(addresses.front());
+  for (std::size_t i = 1; i < addresses.size(); ++i) {
+    joined = Line(i + 1 == addresses.size() ? "%1 and %2" : "%1, %2",
+                  {joined, AddressText(addresses[i])});
+  }
+  return joined;
+}
+
 LogLine ListSettingName(ListSetting setting) {
   switch (setting) {
     case ListSetting::MonitorKey:
@@ -96,16 +114,59 @@ LogLine ReadFinishedLine(const ReadOutcome& outcome) {
               {numbers});
 }
 
-LogLine WriteFinishedLine(const WriteOutcome& outcome) {
-  if (outcome.unacknowledged == 0) {
-    return Line("Done!");
+// After a write that went to its end: what reading back showed, and what to do.
+std::vector<LogLine> WriteFinishedLines(const WriteOutcome& outcome) {
+  const Verification& check = outcome.verification;
+  const bool kept = !outcome.backupFile.empty();
+  const LogLine file = Literal(outcome.backupFile);
+  if (!check.differing.empty()) {
+    const LogLine count = Literal(static_cast<int>(check.differing.size()));
+    const bool one = check.differing.size() == 1;
+    if (kept) {
+      return {Line(one ? "Finished with errors: %1 block read back different from what was "
+                         "written. What the radio held before is in %2; restore it or write "
+                         "again."
+                       : "Finished with errors: %1 blocks read back different from what was "
+                         "written. What the radio held before is in %2; restore it or write "
+                         "again.",
+                   {count, file})};
+    }
+    return {Line(one ? "Finished with errors: %1 block read back different from what was "
+                       "written; write again."
+                     : "Finished with errors: %1 blocks read back different from what was "
+                       "written; write again.",
+                 {count})};
   }
-  return Line(outcome.unacknowledged == 1
-                  ? "Finished with errors: %1 write was not acknowledged; the radio may now hold "
-                    "a mix of old and new channels. Write again."
-                  : "Finished with errors: %1 writes were not acknowledged; the radio may now "
-                    "hold a mix of old and new channels. Write again.",
-              {Literal(outcome.unacknowledged)});
+  if (!check.unverified.empty()) {
+    const LogLine count = Literal(static_cast<int>(check.unverified.size()));
+    const bool one = check.unverified.size() == 1;
+    if (kept) {
+      return {Line(one ? "Finished with errors: %1 block could not be read back, so the write "
+                         "is not verified. What the radio held before is in %2; read the radio "
+                         "to check it, or restore it."
+                       : "Finished with errors: %1 blocks could not be read back, so the write "
+                         "is not verified. What the radio held before is in %2; read the radio "
+                         "to check it, or restore it.",
+                   {count, file})};
+    }
+    return {Line(one ? "Finished with errors: %1 block could not be read back, so the write is "
+                       "not verified; read the radio to check it."
+                     : "Finished with errors: %1 blocks could not be read back, so the write "
+                       "is not verified; read the radio to check it.",
+                 {count})};
+  }
+  std::vector<LogLine> lines = {Line("Verified: the radio holds what was written.")};
+  if (outcome.unacknowledged == 0) {
+    lines.push_back(Line("Done!"));
+  } else {
+    lines.push_back(Line(outcome.unacknowledged == 1
+                             ? "Finished with errors: %1 write was not acknowledged, although "
+                               "the radio holds what was written."
+                             : "Finished with errors: %1 writes were not acknowledged, although "
+                               "the radio holds what was written.",
+                         {Literal(outcome.unacknowledged)}));
+  }
+  return lines;
 }
 
 }  // namespace
@@ -143,6 +204,39 @@ LogLine WriteDetectedLine(const std::string& variant) {
               {Literal(variant)});
 }
 
+LogLine SafeWriteTimeLine(int seconds) {
+  return Line(
+      "With a backup of the radio before it and a check after it, the write takes about %1 "
+      "seconds.",
+      {Literal(seconds)});
+}
+
+LogLine BackingUpLine() {
+  return Line("Backing up what the radio holds...");
+}
+
+LogLine BackupKeptLine(const std::string& fileName) {
+  return Line("What the radio held is kept in %1.", {Literal(fileName)});
+}
+
+LogLine BackupUnreadLine(const std::vector<std::uint16_t>& addresses) {
+  return Line(addresses.size() == 1
+                  ? "The radio's block at %1 could not be read, so no backup was kept."
+                  : "The radio's blocks at %1 could not be read, so no backup was kept.",
+              {JoinedAddresses(addresses)});
+}
+
+LogLine BackupNotKeptLine(const std::string& failure) {
+  return Line("The backup of the radio could not be saved: %1", {Literal(failure)});
+}
+
+LogLine WriteWithoutBackupQuestion(const LogLine& why) {
+  return Line(
+      "%1\r\n\r\nWithout a backup, what the radio holds now cannot be put back. Write "
+      "anyway?",
+      {why});
+}
+
 LogLine WritingChannelsLine() {
   return Line("Writing channels...");
 }
@@ -159,6 +253,21 @@ LogLine WritingToneTablesLine() {
 
 LogLine WritingSettingsLine() {
   return Line("Writing settings...");
+}
+
+LogLine VerifyingLine() {
+  return Line("Checking what the radio holds now...");
+}
+
+LogLine BlockDiffersLine(const BlockDifference& difference) {
+  return Line("[!] The block at %1 reads back as %2 instead of %3.",
+              {AddressText(difference.address), Literal(HexDump(difference.readBack)),
+               Literal(HexDump(difference.written))});
+}
+
+LogLine BlockNotReadBackLine(std::uint16_t address) {
+  return Line("[!] The block at %1 could not be read back, so it is not verified.",
+              {AddressText(address)});
 }
 
 std::optional<LogLine> HiddenFrequencyLine(int channel, const ChannelRow& row) {
@@ -215,8 +324,23 @@ std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome) {
   }
   if (const auto interruption = InterruptionLine(outcome.end, outcome.portFailure)) {
     lines.push_back(*interruption);
+    if (outcome.blocksWritten > 0 && !outcome.backupFile.empty()) {
+      lines.push_back(
+          Line("What the radio held before is in %1; restore it once the radio "
+               "answers again.",
+               {Literal(outcome.backupFile)}));
+    }
+  } else if (outcome.otherVariant) {
+    lines.push_back(
+        Line("This backup is of an HT-446%1, but the radio on the port is an HT-446%2. Nothing was "
+             "written.",
+             {Literal(outcome.otherVariant->backup), Literal(outcome.otherVariant->radio)}));
+  } else if (outcome.end == TransferEnd::NothingWritten) {
+    lines.push_back(Line("Nothing was written; the radio keeps what it held."));
   } else if (outcome.handshake.kind == HandshakeOutcome::Identified) {
-    lines.push_back(WriteFinishedLine(outcome));
+    for (const LogLine& line : WriteFinishedLines(outcome)) {
+      lines.push_back(line);
+    }
   }
   return lines;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,10 +25,20 @@ enum class ListSetting { MonitorKey, Tot, TotRekey, TotReset };
 LogLine SettingOutOfListLine(ListSetting setting, int value);
 
 LogLine WriteDetectedLine(const std::string& variant);
+LogLine SafeWriteTimeLine(int seconds);
+LogLine BackingUpLine();
+LogLine BackupKeptLine(const std::string& fileName);
+// Why a write has no backup; the question whether to write all the same follows it.
+LogLine BackupUnreadLine(const std::vector<std::uint16_t>& addresses);
+LogLine BackupNotKeptLine(const std::string& failure);
+LogLine WriteWithoutBackupQuestion(const LogLine& why);
 LogLine WritingChannelsLine();
 LogLine HalfNotAcknowledgedLine(int channel, bool toneHalf, const ByteString& reply);
 LogLine WritingToneTablesLine();
 LogLine WritingSettingsLine();
+LogLine VerifyingLine();
+LogLine BlockDiffersLine(const BlockDifference& difference);
+LogLine BlockNotReadBackLine(std::uint16_t address);
 
 // For a row read in normal mode: the frequencies the channel lists cannot show, which a
 // write from normal mode would clear; nothing when the lists show the row whole.

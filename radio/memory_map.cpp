@@ -194,3 +194,22 @@ BlockPlace PlaceOf(std::uint16_t address) {
   }
   return place;
 }
+
+std::vector<MemoryRead> ReadsCovering(const MemoryBlocks& blocks) {
+  std::vector<MemoryRead> reads;
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    const std::uint16_t address = blocks[i].address;
+    const bool pairs = address % kChannelRecordSize == 0 && i + 1 < blocks.size() &&
+                       blocks[i + 1].address == address + kRecordHalfSize;
+    reads.push_back(
+        {address, pairs ? static_cast<std::uint8_t>(kChannelRecordSize) : kRecordHalfSize});
+    if (pairs) {
+      ++i;
+    }
+  }
+  return reads;
+}
+
+std::vector<MemoryRead> WrittenRegionReads() {
+  return ReadsCovering(PlanBlocks(ChannelPlan{.settings = kDefaultSettings}));
+}

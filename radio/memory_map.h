@@ -54,6 +54,19 @@ using MemoryBlocks = std::vector<MemoryBlock>;
 // radio's own settings as they are. Hz texts lose the spaces the boxes allow.
 MemoryBlocks PlanBlocks(const ChannelPlan& plan);
 
+// One read command: a whole channel record or tone index table, or the settings record.
+struct MemoryRead {
+  std::uint16_t address = 0;
+  std::uint8_t count = 0;
+  bool operator==(const MemoryRead&) const = default;
+};
+// The reads that give back the blocks, in their order: two halves of one record in one
+// 16-byte read, any other block in an 8-byte read.
+std::vector<MemoryRead> ReadsCovering(const MemoryBlocks& blocks);
+// Every block a write can replace, the settings record included, as reads: what a backup
+// holds.
+std::vector<MemoryRead> WrittenRegionReads();
+
 // Where a block lies in the radio's memory, as the write reports on it.
 struct BlockPlace {
   enum Kind { ChannelRecord, ToneIndexTable, Settings, Other };

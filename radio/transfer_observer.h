@@ -16,6 +16,9 @@ class TransferObserver {
   virtual void ChannelRead(int /*channel*/, const ChannelRow& /*row*/) {}
   // A line for the log, as things happen; how the transfer ended is in its outcome.
   virtual void Logged(const LogLine& /*line*/) {}
+  // A write could not keep a whole backup of what the radio holds, for the reason given;
+  // true to write all the same. Nothing is written until the answer comes.
+  virtual bool WriteWithoutBackup(const LogLine& /*why*/) { return false; }
   // Called every few milliseconds while the transfer waits on the line, also while a reply
   // streams in, so that a front end with a single thread keeps handling its events.
   virtual void Waiting() {}

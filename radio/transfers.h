@@ -1,10 +1,12 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "radio/backup.h"
 #include "radio/channel_plan.h"
 #include "radio/memory_map.h"
 #include "radio/protocol.h"
@@ -20,6 +22,7 @@ enum class TransferEnd {
   PortNotOpened,       // the port could not be opened; the link says why
   LineLost,            // the cable was pulled or the adapter unplugged
   LineNeverQuiet,      // the line carried bytes without end
+  NothingWritten,      // a write stopped before its first block: no backup, another variant
 };
 
 // A port that did not open: the device path tried and the system's reason.
@@ -40,18 +43,56 @@ struct ReadOutcome {
   bool settingsUnread = false;
 };
 
+// A block that read back other than it was written.
+struct BlockDifference {
+  std::uint16_t address = 0;
+  ByteString written;
+  ByteString readBack;
+  bool operator==(const BlockDifference&) const = default;
+};
+
+// What reading back the written blocks showed.
+struct Verification {
+  bool done = false;  // every block was asked for
+  std::vector<BlockDifference> differing;
+  std::vector<std::uint16_t> unverified;  // could not be read back
+  bool Holds() const { return done && differing.empty() && unverified.empty(); }
+};
+
 struct WriteOutcome {
   HandshakeOutcome handshake;
   TransferEnd end = TransferEnd::NotIdentified;
   std::optional<PortFailure> portFailure;
+  // A restore found a radio of another variant than the backup's.
+  struct VariantMismatch {
+    std::string backup;
+    std::string radio;
+  };
+  std::optional<VariantMismatch> otherVariant;
+  // Where what the radio held before the write is kept; empty when it is not.
+  std::string backupFile;
+  // Why there is no backup, when the user chose to write without one.
+  std::vector<std::uint16_t> backupUnread;
+  std::string backupFailure;
+  int blocksWritten = 0;
   // Bank 0 halves the radio did not acknowledge; the write went on after each.
   int unacknowledged = 0;
+  Verification verification;
 };
 
 // Reads the 15 channel records and the settings record from the radio on the named port.
 ReadOutcome ReadRadio(TBlockSerial& link, const std::string& portName, TransferObserver& observer);
 
-// Writes the plan's blocks to the radio on the named port. The plan's Hz texts must be
-// writable (IsWritableHzText); front ends check them first and say which are not.
+// Writes the plan's blocks to the radio on the named port, safely: in the same session it
+// first reads every block it will replace and keeps them in the store, then writes, then
+// reads the written blocks back and compares. Without a whole backup kept it writes only
+// when the observer agrees. The plan's Hz texts must be writable (IsWritableHzText);
+// front ends check them first and say which are not.
 WriteOutcome WriteRadio(TBlockSerial& link, const std::string& portName, const ChannelPlan& plan,
-                        TransferObserver& observer);
+                        TransferObserver& observer, BackupStore& store);
+
+// Puts a backup's blocks back as they were read, as safely as a write, after a backup of
+// its own; a radio of another variant is left as it is.
+WriteOutcome RestoreRadio(TBlockSerial& link, const std::string& portName,
+                          const RadioBackup& backup, TransferObserver& observer,
+                          BackupStore& store);

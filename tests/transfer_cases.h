@@ -196,16 +196,30 @@ TYPED_TEST_P(Transfers, ReadShowsHzTextsInAdvancedMode) {
   ExpectRow(this->window(), 15, DemoRow(15));
 }
 
+// The handshake, a backup of every block in 16-byte reads, the 69 writes, and the same
+// reads again to check them.
 TYPED_TEST_P(Transfers, WriteSendsTheWholePlanInItsOrder) {
   this->harness.Write();
-  EXPECT_EQ(
-      this->harness.Log(),
-      (std::vector<std::string>{kSupportedForWrite, "Writing channels...",
-                                "Writing DT/QDT settings...", "Writing settings...", "Done!"}));
+  EXPECT_EQ(WithBackupNamed(this->harness.Log()),
+            SafeWriteLog({"Writing DT/QDT settings...", "Writing settings..."}));
   const auto log = this->radio.CommandLog();
-  ASSERT_EQ(log.size(), 71u);
+  ASSERT_EQ(log.size(), 2u + 70 + 69 + 70);
   EXPECT_EQ(log[0], kProgrammingModeCommand);
   EXPECT_EQ(log[1], kAcknowledgement);
+  std::vector<ByteString> reads;
+  for (int bank = 0; bank < 2; ++bank) {
+    for (int n = 0; n <= kChannelCount; ++n) {
+      reads.push_back(Bytes({0x52, bank, 16 * n, 0x10}));
+    }
+  }
+  reads.insert(reads.end(), {Bytes({0x52, 0x02, 0x90, 0x10}), Bytes({0x52, 0x02, 0xB0, 0x10}),
+                             Bytes({0x52, 0x03, 0xC0, 0x08})});
+  for (const std::size_t first : {2u, 2u + 70 + 69}) {
+    for (std::size_t i = 0; i < reads.size(); ++i) {
+      EXPECT_EQ(log[first + 2 * i], reads[i]) << first << ", read " << i;
+      EXPECT_EQ(log[first + 2 * i + 1], kAcknowledgement) << first << ", read " << i;
+    }
+  }
   std::vector<int> addresses;
   for (int bank = 0; bank < 2; ++bank) {
     for (int n = 0; n <= kChannelCount; ++n) {
@@ -217,7 +231,7 @@ TYPED_TEST_P(Transfers, WriteSendsTheWholePlanInItsOrder) {
   const ByteString unused = Repeated(0xFF, 8);
   const ByteString noTones = Bytes({0x00, 0x00, 0x00, 0x00, 0xFF, 0x01, 0x01, 0xFF});
   for (std::size_t i = 0; i < addresses.size(); ++i) {
-    const ByteString& command = log[i + 2];
+    const ByteString& command = log[i + 2 + 70];
     ASSERT_EQ(command.size(), 12u);
     EXPECT_EQ(command[0], 0x57);
     EXPECT_EQ(command[1] * 256 + command[2], addresses[i]) << "write " << i + 1;
@@ -386,15 +400,14 @@ TYPED_TEST_P(Transfers, AnUnacknowledgedBank0HalfIsLoggedAndTheWriteGoesOn) {
   // Bank 1 replies are not examined.
   this->radio.SetWriteReply(0x0158, Bytes({0x15}));
   this->harness.Write();
-  EXPECT_EQ(
-      this->harness.Log(),
-      (std::vector<std::string>{
-          kSupportedForWrite, "Writing channels...",
-          " Ch 2 frequency failed, unknown response from radio: (2 bytes)  06 06",
-          " Ch 5 QT/DQT failed, unknown response from radio: (1 bytes)  15",
-          "Writing DT/QDT settings...", "Writing settings...",
-          "Finished with errors: 2 writes were not acknowledged; the radio may now hold a mix "
-          "of old and new channels. Write again."}));
+  // The radio stored what it did not acknowledge, as the check shows.
+  EXPECT_EQ(WithBackupNamed(this->harness.Log()),
+            SafeWriteLog({" Ch 2 frequency failed, unknown response from radio: (2 bytes)  06 06",
+                          " Ch 5 QT/DQT failed, unknown response from radio: (1 bytes)  15",
+                          "Writing DT/QDT settings...", "Writing settings..."},
+                         {"Verified: the radio holds what was written.",
+                          "Finished with errors: 2 writes were not acknowledged, although the "
+                          "radio holds what was written."}));
   EXPECT_EQ(this->Commands(0x57).size(), 69u);
 }
 
@@ -482,10 +495,15 @@ TYPED_TEST_P(Transfers, APulledCableEndsTheTransferWithoutClaimingSuccess) {
 }
 
 TYPED_TEST_P(Transfers, APulledCableEndsAWriteToo) {
-  this->radio.PullCableAfter(20);
+  // Ten writes after the handshake and the backup.
+  this->radio.PullCableAfter(2 + 70 + 10);
   this->harness.Write();
-  const auto log = this->harness.Log();
-  EXPECT_EQ(log, (std::vector<std::string>{kSupportedForWrite, "Writing channels...", kRadioLost}));
+  EXPECT_EQ(WithBackupNamed(this->harness.Log()),
+            (std::vector<std::string>{
+                kSupportedForWrite, kSafeWriteTime, "Backing up what the radio holds...",
+                "What the radio held is kept in <backup>.", "Writing channels...", kRadioLost,
+                "What the radio held before is in <backup>; restore it once the radio answers "
+                "again."}));
   this->ExpectEndedCleanly();
 }
 
@@ -517,13 +535,12 @@ TYPED_TEST_P(Transfers, ALateAcknowledgementIsNotTakenForTheNextHalf) {
   for (const int delayMs : {40, 100}) {
     this->radio.SetExtraDelay(SimCommand::Write, delayMs, 0x0018);
     this->harness.Write();
-    EXPECT_EQ(
-        this->harness.Log(),
-        (std::vector<std::string>{kSupportedForWrite, "Writing channels...",
-                                  " Ch 1 QT/DQT failed, unknown response from radio: (0 bytes) ",
-                                  "Writing DT/QDT settings...", "Writing settings...",
-                                  "Finished with errors: 1 write was not acknowledged; the radio "
-                                  "may now hold a mix of old and new channels. Write again."}))
+    EXPECT_EQ(WithBackupNamed(this->harness.Log()),
+              SafeWriteLog({" Ch 1 QT/DQT failed, unknown response from radio: (0 bytes) ",
+                            "Writing DT/QDT settings...", "Writing settings..."},
+                           {"Verified: the radio holds what was written.",
+                            "Finished with errors: 1 write was not acknowledged, although the "
+                            "radio holds what was written."}))
         << delayMs;
   }
 }

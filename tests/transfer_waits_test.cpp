@@ -4,6 +4,7 @@
 
 #include "radio/transfers.h"
 #include "tests/support/fast_radio.h"
+#include "tests/support/kept_backups.h"
 #include "tests/support/recording_observer.h"
 #include "tools/radiosim/radio_simulator.h"
 
@@ -18,7 +19,8 @@ TEST(TransferWaits, TheFrontEndHandlesItsEventsWhileTheRadioIsSlowToAnswer) {
   for (const bool write : {false, true}) {
     RecordingObserver observer;
     TBlockSerial serial;
-    const TransferEnd end = write ? WriteRadio(serial, radio.PortPath(), {}, observer).end
+    KeptBackups backups;
+    const TransferEnd end = write ? WriteRadio(serial, radio.PortPath(), {}, observer, backups).end
                                   : ReadRadio(serial, radio.PortPath(), observer).end;
     EXPECT_EQ(end, TransferEnd::NotIdentified);
     // The read asks for one pass of its own before the handshake, the write none.

@@ -6,8 +6,11 @@
 
 #include <thread>
 
+#include "radio/codecs.h"
 #include "radio/log_texts.h"
+#include "tests/support/distinct_plan.h"
 #include "tests/support/fake_front_end.h"
+#include "tests/support/kept_backups.h"
 #include "tests/support/recording_observer.h"
 #include "tests/transfer_cases.h"
 
@@ -60,12 +63,13 @@ class Outcomes : public testing::Test {
 
   ReadOutcome Read() { return ReadRadio(link, radio.PortPath(), observer); }
   WriteOutcome Write(const ChannelPlan& plan) {
-    return WriteRadio(link, radio.PortPath(), plan, observer);
+    return WriteRadio(link, radio.PortPath(), plan, observer, backups);
   }
 
   RadioSimulator radio;
   TBlockSerial link;
   RecordingObserver observer;
+  KeptBackups backups;
 };
 
 TEST_F(Outcomes, AReadGivesTheRadiosRecordsAsTheyStand) {
@@ -158,10 +162,12 @@ TEST_F(Outcomes, AWriteSendsExactlyThePlansBlocks) {
   EXPECT_EQ(outcome.unacknowledged, 0);
   const auto commands = radio.CommandLog();
   const MemoryBlocks blocks = PlanBlocks(plan);
-  ASSERT_EQ(commands.size(), blocks.size() + 2);
+  // After the handshake and the backup's 35 reads, each acknowledged.
+  ASSERT_EQ(commands.size(), 2 + 70 + blocks.size() + 70);
   for (std::size_t i = 0; i < blocks.size(); ++i) {
-    EXPECT_EQ(commands[i + 2], WriteCommand(blocks[i].address, blocks[i].data)) << i;
+    EXPECT_EQ(commands[i + 72], WriteCommand(blocks[i].address, blocks[i].data)) << i;
   }
+  EXPECT_TRUE(outcome.verification.Holds());
   // Only bank 0 shows its channels' labels.
   EXPECT_EQ(observer.labels.size(), 30u);
   EXPECT_TRUE(observer.rowsRead.empty());
@@ -173,7 +179,7 @@ TEST_F(Outcomes, AWriteWithoutSettingsLeavesTheRadiosSettings) {
   radio.WriteMemory(kSettingsAddress, settings);
   const WriteOutcome outcome = Write(ChannelPlan{});
   EXPECT_EQ(outcome.end, TransferEnd::Done);
-  EXPECT_EQ(radio.CommandLog().size(), 2u + 68u);
+  EXPECT_EQ(outcome.blocksWritten, 68);
   EXPECT_EQ(radio.ReadMemory(kSettingsAddress, 8), settings);
   const auto log = observer.LogWith(outcome);
   EXPECT_EQ(std::count(log.begin(), log.end(), "Writing settings..."), 0);
@@ -186,7 +192,175 @@ TEST_F(Outcomes, UnacknowledgedHalvesAreCountedAndTheWriteGoesOn) {
   const WriteOutcome outcome = Write(ChannelPlan{.settings = kDefaultSettings});
   EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
   EXPECT_EQ(outcome.unacknowledged, 2);
-  EXPECT_EQ(radio.CommandLog().size(), 71u);
+  EXPECT_EQ(outcome.blocksWritten, 69);
+}
+
+// The safety net: what the radio held is kept before the first write, and every written
+// block is read back.
+
+// Answers the question whether to write without a backup, and counts it.
+struct AnsweringObserver : RecordingObserver {
+  bool WriteWithoutBackup(const LogLine&) override {
+    ++asked;
+    return agree;
+  }
+  bool agree = false;
+  int asked = 0;
+};
+
+class SafeWrites : public Outcomes {
+ protected:
+  WriteOutcome Write(const ChannelPlan& plan) {
+    return WriteRadio(link, radio.PortPath(), plan, answering, backups);
+  }
+  // The radio's bytes where the blocks lie.
+  MemoryBlocks HeldAt(const MemoryBlocks& blocks) const {
+    MemoryBlocks held;
+    for (const MemoryBlock& block : blocks) {
+      held.push_back({block.address, radio.ReadMemory(block.address, block.data.size())});
+    }
+    return held;
+  }
+  std::size_t Writes() const {
+    const auto log = radio.CommandLog();
+    return std::count_if(log.begin(), log.end(), [](const auto& c) { return c[0] == 0x57; });
+  }
+
+  AnsweringObserver answering;
+  const ChannelPlan plan = DistinctPlan(false);
+};
+
+TEST_F(SafeWrites, TheBackupHoldsWhatTheRadioHeldBeforeTheWrite) {
+  radio.SetVariant(RadioVariant::T);
+  radio.WriteMemory(0x0290, ByteString(16, 0x21));
+  const MemoryBlocks before = HeldAt(PlanBlocks(plan));
+  const WriteOutcome outcome = Write(plan);
+  EXPECT_EQ(outcome.end, TransferEnd::Done);
+  ASSERT_EQ(backups.kept.size(), 1u);
+  EXPECT_EQ(backups.kept[0].variant, "T");
+  EXPECT_EQ(backups.kept[0].blocks, before);
+  EXPECT_EQ(outcome.backupFile, "backup-1");
+  EXPECT_TRUE(outcome.verification.Holds());
+  EXPECT_EQ(HeldAt(PlanBlocks(plan)), PlanBlocks(plan));
+  EXPECT_EQ(answering.asked, 0);
+}
+
+TEST_F(SafeWrites, ABlockStoredWrongIsFoundAndNamed) {
+  const ByteString stored = {1, 2, 3, 4, 5, 6, 7, 8};
+  radio.SetWriteStoredAs(0x0298, stored);
+  const WriteOutcome outcome = Write(plan);
+  EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
+  const ByteString written = PlanBlocks(plan)[65].data;
+  ASSERT_EQ(outcome.verification.differing,
+            (std::vector<BlockDifference>{{0x0298, written, stored}}));
+  const auto log = answering.LogWith(outcome);
+  EXPECT_NE(std::find(log.begin(), log.end(),
+                      "[!] The block at 0x0298 reads back as " + HexDump(stored) + " instead of " +
+                          HexDump(written) + "."),
+            log.end());
+  EXPECT_EQ(log.back(),
+            "Finished with errors: 1 block read back different from what was written. What the "
+            "radio held before is in backup-1; restore it or write again.");
+}
+
+// Bank 1, the tone tables and the settings are written without a look at the replies;
+// the check still finds a radio that stored none of them.
+TEST_F(SafeWrites, WritesRefusedAboveBank0AreFound) {
+  radio.SetWritesRefusedFrom(0x0100);
+  const MemoryBlocks before = HeldAt(PlanBlocks(plan));
+  const WriteOutcome outcome = Write(plan);
+  EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
+  EXPECT_EQ(outcome.unacknowledged, 0);
+  std::vector<std::uint16_t> expected;
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    if (before[i].address >= 0x0100 && before[i] != PlanBlocks(plan)[i]) {
+      expected.push_back(before[i].address);
+    }
+  }
+  std::vector<std::uint16_t> differing;
+  for (const BlockDifference& difference : outcome.verification.differing) {
+    differing.push_back(difference.address);
+  }
+  EXPECT_EQ(differing, expected);
+  EXPECT_NE(answering.LogWith(outcome).back(), "Done!");
+}
+
+TEST_F(SafeWrites, ABlockThatCannotBeReadBackIsNotVerified) {
+  // Once the 69 writes are out, the tables no longer read.
+  std::thread failing([this] {
+    radio.WaitForCommands(2 + 70 + 69, 20000);
+    radio.SetReadsFailing(std::pair<std::uint16_t, std::uint16_t>{0x0290, 0x02B0});
+  });
+  const WriteOutcome outcome = Write(plan);
+  failing.join();
+  EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
+  EXPECT_TRUE(outcome.verification.differing.empty());
+  EXPECT_EQ(outcome.verification.unverified,
+            (std::vector<std::uint16_t>{0x0290, 0x0298, 0x02B0, 0x02B8}));
+  EXPECT_EQ(answering.LogWith(outcome).back(),
+            "Finished with errors: 4 blocks could not be read back, so the write is not "
+            "verified. What the radio held before is in backup-1; read the radio to check it, or "
+            "restore it.");
+}
+
+TEST_F(SafeWrites, WithoutAWholeBackupNothingIsWrittenUnlessTheUserAgrees) {
+  radio.SetReadsFailing(std::pair<std::uint16_t, std::uint16_t>{0x0110, 0x0120});
+  WriteOutcome outcome = Write(plan);
+  EXPECT_EQ(outcome.end, TransferEnd::NothingWritten);
+  EXPECT_EQ(answering.asked, 1);
+  EXPECT_EQ(Writes(), 0u);
+  EXPECT_TRUE(backups.kept.empty());
+  auto log = answering.LogWith(outcome);
+  EXPECT_EQ(log[log.size() - 2],
+            "The radio's blocks at 0x0110 and 0x0120 could not be read, so no backup was kept.");
+  EXPECT_EQ(log.back(), "Nothing was written; the radio keeps what it held.");
+
+  radio.ClearFaults();
+  backups.failure = "Unable to write to /full/disk.";
+  outcome = Write(plan);
+  EXPECT_EQ(outcome.end, TransferEnd::NothingWritten);
+  EXPECT_EQ(outcome.backupFailure, backups.failure);
+  EXPECT_EQ(answering.asked, 2);
+  EXPECT_EQ(Writes(), 0u);
+
+  answering.agree = true;
+  outcome = Write(plan);
+  EXPECT_EQ(outcome.end, TransferEnd::Done);
+  EXPECT_TRUE(outcome.backupFile.empty());
+  EXPECT_EQ(Writes(), 69u);
+  EXPECT_EQ(HeldAt(PlanBlocks(plan)), PlanBlocks(plan));
+}
+
+TEST_F(SafeWrites, ARestorePutsBackWhatTheBackupHolds) {
+  radio.WriteMemory(0x0000, ByteString(0x200, 0x5A));
+  radio.WriteMemory(0x02B0, ByteString(16, 0x33));
+  const ByteString before = radio.Memory();
+  ASSERT_EQ(Write(plan).end, TransferEnd::Done);
+  ASSERT_NE(radio.Memory(), before);
+
+  const RadioBackup backup = backups.kept.at(0);
+  const WriteOutcome restored = RestoreRadio(link, radio.PortPath(), backup, answering, backups);
+  EXPECT_EQ(restored.end, TransferEnd::Done);
+  EXPECT_EQ(radio.Memory(), before);
+  // The restore took a backup of its own first, so it can be undone too.
+  ASSERT_EQ(backups.kept.size(), 2u);
+  EXPECT_EQ(backups.kept[1].blocks, PlanBlocks(DistinctPlan(false)));
+  EXPECT_EQ(restored.backupFile, "backup-2");
+}
+
+TEST_F(SafeWrites, ARestoreLeavesARadioOfAnotherVariantAsItIs) {
+  ASSERT_EQ(Write(plan).end, TransferEnd::Done);
+  RadioBackup backup = backups.kept.at(0);
+  backup.variant = "E2";
+  const ByteString before = radio.Memory();
+  radio.ClearCommandLog();
+  const WriteOutcome outcome = RestoreRadio(link, radio.PortPath(), backup, answering, backups);
+  EXPECT_EQ(outcome.end, TransferEnd::NothingWritten);
+  EXPECT_EQ(radio.CommandLog().size(), 2u);
+  EXPECT_EQ(radio.Memory(), before);
+  EXPECT_EQ(answering.LogWith(outcome).back(),
+            "This backup is of an HT-446E2, but the radio on the port is an HT-446E. Nothing was "
+            "written.");
 }
 
 }  // namespace

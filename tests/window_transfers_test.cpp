@@ -7,6 +7,10 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <filesystem>
+
+#include "files/backup_file.h"
+#include "tests/support/control_values.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_harness.h"
 #include "tests/transfer_cases.h"
@@ -109,7 +113,7 @@ TEST_F(WindowTransfers, ClosingDuringAWriteWaitsForItsEnd) {
   ASSERT_NE(closing, log.end());
   EXPECT_LT(closing - log.begin(), static_cast<long>(log.size()) - 1);
   EXPECT_EQ(log.back(), "Done!");
-  EXPECT_EQ(radio.CommandLog().size(), 71u);
+  EXPECT_EQ(radio.CommandLog().size(), 2u + 70 + 69 + 70);
   EXPECT_FALSE(harness.window.isVisible());
   EXPECT_FALSE(harness.PortOpen());
 }
@@ -146,6 +150,144 @@ TEST_F(WindowTransfers, TheLoadSaveMenuIsDisabledWhileATransferRuns) {
       EXPECT_TRUE(command->isEnabled()) << write;
     }
   }
+}
+
+// The safety net as the user meets it: every write keeps what the radio held in the user's
+// backups folder, and restoring from there gives it back.
+class WindowSafetyNet : public WindowTransfers {
+ protected:
+  std::vector<std::string> BackupFiles() const {
+    std::vector<std::string> files;
+    std::error_code error;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(harness.BackupFolderPath(), error)) {
+      files.push_back(entry.path().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+  }
+  void Restore(const std::string& file) {
+    harness.dialogs->fileToChoose = QString::fromStdString(file);
+    FindControl<QAction>(&harness.window, std::string("Restoreradiofrombackup1"))->trigger();
+  }
+  std::size_t Writes() const {
+    const auto log = radio.CommandLog();
+    return std::count_if(log.begin(), log.end(), [](const auto& c) { return c[0] == 0x57; });
+  }
+};
+
+TEST_F(WindowSafetyNet, AWriteKeepsWhatTheRadioHeldAndARestoreGivesItBack) {
+  radio.WriteMemory(0x0000, ByteString(0x200, 0x5A));
+  radio.WriteMemory(0x02B0, ByteString(16, 0x33));
+  radio.SetVariant(RadioVariant::E2);
+  const ByteString before = radio.Memory();
+  harness.Write();
+  ASSERT_EQ(harness.Log().back(), "Done!");
+  ASSERT_EQ(BackupFiles().size(), 1u);
+  const std::string kept = BackupFiles()[0];
+  EXPECT_TRUE(kept.ends_with(" E2.vxbackup")) << kept;
+  const auto log = harness.Log();
+  EXPECT_NE(std::find(log.begin(), log.end(), "What the radio held is kept in " + kept + "."),
+            log.end());
+  const BackupFileRead read = LoadBackupFile(kept);
+  ASSERT_TRUE(read.backup);
+  for (const MemoryBlock& block : read.backup->blocks) {
+    EXPECT_EQ(block.data, ByteString(before.begin() + block.address,
+                                     before.begin() + block.address + block.data.size()));
+  }
+
+  const auto shown = ControlValues(harness.window);
+  harness.dialogs->asked.clear();
+  Restore(kept);
+  ASSERT_EQ(harness.dialogs->asked.size(), 2);
+  EXPECT_TRUE(harness.dialogs->asked[1].startsWith(
+      "Restore the radio from the backup of an HT-446E2 taken on " +
+      QString::fromStdString(BackupTimeText(read.backup->taken)) + "?"));
+  EXPECT_EQ(harness.Log().back(), "Done!");
+  EXPECT_EQ(radio.Memory(), before);
+  EXPECT_EQ(ControlValues(harness.window), shown);
+  // The restore kept what it replaced, so it can be undone in turn.
+  EXPECT_EQ(BackupFiles().size(), 2u);
+}
+
+// Both radios acknowledge what they were sent; only reading back shows the write failed.
+TEST_F(WindowSafetyNet, ABlockStoredWrongOrWritesRefusedAboveBank0EndInAFailureLine) {
+  radio.SetWriteStoredAs(0x02B8, ByteString(8, 0x44));
+  harness.Write();
+  EXPECT_EQ(harness.Log().back(),
+            "Finished with errors: 1 block read back different from what was written. What the "
+            "radio held before is in " +
+                BackupFiles().back() + "; restore it or write again.");
+
+  radio.ClearFaults();
+  radio.WriteMemory(0x0100, ByteString(0x100, 0x77));
+  radio.SetWritesRefusedFrom(0x0100);
+  harness.Write();
+  const auto log = harness.Log();
+  EXPECT_TRUE(log.back().starts_with("Finished with errors: ")) << log.back();
+  EXPECT_TRUE(log.back().find("blocks read back different") != std::string::npos) << log.back();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Done!"), 0);
+}
+
+TEST_F(WindowSafetyNet, ADamagedForeignOrOtherVariantBackupIsRefusedWithNothingWritten) {
+  harness.Write();
+  ASSERT_EQ(harness.Log().back(), "Done!");
+  const std::string kept = BackupFiles().at(0);
+  const std::string text = ReadBytes(kept);
+  TempFolder folder;
+  const std::string damaged = folder / "damaged.vxbackup";
+  std::string flipped = text;
+  flipped[flipped.find("\n0010: ") + 7] ^= 1;
+  WriteBytes(damaged, flipped);
+  const std::string truncated = folder / "truncated.vxbackup";
+  WriteBytes(truncated, text.substr(0, text.size() - 40));
+  const std::string foreign = folder / "plan.ini";
+  WriteBytes(foreign, "[General]\r\nAdvancedMode=0\r\n");
+  const ByteString before = radio.Memory();
+  for (const std::string& file : {damaged, truncated, foreign}) {
+    radio.ClearCommandLog();
+    harness.dialogs->asked.clear();
+    Restore(file);
+    EXPECT_TRUE(radio.CommandLog().empty()) << file;
+    ASSERT_EQ(harness.dialogs->asked.size(), 2) << file;
+    EXPECT_TRUE(harness.dialogs->asked[1].startsWith(QString::fromStdString(file))) << file;
+  }
+  RadioBackup other = *LoadBackupFile(kept).backup;
+  other.variant = "T";
+  const std::string otherVariant = folder / "other.vxbackup";
+  WriteBytes(otherVariant, BackupFileText(other));
+  radio.ClearCommandLog();
+  Restore(otherVariant);
+  EXPECT_EQ(harness.Log().back(),
+            "This backup is of an HT-446T, but the radio on the port is an HT-446E. Nothing was "
+            "written.");
+  EXPECT_EQ(Writes(), 0u);
+  // No answered No either.
+  harness.dialogs->answerYes = false;
+  radio.ClearCommandLog();
+  Restore(kept);
+  EXPECT_TRUE(radio.CommandLog().empty());
+  EXPECT_EQ(radio.Memory(), before);
+}
+
+TEST_F(WindowSafetyNet, WithoutAWholeBackupTheUserIsAskedAndNoMeansNothingIsWritten) {
+  harness.Read();
+  radio.SetReadsFailing(std::pair<std::uint16_t, std::uint16_t>{0x0290, 0x02B0});
+  radio.ClearCommandLog();
+  harness.dialogs->answerYes = false;
+  harness.Write();
+  const QString question =
+      "The radio's blocks at 0x0290 and 0x02B0 could not be read, so no backup was kept.\r\n\r\n"
+      "Without a backup, what the radio holds now cannot be put back. Write anyway?";
+  EXPECT_EQ(harness.dialogs->asked, QStringList{question});
+  EXPECT_EQ(Writes(), 0u);
+  EXPECT_EQ(harness.Log().back(), "Nothing was written; the radio keeps what it held.");
+  EXPECT_TRUE(BackupFiles().empty());
+
+  harness.dialogs->answerYes = true;
+  harness.Write();
+  EXPECT_EQ(Writes(), 69u);
+  EXPECT_TRUE(BackupFiles().empty());
 }
 
 }  // namespace

@@ -159,6 +159,8 @@ void BuildLoadSaveMenu(QWidget* window) {
   Named(menu->addAction(QStringLiteral("Save frequencies to file...")), "Savefrequenciestofile1");
   Named(menu->addAction(QStringLiteral("Save frequencies + settings to file...")),
         "Savefrequenciessettingstofile1");
+  Named(menu->addSeparator(), "N2");
+  Named(menu->addAction(QStringLiteral("Restore radio from backup...")), "Restoreradiofrombackup1");
 }
 
 QFileDialog* AddFileDialog(QWidget* window, const char* name) {
@@ -176,6 +178,11 @@ void BuildFileDialogs(QWidget* window) {
   save->setAcceptMode(QFileDialog::AcceptSave);
   save->setFileMode(QFileDialog::AnyFile);
   save->setDefaultSuffix(QStringLiteral("ini"));
+
+  auto* backups = Named(new QFileDialog(window), "backupdialog");
+  backups->setNameFilter(QStringLiteral("Vexalon radio backups (*.vxbackup)"));
+  backups->setAcceptMode(QFileDialog::AcceptOpen);
+  backups->setFileMode(QFileDialog::ExistingFile);
 }
 
 }  // namespace

@@ -2,6 +2,11 @@
 // shows what a read gives back as it arrives, and says how each transfer ended.
 #include <QCoreApplication>
 
+#include <QFile>
+#include <QFileDialog>
+
+#include "files/backup_file.h"
+#include "files/backup_folder.h"
 #include "radio/hz_text.h"
 #include "radio/log_texts.h"
 #include "radio/transfers.h"
@@ -30,6 +35,9 @@ class WindowObserver : public TransferObserver {
     }
   }
   void Logged(const LogLine& line) override { window_.AppendLog(line); }
+  bool WriteWithoutBackup(const LogLine& why) override {
+    return window_.AskWarning(WriteWithoutBackupQuestion(why));
+  }
   void Waiting() override { QCoreApplication::processEvents(); }
 
  private:
@@ -78,11 +86,53 @@ void Tmainform::cmdWriteClick() {
   }
   BeginTransfer();
   WindowObserver observer(*this);
-  const WriteOutcome outcome = WriteRadio(serial, port, plan, observer);
+  BackupFolder backups(DefaultBackupFolder());
+  const WriteOutcome outcome = WriteRadio(serial, port, plan, observer, backups);
   for (const LogLine& line : OutcomeLines(outcome)) {
     AppendLog(line);
   }
   EndTransfer();
+}
+
+void Tmainform::Restoreradiofrombackup1Click() {
+  const std::string port = SelectedPortName();
+  if (port.empty()) {
+    AppendLog(QStringLiteral("Choose the serial port of the radio first, then its backup."));
+    return;
+  }
+  auto* dialog = Find<QFileDialog>("backupdialog");
+  dialog->setDirectory(QFile::decodeName(DefaultBackupFolder().c_str()));
+  const QString file = dialogs->ChooseFile(*dialog);
+  if (file.isEmpty()) {
+    return;
+  }
+  const BackupFileRead read = LoadBackupFile(QFile::encodeName(file).toStdString());
+  if (!read.backup) {
+    dialogs->ShowError(this, QFile::decodeName(read.failure->Text().c_str()));
+    return;
+  }
+  if (!dialogs->AskWarningYesNo(
+          this,
+          QStringLiteral("Restore the radio from the backup of an HT-446%1 taken on %2?\r\n\r\n"
+                         "This replaces every channel and the settings in the radio with the "
+                         "ones in the backup. A backup of what the radio holds now is taken "
+                         "first. The window stays as it is.")
+              .arg(QString::fromStdString(read.backup->variant),
+                   QString::fromStdString(BackupTimeText(read.backup->taken))))) {
+    return;
+  }
+  BeginTransfer();
+  WindowObserver observer(*this);
+  BackupFolder backups(DefaultBackupFolder());
+  const WriteOutcome outcome = RestoreRadio(serial, port, *read.backup, observer, backups);
+  for (const LogLine& line : OutcomeLines(outcome)) {
+    AppendLog(line);
+  }
+  EndTransfer();
+}
+
+bool Tmainform::AskWarning(const LogLine& question) {
+  return dialogs->AskWarningYesNo(this, QString::fromStdString(question.Text()));
 }
 
 void Tmainform::BeginTransfer() {

@@ -64,6 +64,7 @@ void Tmainform::ConnectHandlers() {
       {"Loadfrequenciessettingsfromfile1", &Tmainform::Loadfrequenciessettingsfromfile1Click},
       {"Savefrequenciestofile1", &Tmainform::Savefrequenciestofile1Click},
       {"Savefrequenciessettingstofile1", &Tmainform::Savefrequenciessettingstofile1Click},
+      {"Restoreradiofrombackup1", &Tmainform::Restoreradiofrombackup1Click},
   };
   for (const auto& [name, handler] : menuHandlers) {
     connect(Find<QAction>(name), &QAction::triggered, this, handler);

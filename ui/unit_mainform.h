@@ -30,6 +30,8 @@ class Tmainform : public QWidget {
   void ClearLog();
   void AppendLog(const QString& line);
   void AppendLog(const LogLine& line);
+  // A Yes/No question with No as the answer to a hurried Enter; true on Yes.
+  bool AskWarning(const LogLine& question);
 
   // The label of channel 1..15 in red while it is transferred, else in window-text colour.
   void SetChannelLabelRed(int channel, bool red);
@@ -80,6 +82,8 @@ class Tmainform : public QWidget {
   void Loadfrequenciessettingsfromfile1Click();
   void Savefrequenciestofile1Click();
   void Savefrequenciessettingstofile1Click();
+  // Puts a backup's blocks back into the radio, after a question that names the backup.
+  void Restoreradiofrombackup1Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

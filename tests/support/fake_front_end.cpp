@@ -20,7 +20,7 @@ int Selected(int index, int count) {
   return index >= 0 && index < count ? index : -1;
 }
 
-// Shows rows as the window does while a read goes on.
+// Shows rows as the window does while a read goes on, and answers its questions.
 struct ShowingObserver : RecordingObserver {
   explicit ShowingObserver(FakeFrontEnd& front) : front(front) {}
   void ChannelRead(int channel, const ChannelRow& row) override {
@@ -32,6 +32,10 @@ struct ShowingObserver : RecordingObserver {
         Logged(*hidden);
       }
     }
+  }
+  bool WriteWithoutBackup(const LogLine&) override {
+    ++front.askedToWriteWithoutBackup;
+    return front.writeWithoutBackup;
   }
   FakeFrontEnd& front;
 };
@@ -91,6 +95,6 @@ void FakeFrontEnd::Write() {
     focused = {unwritable.front().channel, unwritable.front().direction};
     return;
   }
-  RecordingObserver observer;
-  log = observer.LogWith(WriteRadio(serial, portName, plan, observer));
+  ShowingObserver observer(*this);
+  log = observer.LogWith(WriteRadio(serial, portName, plan, observer, backups));
 }

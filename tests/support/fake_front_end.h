@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "radio/serial_link.h"
+#include "tests/support/kept_backups.h"
 #include "tests/support/shown_plan.h"
 
 // The window's part in a transfer played with values instead of widgets: it shows what a
@@ -34,6 +35,10 @@ class FakeFrontEnd : public ShownPlan {
   std::map<int, bool> unreadRows;
   // The Hz box a refused write put the focus on.
   std::optional<std::pair<int, Direction>> focused;
+  KeptBackups backups;
+  // How the user answers whether to write without a backup, and how often it was asked.
+  bool writeWithoutBackup = false;
+  int askedToWriteWithoutBackup = 0;
 
  private:
   bool advancedMode_ = false;

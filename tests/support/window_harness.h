@@ -4,12 +4,14 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/shown_plan.h"
+#include "tests/support/temp_folder.h"
 #include "ui/control_lookup.h"
 #include "ui/unit_mainform.h"
 
@@ -34,6 +36,9 @@ class WindowShownPlan : public ShownPlan {
 // dialogs answered by the test (Yes unless it says otherwise, so a write of the start-up
 // plan goes ahead).
 struct WindowHarness {
+  // The window keeps its backups in the user's data folder: here one of the test's own.
+  TempFolder dataHome;
+  bool dataHomeSet = setenv("XDG_DATA_HOME", dataHome.Path().c_str(), 1) == 0;
   ScriptedDialogs* dialogs = new ScriptedDialogs;
   Tmainform window{std::unique_ptr<Dialogs>(dialogs)};
   WindowShownPlan shown{window};
@@ -58,6 +63,9 @@ struct WindowHarness {
     return lines;
   }
   bool PortOpen() { return window.Serial().IsOpen(); }
+  std::string BackupFolderPath() const {
+    return (dataHome.Path() / "vexalon" / "backups").string();
+  }
   // Marked as a row the last read could not fill.
   bool ChannelMarked(int channel) const {
     const auto* label = FindControl<QLabel>(&window, "lbl_A" + std::to_string(channel));

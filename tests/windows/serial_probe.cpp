@@ -15,6 +15,7 @@
 #include "radio/serial_link.h"
 #include "radio/transfers.h"
 #include "tests/support/distinct_plan.h"
+#include "tests/support/kept_backups.h"
 #include "tests/support/recording_observer.h"
 
 namespace {
@@ -47,7 +48,8 @@ void Transfer(const std::string& port, bool write) {
   TBlockSerial serial;
   std::vector<std::string> log;
   if (write) {
-    log = observer.LogWith(WriteRadio(serial, port, DistinctPlan(false), observer));
+    KeptBackups backups;
+    log = observer.LogWith(WriteRadio(serial, port, DistinctPlan(false), observer, backups));
   } else {
     const ReadOutcome outcome = ReadRadio(serial, port, observer);
     log = observer.LogWith(outcome);

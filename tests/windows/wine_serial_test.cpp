@@ -16,6 +16,7 @@
 #include "radio/read_plan.h"
 #include "radio/transfers.h"
 #include "tests/support/distinct_plan.h"
+#include "tests/support/kept_backups.h"
 #include "tests/support/recording_observer.h"
 #include "tests/support/transfer_log.h"
 #include "tools/radiosim/radio_simulator.h"
@@ -102,7 +103,8 @@ class WineSerial : public testing::Test {
   static void LinuxWrite(RadioSimulator& other, const ChannelPlan& plan) {
     TBlockSerial serial;
     RecordingObserver observer;
-    ASSERT_EQ(WriteRadio(serial, other.PortPath(), plan, observer).end, TransferEnd::Done);
+    KeptBackups backups;
+    ASSERT_EQ(WriteRadio(serial, other.PortPath(), plan, observer, backups).end, TransferEnd::Done);
   }
   static ChannelPlan LinuxRead(RadioSimulator& other) {
     TBlockSerial serial;

@@ -43,6 +43,11 @@ Faults (HEX is bytes in hex, spaces allowed: "00 00"; ADDR is a hex address):
   --split-read K:G       pause G ms after the first K bytes of every read reply
   --read-length L[@ADDR] cut read replies (or the one for ADDR) to L bytes
   --write-reply ADDR=HEX answer a write to ADDR with HEX (empty for nothing)
+  --write-stores ADDR=HEX
+                         acknowledge a write to ADDR but store HEX instead of its data
+  --refuse-writes-from ADDR
+                         store no write to ADDR or above and answer those with 15
+  --fail-reads ADDR-ADDR answer reads of the addresses in that range with the header alone
   --never-quiet          send a filler byte every few ms, so the line never falls quiet
   --noise HEX            send HEX ahead of every reply
   --extra KIND:HEX       send HEX after every reply to commands of KIND (program, ack,
@@ -149,6 +154,18 @@ Settings Configure(RadioSimulator& radio, int argc, char** argv) {
        [&](const std::string& v) {
          const auto [address, reply] = SplitAt(v, '=');
          radio.SetWriteReply(ParseAddress(address), ParseHex(reply));
+       }},
+      {"--write-stores",
+       [&](const std::string& v) {
+         const auto [address, stored] = SplitAt(v, '=');
+         radio.SetWriteStoredAs(ParseAddress(address), ParseHex(stored));
+       }},
+      {"--refuse-writes-from",
+       [&](const std::string& v) { radio.SetWritesRefusedFrom(ParseAddress(v)); }},
+      {"--fail-reads",
+       [&](const std::string& v) {
+         const auto [first, last] = SplitAt(v, '-');
+         radio.SetReadsFailing(std::pair(ParseAddress(first), ParseAddress(last)));
        }},
       {"--noise", [&](const std::string& v) { radio.SetNoiseBeforeReplies(ParseHex(v)); }},
       {"--extra",

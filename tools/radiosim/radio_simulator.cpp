@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
+#include <sched.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,6 +23,8 @@ namespace {
 
 // While the cable is to be pulled, the program gets this long to take the last reply.
 constexpr int kLastReplyGraceMs = 500;
+// What a radio answers to a write it will not store.
+constexpr std::uint8_t kRefusal = 0x15;
 // How soon a write the pty refused (its buffer full) or a pending pull is tried again.
 constexpr int kRetryMs = 2;
 
@@ -82,6 +86,9 @@ struct RadioSimulator::Faults {
   bool silent = false;
   std::map<SimCommand, Split> splits;
   std::map<std::uint16_t, ByteString> writeReplies;
+  std::map<std::uint16_t, ByteString> writesStoredAs;
+  std::optional<std::uint16_t> writesRefusedFrom;
+  std::optional<std::pair<std::uint16_t, std::uint16_t>> readsFailing;
   std::optional<ReadCut> readCut;
   bool neverQuiet = false;
   ByteString noise;
@@ -291,6 +298,26 @@ void RadioSimulator::SetWriteReply(std::uint16_t address, std::optional<ByteStri
   }
 }
 
+void RadioSimulator::SetWriteStoredAs(std::uint16_t address, std::optional<ByteString> stored) {
+  std::lock_guard lock(mutex_);
+  if (stored) {
+    faults_->writesStoredAs[address] = std::move(*stored);
+  } else {
+    faults_->writesStoredAs.erase(address);
+  }
+}
+
+void RadioSimulator::SetWritesRefusedFrom(std::optional<std::uint16_t> address) {
+  std::lock_guard lock(mutex_);
+  faults_->writesRefusedFrom = address;
+}
+
+void RadioSimulator::SetReadsFailing(
+    std::optional<std::pair<std::uint16_t, std::uint16_t>> addresses) {
+  std::lock_guard lock(mutex_);
+  faults_->readsFailing = addresses;
+}
+
 void RadioSimulator::SetReadReplyLength(std::optional<std::size_t> length,
                                         std::optional<std::uint16_t> address) {
   std::lock_guard lock(mutex_);
@@ -351,6 +378,10 @@ struct RadioSimulator::Reports {
 };
 
 void RadioSimulator::Run() {
+  // A radio answers on time whatever else the machine does; where the system lets us, the
+  // thread that plays it comes before compilers and test programs. Refused, nothing changes.
+  const sched_param realTime{1};
+  pthread_setschedparam(pthread_self(), SCHED_FIFO, &realTime);
   Line& line = *line_;
   for (;;) {
     std::optional<SteadyClock::time_point> wake;
@@ -514,16 +545,25 @@ ByteString RadioSimulator::ReplyTo(const ParsedCommand& command, const ByteStrin
       if (cut && (!cut->address || *cut->address == command.address)) {
         reply.resize(std::min(reply.size(), cut->length));
       }
+      const auto& failing = faults_->readsFailing;
+      if (failing && command.address >= failing->first && command.address <= failing->second) {
+        reply.resize(kReadReplyHeaderSize);
+      }
       return reply;
     }
     case SimCommand::Write:
       break;
   }
   ByteString reply = kAcknowledgement;
+  const auto storedAs = faults_->writesStoredAs.find(command.address);
   if (beyondMemory) {
     // Nothing there to store to; no acknowledgement shows the program a failed write.
     reports.notes.push_back("write beyond memory at " + HexAddress(command.address) + " ignored");
     reply.clear();
+  } else if (faults_->writesRefusedFrom && command.address >= *faults_->writesRefusedFrom) {
+    reply = {kRefusal};
+  } else if (storedAs != faults_->writesStoredAs.end()) {
+    std::copy(storedAs->second.begin(), storedAs->second.end(), memory_.begin() + command.address);
   } else {
     std::copy(bytes.begin() + 4, bytes.end(), memory_.begin() + command.address);
   }

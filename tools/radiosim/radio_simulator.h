@@ -103,6 +103,15 @@ class RadioSimulator {
   // A write to this address is stored as usual but answered with this reply (any bytes,
   // empty for none); nullopt restores the 06.
   void SetWriteReply(std::uint16_t address, std::optional<ByteString> reply);
+  // A write to this address is acknowledged as usual but stores these bytes instead of
+  // its own; nullopt ends the fault for that address.
+  void SetWriteStoredAs(std::uint16_t address, std::optional<ByteString> stored);
+  // Writes to this address and above are not stored and answered with 15 (NAK), as by a
+  // radio that keeps its upper memory locked; nullopt ends the fault.
+  void SetWritesRefusedFrom(std::optional<std::uint16_t> address);
+  // Reads of the addresses first to last are answered with the 4-byte header alone, as
+  // by a radio that cannot read those blocks; nullopt ends the fault.
+  void SetReadsFailing(std::optional<std::pair<std::uint16_t, std::uint16_t>> addresses);
   // Read replies (or only the one for this address) are cut to length bytes; nullopt
   // ends the fault.
   void SetReadReplyLength(std::optional<std::size_t> length,

@@ -1,0 +1,211 @@
+#include "files/backup_file.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <sstream>
+#include <vector>
+
+#include "files/whole_file.h"
+
+namespace {
+
+constexpr char kFirstLine[] = "Vexalon radio backup, format 1";
+constexpr char kFirstLinePrefix[] = "Vexalon radio backup, format ";
+constexpr char kVariantKey[] = "Variant: ";
+constexpr char kTakenKey[] = "Taken: ";
+constexpr char kChecksumKey[] = "Checksum: CRC-32 ";
+constexpr const char* kVariants[] = {"E", "E2", "T"};
+// A backup is a few kilobytes; this is far beyond any.
+constexpr std::size_t kMostLines = 1000;
+
+// CRC-32 as zip and PNG have it. Table-free: a backup is a few kilobytes, and one checksum
+// does not warrant a library in both builds.
+std::uint32_t Crc32(const std::string& text) {
+  std::uint32_t crc = 0xFFFFFFFF;
+  for (const char c : text) {
+    crc ^= static_cast<std::uint8_t>(c);
+    for (int bit = 0; bit < 8; ++bit) {
+      crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+  }
+  return ~crc;
+}
+
+std::string HexByte(std::uint8_t byte) {
+  char text[3];
+  std::snprintf(text, sizeof text, "%02X", byte);
+  return text;
+}
+
+std::string BlockLine(std::uint16_t address, const ByteString& bytes) {
+  char start[8];
+  std::snprintf(start, sizeof start, "%04X:", address);
+  std::string line = start;
+  for (const std::uint8_t byte : bytes) {
+    line += ' ' + HexByte(byte);
+  }
+  return line;
+}
+
+std::string ChecksumLine(const std::string& text) {
+  char checksum[16];
+  std::snprintf(checksum, sizeof checksum, "%08X", Crc32(text));
+  return kChecksumKey + std::string(checksum);
+}
+
+std::tm LocalTime(std::time_t time) {
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &time);
+#else
+  localtime_r(&time, &local);
+#endif
+  return local;
+}
+
+std::optional<std::chrono::system_clock::time_point> ParseTime(const std::string& text) {
+  std::tm local{};
+  char rest = 0;
+  if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &local.tm_year, &local.tm_mon,
+                  &local.tm_mday, &local.tm_hour, &local.tm_min, &local.tm_sec, &rest) != 6) {
+    return std::nullopt;
+  }
+  local.tm_year -= 1900;
+  local.tm_mon -= 1;
+  local.tm_isdst = -1;
+  const std::time_t time = std::mktime(&local);
+  if (time == -1) {
+    return std::nullopt;
+  }
+  return std::chrono::system_clock::from_time_t(time);
+}
+
+// Lines without their ends, CR LF as well as LF, so that an editor that changed the line
+// ends has not changed the backup.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  std::string line;
+  while (lines.size() <= kMostLines && std::getline(stream, line)) {
+    if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::optional<ByteString> ParseBytes(const std::string& text, std::size_t count) {
+  ByteString bytes;
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    unsigned value = 0;
+    int used = 0;
+    if (at + 3 > text.size() || text[at] != ' ' ||
+        std::sscanf(text.c_str() + at + 1, "%2X%n", &value, &used) != 1 || used != 2) {
+      return std::nullopt;
+    }
+    bytes.push_back(static_cast<std::uint8_t>(value));
+    at += 3;
+  }
+  return at == text.size() ? std::optional(bytes) : std::nullopt;
+}
+
+LogLine Refusal(const char* format, const std::string& fileName) {
+  return {format, {Literal(fileName)}, false};
+}
+
+}  // namespace
+
+std::string BackupTimeText(std::chrono::system_clock::time_point time) {
+  const std::tm local = LocalTime(std::chrono::system_clock::to_time_t(time));
+  char text[80];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", local.tm_year + 1900,
+                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+  return text;
+}
+
+std::string BackupFileText(const RadioBackup& backup) {
+  std::string text = std::string(kFirstLine) + "\n";
+  text += kVariantKey + backup.variant + "\n";
+  text += kTakenKey + BackupTimeText(backup.taken) + "\n";
+  for (std::size_t i = 0; i < backup.blocks.size(); ++i) {
+    ByteString bytes = backup.blocks[i].data;
+    // A record's two halves share a line, as they were read.
+    const bool pairs = i + 1 < backup.blocks.size() &&
+                       backup.blocks[i + 1].address == backup.blocks[i].address + bytes.size() &&
+                       backup.blocks[i].address % kChannelRecordSize == 0;
+    if (pairs) {
+      bytes.insert(bytes.end(), backup.blocks[i + 1].data.begin(), backup.blocks[i + 1].data.end());
+    }
+    text += BlockLine(backup.blocks[i].address, bytes) + "\n";
+    i += pairs ? 1 : 0;
+  }
+  return text + ChecksumLine(text) + "\n";
+}
+
+BackupFileRead BackupFromText(const std::string& text, const std::string& fileName) {
+  const std::vector<std::string> lines = Lines(text);
+  if (lines.empty() || !lines[0].starts_with(kFirstLinePrefix)) {
+    return {std::nullopt, Refusal("%1 is not a Vexalon radio backup.", fileName)};
+  }
+  if (lines[0] != kFirstLine) {
+    return {std::nullopt,
+            Refusal("%1 was made by another version of Vexalon, in a backup format this one "
+                    "does not know.",
+                    fileName)};
+  }
+  std::string checked;
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+    checked += lines[i] + "\n";
+  }
+  if (lines.size() < 2 || lines.back() != ChecksumLine(checked)) {
+    return {std::nullopt,
+            Refusal("%1 is damaged or incomplete: its checksum does not match what it holds.",
+                    fileName)};
+  }
+  const LogLine unreadable = Refusal(
+      "%1 is damaged: its checksum matches, but it does not hold a whole backup.", fileName);
+  const std::vector<MemoryRead> reads = WrittenRegionReads();
+  if (lines.size() != 3 + reads.size() + 1 || !lines[1].starts_with(kVariantKey) ||
+      !lines[2].starts_with(kTakenKey)) {
+    return {std::nullopt, unreadable};
+  }
+  RadioBackup backup;
+  backup.variant = lines[1].substr(sizeof kVariantKey - 1);
+  if (std::find(std::begin(kVariants), std::end(kVariants), backup.variant) ==
+      std::end(kVariants)) {
+    return {std::nullopt, unreadable};
+  }
+  const auto taken = ParseTime(lines[2].substr(sizeof kTakenKey - 1));
+  if (!taken) {
+    return {std::nullopt, unreadable};
+  }
+  backup.taken = *taken;
+  for (std::size_t i = 0; i < reads.size(); ++i) {
+    const std::string& line = lines[3 + i];
+    const std::string start = BlockLine(reads[i].address, {});
+    const auto bytes = line.starts_with(start)
+                           ? ParseBytes(line.substr(start.size()), reads[i].count)
+                           : std::nullopt;
+    if (!bytes) {
+      return {std::nullopt, unreadable};
+    }
+    for (std::size_t at = 0; at < bytes->size(); at += kRecordHalfSize) {
+      const auto begin = bytes->begin() + static_cast<std::ptrdiff_t>(at);
+      backup.blocks.push_back({static_cast<std::uint16_t>(reads[i].address + at),
+                               ByteString(begin, begin + kRecordHalfSize)});
+    }
+  }
+  return {backup, std::nullopt};
+}
+
+BackupFileRead LoadBackupFile(const std::string& fileName) {
+  const WholeFile file = ReadWholeFile(fileName);
+  if (file.state != FileState::Read) {
+    return {std::nullopt, Refusal("Unable to read %1.", fileName)};
+  }
+  return BackupFromText(file.bytes, fileName);
+}

@@ -1,0 +1,167 @@
+#include "radio/transfer_session.h"
+
+#include <algorithm>
+
+#include "radio/log_texts.h"
+
+namespace {
+
+constexpr int kBaudRate = 9600;
+constexpr int kDataBits = 8;
+constexpr char kParity = 'N';
+constexpr int kStopBits = 2;
+
+bool IsBank0Channel(const BlockPlace& place) {
+  return place.kind == BlockPlace::ChannelRecord && place.bank == 0 && place.channel > 0;
+}
+
+// A reply that is neither 06 nor silence may be a babbling line or a late answer, so the
+// line must settle before the next block; a bank 0 channel half that is not acknowledged is
+// said and counted. False when the write cannot go on.
+bool WriteBlock(Session& session, const MemoryBlock& block, const BlockPlace& place,
+                WriteOutcome& outcome) {
+  const ByteString reply = BlockWrite(session.link(), block.address, block.data);
+  ++outcome.blocksWritten;
+  if (!session.StillThere()) {
+    return false;
+  }
+  if (IsWriteAcknowledged(reply)) {
+    return true;
+  }
+  if (IsBank0Channel(place)) {
+    ++outcome.unacknowledged;
+    session.Log(HalfNotAcknowledgedLine(place.channel, place.secondHalf, reply));
+    // A late 06 must not pass for the acknowledgement of the next half.
+    return session.BackInStep();
+  }
+  return reply.empty() || session.BackInStep();
+}
+
+}  // namespace
+
+Session::Session(TBlockSerial& link, TransferObserver& observer)
+    : link_(link), observer_(observer) {
+  // The front end goes on handling its events while the dialogue waits for the radio,
+  // not only between blocks.
+  link_.SetWaitHandler([&observer] { observer.Waiting(); });
+}
+
+Session::~Session() {
+  link_.SetWaitHandler(nullptr);
+}
+
+void Session::Open(const std::string& portName) {
+  link_.OpenPort(portName);
+  link_.ConfigureLine(kBaudRate, kDataBits, kParity, kStopBits, false, false);
+}
+
+TransferEnd Session::HandshakeEnd(std::optional<PortFailure>& portFailure) {
+  if (!link_.IsOpen()) {
+    portFailure = PortFailure{link_.DeviceName(), link_.OpenError()};
+    return TransferEnd::PortNotOpened;
+  }
+  return link_.LineLost() ? TransferEnd::LineLost : TransferEnd::NotIdentified;
+}
+
+bool Session::StillThere() {
+  if (link_.LineLost()) {
+    stopped_ = TransferEnd::LineLost;
+  }
+  return !stopped_;
+}
+
+// A reply that did not fit its command may have been paused or late, and the rest of it
+// would lead the next reply: a 16-byte tail and the next header make a whole record of the
+// wrong channel.
+bool Session::BackInStep() {
+  if (CollectUntilQuiet(link_, kResyncQuietMs).cutOff) {
+    stopped_ = TransferEnd::LineNeverQuiet;
+    return false;
+  }
+  return StillThere();
+}
+
+bool Session::NotCutOff(const Collected& reply) {
+  if (reply.cutOff) {
+    stopped_ = TransferEnd::LineNeverQuiet;
+  }
+  return !stopped_;
+}
+
+TransferEnd Session::End(bool allWell) const {
+  if (stopped_) {
+    return *stopped_;
+  }
+  return allWell ? TransferEnd::Done : TransferEnd::FinishedWithErrors;
+}
+
+bool ReadBlocks(Session& session, const std::vector<MemoryRead>& reads, BlocksRead& read) {
+  for (const MemoryRead& block : reads) {
+    const Collected reply = BlockRead(session.link(), block.address, block.count);
+    if (!session.StillThere() || !session.NotCutOff(reply)) {
+      return false;
+    }
+    const ByteString data = ReadReplyData(reply.bytes, block.count);
+    const bool whole = data.size() == block.count;
+    if (whole) {
+      for (std::size_t at = 0; at < data.size(); at += kRecordHalfSize) {
+        const auto begin = data.begin() + static_cast<std::ptrdiff_t>(at);
+        read.blocks.push_back({static_cast<std::uint16_t>(block.address + at),
+                               ByteString(begin, begin + kRecordHalfSize)});
+      }
+    } else {
+      read.failed.push_back(block.address);
+    }
+    Acknowledge(session.link());
+    if (!session.StillThere() || (!whole && !session.BackInStep())) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool WriteBlocks(Session& session, const MemoryBlocks& blocks, WriteOutcome& outcome) {
+  BlockPlace::Kind previous = BlockPlace::Other;
+  for (const MemoryBlock& block : blocks) {
+    const BlockPlace place = PlaceOf(block.address);
+    if (place.kind != previous && place.kind == BlockPlace::ToneIndexTable) {
+      session.Log(WritingToneTablesLine());
+    } else if (place.kind != previous && place.kind == BlockPlace::Settings) {
+      session.Log(WritingSettingsLine());
+    }
+    previous = place.kind;
+    // The label of a bank 0 channel shows while its two halves go out.
+    if (IsBank0Channel(place) && !place.secondHalf) {
+      session.observer().ChannelBegins(place.channel);
+    }
+    const bool written = WriteBlock(session, block, place, outcome);
+    if (IsBank0Channel(place) && (place.secondHalf || !written)) {
+      session.observer().ChannelEnds(place.channel);
+    }
+    if (!written) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool VerifyBlocks(Session& session, const MemoryBlocks& blocks, Verification& verification) {
+  session.Log(VerifyingLine());
+  BlocksRead read;
+  if (!ReadBlocks(session, ReadsCovering(blocks), read)) {
+    return false;
+  }
+  for (const MemoryBlock& written : blocks) {
+    const auto back = std::find_if(read.blocks.begin(), read.blocks.end(),
+                                   [&](const auto& b) { return b.address == written.address; });
+    if (back == read.blocks.end()) {
+      verification.unverified.push_back(written.address);
+      session.Log(BlockNotReadBackLine(written.address));
+    } else if (back->data != written.data) {
+      verification.differing.push_back({written.address, written.data, back->data});
+      session.Log(BlockDiffersLine(verification.differing.back()));
+    }
+  }
+  verification.done = true;
+  return true;
+}

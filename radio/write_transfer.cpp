@@ -1,0 +1,106 @@
+#include <cmath>
+
+#include "radio/log_texts.h"
+#include "radio/memory_map.h"
+#include "radio/protocol.h"
+#include "radio/transfer_session.h"
+#include "radio/transfers.h"
+
+namespace {
+
+// The least time one exchange takes: its bytes on the line both ways and the quiet gap.
+double ExchangeFloorMs(std::size_t commandBytes, std::size_t replyBytes) {
+  const std::chrono::duration<double, std::milli> byte = kLineByteTime;
+  return static_cast<double>(commandBytes + replyBytes) * byte.count() + kQuietGapMs;
+}
+
+double ReadsFloorMs(const std::vector<MemoryRead>& reads) {
+  double ms = 0;
+  for (const MemoryRead& read : reads) {
+    ms += ExchangeFloorMs(kReadReplyHeaderSize, kReadReplyHeaderSize + read.count) +
+          ExchangeFloorMs(kAcknowledgement.size(), 0);
+  }
+  return ms;
+}
+
+// What the user waits for: the backup, the blocks themselves and the check, rounded up.
+int SafeWriteSeconds(const MemoryBlocks& blocks) {
+  double ms = ReadsFloorMs(WrittenRegionReads()) + ReadsFloorMs(ReadsCovering(blocks));
+  for (const MemoryBlock& block : blocks) {
+    ms += ExchangeFloorMs(WriteCommand(block.address, block.data).size(), 1);
+  }
+  return static_cast<int>(std::ceil(ms / 1000));
+}
+
+bool AskToWriteWithoutBackup(Session& session, const LogLine& why) {
+  session.Log(why);
+  return session.observer().WriteWithoutBackup(why);
+}
+
+// Reads every block a write can replace and keeps them. False when nothing may be
+// written: the dialogue cannot go on, or there is no whole backup and the user does not
+// agree to write without one.
+bool KeepBackup(Session& session, const std::string& variant, BackupStore& store,
+                WriteOutcome& outcome) {
+  session.Log(BackingUpLine());
+  BlocksRead read;
+  if (!ReadBlocks(session, WrittenRegionReads(), read)) {
+    return false;
+  }
+  if (!read.failed.empty()) {
+    outcome.backupUnread = read.failed;
+    return AskToWriteWithoutBackup(session, BackupUnreadLine(read.failed));
+  }
+  const BackupStore::Kept kept =
+      store.Keep({variant, std::chrono::system_clock::now(), std::move(read.blocks)});
+  if (kept.fileName.empty()) {
+    outcome.backupFailure = kept.failure;
+    return AskToWriteWithoutBackup(session, BackupNotKeptLine(kept.failure));
+  }
+  outcome.backupFile = kept.fileName;
+  session.Log(BackupKeptLine(kept.fileName));
+  return true;
+}
+
+WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const MemoryBlocks& blocks,
+                       const std::string& requiredVariant, TransferObserver& observer,
+                       BackupStore& store) {
+  WriteOutcome outcome;
+  Session session(link, observer);
+  session.Open(portName);
+  outcome.handshake = EnterProgrammingMode(link);
+  const std::string& variant = outcome.handshake.ModelVariant;
+  if (outcome.handshake.kind != HandshakeOutcome::Identified) {
+    outcome.end = session.HandshakeEnd(outcome.portFailure);
+  } else if (!requiredVariant.empty() && variant != requiredVariant) {
+    outcome.otherVariant = {requiredVariant, variant};
+    outcome.end = TransferEnd::NothingWritten;
+  } else {
+    session.Log(WriteDetectedLine(variant));
+    session.Log(SafeWriteTimeLine(SafeWriteSeconds(blocks)));
+    if (!KeepBackup(session, variant, store, outcome)) {
+      outcome.end = session.Stopped().value_or(TransferEnd::NothingWritten);
+    } else {
+      session.Log(WritingChannelsLine());
+      const bool whole = WriteBlocks(session, blocks, outcome) &&
+                         VerifyBlocks(session, blocks, outcome.verification);
+      outcome.end =
+          session.End(whole && outcome.unacknowledged == 0 && outcome.verification.Holds());
+    }
+  }
+  link.ClosePort();
+  return outcome;
+}
+
+}  // namespace
+
+WriteOutcome WriteRadio(TBlockSerial& link, const std::string& portName, const ChannelPlan& plan,
+                        TransferObserver& observer, BackupStore& store) {
+  return SafeWrite(link, portName, PlanBlocks(plan), {}, observer, store);
+}
+
+WriteOutcome RestoreRadio(TBlockSerial& link, const std::string& portName,
+                          const RadioBackup& backup, TransferObserver& observer,
+                          BackupStore& store) {
+  return SafeWrite(link, portName, backup.blocks, backup.variant, observer, store);
+}
