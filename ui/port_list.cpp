@@ -15,7 +15,12 @@ void PortList::Refresh() {
   QSignalBlocker blocker(this);
   clear();
   for (const SerialPortEntry& port : source_()) {
-    addItem(QString::fromStdString(PortItemText(port)), QString::fromStdString(port.path));
+    if (port.separator) {
+      // Neither the keys nor the mouse stop on it, and it carries no path to find.
+      insertSeparator(count());
+    } else {
+      addItem(QString::fromStdString(PortItemText(port)), QString::fromStdString(port.path));
+    }
   }
   if (selected.isEmpty()) {
     setCurrentIndex(-1);
