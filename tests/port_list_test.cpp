@@ -5,7 +5,10 @@
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <filesystem>
+#include <memory>
 
 #include "radio/com_ports.h"
 #include "tests/support/fake_serial_tree.h"
@@ -108,6 +111,24 @@ TEST(PortList, TheSeparatorIsNeverChosenAndAChosenPortStaysWhenItLeavesThePresen
   EXPECT_EQ(list.SelectedPath(), "COM5");
   EXPECT_EQ(list.currentIndex(), 5);
   EXPECT_TRUE(gone.isEmpty());
+}
+
+// Windows' styles open the list below the box and, left alone, no wider than it.
+TEST(PortList, TheOpenListShowsWholeNamesInAStyleThatDoesNotWidenIt) {
+  const std::unique_ptr<QStyle> windows(QStyleFactory::create("Windows"));
+  ASSERT_NE(windows, nullptr);
+  PortList list;
+  list.setStyle(windows.get());
+  list.SetPortSource([] {
+    return ListComPorts({"COM5"}, {{"COM5", "Prolific USB-to-Serial Comm Port (COM5)"}});
+  });
+  list.resize(121, list.sizeHint().height());
+  list.show();
+  list.showPopup();
+  const int nameWidth = list.view()->fontMetrics().horizontalAdvance(list.itemText(0));
+  ASSERT_GT(nameWidth, list.width()) << "a name that fits the box shows nothing here";
+  EXPECT_GE(list.view()->viewport()->width(), nameWidth);
+  list.hidePopup();
 }
 
 // The item shows the adapter's name; the port opened is the path behind the item.
