@@ -5,15 +5,19 @@
 #include <vector>
 
 // A serial port the user can choose: the path to open, and what the system says about
-// the device for the eye.
+// the device for the eye. Or the line between two groups of ports, which opens nothing.
 struct SerialPortEntry {
   std::string path;
   std::string description;  // empty when the system says nothing useful
+  bool separator = false;
+
+  static SerialPortEntry Separator() { return {"", "", true}; }
 
   bool operator==(const SerialPortEntry&) const = default;
 };
 
-// "/dev/ttyUSB0 — FT232R USB UART (0403:6001)", or the path alone without a description.
+// "/dev/ttyUSB0 — FT232R USB UART (0403:6001)", or the path alone without a description;
+// empty for a separator.
 std::string PortItemText(const SerialPortEntry& port);
 
 // The ports of this system in the order the port list shows them.

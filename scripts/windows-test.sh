@@ -12,6 +12,20 @@ export WINEPREFIX=$windows_build/wineprefix
 if [ ! -d "$WINEPREFIX/drive_c" ]; then
   scripts/wine-run.sh wineboot --init >"$windows_build/wineboot.log" 2>&1
 fi
+
+# COM29 leads to the link the serial tests make to the simulated radio (wine_serial_test.cpp).
+# Wine maps a port named under Software\Wine\Ports when its wineserver starts, and enters
+# it into the serial-port map as Windows' serial driver does. It installs no Plug and Play
+# device for its ports, so the prefix gets the device entry that Windows' ports class
+# installer writes for a serial port, from which the port list takes the port's name.
+reg_add() { scripts/wine-run.sh reg add "$@" /f >/dev/null; }
+reg_add 'HKLM\Software\Wine\Ports' /v COM29 /t REG_SZ /d "$WINEPREFIX/radio-pty"
+radio_device='HKLM\System\CurrentControlSet\Enum\ROOT\PORTS\0000'
+reg_add "$radio_device" /v Class /t REG_SZ /d Ports
+reg_add "$radio_device" /v ClassGUID /t REG_SZ /d '{4d36e978-e325-11ce-bfc1-08002be10318}'
+reg_add "$radio_device" /v DeviceDesc /t REG_SZ /d 'Communications Port'
+reg_add "$radio_device" /v FriendlyName /t REG_SZ /d 'Communications Port (COM29)'
+reg_add "$radio_device\Device Parameters" /v PortName /t REG_SZ /d COM29
 wineserver -k 2>/dev/null || true
 # Root may open a device that another program holds exclusively; the wineserver, which
 # opens devices for Windows programs, must not, or a port in use would look free.

@@ -5,8 +5,12 @@
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <filesystem>
+#include <memory>
 
+#include "radio/com_ports.h"
 #include "tests/support/fake_serial_tree.h"
 #include "tests/support/transfer_log.h"
 #include "tests/support/window_harness.h"
@@ -21,9 +25,13 @@ void ScanInto(PortList& list, const FakeSerialTree& tree) {
   list.SetPortSource([&tree] { return ScanSerialPorts(tree.Dev(), tree.Sys()); });
 }
 
-void PressDown(QComboBox* list) {
-  QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+void Press(QComboBox* list, Qt::Key key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
   QCoreApplication::sendEvent(list, &press);
+}
+
+void PressDown(QComboBox* list) {
+  Press(list, Qt::Key_Down);
 }
 
 TEST(PortList, EachRefreshKeepsTheChosenPortWhileItsDeviceIsThere) {
@@ -64,6 +72,63 @@ TEST(PortList, EachRefreshKeepsTheChosenPortWhileItsDeviceIsThere) {
   EXPECT_EQ(gone[0][0].toString().toStdString(), elsewhere);
   list.Refresh();
   EXPECT_EQ(gone.size(), 1);
+}
+
+// The Windows list: the ports present, a separator, then the other numbers.
+TEST(PortList, TheSeparatorIsNeverChosenAndAChosenPortStaysWhenItLeavesThePresentOnes) {
+  std::vector<std::string> mapped = {"COM5"};
+  PortList list;
+  list.SetPortSource([&mapped] {
+    return ListComPorts(mapped, {{"COM5", "USB-SERIAL CH340 (COM5)"}});
+  });
+  QSignalSpy gone(&list, &PortList::selectedPortGone);
+  list.Refresh();
+  ASSERT_EQ(list.count(), 33);
+  EXPECT_EQ(list.itemText(0).toStdString(), "COM5 \u2014 USB-SERIAL CH340");
+
+  PressDown(&list);
+  EXPECT_EQ(list.SelectedPath(), "COM5");
+  PressDown(&list);
+  EXPECT_EQ(list.SelectedPath(), "COM1");
+  EXPECT_EQ(list.currentIndex(), 2);
+  Press(&list, Qt::Key_Up);
+  EXPECT_EQ(list.SelectedPath(), "COM5");
+  Press(&list, Qt::Key_End);
+  EXPECT_EQ(list.SelectedPath(), "COM32");
+  Press(&list, Qt::Key_Home);
+  EXPECT_EQ(list.SelectedPath(), "COM5");
+
+  // The cable is pulled: COM5 is one of the other numbers now, and still the one chosen.
+  mapped.clear();
+  list.Refresh();
+  EXPECT_EQ(list.count(), 32);
+  EXPECT_EQ(list.SelectedPath(), "COM5");
+  EXPECT_EQ(list.currentText().toStdString(), "COM5");
+  // Another adapter comes as COM3: the separator moves, the choice stays.
+  mapped = {"COM3"};
+  list.Refresh();
+  EXPECT_EQ(list.itemText(0).toStdString(), "COM3");
+  EXPECT_EQ(list.SelectedPath(), "COM5");
+  EXPECT_EQ(list.currentIndex(), 5);
+  EXPECT_TRUE(gone.isEmpty());
+}
+
+// Windows' styles open the list below the box and, left alone, no wider than it.
+TEST(PortList, TheOpenListShowsWholeNamesInAStyleThatDoesNotWidenIt) {
+  const std::unique_ptr<QStyle> windows(QStyleFactory::create("Windows"));
+  ASSERT_NE(windows, nullptr);
+  PortList list;
+  list.setStyle(windows.get());
+  list.SetPortSource([] {
+    return ListComPorts({"COM5"}, {{"COM5", "Prolific USB-to-Serial Comm Port (COM5)"}});
+  });
+  list.resize(121, list.sizeHint().height());
+  list.show();
+  list.showPopup();
+  const int nameWidth = list.view()->fontMetrics().horizontalAdvance(list.itemText(0));
+  ASSERT_GT(nameWidth, list.width()) << "a name that fits the box shows nothing here";
+  EXPECT_GE(list.view()->viewport()->width(), nameWidth);
+  list.hidePopup();
 }
 
 // The item shows the adapter's name; the port opened is the path behind the item.

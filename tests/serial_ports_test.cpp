@@ -2,16 +2,37 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "radio/com_ports.h"
 #include "tests/support/fake_serial_tree.h"
 
 namespace {
 
+// The list as the eye sees it, a separator as a line of dashes.
 std::vector<std::string> ItemTexts(const std::vector<SerialPortEntry>& ports) {
   std::vector<std::string> texts;
   for (const SerialPortEntry& port : ports) {
-    texts.push_back(PortItemText(port));
+    texts.push_back(port.separator ? "----" : PortItemText(port));
   }
   return texts;
+}
+
+// COM1 to COM32 without the numbers given.
+std::vector<std::string> OtherNumbers(const std::set<int>& taken) {
+  std::vector<std::string> names;
+  for (int number = 1; number <= 32; ++number) {
+    if (!taken.contains(number)) {
+      names.push_back("COM" + std::to_string(number));
+    }
+  }
+  return names;
+}
+
+std::vector<std::string> Joined(std::vector<std::string> first,
+                                const std::vector<std::string>& second) {
+  first.insert(first.end(), second.begin(), second.end());
+  return first;
 }
 
 // Adapters with every combination of name attributes, a link the user made, UARTs with and
@@ -62,6 +83,68 @@ TEST(SerialPorts, NothingToListWithoutTheFolders) {
   EXPECT_EQ(ScanSerialPorts(tree.Dev(), tree.Dev() / "no-sysfs"),
             (std::vector<SerialPortEntry>{{(tree.Dev() / "ttyUSB0").string(), ""}}));
   EXPECT_TRUE(ScanSerialPorts(tree.Dev() / "no-dev", tree.Sys()).empty());
+}
+
+// The map names the ports present, in no order and in any case, and may hold names that
+// are no COM port; SetupAPI names devices, some of them for ports that are not present.
+TEST(ComPorts, PresentPortsByNumberNamedAfterTheirDeviceThenTheOtherNumbers) {
+  const std::vector<SerialPortEntry> ports =
+      ListComPorts({"COM10", "COM3", "com5", "COM40", "COM5", "CNCA0", "COM0", ""},
+                   {
+                       {"COM5", "USB-SERIAL CH340 (COM5)"},
+                       {"COM7", "Prolific USB-to-Serial Comm Port (COM7)"},
+                       {"", "Communications Port (COM3)"},
+                       {"COM40", "Standard Serial over Bluetooth link (COM40)"},
+                       {"COM5", "Another claim (COM5)"},
+                       {"COM10", ""},
+                   });
+  EXPECT_EQ(ItemTexts(ports), Joined(
+                                  {
+                                      "COM3 \u2014 Communications Port",
+                                      "COM5 \u2014 USB-SERIAL CH340",
+                                      "COM10",
+                                      "COM40 \u2014 Standard Serial over Bluetooth link",
+                                      "----",
+                                  },
+                                  OtherNumbers({3, 5, 10})));
+  // The name opened is the port's own, whatever the case in the map.
+  EXPECT_EQ(ports[1].path, "COM5");
+  EXPECT_EQ(ports[4], SerialPortEntry::Separator());
+}
+
+// Only the ending that names the device's own port goes; the rest is the device's name.
+TEST(ComPorts, FriendlyNamesLoseOnlyTheirOwnPortAtTheEnd) {
+  EXPECT_EQ(ItemTexts(ListComPorts({"COM1", "COM2", "COM4", "COM6", "COM8", "COM9"},
+                                   {
+                                       {"COM1", "Kommunikationsanschluss  (COM1)"},
+                                       {"COM2", "Adapter renumbered later (COM12)"},
+                                       {"COM4", "Virtual port"},
+                                       {"COM6", "(com6)"},
+                                       {"COM8", "Modem (line 2) (COM8)"},
+                                       {"COM9", "Odd ending (COMx)"},
+                                   })),
+            Joined(
+                {
+                    "COM1 \u2014 Kommunikationsanschluss",
+                    "COM2 \u2014 Adapter renumbered later (COM12)",
+                    "COM4 \u2014 Virtual port",
+                    "COM6",
+                    "COM8 \u2014 Modem (line 2)",
+                    "COM9 \u2014 Odd ending (COMx)",
+                    "----",
+                },
+                OtherNumbers({1, 2, 4, 6, 8, 9})));
+}
+
+// A separator only ever parts two groups.
+TEST(ComPorts, NoSeparatorWithoutPortsOnBothSidesOfIt) {
+  EXPECT_EQ(ItemTexts(ListComPorts({}, {{"COM3", "Unplugged adapter (COM3)"}})), OtherNumbers({}));
+
+  std::vector<std::string> all;
+  for (int number = 1; number <= 32; ++number) {
+    all.push_back("COM" + std::to_string(number));
+  }
+  EXPECT_EQ(ItemTexts(ListComPorts(all, {})), OtherNumbers({}));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "ui/port_list.h"
 
+#include <QAbstractItemView>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <filesystem>
 #include <system_error>
 
@@ -15,7 +17,12 @@ void PortList::Refresh() {
   QSignalBlocker blocker(this);
   clear();
   for (const SerialPortEntry& port : source_()) {
-    addItem(QString::fromStdString(PortItemText(port)), QString::fromStdString(port.path));
+    if (port.separator) {
+      // Neither the keys nor the mouse stop on it, and it carries no path to find.
+      insertSeparator(count());
+    } else {
+      addItem(QString::fromStdString(PortItemText(port)), QString::fromStdString(port.path));
+    }
   }
   if (selected.isEmpty()) {
     setCurrentIndex(-1);
@@ -40,5 +47,9 @@ std::string PortList::SelectedPath() const {
 
 void PortList::showPopup() {
   Refresh();
+  // Windows' styles keep the open list as narrow as the box, and the whole name of a port
+  // is what tells the cable.
+  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view());
+  view()->setMinimumWidth(view()->sizeHintForColumn(0) + scrollBar + 2 * view()->frameWidth());
   QComboBox::showPopup();
 }

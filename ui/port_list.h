@@ -8,8 +8,8 @@
 #include "radio/serial_ports.h"
 
 // The serial ports to choose from. Each item shows the port with what the system says
-// about it and carries the path to open. USB adapters come and go while the program runs,
-// so the list looks again each time it opens.
+// about it and carries the path to open; a separator may part groups of ports. USB
+// adapters come and go while the program runs, so the list looks again each time it opens.
 class PortList : public QComboBox {
   Q_OBJECT
 

@@ -1,9 +1,10 @@
 // One radio operation through the Windows serial link, as the program runs it, with
 // what it saw printed for the test on the Linux side, which plays the radio.
-// Usage: serial_probe PORT handshake|read|write
+// Usage: serial_probe PORT handshake|read|write, or serial_probe ports
 //   handshake  programming mode without a wait handler; prints "outcome <kind> <variant>"
 //   read       the whole read; prints "log <line>" and "control <name>=<value>" for the plan read
 //   write      the whole write of a plan with every channel different; prints "log <line>"
+//   ports      the port list in its order; prints "port <path> <item text>" or "separator"
 // Every operation ends with "elapsed_ms <n>".
 #include <chrono>
 #include <iostream>
@@ -13,6 +14,7 @@
 #include "radio/protocol.h"
 #include "radio/read_plan.h"
 #include "radio/serial_link.h"
+#include "radio/serial_ports.h"
 #include "radio/transfers.h"
 #include "tests/support/distinct_plan.h"
 #include "tests/support/kept_backups.h"
@@ -62,17 +64,30 @@ void Transfer(const std::string& port, bool write) {
   }
 }
 
+void PrintPorts() {
+  for (const SerialPortEntry& port : AvailableSerialPorts()) {
+    if (port.separator) {
+      std::cout << "separator\n";
+    } else {
+      std::cout << "port " << port.path << ' ' << PortItemText(port) << '\n';
+    }
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: serial_probe PORT handshake|read|write\n";
+  const std::string operation = argc >= 2 ? argv[argc - 1] : "";
+  const bool onPort = operation != "ports";
+  if (argc != (onPort ? 3 : 2)) {
+    std::cerr << "usage: serial_probe PORT handshake|read|write, or serial_probe ports\n";
     return 2;
   }
-  const std::string port = argv[1];
-  const std::string operation = argv[2];
+  const std::string port = onPort ? argv[1] : "";
   const auto start = std::chrono::steady_clock::now();
-  if (operation == "handshake") {
+  if (operation == "ports") {
+    PrintPorts();
+  } else if (operation == "handshake") {
     Handshake(port);
   } else if (operation == "read" || operation == "write") {
     Transfer(port, operation == "write");

@@ -1,11 +1,12 @@
 // The Windows serial link end to end: the Windows test program (serial_probe.exe) runs
 // under Wine on a COM port of the Wine prefix that leads to the simulated radio's
 // pseudo-terminal; this side plays the radio and judges the outcome against the same
-// operation through the Linux link.
+// operation through the Linux link. The port list is judged on what the prefix holds.
 #include <gtest/gtest.h>
 
 #include <stdio.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -23,10 +24,11 @@
 
 namespace {
 
-// Far above the ports a Wine prefix maps to the machine's own serial devices, yet in the
-// program's list of COM1 to COM32.
+// Far above the ports a Wine prefix maps to the machine's own serial devices, yet among
+// the numbers the program always lists. scripts/windows-test.sh maps it to the radio's
+// link in the prefix, and registers its device as "Communications Port".
 const std::string kPort = "COM29";
-const std::string kPortLink = "dosdevices/com29";
+const std::string kRadioLink = "radio-pty";
 
 std::string Required(const char* variable) {
   const char* value = std::getenv(variable);
@@ -36,12 +38,12 @@ std::string Required(const char* variable) {
   return value;
 }
 
-std::string ProbeCommand(const std::string& operation) {
-  return std::string(WINE_RUN) + " '" + Required("VEXALON_SERIAL_PROBE") + "' " + kPort + ' ' +
-         operation;
+std::string ProbeCommand(const std::string& arguments) {
+  return std::string(WINE_RUN) + " '" + Required("VEXALON_SERIAL_PROBE") + "' " + arguments;
 }
 
 struct ProbeOutput {
+  std::vector<std::string> ports;  // "<path> <item text>", a separator as "----"
   std::vector<std::string> log;
   std::map<std::string, std::string> controls;
   std::string outcome;
@@ -63,7 +65,11 @@ ProbeOutput Parse(const std::string& text) {
     const std::size_t space = line.find(' ');
     const std::string key = line.substr(0, space);
     const std::string value = space == std::string::npos ? "" : line.substr(space + 1);
-    if (key == "log") {
+    if (key == "port") {
+      output.ports.push_back(value);
+    } else if (key == "separator") {
+      output.ports.push_back("----");
+    } else if (key == "log") {
       output.log.push_back(value);
     } else if (key == "control") {
       const std::size_t equals = value.find('=');
@@ -77,8 +83,8 @@ ProbeOutput Parse(const std::string& text) {
   return output;
 }
 
-ProbeOutput RunProbe(const std::string& operation) {
-  FILE* pipe = popen(ProbeCommand(operation).c_str(), "r");
+ProbeOutput RunProbeWith(const std::string& arguments) {
+  FILE* pipe = popen(ProbeCommand(arguments).c_str(), "r");
   if (pipe == nullptr) {
     throw std::runtime_error("cannot start the probe");
   }
@@ -91,10 +97,15 @@ ProbeOutput RunProbe(const std::string& operation) {
   return Parse(text);
 }
 
+// An operation on the radio's port.
+ProbeOutput RunProbe(const std::string& operation) {
+  return RunProbeWith(kPort + ' ' + operation);
+}
+
 class WineSerial : public testing::Test {
  protected:
   void SetUp() override {
-    radio.SetLinkPath(Required("WINEPREFIX") + "/" + kPortLink);
+    radio.SetLinkPath(Required("WINEPREFIX") + "/" + kRadioLink);
     radio.Start();
   }
 
@@ -169,6 +180,21 @@ TEST_F(WineSerial, APortInUseByAnotherProgramIsRefusedAndNamed) {
   EXPECT_EQ(refused.log,
             std::vector<std::string>({kNoResponse, "Could not open \\\\.\\" + kPort +
                                                        ": the port is in use by another program"}));
+}
+
+// Wine enters the port it maps into the serial-port map; the device's name is the one the
+// prefix registers as a driver would.
+TEST_F(WineSerial, ThePortListNamesTheMappedPortAmongThePresentOnes) {
+  const std::vector<std::string> ports = RunProbeWith("ports").ports;
+  const auto separator = std::find(ports.begin(), ports.end(), "----");
+  ASSERT_NE(separator, ports.end()) << testing::PrintToString(ports);
+  EXPECT_NE(
+      std::find(ports.begin(), separator, kPort + ' ' + kPort + " \u2014 Communications Port"),
+      separator)
+      << testing::PrintToString(ports);
+  EXPECT_EQ(std::count_if(ports.begin(), ports.end(),
+                          [](const std::string& port) { return port.starts_with(kPort + ' '); }),
+            1);
 }
 
 }  // namespace
