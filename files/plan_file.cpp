@@ -16,8 +16,6 @@ constexpr char kNormalFileInAdvancedMode[] =
     "This configuration file is save in normal mode but you are in advanced mode.\r\n"
     "Please restart this software to normal mode.";
 constexpr char kNotAPlan[] = " is not a Vexalon channel plan.";
-constexpr char kNoSettingsInFile[] =
-    "The configuration file did not have settings included, but frequencies had been loaded.";
 
 std::string ChannelSection(int channel) {
   return "Ch" + std::to_string(channel);
@@ -113,6 +111,9 @@ LoadedPlan Refused(const std::string& reason) {
 }
 
 }  // namespace
+
+const char kNoSettingsInFile[] =
+    "The configuration file did not have settings included, but frequencies had been loaded.";
 
 PlanFileOutcome SavePlanFile(const std::string& fileName, const ChannelPlan& plan) {
   try {

@@ -13,6 +13,9 @@ struct PlanFileOutcome {
   std::string notice;
 };
 
+// What a load with settings says of a file that holds none; the channels are loaded.
+extern const char kNoSettingsInFile[];
+
 // Writes the plan to the named file, keeping every other line an existing file holds,
 // and marks whether it holds the settings. A file that cannot be written fails with
 // "Unable to write to " + file name + "." and stays as it was.

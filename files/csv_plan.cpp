@@ -1,0 +1,843 @@
+#include "files/csv_plan.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+#include "files/whole_file.h"
+#include "radio/hz_text.h"
+#include "radio/memory_map.h"
+#include "radio/tables.h"
+
+namespace {
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kBlanks = " \t";
+// CHIRP writes its CSV files with CRLF line ends, as RFC 4180 asks and as the INI plans
+// are written here; spreadsheet programs on every system read them, and the reader below
+// takes LF alone as well.
+constexpr char kLineEnd[] = "\r\n";
+
+enum Column : std::size_t {
+  kLocation,
+  kName,
+  kFrequency,
+  kDuplex,
+  kOffset,
+  kTone,
+  kRToneFreq,
+  kCToneFreq,
+  kDtcsCode,
+  kDtcsPolarity,
+  kRxDtcsCode,
+  kCrossMode,
+  kMode,
+  kTStep,
+  kSkip,
+  kPower,
+  kComment,
+  kUrCall,
+  kRpt1Call,
+  kRpt2Call,
+  kDvCode,
+  kColumnCount
+};
+
+struct ColumnSpec {
+  const char* name;
+  // What a row holds where it has nothing to say: CHIRP's own defaults for the tone
+  // columns (88.5 Hz, code 023, normal polarity), the radio's values for the others.
+  // A file without the column reads as this too.
+  const char* value;
+};
+
+constexpr std::array<ColumnSpec, kColumnCount> kColumns = {{
+    {"Location", ""},       {"Name", ""},           {"Frequency", ""},
+    {"Duplex", ""},         {"Offset", "0.000000"}, {"Tone", ""},
+    {"rToneFreq", "88.5"},  {"cToneFreq", "88.5"},  {"DtcsCode", "023"},
+    {"DtcsPolarity", "NN"}, {"RxDtcsCode", "023"},  {"CrossMode", "Tone->Tone"},
+    {"Mode", "NFM"},        {"TStep", "12.50"},     {"Skip", ""},
+    {"Power", "0.5W"},      {"Comment", ""},        {"URCALL", ""},
+    {"RPT1CALL", ""},       {"RPT2CALL", ""},       {"DVCODE", ""},
+}};
+
+constexpr std::int64_t kHzPerMhz = 1000000;
+constexpr std::size_t kMhzFractionDigits = 6;
+constexpr std::int64_t kHzStep = 10;
+// Nine Hz digits, as an advanced-mode Hz box holds at most.
+constexpr std::int64_t kHzLimit = 1000000000;
+// Whole MHz beyond this are all equally too high; capping them keeps the sums in range.
+constexpr std::int64_t kMhzCap = 1000000;
+constexpr std::int64_t kFirstPmrHz = 446006250;
+constexpr std::int64_t kPmrSpacingHz = 12500;
+constexpr int kPmrChannels = 8;
+// A value shown in a message is cut to this many bytes: a damaged file may hold a field
+// of megabytes.
+constexpr std::size_t kShownValueBytes = 40;
+// CHIRP files of larger radios hold many rows beyond channel 15; the notice names the
+// first of them and counts the rest.
+constexpr int kMaxSkippedRowLines = 10;
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool AllDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
+}
+
+std::string_view Trim(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) {
+    return {};
+  }
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::string_view WithoutLeadingZeros(std::string_view digits) {
+  const std::size_t first = digits.find_first_not_of('0');
+  return first == std::string_view::npos ? std::string_view{} : digits.substr(first);
+}
+
+// The value in quotes, cut short on a character boundary when it is long.
+std::string Shown(std::string_view value) {
+  if (value.size() <= kShownValueBytes) {
+    return "\"" + std::string(value) + "\"";
+  }
+  std::size_t end = kShownValueBytes;
+  while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80) {
+    --end;
+  }
+  return "\"" + std::string(value.substr(0, end)) + "...\"";
+}
+
+void AddLine(std::string& lines, const std::string& line) {
+  if (!lines.empty()) {
+    lines += "\n";
+  }
+  lines += line;
+}
+
+// ---- Frequencies and tones as the layout writes them ----
+
+std::string MhzText(std::int64_t hz) {
+  std::string fraction = std::to_string(hz % kHzPerMhz);
+  fraction.insert(0, kMhzFractionDigits - fraction.size(), '0');
+  return std::to_string(hz / kHzPerMhz) + "." + fraction;
+}
+
+long TenthsOfHz(int qtIndex) {
+  return std::lround(ToneFrequencies[qtIndex - 1] * 10);
+}
+
+std::string QtText(int toneIndex) {
+  const long tenths = TenthsOfHz(toneIndex);
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+// The three digits of a DQT name such as "D132N".
+std::string_view DqtDigits(int toneIndex) {
+  return std::string_view(DqtNames[toneIndex - kFirstDqtIndex]).substr(1, 3);
+}
+
+enum class ToneKind { None, Qt, Dqt };
+
+// An index outside the list is sent to the radio as no tone, and so written as none.
+ToneKind KindOf(int toneIndex) {
+  if (toneIndex >= 1 && toneIndex < kFirstDqtIndex) {
+    return ToneKind::Qt;
+  }
+  if (toneIndex >= kFirstDqtIndex && toneIndex < kToneListCount) {
+    return ToneKind::Dqt;
+  }
+  return ToneKind::None;
+}
+
+const char* CrossSide(ToneKind kind) {
+  switch (kind) {
+    case ToneKind::Qt:
+      return "Tone";
+    case ToneKind::Dqt:
+      return "DTCS";
+    case ToneKind::None:
+      break;
+  }
+  return "";
+}
+
+using Cells = std::array<std::string, kColumnCount>;
+
+void WriteTones(const ChannelRow& row, Cells& cells) {
+  const int tx = row.txToneIndex;
+  const int rx = row.rxToneIndex;
+  const ToneKind txKind = KindOf(tx);
+  const ToneKind rxKind = KindOf(rx);
+  if (txKind == ToneKind::None && rxKind == ToneKind::None) {
+    return;
+  }
+  if (txKind == ToneKind::Qt && rxKind == ToneKind::None) {
+    cells[kTone] = "Tone";
+    cells[kRToneFreq] = QtText(tx);
+  } else if (txKind == ToneKind::Qt && tx == rx) {
+    cells[kTone] = "TSQL";
+    cells[kCToneFreq] = QtText(tx);
+  } else if (txKind == ToneKind::Dqt && tx == rx) {
+    cells[kTone] = "DTCS";
+    cells[kDtcsCode] = DqtDigits(tx);
+  } else {
+    cells[kTone] = "Cross";
+    cells[kCrossMode] = std::string(CrossSide(txKind)) + "->" + CrossSide(rxKind);
+    if (txKind == ToneKind::Qt) {
+      cells[kRToneFreq] = QtText(tx);
+    } else if (txKind == ToneKind::Dqt) {
+      cells[kDtcsCode] = DqtDigits(tx);
+    }
+    if (rxKind == ToneKind::Qt) {
+      cells[kCToneFreq] = QtText(rx);
+    } else if (rxKind == ToneKind::Dqt) {
+      cells[kRxDtcsCode] = DqtDigits(rx);
+    }
+  }
+}
+
+std::string CommentText(const ChannelRow& row) {
+  std::string comment;
+  if (row.shift) {
+    comment = "shift";
+  }
+  if (row.lockout) {
+    comment += comment.empty() ? "busy lockout" : " busy lockout";
+  }
+  return comment;
+}
+
+// The Hz of one direction, or nothing when it is not in use; `problem` tells why the
+// direction's text cannot be written.
+std::optional<std::int64_t> DirectionHz(const ChannelRow& row, bool rx, bool advanced,
+                                        std::string& problem) {
+  std::string text;
+  if (advanced) {
+    const std::string& typed = rx ? row.rxHzText : row.txHzText;
+    if (!IsWritableHzText(typed)) {
+      problem = std::string("its ") + (rx ? "RX" : "TX") + " frequency " + Shown(typed) +
+                " is not a frequency in Hz (digits only, a multiple of 10 Hz).";
+      return std::nullopt;
+    }
+    text = TrimmedHzText(typed);
+  } else {
+    // An index outside 1..8 is sent to the radio as not in use.
+    text = PmrChannelHzText(rx ? row.rxChannelIndex : row.txChannelIndex);
+  }
+  if (text.empty()) {
+    return std::nullopt;
+  }
+  std::int64_t hz = 0;
+  std::from_chars(text.data(), text.data() + text.size(), hz);
+  return hz;
+}
+
+// ---- Reading CSV text ----
+
+// Splits CSV text into records and fields as RFC 4180 does, taking LF alone and CR alone
+// as line ends too and blanks before an opening quote as nothing. A quote inside an
+// unquoted field is an ordinary character.
+class CsvRecords {
+ public:
+  using FieldSink = std::function<void(std::size_t index, std::string&& field)>;
+
+  explicit CsvRecords(std::string_view text) : text_(text) {}
+
+  // Hands each field of the next record to the sink; false when the text has no more.
+  bool Next(const FieldSink& sink) {
+    if (pos_ >= text_.size()) {
+      return false;
+    }
+    recordLine_ = line_;
+    std::size_t index = 0;
+    std::string field;
+    bool quoted = false;
+    while (pos_ < text_.size()) {
+      const char c = text_[pos_++];
+      if (c == '"' && !quoted && Trim(field).empty()) {
+        field.clear();
+        quoted = true;
+        ReadQuoted(field);
+      } else if (c == ',') {
+        sink(index++, std::move(field));
+        field.clear();
+        quoted = false;
+      } else if (c == '\n' || c == '\r') {
+        if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n') {
+          ++pos_;
+        }
+        ++line_;
+        break;
+      } else {
+        field += c;
+      }
+    }
+    sink(index, std::move(field));
+    return true;
+  }
+
+  // The line the last record read starts on, counted from 1.
+  std::size_t RecordLine() const { return recordLine_; }
+  // Where a quoted field starts that the text ends inside of.
+  std::optional<std::size_t> UnclosedQuoteLine() const { return unclosedQuoteLine_; }
+
+ private:
+  void ReadQuoted(std::string& field) {
+    const std::size_t openedOnLine = line_;
+    while (pos_ < text_.size()) {
+      const char c = text_[pos_++];
+      if (c == '"') {
+        if (pos_ < text_.size() && text_[pos_] == '"') {
+          field += '"';
+          ++pos_;
+          continue;
+        }
+        return;
+      }
+      if (c == '\n' || (c == '\r' && (pos_ == text_.size() || text_[pos_] != '\n'))) {
+        ++line_;
+      }
+      field += c;
+    }
+    unclosedQuoteLine_ = openedOnLine;
+  }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  std::size_t line_ = 1;
+  std::size_t recordLine_ = 1;
+  std::optional<std::size_t> unclosedQuoteLine_;
+};
+
+// A record's cells of the known columns; a column the file lacks, or a short record,
+// leaves the cell empty so that it reads as the column's default.
+struct Record {
+  std::array<std::optional<std::string>, kColumnCount> cells;
+  std::size_t line = 0;
+
+  std::string_view Get(Column column) const {
+    const auto& cell = cells[column];
+    return cell ? Trim(*cell) : std::string_view(kColumns[column].value);
+  }
+  bool Blank() const {
+    return std::all_of(cells.begin(), cells.end(),
+                       [](const auto& cell) { return !cell || Trim(*cell).empty(); });
+  }
+};
+
+// Hz of a decimal MHz text, computed from its digits so that "446.00625" is exactly
+// 446006250. Digits below 1 Hz set `belowHz`.
+struct Mhz {
+  std::int64_t hz = 0;
+  bool belowHz = false;
+};
+
+std::optional<Mhz> ParseMhz(std::string_view text) {
+  bool negative = false;
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  const std::size_t point = text.find('.');
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+  if ((whole.empty() && fraction.empty()) || !AllDigits(whole) || !AllDigits(fraction)) {
+    return std::nullopt;
+  }
+  std::int64_t mhz = 0;
+  for (const char c : whole) {
+    mhz = std::min(mhz * 10 + (c - '0'), kMhzCap);
+  }
+  std::int64_t fractionHz = 0;
+  for (std::size_t i = 0; i < kMhzFractionDigits; ++i) {
+    fractionHz = fractionHz * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
+  }
+  Mhz value;
+  value.hz = (mhz * kHzPerMhz + fractionHz) * (negative ? -1 : 1);
+  value.belowHz = fraction.size() > kMhzFractionDigits &&
+                  fraction.find_first_not_of('0', kMhzFractionDigits) != std::string_view::npos;
+  return value;
+}
+
+// Why the value is no frequency for the radio; empty when it is one.
+std::string FrequencyProblem(const std::optional<Mhz>& value) {
+  if (!value) {
+    return "is not a number of MHz";
+  }
+  if (value->hz < 0 || (value->hz == 0 && !value->belowHz)) {
+    return "is not above zero";
+  }
+  if (value->belowHz || value->hz % kHzStep != 0) {
+    return "is not a whole multiple of 10 Hz";
+  }
+  if (value->hz >= kHzLimit) {
+    return "is not below 1000 MHz";
+  }
+  return {};
+}
+
+// The channel list index of a PMR446 channel's Hz; 0 for any other frequency.
+int PmrChannelIndex(std::int64_t hz) {
+  const std::int64_t steps = (hz - kFirstPmrHz) / kPmrSpacingHz;
+  const bool onChannel = hz >= kFirstPmrHz && (hz - kFirstPmrHz) % kPmrSpacingHz == 0;
+  return onChannel && steps < kPmrChannels ? static_cast<int>(steps) + 1 : 0;
+}
+
+// The tone list index of a QT tone text such as "67.0" or "67"; 0 when the radio has no
+// such tone.
+int QtIndex(std::string_view text) {
+  const std::optional<Mhz> value = ParseMhz(text);
+  // Read as MHz, 67.0 Hz is 67000000 "Hz": tenths of a Hz are whole multiples of 100000.
+  constexpr std::int64_t kPerTenth = kHzPerMhz / 10;
+  if (!value || value->belowHz || value->hz <= 0 || value->hz % kPerTenth != 0) {
+    return 0;
+  }
+  for (int index = 1; index < kFirstDqtIndex; ++index) {
+    if (TenthsOfHz(index) == value->hz / kPerTenth) {
+      return index;
+    }
+  }
+  return 0;
+}
+
+// The tone list index of a DQT code text such as "132" or "0132"; 0 when the radio has
+// no such code.
+int DqtIndex(std::string_view text) {
+  if (text.empty() || !AllDigits(text)) {
+    return 0;
+  }
+  for (int index = kFirstDqtIndex; index < kToneListCount; ++index) {
+    if (WithoutLeadingZeros(text) == WithoutLeadingZeros(DqtDigits(index))) {
+      return index;
+    }
+  }
+  return 0;
+}
+
+// Where one direction's tone comes from: its kind and the column holding it.
+struct ToneSource {
+  ToneKind kind = ToneKind::None;
+  Column column = kTone;
+};
+
+struct ToneSources {
+  ToneSource tx;
+  ToneSource rx;
+};
+
+std::optional<ToneSource> CrossSource(std::string_view side, Column qtColumn, Column dqtColumn) {
+  if (side.empty()) {
+    return ToneSource{};
+  }
+  if (EqualsIgnoringCase(side, "Tone")) {
+    return ToneSource{ToneKind::Qt, qtColumn};
+  }
+  if (EqualsIgnoringCase(side, "DTCS")) {
+    return ToneSource{ToneKind::Dqt, dqtColumn};
+  }
+  return std::nullopt;
+}
+
+// A channel read from a row: Hz, with the TX Hz empty when TX is not in use.
+struct ChannelEntry {
+  std::int64_t rxHz = 0;
+  std::optional<std::int64_t> txHz;
+  int rxToneIndex = 0;
+  int txToneIndex = 0;
+  bool shift = false;
+  bool lockout = false;
+};
+
+// What one row gives: the channel, a reason to leave it not in use, or a reason to
+// refuse the whole file.
+struct RowReading {
+  std::optional<ChannelEntry> entry;
+  std::string rowRefusal;
+  std::string fileRefusal;
+};
+
+// The tones of a row, or why the radio cannot take them.
+std::string ReadTones(const Record& record, ChannelEntry& entry) {
+  const std::string_view mode = record.Get(kTone);
+  ToneSources sources;
+  if (EqualsIgnoringCase(mode, "Tone")) {
+    sources.tx = {ToneKind::Qt, kRToneFreq};
+  } else if (EqualsIgnoringCase(mode, "TSQL")) {
+    sources.tx = sources.rx = {ToneKind::Qt, kCToneFreq};
+  } else if (EqualsIgnoringCase(mode, "DTCS")) {
+    sources.tx = sources.rx = {ToneKind::Dqt, kDtcsCode};
+  } else if (EqualsIgnoringCase(mode, "Cross")) {
+    const std::string_view cross = record.Get(kCrossMode);
+    const std::size_t arrow = cross.find("->");
+    std::optional<ToneSource> tx;
+    std::optional<ToneSource> rx;
+    if (arrow != std::string_view::npos) {
+      tx = CrossSource(cross.substr(0, arrow), kRToneFreq, kDtcsCode);
+      rx = CrossSource(cross.substr(arrow + 2), kCToneFreq, kRxDtcsCode);
+    }
+    if (!tx || !rx || (tx->kind == ToneKind::None && rx->kind == ToneKind::None)) {
+      return "the radio has no cross mode " + Shown(cross) + " (CrossMode).";
+    }
+    sources = {*tx, *rx};
+  } else if (!mode.empty()) {
+    return "the radio has no tone mode " + Shown(mode) + " (Tone).";
+  }
+
+  // The polarity pairs TX and RX; only a direction with a code has one to check.
+  const std::string_view polarity = record.Get(kDtcsPolarity);
+  for (const auto& [source, index, position] : {std::tuple{sources.tx, &entry.txToneIndex, 0},
+                                                std::tuple{sources.rx, &entry.rxToneIndex, 1}}) {
+    const std::string_view value = record.Get(source.column);
+    const std::string column = kColumns[source.column].name;
+    if (source.kind == ToneKind::Qt) {
+      *index = QtIndex(value);
+      if (*index == 0) {
+        return "the radio has no tone " + Shown(value) + " Hz (" + column + ").";
+      }
+    } else if (source.kind == ToneKind::Dqt) {
+      *index = DqtIndex(value);
+      if (*index == 0) {
+        return "the radio has no DTCS code " + Shown(value) + " (" + column + ").";
+      }
+      const auto isPolarity = [](char c) { return LowerAscii(c) == 'n' || LowerAscii(c) == 'r'; };
+      const bool normal = polarity.size() == 2 &&
+                          std::all_of(polarity.begin(), polarity.end(), isPolarity) &&
+                          LowerAscii(polarity[position]) == 'n';
+      if (!normal) {
+        return "the radio has DTCS codes of normal polarity only (DtcsPolarity " + Shown(polarity) +
+               ").";
+      }
+    }
+  }
+  return {};
+}
+
+// Shift and busy lockout, as words of the comment in any case.
+void ReadComment(std::string_view comment, ChannelEntry& entry) {
+  std::vector<std::string> words(1);
+  for (const char c : comment) {
+    const char lower = LowerAscii(c);
+    if ((lower >= 'a' && lower <= 'z') || IsDigit(lower)) {
+      words.back() += lower;
+    } else if (!words.back().empty()) {
+      words.emplace_back();
+    }
+  }
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    entry.shift = entry.shift || words[i] == "shift";
+    entry.lockout =
+        entry.lockout || (words[i] == "busy" && i + 1 < words.size() && words[i + 1] == "lockout");
+  }
+}
+
+RowReading ReadRow(const Record& record) {
+  RowReading reading;
+  ChannelEntry entry;
+  const std::string_view frequency = record.Get(kFrequency);
+  const std::optional<Mhz> rx = ParseMhz(frequency);
+  if (const std::string problem = FrequencyProblem(rx); !problem.empty()) {
+    reading.fileRefusal = "the RX frequency (Frequency " + Shown(frequency) + ") " + problem + ".";
+    return reading;
+  }
+  entry.rxHz = rx->hz;
+
+  const std::string_view duplex = record.Get(kDuplex);
+  const std::string_view offsetText = record.Get(kOffset);
+  std::optional<Mhz> tx;
+  std::string txSource;
+  if (duplex.empty()) {
+    entry.txHz = entry.rxHz;
+  } else if (duplex == "+" || duplex == "-") {
+    const std::optional<Mhz> offset = ParseMhz(offsetText);
+    if (!offset) {
+      reading.fileRefusal = "the offset (Offset " + Shown(offsetText) + ") is not a number of MHz.";
+      return reading;
+    }
+    tx = Mhz{rx->hz + (duplex == "+" ? offset->hz : -offset->hz), offset->belowHz};
+    txSource = "Frequency " + Shown(frequency) + " with Duplex " + Shown(duplex) + " and Offset " +
+               Shown(offsetText);
+  } else if (EqualsIgnoringCase(duplex, "split")) {
+    tx = ParseMhz(offsetText);
+    txSource = "Offset " + Shown(offsetText) + " with Duplex \"split\"";
+  } else if (!EqualsIgnoringCase(duplex, "off")) {
+    reading.rowRefusal =
+        "Duplex " + Shown(duplex) + " is none of \"\", \"+\", \"-\", \"split\" and \"off\".";
+    return reading;
+  }
+  if (!txSource.empty()) {
+    if (const std::string problem = FrequencyProblem(tx); !problem.empty()) {
+      reading.fileRefusal = "the TX frequency (" + txSource + ") " + problem + ".";
+      return reading;
+    }
+    entry.txHz = tx->hz;
+  }
+
+  reading.rowRefusal = ReadTones(record, entry);
+  if (!reading.rowRefusal.empty()) {
+    return reading;
+  }
+  ReadComment(record.Get(kComment), entry);
+  reading.entry = entry;
+  return reading;
+}
+
+// The channel 1..15 a Location text names; 0 for any other text.
+int LocationChannel(std::string_view location) {
+  const std::string_view digits = WithoutLeadingZeros(location);
+  if (location.empty() || !AllDigits(location) || digits.size() > 2) {
+    return 0;
+  }
+  int channel = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), channel);
+  return channel <= kChannelCount ? channel : 0;
+}
+
+ChannelPlan PlanOf(const std::array<std::optional<ChannelEntry>, kChannelCount>& entries,
+                   bool advancedMode) {
+  const auto onPmrChannels = [](const std::optional<ChannelEntry>& entry) {
+    return !entry || (PmrChannelIndex(entry->rxHz) != 0 &&
+                      (!entry->txHz || PmrChannelIndex(*entry->txHz) != 0));
+  };
+  ChannelPlan plan;
+  plan.advancedMode = advancedMode || !std::all_of(entries.begin(), entries.end(), onPmrChannels);
+  for (int n = 0; n < kChannelCount; ++n) {
+    if (!entries[n]) {
+      continue;
+    }
+    const ChannelEntry& entry = *entries[n];
+    ChannelRow& row = plan.channels[n];
+    if (plan.advancedMode) {
+      row.rxHzText = std::to_string(entry.rxHz);
+      row.txHzText = entry.txHz ? std::to_string(*entry.txHz) : "";
+    } else {
+      row.rxChannelIndex = PmrChannelIndex(entry.rxHz);
+      row.txChannelIndex = entry.txHz ? PmrChannelIndex(*entry.txHz) : 0;
+    }
+    row.rxToneIndex = entry.rxToneIndex;
+    row.txToneIndex = entry.txToneIndex;
+    row.shift = entry.shift;
+    row.lockout = entry.lockout;
+  }
+  return plan;
+}
+
+// The first record with anything in it names the columns; the first of equal names counts.
+struct Header {
+  bool found = false;
+  std::map<Column, std::size_t> columnAt;
+  std::map<std::size_t, Column> columnOf;
+};
+
+Header ReadHeader(CsvRecords& records) {
+  Header header;
+  const auto name = [&](std::size_t index, std::string&& text) {
+    const std::string_view trimmed = Trim(text);
+    if (trimmed.empty()) {
+      return;
+    }
+    header.found = true;
+    for (std::size_t column = 0; column < kColumnCount; ++column) {
+      const auto known = static_cast<Column>(column);
+      if (EqualsIgnoringCase(trimmed, kColumns[column].name) &&
+          header.columnAt.emplace(known, index).second) {
+        header.columnOf[index] = known;
+      }
+    }
+  };
+  while (!header.found && records.Next(name)) {
+  }
+  return header;
+}
+
+LoadedPlan Refused(const std::string& reason) {
+  return {std::nullopt, {reason, {}}};
+}
+
+std::string RowName(int channel, std::size_t line) {
+  return "Channel " + std::to_string(channel) + " (line " + std::to_string(line) + ")";
+}
+
+}  // namespace
+
+CsvText CsvPlanText(const ChannelPlan& plan) {
+  std::string text;
+  for (std::size_t column = 0; column < kColumnCount; ++column) {
+    text += (column == 0 ? "" : ",") + std::string(kColumns[column].name);
+  }
+  text += kLineEnd;
+  std::string problems;
+  for (int n = 1; n <= kChannelCount; ++n) {
+    const ChannelRow& row = plan.channels[n - 1];
+    std::string rxProblem;
+    std::string txProblem;
+    const std::optional<std::int64_t> rxHz = DirectionHz(row, true, plan.advancedMode, rxProblem);
+    const std::optional<std::int64_t> txHz = DirectionHz(row, false, plan.advancedMode, txProblem);
+    const std::string channel = "Channel " + std::to_string(n) + ": ";
+    for (const std::string& problem : {rxProblem, txProblem}) {
+      if (!problem.empty()) {
+        AddLine(problems, channel + problem);
+      }
+    }
+    if (!rxProblem.empty() || !txProblem.empty()) {
+      continue;
+    }
+    if (!rxHz) {
+      if (txHz) {
+        AddLine(problems, channel +
+                              "its TX frequency is set while its RX frequency is not in use; a "
+                              "row holds a TX frequency only beside an RX frequency.");
+      }
+      continue;
+    }
+    Cells cells;
+    for (std::size_t column = 0; column < kColumnCount; ++column) {
+      cells[column] = kColumns[column].value;
+    }
+    cells[kLocation] = std::to_string(n);
+    cells[kFrequency] = MhzText(*rxHz);
+    if (!txHz) {
+      cells[kDuplex] = "off";
+    } else if (*txHz != *rxHz) {
+      cells[kDuplex] = "split";
+      cells[kOffset] = MhzText(*txHz);
+    }
+    WriteTones(row, cells);
+    cells[kComment] = CommentText(row);
+    for (std::size_t column = 0; column < kColumnCount; ++column) {
+      text += (column == 0 ? "" : ",") + cells[column];
+    }
+    text += kLineEnd;
+  }
+  if (!problems.empty()) {
+    return {{}, "The CSV layout cannot hold these channels:\n" + problems};
+  }
+  return {text, {}};
+}
+
+LoadedPlan CsvPlanFromText(std::string_view text, bool advancedMode) {
+  if (text.starts_with(kUtf8ByteOrderMark)) {
+    text.remove_prefix(kUtf8ByteOrderMark.size());
+  }
+  CsvRecords records(text);
+
+  const Header header = ReadHeader(records);
+  const std::string notAPlan = "This is not a CSV channel plan: ";
+  if (records.UnclosedQuoteLine()) {
+    return Refused(notAPlan + "the quoted field that starts on line " +
+                   std::to_string(*records.UnclosedQuoteLine()) + " is never closed.");
+  }
+  if (!header.found) {
+    return Refused(notAPlan + "it is empty.");
+  }
+  const bool location = header.columnAt.contains(kLocation);
+  if (!location || !header.columnAt.contains(kFrequency)) {
+    return Refused(notAPlan + "it has no " + (location ? "Frequency column." : "Location column."));
+  }
+
+  std::array<std::optional<ChannelEntry>, kChannelCount> entries;
+  std::array<std::size_t, kChannelCount> rowLine{};
+  std::string notice;
+  int skippedRows = 0;
+  const auto skip = [&](const std::string& line) {
+    if (++skippedRows <= kMaxSkippedRowLines) {
+      AddLine(notice, line);
+    }
+  };
+  Record record;
+  while (records.Next([&](std::size_t index, std::string&& field) {
+    if (const auto column = header.columnOf.find(index); column != header.columnOf.end()) {
+      record.cells[column->second] = std::move(field);
+    }
+  })) {
+    record.line = records.RecordLine();
+    if (!record.Blank()) {
+      const std::string line = "Line " + std::to_string(record.line);
+      const std::string_view location = record.Get(kLocation);
+      const int channel = LocationChannel(location);
+      if (channel == 0) {
+        skip(line + ": location " + Shown(location) +
+             " is skipped; the radio has channels 1 to 15.");
+      } else if (rowLine[channel - 1] != 0) {
+        skip(line + ": another row for channel " + std::to_string(channel) + " (after line " +
+             std::to_string(rowLine[channel - 1]) + ") is skipped.");
+      } else {
+        rowLine[channel - 1] = record.line;
+        const RowReading reading = ReadRow(record);
+        if (!reading.fileRefusal.empty()) {
+          return Refused(RowName(channel, record.line) + ": " + reading.fileRefusal);
+        }
+        if (!reading.rowRefusal.empty()) {
+          AddLine(notice,
+                  RowName(channel, record.line) + " is left not in use: " + reading.rowRefusal);
+        }
+        entries[channel - 1] = reading.entry;
+      }
+    }
+    record = Record{};
+  }
+  if (records.UnclosedQuoteLine()) {
+    return Refused("The quoted field that starts on line " +
+                   std::to_string(*records.UnclosedQuoteLine()) +
+                   " is never closed: the file may have been cut short.");
+  }
+  if (skippedRows > kMaxSkippedRowLines) {
+    AddLine(notice, std::to_string(skippedRows - kMaxSkippedRowLines) +
+                        " more rows for other locations or repeated channels are skipped.");
+  }
+  return {PlanOf(entries, advancedMode), {{}, notice}};
+}
+
+PlanFileOutcome SaveCsvPlanFile(const std::string& fileName, const ChannelPlan& plan) {
+  const CsvText csv = CsvPlanText(plan);
+  if (!csv.failure.empty()) {
+    return {fileName + " was not written. " + csv.failure, {}};
+  }
+  FileReplacement replacement(fileName);
+  if (!replacement.Begin() || !replacement.Commit(csv.text)) {
+    return {"Unable to write to " + fileName + ".", {}};
+  }
+  return {};
+}
+
+LoadedPlan LoadCsvPlanFile(const std::string& fileName, bool settings, bool advancedMode) {
+  const WholeFile file = ReadWholeFile(fileName);
+  if (file.state != FileState::Read) {
+    return Refused("Unable to read " + fileName + ".");
+  }
+  LoadedPlan loaded = CsvPlanFromText(file.bytes, advancedMode);
+  if (!loaded.plan) {
+    loaded.outcome.failure = fileName + " was not loaded. " + loaded.outcome.failure;
+  } else if (settings) {
+    AddLine(loaded.outcome.notice, kNoSettingsInFile);
+  }
+  return loaded;
+}
+
+bool IsCsvPlanFileName(const std::string& fileName) {
+  constexpr std::string_view kExtension = ".csv";
+  return fileName.size() >= kExtension.size() &&
+         EqualsIgnoringCase(std::string_view(fileName).substr(fileName.size() - kExtension.size()),
+                            kExtension);
+}
