@@ -37,9 +37,12 @@ WINDOWS_BUILD ?= build-windows
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/bench/vexalon-bench
 
+# The entries are checked first; for the software centre's, an info or a warning fails too
+# (--strict), only pedantic hints pass.
 package: build
 	scripts/install-deps.sh package
 	desktop-file-validate desktop/vexalon.desktop
+	appstreamcli validate --no-net --strict desktop/org.example.vexalon.metainfo.xml
 	cd $(BUILD) && cpack -G DEB
 
 # Slow (it sets up a whole Debian in a chroot): run by hand, not in CI.

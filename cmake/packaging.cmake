@@ -1,5 +1,6 @@
 # The Debian package (`make package`, cpack -G DEB): what `cmake --install` puts, that is the
-# program, the simulator, the desktop entry and the icons. Tests and the bench stay out.
+# program, the simulator, the desktop entry, the icons and the software centre's entry. Tests
+# and the bench stay out.
 set(VEXALON_PACKAGE_MAINTAINER "Vexalon maintainers <maintainers@vexalon.invalid>"
     CACHE STRING "Maintainer field of the Debian package")
 

@@ -7,13 +7,13 @@
 set -euo pipefail
 
 build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev googletest fonts-dejavu-core fontconfig)
+  libgtest-dev googletest fonts-dejavu-core fontconfig poppler-utils)
 desktop=(xvfb xauth x11-apps imagemagick xdotool librsvg2-bin)
 fuzz=(clang libclang-rt-14-dev)
 mingw=(g++-mingw-w64-x86-64)
 windows=(g++-mingw-w64-x86-64 dpkg-dev xz-utils perl wine wine64 nsis zip xvfb xauth xdotool x11-apps
   imagemagick)
-package=(dpkg-dev file desktop-file-utils)
+package=(dpkg-dev file desktop-file-utils appstream)
 debcheck=(debootstrap)
 
 groups=("$@")

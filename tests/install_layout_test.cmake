@@ -1,6 +1,6 @@
 # Installs the build into a fresh prefix and compares what landed there with what the
-# Debian package must hold: the program, the simulator, the desktop entry and the icons,
-# and nothing else (no test, no bench, no library).
+# Debian package must hold: the program, the simulator, the desktop entry, the icons and the
+# software centre's entry, and nothing else (no test, no bench, no library).
 # Usage: cmake -DBUILD_DIR=... -DPREFIX=... -P install_layout_test.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -13,6 +13,7 @@ set(expected
   bin/vexalon
   bin/vexalon-radiosim
   share/applications/vexalon.desktop
+  share/metainfo/org.example.vexalon.metainfo.xml
   share/icons/hicolor/scalable/apps/vexalon.svg)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/vexalon.png)

@@ -66,6 +66,36 @@ TEST_F(MainformTest, StartsWithTheDesignedState) {
   }
 }
 
+// One item per value the radio takes, each saying what it does with its unit.
+TEST_F(MainformTest, SettingsListsOfferEveryValueTheRadioTakes) {
+  const auto items = [&](const char* name) {
+    QStringList texts;
+    auto* list = Get<QComboBox>(name);
+    for (int item = 0; item < list->count(); ++item) {
+      texts << list->itemText(item);
+    }
+    return texts;
+  };
+  EXPECT_EQ(items("cb_monitor"),
+            QStringList({"Off", "Monitor momentary", "Monitor lock", "Squelch off momentary"}));
+  const QStringList tot = items("cb_tot");
+  ASSERT_EQ(tot.size(), kTotCount);
+  EXPECT_EQ(tot.first(), "Disabled");
+  EXPECT_EQ(tot[1], "30 seconds");
+  EXPECT_EQ(tot.last(), "300 seconds");
+  const QStringList rekey = items("cb_tot_rekey");
+  ASSERT_EQ(rekey.size(), kTotRekeyCount);
+  EXPECT_EQ(rekey.first(), "Disabled");
+  EXPECT_EQ(rekey[1], "1 second");
+  EXPECT_EQ(rekey[2], "2 seconds");
+  EXPECT_EQ(rekey.last(), "60 seconds");
+  const QStringList reset = items("cb_tot_reset");
+  ASSERT_EQ(reset.size(), kTotResetCount);
+  EXPECT_EQ(reset.first(), "Disabled");
+  EXPECT_EQ(reset[1], "1 second");
+  EXPECT_EQ(reset.last(), "15 seconds");
+}
+
 TEST_F(MainformTest, GridHasFifteenRowsOfUnusedChannels) {
   for (int channel = 1; channel <= kChannelCount; ++channel) {
     const int top = 24 * channel;

@@ -12,6 +12,7 @@
 
 #include "radio/memory_map.h"
 #include "ui/port_list.h"
+#include "ui/settings_items.h"
 #include "ui/settings_page.h"
 #include "ui/window_fonts.h"
 
@@ -51,27 +52,10 @@ QComboBox* AddList(QComboBox* list, const char* name, int left, int top, int wid
 }
 
 QCheckBox* AddOnBox(QWidget* parent, const char* name, int left, int top, const QString& hint) {
-  auto* box = Named(new QCheckBox(QStringLiteral("On"), parent), name, hint);
+  auto* box = Named(new QCheckBox(SwitchText(true), parent), name, hint);
   box->setChecked(true);
   box->setGeometry(left, top, 41, 17);
   return box;
-}
-
-// "Disabled", then the given values with their unit ("1 second", "2 seconds" ...).
-QStringList DurationItems(const QList<int>& seconds) {
-  QStringList items{QStringLiteral("Disabled")};
-  for (const int value : seconds) {
-    items << (value == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(value));
-  }
-  return items;
-}
-
-QList<int> Steps(int first, int last, int step) {
-  QList<int> values;
-  for (int value = first; value <= last; value += step) {
-    values << value;
-  }
-  return values;
 }
 
 void BuildChannelsPage(QWidget* page) {
@@ -89,14 +73,12 @@ void BuildChannelsPage(QWidget* page) {
 
 void BuildOtherPage(QWidget* page) {
   // Created in the page's tab order.
-  AddLabel(page, "Label10", 8, 10, QStringLiteral("Monitor key:"));
+  AddLabel(page, "Label10", 8, 10, SettingCaption(Setting::MonitorKey));
   AddList(new QComboBox(page), kMonitorKeyList, 88, 8, 153,
           QStringLiteral("Defines what the Monitor button below PTT does."),
-          {QStringLiteral("Off"), QStringLiteral("Monitor momentary"),
-           QStringLiteral("Monitor lock"), QStringLiteral("Squelch off momentary")},
-          kDefaultMonitorKey);
+          SettingItems(Setting::MonitorKey), kDefaultMonitorKey);
 
-  AddLabel(page, "Label14", 8, 40, QStringLiteral("Squelch level:"));
+  AddLabel(page, "Label14", 8, 40, SettingCaption(Setting::SquelchLevel));
   auto* squelch =
       Named(new QSlider(Qt::Horizontal, page), kSquelchSlider, QStringLiteral("Squelch."));
   squelch->setRange(0, kSquelchLevelMax);
@@ -106,32 +88,32 @@ void BuildOtherPage(QWidget* page) {
   squelch->setTickPosition(QSlider::TicksBelow);
   squelch->setGeometry(80, 40, 169, 25);
 
-  AddLabel(page, "Label15", 520, 10, QStringLiteral("Beep tones:"));
+  AddLabel(page, "Label15", 520, 10, SettingCaption(Setting::BeepTones));
   AddOnBox(page, kBeepTonesBox, 632, 8,
            QStringLiteral("Defines whether radio beeps on certain functions, but this does not "
                           "mean roger beep."));
-  AddLabel(page, "Label16", 520, 34, QStringLiteral("Battery saving:"));
+  AddLabel(page, "Label16", 520, 34, SettingCaption(Setting::BatterySaving));
   AddOnBox(page, kBatterySavingBox, 632, 32,
            QStringLiteral("It says battery saving, it probably will save battery. No idea how."));
-  AddLabel(page, "Label18", 520, 58, QStringLiteral("Self-programming:"));
+  AddLabel(page, "Label18", 520, 58, SettingCaption(Setting::SelfProgramming));
   AddOnBox(page, kSelfProgrammingBox, 632, 56,
            QStringLiteral("Enables or disables self-programming mode on the radio."));
 
   AddButton(page, "cmdAdvancedMode", 8, 96, 153, QStringLiteral("Turn on advanced mode"));
 
-  AddLabel(page, "Label11", 272, 10, QStringLiteral("Time out timer (TOT):"));
+  AddLabel(page, "Label11", 272, 10, SettingCaption(Setting::Tot));
   AddList(new QComboBox(page), kTotList, 392, 8, 97,
-          QStringLiteral("Maximum time you can transmit continuously."),
-          DurationItems(Steps(30, 300, 30)), 0);
-  AddLabel(page, "Label12", 272, 34, QStringLiteral("TOT rekey time:"));
+          QStringLiteral("Maximum time you can transmit continuously."), SettingItems(Setting::Tot),
+          0);
+  AddLabel(page, "Label12", 272, 34, SettingCaption(Setting::TotRekey));
   AddList(new QComboBox(page), kTotRekeyList, 392, 32, 97,
           QStringLiteral("If your transmission is timed out, this is the time you need to wait."),
-          DurationItems(Steps(1, 60, 1)), 0);
-  AddLabel(page, "Label13", 272, 58, QStringLiteral("TOT reset time:"));
+          SettingItems(Setting::TotRekey), 0);
+  AddLabel(page, "Label13", 272, 58, SettingCaption(Setting::TotReset));
   AddList(new QComboBox(page), kTotResetList, 392, 56, 97,
           QStringLiteral("If you stop transmission before timing out, this is the time you "
                          "need to wait before timer is reset."),
-          DurationItems(Steps(1, 15, 1)), 0);
+          SettingItems(Setting::TotReset), 0);
 
   auto* about = Named(
       new QLabel(QStringLiteral(

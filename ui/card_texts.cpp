@@ -1,0 +1,142 @@
+#include "ui/card_texts.h"
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "radio/hz_text.h"
+#include "radio/tables.h"
+#include "ui/list_fillers.h"
+
+namespace {
+
+const QString kNothingSelected = QStringLiteral("—");
+
+// PMR446 has had 16 channels since the band was widened in 2016; the radio's own list
+// knows the first 8.
+constexpr int kPmrChannelCount = 16;
+constexpr std::int64_t kPmrChannelOneHz = 446006250;
+constexpr std::int64_t kPmrChannelSpacingHz = 12500;
+
+QString Separator() {
+  return QString::fromStdString(DecimalSeparator());
+}
+
+int PmrChannelNumber(std::int64_t hz) {
+  const std::int64_t offset = hz - kPmrChannelOneHz;
+  if (offset < 0 || offset % kPmrChannelSpacingHz != 0) {
+    return 0;
+  }
+  const std::int64_t number = offset / kPmrChannelSpacingHz + 1;
+  return number <= kPmrChannelCount ? static_cast<int>(number) : 0;
+}
+
+// Every frequency the radio takes is a multiple of 10 Hz: five decimals in MHz say it all.
+QString FrequencyText(std::int64_t hz) {
+  QString text = QStringLiteral("%1%2%3")
+                     .arg(hz / 1000000)
+                     .arg(Separator())
+                     .arg(hz % 1000000 / 10, 5, 10, QLatin1Char('0'));
+  if (const int pmr = PmrChannelNumber(hz); pmr != 0) {
+    text += QStringLiteral(" (PMR %1)").arg(pmr);
+  }
+  return text;
+}
+
+std::optional<std::int64_t> HzValue(const std::string& digits) {
+  std::int64_t hz = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), hz);
+  if (error != std::errc() || end != digits.data() + digits.size()) {
+    return std::nullopt;
+  }
+  return hz;
+}
+
+QString ChannelIndexText(int index) {
+  if (index == 0) {
+    return QString::fromStdString(ChannelItemText(0, {}));
+  }
+  const std::optional<std::int64_t> hz = HzValue(PmrChannelHzText(index));
+  return hz ? FrequencyText(*hz) : kNothingSelected;
+}
+
+QString HzText(const std::string& typed) {
+  const std::string digits = TrimmedHzText(typed);
+  if (digits.empty()) {
+    return QString::fromStdString(ChannelItemText(0, {}));
+  }
+  const std::optional<std::int64_t> hz = IsWritableHzText(digits) ? HzValue(digits) : std::nullopt;
+  return hz ? FrequencyText(*hz) : QString::fromStdString(digits) + QStringLiteral(" (invalid)");
+}
+
+bool InUse(const ChannelRow& row, bool advancedMode) {
+  if (advancedMode) {
+    return !TrimmedHzText(row.rxHzText).empty() || !TrimmedHzText(row.txHzText).empty();
+  }
+  return row.rxChannelIndex > 0 || row.txChannelIndex > 0;
+}
+
+// One decimal, as CTCSS tones are named everywhere: "67.0" and "100.0" read as the tone
+// charts and other radios print them, and line up in a column.
+QString ToneText(int index) {
+  if (index == 0) {
+    return QString::fromStdString(ToneItemText(0, {}));
+  }
+  if (index > 0 && index < kFirstDqtIndex) {
+    return QString::number(ToneFrequencies.at(index - 1), 'f', 1)
+               .replace(QLatin1Char('.'), Separator()) +
+           QStringLiteral(" Hz");
+  }
+  if (index >= kFirstDqtIndex && index < kToneListCount) {
+    return QString::fromLatin1(DqtNames.at(index - kFirstDqtIndex));
+  }
+  return kNothingSelected;
+}
+
+QString ListItem(Setting setting, int index) {
+  const QStringList items = SettingItems(setting);
+  return index >= 0 && index < items.size() ? items.at(index) : kNothingSelected;
+}
+
+QString SettingValue(Setting setting, const RadioSettings& settings) {
+  switch (setting) {
+    case Setting::MonitorKey:
+      return ListItem(setting, settings.monitorKey);
+    case Setting::SquelchLevel:
+      return QStringLiteral("%1 of %2").arg(settings.squelchLevel).arg(kSquelchLevelMax);
+    case Setting::BeepTones:
+      return SwitchText(settings.beepTones);
+    case Setting::BatterySaving:
+      return SwitchText(settings.batterySaving);
+    case Setting::SelfProgramming:
+      return SwitchText(settings.selfProgramming);
+    case Setting::Tot:
+      return ListItem(setting, settings.tot);
+    case Setting::TotRekey:
+      return ListItem(setting, settings.totRekey);
+    case Setting::TotReset:
+      return ListItem(setting, settings.totReset);
+  }
+  return kNothingSelected;
+}
+
+}  // namespace
+
+QStringList ChannelTableHeader() {
+  return {QStringLiteral("Ch"),          QStringLiteral("RX MHz"),    QStringLiteral("RX QT/DQT"),
+          QStringLiteral("TX MHz"),      QStringLiteral("TX QT/DQT"), QStringLiteral("Shift"),
+          QStringLiteral("Busy lockout")};
+}
+
+CardRow ChannelCardRow(int channel, const ChannelRow& row, bool advancedMode) {
+  const QString rx = advancedMode ? HzText(row.rxHzText) : ChannelIndexText(row.rxChannelIndex);
+  const QString tx = advancedMode ? HzText(row.txHzText) : ChannelIndexText(row.txChannelIndex);
+  return {{QString::number(channel), rx, ToneText(row.rxToneIndex), tx, ToneText(row.txToneIndex),
+           SwitchText(row.shift), SwitchText(row.lockout)},
+          InUse(row, advancedMode)};
+}
+
+std::pair<QString, QString> SettingLine(Setting setting, const RadioSettings& settings) {
+  return {SettingCaption(setting), SettingValue(setting, settings)};
+}
