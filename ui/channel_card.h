@@ -3,7 +3,7 @@
 #include <QDate>
 #include <QString>
 
-#include "files/channel_plan.h"
+#include "radio/channel_plan.h"
 
 // Writes a plan's channel card to `pdfPath` as one A4 page: the 15 channels with their
 // frequencies, tones and flags, the settings when the plan holds them, the date, the plan's

@@ -76,6 +76,10 @@ void PrintTransfer(const char* name, const TransferFigures& figures, bool ratioG
       kTransferRatioGoal);
   Row("  longest event gap", Summarize(figures.longestEventGapMs), kMs, Goal::Below,
       kEventGapGoalMs);
+  if (figures.repeated > 0) {
+    std::printf("    (%d run%s made again: a reply came later than the quiet gap allows)\n",
+                figures.repeated, figures.repeated == 1 ? "" : "s");
+  }
 }
 
 void PrintFiles(const FileBench& files) {
@@ -122,12 +126,12 @@ int main(int argc, char* argv[]) {
     Header("Transfers, " + std::to_string(kTransferRuns) + " runs each");
     const TransferBench transfers = BenchTransfers(kTransferRuns, kReactionDelayMs, 0);
     PrintTransfer("read", transfers.read, true);
-    PrintTransfer("write", transfers.write, true);
+    PrintTransfer("safe write (backup, write, check)", transfers.write, true);
     std::fflush(stdout);
     Header("Transfers, replies in " + std::to_string(kAdapterBurstMs) + " ms bursts");
     const TransferBench bursts = BenchTransfers(kTransferRuns, kReactionDelayMs, kAdapterBurstMs);
     PrintTransfer("read", bursts.read, false);
-    PrintTransfer("write", bursts.write, false);
+    PrintTransfer("safe write (backup, write, check)", bursts.write, false);
     std::fflush(stdout);
 
     PrintFiles(BenchPlanFiles(kFileRepetitions));

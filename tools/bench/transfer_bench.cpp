@@ -1,7 +1,11 @@
 #include "tools/bench/transfer_bench.h"
 
+#include <unistd.h>
 #include <QComboBox>
 #include <QPlainTextEdit>
+
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 
@@ -21,41 +25,75 @@ void ChoosePort(Tmainform& window, const std::string& path) {
   window.comportChange();
 }
 
-void CheckCompleted(Tmainform& window, const UnattendedDialogs& dialogs, const char* what) {
+// The transfer went well when its last line says so and no dialog asked anything (a write
+// asks when a backup read failed).
+bool Completed(Tmainform& window, const UnattendedDialogs& dialogs) {
   const QString log = FindControl<QPlainTextEdit>(&window, std::string("debug"))->toPlainText();
-  if (!log.endsWith(QStringLiteral("Done!")) || !dialogs.shown.isEmpty()) {
-    throw std::runtime_error(std::string(what) + " did not complete:\n" + log.toStdString() + "\n" +
-                             dialogs.shown.join('\n').toStdString());
-  }
+  return dialogs.shown.isEmpty() && log.endsWith(QStringLiteral("Done!"));
 }
 
-void RunOnce(Tmainform& window, const UnattendedDialogs& dialogs, RadioSimulator& radio, bool write,
-             int reactionDelayMs, TransferFigures& figures) {
-  EventGapMeter meter;
-  radio.ClearCommandLog();
-  meter.Start();
-  const auto start = SteadyClock::now();
-  if (write) {
-    window.cmdWriteClick();
-  } else {
-    window.cmdReadRadioClick();
+// Runs the transfer until it ends "Done!", at most kTries times, and keeps that run's figures.
+void RunUntilDone(Tmainform& window, UnattendedDialogs& dialogs, RadioSimulator& radio, bool write,
+                  int reactionDelayMs, TransferFigures& figures) {
+  constexpr int kTries = 3;
+  const char* what = write ? "write" : "read";
+  for (int attempt = 1;; ++attempt) {
+    EventGapMeter meter;
+    radio.ClearCommandLog();
+    meter.Start();
+    const auto start = SteadyClock::now();
+    if (write) {
+      window.cmdWriteClick();
+    } else {
+      window.cmdReadRadioClick();
+    }
+    const double wallMs =
+        std::chrono::duration<double, std::milli>(SteadyClock::now() - start).count();
+    const double gapMs = meter.Stop();
+    if (Completed(window, dialogs)) {
+      const std::vector<ByteString> commands = radio.CommandLog();
+      const double floorMs = ProtocolFloorMs(commands, radio.ReplyLog(), reactionDelayMs);
+      figures.exchanges = commands.size();
+      figures.wallMs.push_back(wallMs);
+      figures.floorMs.push_back(floorMs);
+      figures.ratios.push_back(wallMs / floorMs);
+      figures.longestEventGapMs.push_back(gapMs);
+      return;
+    }
+    if (attempt == kTries) {
+      const QString log = FindControl<QPlainTextEdit>(&window, std::string("debug"))->toPlainText();
+      throw std::runtime_error(std::string(what) + " failed " + std::to_string(kTries) +
+                               " times in a row:\n" + log.toStdString() + "\n" +
+                               dialogs.shown.join('\n').toStdString());
+    }
+    dialogs.shown.clear();
+    ++figures.repeated;
   }
-  const double wallMs =
-      std::chrono::duration<double, std::milli>(SteadyClock::now() - start).count();
-  figures.longestEventGapMs.push_back(meter.Stop());
-  CheckCompleted(window, dialogs, write ? "write" : "read");
-
-  const std::vector<ByteString> commands = radio.CommandLog();
-  const double floorMs = ProtocolFloorMs(commands, radio.ReplyLog(), reactionDelayMs);
-  figures.exchanges = commands.size();
-  figures.wallMs.push_back(wallMs);
-  figures.floorMs.push_back(floorMs);
-  figures.ratios.push_back(wallMs / floorMs);
 }
 
 }  // namespace
 
+// The backups every write keeps go to a folder of the bench's own, not to the user's.
+class BackupsElsewhere {
+ public:
+  BackupsElsewhere()
+      : folder_(std::filesystem::temp_directory_path() /
+                ("vexalon-bench-" + std::to_string(getpid()))) {
+    setenv("XDG_DATA_HOME", folder_.c_str(), 1);
+  }
+  ~BackupsElsewhere() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+  BackupsElsewhere(const BackupsElsewhere&) = delete;
+  BackupsElsewhere& operator=(const BackupsElsewhere&) = delete;
+
+ private:
+  std::filesystem::path folder_;
+};
+
 TransferBench BenchTransfers(int runs, int reactionDelayMs, int burstMs) {
+  const BackupsElsewhere backups;
   RadioSimulator radio;
   radio.SetPacing(true);
   radio.SetReactionDelayMs(reactionDelayMs);
@@ -63,15 +101,15 @@ TransferBench BenchTransfers(int runs, int reactionDelayMs, int burstMs) {
   radio.Start();
 
   auto dialogs = std::make_unique<UnattendedDialogs>();
-  const UnattendedDialogs& shown = *dialogs;
+  UnattendedDialogs& shown = *dialogs;
   Tmainform window(std::move(dialogs));
   window.show();
   ChoosePort(window, radio.PortPath());
 
   TransferBench bench;
   for (int run = 0; run < runs; ++run) {
-    RunOnce(window, shown, radio, false, reactionDelayMs, bench.read);
-    RunOnce(window, shown, radio, true, reactionDelayMs, bench.write);
+    RunUntilDone(window, shown, radio, false, reactionDelayMs, bench.read);
+    RunUntilDone(window, shown, radio, true, reactionDelayMs, bench.write);
   }
   return bench;
 }

@@ -2,8 +2,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <pthread.h>
-#include <sched.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -378,10 +376,6 @@ struct RadioSimulator::Reports {
 };
 
 void RadioSimulator::Run() {
-  // A radio answers on time whatever else the machine does; where the system lets us, the
-  // thread that plays it comes before compilers and test programs. Refused, nothing changes.
-  const sched_param realTime{1};
-  pthread_setschedparam(pthread_self(), SCHED_FIFO, &realTime);
   Line& line = *line_;
   for (;;) {
     std::optional<SteadyClock::time_point> wake;
