@@ -84,6 +84,8 @@ std::optional<LogLine> InterruptionLine(TransferEnd end,
       return Line(
           "The line from the radio never falls quiet. Check the cable and the port, then try "
           "again.");
+    case TransferEnd::Stopped:
+      return Line("Stopped before the end, as asked.");
     default:
       return std::nullopt;
   }
@@ -237,6 +239,10 @@ LogLine WriteWithoutBackupQuestion(const LogLine& why) {
       {why});
 }
 
+LogLine CheckDetectedLine(const std::string& variant) {
+  return Line("Supported HT-446%1 radio detected.", {Literal(variant)});
+}
+
 LogLine WritingChannelsLine() {
   return Line("Writing channels...");
 }
@@ -324,6 +330,12 @@ std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome) {
   }
   if (const auto interruption = InterruptionLine(outcome.end, outcome.portFailure)) {
     lines.push_back(*interruption);
+    if (outcome.blocksWritten > 0) {
+      lines.push_back(
+          Line("%1 of %2 blocks were written; the radio may now hold a mix of old "
+               "and new channels.",
+               {Literal(outcome.blocksWritten), Literal(outcome.blocksToWrite)}));
+    }
     if (outcome.blocksWritten > 0 && !outcome.backupFile.empty()) {
       lines.push_back(
           Line("What the radio held before is in %1; restore it once the radio "
@@ -341,6 +353,59 @@ std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome) {
     for (const LogLine& line : WriteFinishedLines(outcome)) {
       lines.push_back(line);
     }
+  }
+  return lines;
+}
+
+namespace {
+
+// The first lines of a transfer that reads only and did not go to its end.
+std::vector<LogLine> ReadingEndLines(const HandshakeOutcome& handshake, TransferEnd end,
+                                     const std::optional<PortFailure>& portFailure) {
+  std::vector<LogLine> lines;
+  if (handshake.kind != HandshakeOutcome::Identified) {
+    lines.push_back(HandshakeFailureLine(handshake));
+  }
+  if (const auto interruption = InterruptionLine(end, portFailure)) {
+    lines.push_back(*interruption);
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::vector<LogLine> OutcomeLines(const VerifyOutcome& outcome) {
+  std::vector<LogLine> lines = ReadingEndLines(outcome.handshake, outcome.end, outcome.portFailure);
+  if (!lines.empty()) {
+    return lines;
+  }
+  const Verification& check = outcome.verification;
+  if (!check.differing.empty()) {
+    lines.push_back(Line(check.differing.size() == 1
+                             ? "Finished with errors: %1 block differs from what the plan would "
+                               "write."
+                             : "Finished with errors: %1 blocks differ from what the plan would "
+                               "write.",
+                         {Literal(static_cast<int>(check.differing.size()))}));
+  } else if (!check.unverified.empty()) {
+    lines.push_back(Line(check.unverified.size() == 1
+                             ? "Finished with errors: %1 block could not be read, so the check "
+                               "is not complete."
+                             : "Finished with errors: %1 blocks could not be read, so the check "
+                               "is not complete.",
+                         {Literal(static_cast<int>(check.unverified.size()))}));
+  } else {
+    lines.push_back(Line("The radio holds what the plan would write."));
+    lines.push_back(Line("Done!"));
+  }
+  return lines;
+}
+
+std::vector<LogLine> OutcomeLines(const BackupOutcome& outcome) {
+  std::vector<LogLine> lines = ReadingEndLines(outcome.handshake, outcome.end, outcome.portFailure);
+  if (lines.empty()) {
+    lines.push_back(outcome.backupFile.empty() ? Line("Finished with errors: no backup was kept.")
+                                               : Line("Done!"));
   }
   return lines;
 }

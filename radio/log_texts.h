@@ -25,6 +25,8 @@ enum class ListSetting { MonitorKey, Tot, TotRekey, TotReset };
 LogLine SettingOutOfListLine(ListSetting setting, int value);
 
 LogLine WriteDetectedLine(const std::string& variant);
+// A check or a backup of a radio, which reads only.
+LogLine CheckDetectedLine(const std::string& variant);
 LogLine SafeWriteTimeLine(int seconds);
 LogLine BackingUpLine();
 LogLine BackupKeptLine(const std::string& fileName);
@@ -49,3 +51,5 @@ LogLine UnwritableHzTextLine(const UnwritableHzText& box);
 // The lines that close a transfer: "Done!", or what failed and what it means.
 std::vector<LogLine> OutcomeLines(const ReadOutcome& outcome);
 std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome);
+std::vector<LogLine> OutcomeLines(const VerifyOutcome& outcome);
+std::vector<LogLine> OutcomeLines(const BackupOutcome& outcome);

@@ -45,6 +45,7 @@ bool ReadChannels(Session& session, ReadOutcome& outcome) {
     if (!row && !session.BackInStep()) {
       return false;
     }
+    session.BlockDone();
   }
   return session.StillThere();
 }
@@ -63,6 +64,7 @@ bool ReadSettings(Session& session, ReadOutcome& outcome) {
     outcome.settingsUnread = true;
   }
   Acknowledge(session.link());
+  session.BlockDone();
   return session.StillThere();
 }
 
@@ -73,12 +75,13 @@ ReadOutcome ReadRadio(TBlockSerial& link, const std::string& portName, TransferO
   Session session(link, observer);
   session.Open(portName);
   observer.Waiting();
-  outcome.handshake = EnterProgrammingMode(link);
+  outcome.handshake = session.Identify();
   if (outcome.handshake.kind != HandshakeOutcome::Identified) {
     outcome.end = session.HandshakeEnd(outcome.portFailure);
   } else {
     session.Log(ReadDetectedLine(outcome.handshake.ModelVariant));
     session.Log(ReadingChannelsLine());
+    session.Expect(kChannelCount + 1);
     const bool whole = ReadChannels(session, outcome) && ReadSettings(session, outcome);
     outcome.end = session.End(whole && outcome.unreadChannels.empty() && !outcome.settingsUnread);
   }

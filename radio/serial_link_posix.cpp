@@ -10,6 +10,8 @@
 #include <cstring>
 #include <iterator>
 #include <map>
+#include <mutex>
+#include <optional>
 
 #include "radio/low_latency.h"
 #include "radio/serial_system.h"
@@ -24,8 +26,10 @@ int Fd(SerialPortHandle port) {
 }
 
 // The driver flags each open port had before low latency was asked for, to put back on
-// close; the handle is a bare descriptor, so they are kept beside it.
+// close; the handle is a bare descriptor, so they are kept beside it, for every link of
+// every thread.
 std::map<int, int> flagsBeforeLowLatency;
+std::mutex flagsBeforeLowLatencyMutex;
 
 // What a failed call on an open port means: the device gone, or a plain refusal.
 SerialError IoFailure(int error) {
@@ -129,6 +133,7 @@ SerialError Open(const std::string& devicePath, SerialPortHandle& port) {
   }
   port = fd;
   if (const auto flags = RequestLowLatency(fd)) {
+    const std::lock_guard lock(flagsBeforeLowLatencyMutex);
     flagsBeforeLowLatency[fd] = *flags;
   }
   return {};
@@ -292,8 +297,15 @@ void Release(SerialPortHandle port) {
   // link wherever the tty stays open (a simulator's own slave side), and no other user
   // could open the port again.
   ioctl(Fd(port), TIOCNXCL);
-  if (const auto saved = flagsBeforeLowLatency.extract(Fd(port))) {
-    RestoreSerialFlags(Fd(port), saved.mapped());
+  std::optional<int> saved;
+  {
+    const std::lock_guard lock(flagsBeforeLowLatencyMutex);
+    if (const auto entry = flagsBeforeLowLatency.extract(Fd(port))) {
+      saved = entry.mapped();
+    }
+  }
+  if (saved) {
+    RestoreSerialFlags(Fd(port), *saved);
   }
   close(Fd(port));
 }

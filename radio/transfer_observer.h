@@ -22,4 +22,11 @@ class TransferObserver {
   // Called every few milliseconds while the transfer waits on the line, also while a reply
   // streams in, so that a front end with a single thread keeps handling its events.
   virtual void Waiting() {}
+  // Blocks done of the blocks the transfer will read and write in all.
+  virtual void Progress(int /*done*/, int /*total*/) {}
+  // Asked after every exchange: true ends the transfer there, as stopped.
+  virtual bool StopNow() { return false; }
+  // While no radio answers the handshake, or one is to be taken off the cable: true to go
+  // on waiting for it, asked about every half second.
+  virtual bool KeepWaitingForRadio() { return false; }
 };

@@ -21,7 +21,10 @@ bool IsBank0Channel(const BlockPlace& place) {
 bool WriteBlock(Session& session, const MemoryBlock& block, const BlockPlace& place,
                 WriteOutcome& outcome) {
   const ByteString reply = BlockWrite(session.link(), block.address, block.data);
-  ++outcome.blocksWritten;
+  // A reply shows the radio heard the block, even from a line lost just after.
+  if (!reply.empty() || !session.link().LineLost()) {
+    ++outcome.blocksWritten;
+  }
   if (!session.StillThere()) {
     return false;
   }
@@ -55,6 +58,19 @@ void Session::Open(const std::string& portName) {
   link_.ConfigureLine(kBaudRate, kDataBits, kParity, kStopBits, false, false);
 }
 
+HandshakeOutcome Session::Identify() {
+  for (;;) {
+    const HandshakeOutcome outcome = EnterProgrammingMode(link_);
+    const bool noRadio = outcome.kind == HandshakeOutcome::NoResponse ||
+                         outcome.kind == HandshakeOutcome::RadioNotConnected;
+    if (!noRadio || !link_.IsOpen() || link_.LineLost() || !observer_.KeepWaitingForRadio()) {
+      return outcome;
+    }
+    // Whatever a cable without a radio sends meanwhile is no answer to keep.
+    CollectUntilQuiet(link_, kRadioLookMs);
+  }
+}
+
 TransferEnd Session::HandshakeEnd(std::optional<PortFailure>& portFailure) {
   if (!link_.IsOpen()) {
     portFailure = PortFailure{link_.DeviceName(), link_.OpenError()};
@@ -66,6 +82,8 @@ TransferEnd Session::HandshakeEnd(std::optional<PortFailure>& portFailure) {
 bool Session::StillThere() {
   if (link_.LineLost()) {
     stopped_ = TransferEnd::LineLost;
+  } else if (!stopped_ && observer_.StopNow()) {
+    stopped_ = TransferEnd::Stopped;
   }
   return !stopped_;
 }
@@ -116,6 +134,7 @@ bool ReadBlocks(Session& session, const std::vector<MemoryRead>& reads, BlocksRe
     if (!session.StillThere() || (!whole && !session.BackInStep())) {
       return false;
     }
+    session.BlockDone();
   }
   return true;
 }
@@ -141,6 +160,7 @@ bool WriteBlocks(Session& session, const MemoryBlocks& blocks, WriteOutcome& out
     if (!written) {
       return false;
     }
+    session.BlockDone();
   }
   return true;
 }

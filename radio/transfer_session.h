@@ -26,6 +26,12 @@ class Session {
 
   // Opens the port and sets the line up; the handshake follows.
   void Open(const std::string& portName);
+  // The handshake, made again every half second while no radio answers and the observer
+  // wants to wait for one.
+  HandshakeOutcome Identify();
+  // The transfer will read and write this many blocks; each one done is told.
+  void Expect(int blocks) { progressTotal_ = blocks; }
+  void BlockDone() { observer_.Progress(++progressDone_, progressTotal_); }
   // How a failed handshake ended: the port may never have opened, or the radio vanished.
   TransferEnd HandshakeEnd(std::optional<PortFailure>& portFailure);
 
@@ -46,7 +52,12 @@ class Session {
   TBlockSerial& link_;
   TransferObserver& observer_;
   std::optional<TransferEnd> stopped_;
+  int progressDone_ = 0;
+  int progressTotal_ = 0;
 };
+
+// Half a second between looks for a radio that is to come or to go.
+inline constexpr int kRadioLookMs = 500;
 
 // Blocks read back from the radio, split into 8-byte blocks in the order of the reads,
 // and the addresses of the reads that did not come back whole.

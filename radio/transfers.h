@@ -23,6 +23,7 @@ enum class TransferEnd {
   LineLost,            // the cable was pulled or the adapter unplugged
   LineNeverQuiet,      // the line carried bytes without end
   NothingWritten,      // a write stopped before its first block: no backup, another variant
+  Stopped,             // the front end asked it to stop at once
 };
 
 // A port that did not open: the device path tried and the system's reason.
@@ -74,10 +75,29 @@ struct WriteOutcome {
   // Why there is no backup, when the user chose to write without one.
   std::vector<std::uint16_t> backupUnread;
   std::string backupFailure;
+  int blocksToWrite = 0;
   int blocksWritten = 0;
   // Bank 0 halves the radio did not acknowledge; the write went on after each.
   int unacknowledged = 0;
   Verification verification;
+};
+
+// A check of what a radio holds against the blocks a write would send; nothing is written.
+struct VerifyOutcome {
+  HandshakeOutcome handshake;
+  TransferEnd end = TransferEnd::NotIdentified;
+  std::optional<PortFailure> portFailure;
+  Verification verification;
+};
+
+// What the radio holds in every block a write can replace, kept in a store.
+struct BackupOutcome {
+  HandshakeOutcome handshake;
+  TransferEnd end = TransferEnd::NotIdentified;
+  std::optional<PortFailure> portFailure;
+  std::string backupFile;
+  std::vector<std::uint16_t> backupUnread;
+  std::string backupFailure;
 };
 
 // Reads the 15 channel records and the settings record from the radio on the named port.
@@ -90,6 +110,15 @@ ReadOutcome ReadRadio(TBlockSerial& link, const std::string& portName, TransferO
 // front ends check them first and say which are not.
 WriteOutcome WriteRadio(TBlockSerial& link, const std::string& portName, const ChannelPlan& plan,
                         TransferObserver& observer, BackupStore& store);
+
+// Compares what the radio holds with the plan's blocks; a plan without settings leaves the
+// settings record out of the comparison.
+VerifyOutcome VerifyRadio(TBlockSerial& link, const std::string& portName, const ChannelPlan& plan,
+                          TransferObserver& observer);
+
+// Reads every block a write can replace and keeps it in the store.
+BackupOutcome BackupRadio(TBlockSerial& link, const std::string& portName,
+                          TransferObserver& observer, BackupStore& store);
 
 // Puts a backup's blocks back as they were read, as safely as a write, after a backup of
 // its own; a radio of another variant is left as it is.

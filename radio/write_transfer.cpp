@@ -68,7 +68,7 @@ WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const Me
   WriteOutcome outcome;
   Session session(link, observer);
   session.Open(portName);
-  outcome.handshake = EnterProgrammingMode(link);
+  outcome.handshake = session.Identify();
   const std::string& variant = outcome.handshake.ModelVariant;
   if (outcome.handshake.kind != HandshakeOutcome::Identified) {
     outcome.end = session.HandshakeEnd(outcome.portFailure);
@@ -78,6 +78,9 @@ WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const Me
   } else {
     session.Log(WriteDetectedLine(variant));
     session.Log(SafeWriteTimeLine(SafeWriteSeconds(blocks)));
+    session.Expect(static_cast<int>(WrittenRegionReads().size() + blocks.size() +
+                                    ReadsCovering(blocks).size()));
+    outcome.blocksToWrite = static_cast<int>(blocks.size());
     if (!KeepBackup(session, variant, store, outcome)) {
       outcome.end = session.Stopped().value_or(TransferEnd::NothingWritten);
     } else {

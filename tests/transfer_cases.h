@@ -502,6 +502,8 @@ TYPED_TEST_P(Transfers, APulledCableEndsAWriteToo) {
             (std::vector<std::string>{
                 kSupportedForWrite, kSafeWriteTime, "Backing up what the radio holds...",
                 "What the radio held is kept in <backup>.", "Writing channels...", kRadioLost,
+                "10 of 69 blocks were written; the radio may now hold a mix of old and new "
+                "channels.",
                 "What the radio held before is in <backup>; restore it once the radio answers "
                 "again."}));
   this->ExpectEndedCleanly();

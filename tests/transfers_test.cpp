@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <thread>
 
 #include "radio/codecs.h"
 #include "radio/log_texts.h"
+#include "radio/radio_presence.h"
 #include "tests/support/distinct_plan.h"
 #include "tests/support/fake_front_end.h"
 #include "tests/support/kept_backups.h"
@@ -361,6 +363,125 @@ TEST_F(SafeWrites, ARestoreLeavesARadioOfAnotherVariantAsItIs) {
   EXPECT_EQ(answering.LogWith(outcome).back(),
             "This backup is of an HT-446E2, but the radio on the port is an HT-446E. Nothing was "
             "written.");
+}
+
+// What the command line builds on: checks and backups that write nothing, a stop at once,
+// progress, and waiting for radios to come and go on one cable.
+struct FleetObserver : RecordingObserver {
+  void Progress(int done, int total) override { progress.emplace_back(done, total); }
+  bool StopNow() override {
+    return stopAfter >= 0 && static_cast<int>(progress.size()) >= stopAfter;
+  }
+  bool KeepWaitingForRadio() override {
+    ++looks;
+    return looks <= keepWaitingLooks;
+  }
+  std::vector<std::pair<int, int>> progress;
+  int stopAfter = -1;
+  int looks = 0;
+  int keepWaitingLooks = 0;
+};
+
+class FleetParts : public Outcomes {
+ protected:
+  FleetObserver fleet;
+};
+
+TEST_F(FleetParts, AVerifyComparesTheRadioWithThePlanAndWritesNothing) {
+  const ChannelPlan plan = DistinctPlan(false);
+  ASSERT_EQ(WriteRadio(link, radio.PortPath(), plan, observer, backups).end, TransferEnd::Done);
+  radio.ClearCommandLog();
+  VerifyOutcome outcome = VerifyRadio(link, radio.PortPath(), plan, fleet);
+  EXPECT_EQ(outcome.end, TransferEnd::Done);
+  EXPECT_EQ(fleet.LogWith(outcome).back(), "Done!");
+  radio.WriteMemory(0x0030, ByteString(8, 0x11));
+  radio.WriteMemory(kSettingsAddress, ByteString(8, 0x22));
+  outcome = VerifyRadio(link, radio.PortPath(), plan, fleet);
+  EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
+  ASSERT_EQ(outcome.verification.differing.size(), 2u);
+  EXPECT_EQ(outcome.verification.differing[0].address, 0x0030);
+  EXPECT_EQ(fleet.LogWith(outcome).back(),
+            "Finished with errors: 2 blocks differ from what the plan would write.");
+  // Without settings the plan says nothing of them.
+  ChannelPlan channelsOnly = plan;
+  channelsOnly.settings.reset();
+  radio.WriteMemory(0x0030, PlanBlocks(plan)[6].data);
+  EXPECT_EQ(VerifyRadio(link, radio.PortPath(), channelsOnly, fleet).end, TransferEnd::Done);
+  for (const ByteString& command : radio.CommandLog()) {
+    EXPECT_NE(command[0], 0x57);
+  }
+}
+
+TEST_F(FleetParts, ABackupKeepsEveryBlockAWriteCanReplace) {
+  radio.WriteMemory(0x0290, ByteString(16, 0x07));
+  const BackupOutcome outcome = BackupRadio(link, radio.PortPath(), fleet, backups);
+  EXPECT_EQ(outcome.end, TransferEnd::Done);
+  ASSERT_EQ(backups.kept.size(), 1u);
+  EXPECT_EQ(backups.kept[0].blocks.size(), 69u);
+  EXPECT_EQ(backups.kept[0].blocks[64], (MemoryBlock{0x0290, ByteString(8, 0x07)}));
+  EXPECT_EQ(fleet.progress.back(), std::pair(35, 35));
+
+  radio.SetReadsFailing(std::pair<std::uint16_t, std::uint16_t>{0x03C0, 0x03C0});
+  const BackupOutcome unread = BackupRadio(link, radio.PortPath(), fleet, backups);
+  EXPECT_EQ(unread.end, TransferEnd::FinishedWithErrors);
+  EXPECT_EQ(unread.backupUnread, std::vector<std::uint16_t>{0x03C0});
+  EXPECT_EQ(backups.kept.size(), 1u);
+}
+
+// A second Ctrl+C on the command line: the write ends after the exchange under way, and
+// says how far it got.
+TEST_F(FleetParts, AStopAtOnceEndsTheWriteAndSaysHowFarItGot) {
+  fleet.stopAfter = 35 + 20;
+  const WriteOutcome outcome =
+      WriteRadio(link, radio.PortPath(), DistinctPlan(false), fleet, backups);
+  EXPECT_EQ(outcome.end, TransferEnd::Stopped);
+  // The exchange under way when the stop came went to its end.
+  EXPECT_EQ(outcome.blocksWritten, 21);
+  const auto log = fleet.LogWith(outcome);
+  EXPECT_EQ(std::vector(log.end() - 3, log.end()),
+            (std::vector<std::string>{
+                "Stopped before the end, as asked.",
+                "21 of 69 blocks were written; the radio may now hold a mix of old and new "
+                "channels.",
+                "What the radio held before is in backup-1; restore it once the radio answers "
+                "again."}));
+  for (std::size_t i = 0; i < fleet.progress.size(); ++i) {
+    EXPECT_EQ(fleet.progress[i], std::pair(static_cast<int>(i) + 1, 35 + 69 + 35));
+  }
+}
+
+TEST_F(FleetParts, OneCableManyRadiosComeAndGo) {
+  // No radio at first; one is put on the cable a moment later.
+  radio.SetSilent(true);
+  std::thread putOn([this] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    radio.SetSilent(false);
+  });
+  fleet.keepWaitingLooks = 100;
+  const WriteOutcome written =
+      WriteRadio(link, radio.PortPath(), DistinctPlan(false), fleet, backups);
+  putOn.join();
+  EXPECT_EQ(written.end, TransferEnd::Done);
+  EXPECT_GE(fleet.looks, 1);
+
+  // It answers until it is taken off again.
+  std::thread takeOff([this] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    radio.SetSilent(true);
+  });
+  fleet.looks = 0;
+  EXPECT_TRUE(WaitUntilRadioGone(link, radio.PortPath(), fleet));
+  takeOff.join();
+  EXPECT_GE(fleet.looks, 2);
+  EXPECT_FALSE(link.IsOpen());
+
+  // Told to stop waiting, neither waits.
+  fleet.keepWaitingLooks = 0;
+  radio.SetSilent(false);
+  EXPECT_FALSE(WaitUntilRadioGone(link, radio.PortPath(), fleet));
+  radio.SetSilent(true);
+  EXPECT_EQ(WriteRadio(link, radio.PortPath(), DistinctPlan(false), fleet, backups).end,
+            TransferEnd::NotIdentified);
 }
 
 }  // namespace
