@@ -146,3 +146,103 @@ TEST_F(FileMenuTest, ASaveThePlatformRefusesIsReportedAndChangesNothing) {
   EXPECT_TRUE(FindControl<QWidget>(&form, std::string("cb_A1_freq_rx"))->isEnabled());
   EXPECT_TRUE(FindControl<QWidget>(&form, std::string("cmdAdvancedMode"))->isEnabled());
 }
+
+// Channel plans kept for other radio programs: a .csv name means CHIRP's generic CSV layout
+// wherever the window loads or saves, and a plan comes back as it went.
+TEST_F(FileMenuTest, ACsvPlanRoundTripsThroughTheWindowInBothModes) {
+  const std::string csv = folder / "plan.csv";
+  for (const bool advanced : {false, true}) {
+    if (advanced) {
+      form.EnterAdvancedMode();
+    }
+    FillPlan(form);
+    // The layout has a row only for a channel that receives: one that does not keeps
+    // neither a TX frequency nor tones nor flags there.
+    for (int n = 1; n <= kChannelCount; ++n) {
+      if (!advanced && ListIndex(form, GridControlName(GridRole::FreqRx, n, false)) == 0) {
+        form.ShowChannel(n, ChannelRow{});
+      }
+    }
+    Use(dialogs, csv);
+    dialogs->asked.clear();
+    Trigger(form, "Savefrequenciessettingstofile1");
+    EXPECT_EQ(dialogs->asked.last(),
+              "A CSV file holds no settings: only the channels were saved. Save to an INI file "
+              "to keep the settings too.");
+    EXPECT_TRUE(ReadBytes(csv).starts_with("Location,Name,Frequency,Duplex,Offset,Tone,"));
+    Use(otherDialogs, csv);
+    Trigger(other, "Loadfrequenciesfromfile1");
+    EXPECT_EQ(PlanValues(other, false), PlanValues(form, false)) << advanced;
+    EXPECT_EQ(other.AdvancedMode(), advanced);
+  }
+}
+
+// A file another program wrote, with every tone mode the layout knows; a frequency outside
+// the PMR446 channels puts the window into advanced mode, as an advanced INI plan does.
+TEST_F(FileMenuTest, AChirpStyleFileWithEveryToneModeLoadsIntoItsRows) {
+  const std::string csv = folder / "chirp.csv";
+  WriteBytes(csv,
+             "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+             "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\n"
+             "1,A,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,0.5W,\n"
+             "2,B,446.018750,,0.000000,Tone,67.0,88.5,023,NN,023,Tone->Tone,NFM,12.50,,0.5W,\n"
+             "3,C,446.031250,,0.000000,TSQL,88.5,71.9,023,NN,023,Tone->Tone,NFM,12.50,,0.5W,shift\n"
+             "4,D,446.043750,,0.000000,DTCS,88.5,88.5,132,NN,132,Tone->Tone,NFM,12.50,,0.5W,\n"
+             "5,E,446.056250,,0.000000,Cross,67.0,162.2,023,NN,023,Tone->Tone,NFM,12.50,,0.5W,\n"
+             "6,F,446.068750,,0.000000,Cross,67.0,88.5,023,NN,155,Tone->DTCS,NFM,12.50,,0.5W,\n"
+             "7,G,446.081250,,0.000000,Cross,88.5,71.9,723,NN,023,DTCS->Tone,NFM,12.50,,0.5W,\n"
+             "8,H,446.093750,,0.000000,Cross,88.5,88.5,243,NN,431,DTCS->DTCS,NFM,12.50,,0.5W,\n"
+             "9,I,446.006250,,0.000000,Cross,88.5,74.4,023,NN,023,->Tone,NFM,12.50,,0.5W,\n"
+             "10,J,446.006250,,0.000000,Cross,88.5,88.5,023,NN,664,->DTCS,NFM,12.50,,0.5W,\n"
+             "11,K,446.006250,,0.000000,Cross,88.5,88.5,346,NN,023,DTCS->,NFM,12.50,,0.5W,"
+             "busy lockout\n"
+             "12,L,446.006250,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,0.5W,\n"
+             "13,M,434.050000,+,12.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,0.5W,\n");
+  Use(dialogs, csv);
+  Trigger(form, "Loadfrequenciesfromfile1");
+  ASSERT_TRUE(form.AdvancedMode());
+  // RX tone, TX tone by list index: 1..26 QT, 27.. DQT in their list order.
+  const std::pair<int, int> tones[] = {{0, 0},  {0, 1},  {2, 2},   {27, 27}, {26, 1},
+                                       {28, 1}, {2, 38}, {37, 30}, {3, 0},   {36, 0},
+                                       {0, 32}, {0, 0},  {0, 0}};
+  for (int n = 1; n <= 13; ++n) {
+    const ChannelRow row = form.Channel(n);
+    EXPECT_EQ(std::pair(row.rxToneIndex, row.txToneIndex), tones[n - 1]) << n;
+  }
+  EXPECT_EQ(form.Channel(1).rxHzText, "446006250");
+  EXPECT_TRUE(form.Channel(3).shift);
+  EXPECT_TRUE(form.Channel(11).lockout);
+  EXPECT_EQ(form.Channel(12).txHzText, "");
+  EXPECT_EQ(form.Channel(13).rxHzText, "434050000");
+  EXPECT_EQ(form.Channel(13).txHzText, "446050000");
+  EXPECT_EQ(form.Channel(14).rxHzText, "");
+}
+
+TEST_F(FileMenuTest, AMalformedCsvFileIsRefusedAndChangesNothing) {
+  FillPlan(form);
+  const auto before = PlanValues(form, true);
+  const std::string csv = folder / "broken.csv";
+  WriteBytes(csv, "Location,Frequency\n1,446.0062551\n");
+  Use(dialogs, csv);
+  Trigger(form, "Loadfrequenciessettingsfromfile1");
+  EXPECT_EQ(PlanValues(form, true), before);
+  EXPECT_FALSE(form.AdvancedMode());
+  ASSERT_EQ(dialogs->asked.size(), 2);
+  EXPECT_TRUE(dialogs->asked.last().startsWith(QString::fromStdString(csv)));
+}
+
+// The card names the plan file last used, and a card that cannot be written is said.
+TEST_F(FileMenuTest, TheChannelCardIsWrittenFromTheWindowsPlan) {
+  FillPlan(form);
+  Use(dialogs, file);
+  Trigger(form, "Savefrequenciessettingstofile1");
+  const std::string card = folder / "card.pdf";
+  Use(dialogs, card);
+  Trigger(form, "Savechannelcard1");
+  EXPECT_TRUE(ReadBytes(card).starts_with("%PDF"));
+  EXPECT_EQ(dialogs->asked.last(), "carddialog");
+  const std::string refused = folder / "no-such-folder/card.pdf";
+  Use(dialogs, refused);
+  Trigger(form, "Savechannelcard1");
+  EXPECT_EQ(dialogs->failures.size(), 1);
+}

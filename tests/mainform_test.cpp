@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
@@ -393,4 +394,30 @@ TEST_F(MainformTest, WarningsDefaultToNoAndASaveAsksBeforeReplacingAFile) {
   EXPECT_EQ(defaultButton.remove('&'), "No");
 
   EXPECT_FALSE(Get<QFileDialog>("savedialog")->testOption(QFileDialog::DontConfirmOverwrite));
+}
+
+// The keys users of desktop tools expect: Ctrl+O, Ctrl+S and Ctrl+P open their dialogs,
+// Ctrl+Q closes the window, and the buttons and pages answer their access keys.
+TEST_F(MainformTest, TheKeysOfADesktopToolWork) {
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  for (const auto& [keys, dialog] :
+       {std::pair{QKeySequence::Open, "opendialog"}, std::pair{QKeySequence::Save, "savedialog"},
+        std::pair{QKeySequence::Print, "carddialog"}}) {
+    QTest::keySequence(&form, QKeySequence(keys));
+    EXPECT_EQ(dialogs->asked.last(), dialog);
+  }
+  auto* pages = Get<QTabWidget>("tabit");
+  QTest::keyClick(&form, Qt::Key_O, Qt::AltModifier);
+  EXPECT_EQ(pages->currentIndex(), 1);
+  QTest::keyClick(&form, Qt::Key_C, Qt::AltModifier);
+  EXPECT_EQ(pages->currentIndex(), 0);
+  QSignalSpy loadSave(Get<QPushButton>("cmdLoadSave"), &QPushButton::clicked);
+  QTest::keyClick(&form, Qt::Key_L, Qt::AltModifier);
+  // An access key clicks the button as the eye sees it, a moment later.
+  EXPECT_TRUE(loadSave.count() == 1 || loadSave.wait(5000));
+  Get<QMenu>("popup_settingsmenu")->hide();
+  QTest::keySequence(&form, QKeySequence(Qt::CTRL | Qt::Key_Q));
+  EXPECT_FALSE(form.isVisible());
 }

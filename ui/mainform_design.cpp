@@ -1,8 +1,10 @@
 #include "ui/mainform_design.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -131,38 +133,67 @@ void BuildOtherPage(QWidget* page) {
   about->setGeometry(8, 128, 665, 129);
 }
 
-void BuildLoadSaveMenu(QWidget* window) {
-  auto* menu = Named(new QMenu(window), "popup_settingsmenu");
-  Named(menu->addAction(QStringLiteral("Load frequencies from file...")),
-        "Loadfrequenciesfromfile1");
-  Named(menu->addAction(QStringLiteral("Load frequencies + settings from file...")),
-        "Loadfrequenciessettingsfromfile1");
-  Named(menu->addSeparator(), "N1");
-  Named(menu->addAction(QStringLiteral("Save frequencies to file...")), "Savefrequenciestofile1");
-  Named(menu->addAction(QStringLiteral("Save frequencies + settings to file...")),
-        "Savefrequenciessettingstofile1");
-  Named(menu->addSeparator(), "N2");
-  Named(menu->addAction(QStringLiteral("Restore radio from backup...")), "Restoreradiofrombackup1");
+// The commands also answer their keys while the menu is closed, so they belong to the
+// window as well.
+QAction* AddCommand(QWidget* window, QMenu* menu, const char* name, const QString& caption,
+                    const QKeySequence& keys = {}) {
+  auto* command = Named(menu->addAction(caption), name);
+  command->setShortcut(keys);
+  window->addAction(command);
+  return command;
 }
 
-QFileDialog* AddFileDialog(QWidget* window, const char* name) {
+void BuildLoadSaveMenu(QWidget* window) {
+  auto* menu = Named(new QMenu(window), "popup_settingsmenu");
+  AddCommand(window, menu, "Loadfrequenciesfromfile1",
+             QStringLiteral("Load frequencies from file..."));
+  AddCommand(window, menu, "Loadfrequenciessettingsfromfile1",
+             QStringLiteral("Load frequencies + settings from file..."), QKeySequence::Open);
+  Named(menu->addSeparator(), "N1");
+  AddCommand(window, menu, "Savefrequenciestofile1", QStringLiteral("Save frequencies to file..."));
+  AddCommand(window, menu, "Savefrequenciessettingstofile1",
+             QStringLiteral("Save frequencies + settings to file..."), QKeySequence::Save);
+  AddCommand(window, menu, "Savechannelcard1", QStringLiteral("Save channel card as PDF..."),
+             QKeySequence::Print);
+  Named(menu->addSeparator(), "N2");
+  AddCommand(window, menu, "Restoreradiofrombackup1",
+             QStringLiteral("Restore radio from backup..."));
+
+  auto* quit = Named(new QAction(QStringLiteral("Quit"), window), "Quit1");
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  window->addAction(quit);
+}
+
+const QString kPlanFilter = QStringLiteral("Configuration files (*.ini)");
+const QString kCsvFilter = QStringLiteral("CHIRP CSV files (*.csv)");
+
+QFileDialog* AddFileDialog(QWidget* window, const char* name, const QStringList& filters) {
   auto* dialog = Named(new QFileDialog(window), name);
-  dialog->setNameFilter(QStringLiteral("Configuration files (*.ini)"));
+  dialog->setNameFilters(filters);
   return dialog;
 }
 
 void BuildFileDialogs(QWidget* window) {
-  auto* open = AddFileDialog(window, "opendialog");
+  auto* open = AddFileDialog(window, "opendialog", {kPlanFilter, kCsvFilter});
   open->setAcceptMode(QFileDialog::AcceptOpen);
   open->setFileMode(QFileDialog::ExistingFile);
 
-  auto* save = AddFileDialog(window, "savedialog");
+  auto* save = AddFileDialog(window, "savedialog", {kPlanFilter, kCsvFilter});
   save->setAcceptMode(QFileDialog::AcceptSave);
   save->setFileMode(QFileDialog::AnyFile);
   save->setDefaultSuffix(QStringLiteral("ini"));
+  // A name typed without an extension gets the one of the kind chosen.
+  QObject::connect(save, &QFileDialog::filterSelected, save, [save](const QString& filter) {
+    save->setDefaultSuffix(filter == kCsvFilter ? QStringLiteral("csv") : QStringLiteral("ini"));
+  });
 
-  auto* backups = Named(new QFileDialog(window), "backupdialog");
-  backups->setNameFilter(QStringLiteral("Vexalon radio backups (*.vxbackup)"));
+  auto* card = AddFileDialog(window, "carddialog", {QStringLiteral("PDF documents (*.pdf)")});
+  card->setAcceptMode(QFileDialog::AcceptSave);
+  card->setFileMode(QFileDialog::AnyFile);
+  card->setDefaultSuffix(QStringLiteral("pdf"));
+
+  auto* backups =
+      AddFileDialog(window, "backupdialog", {QStringLiteral("Vexalon radio backups (*.vxbackup)")});
   backups->setAcceptMode(QFileDialog::AcceptOpen);
   backups->setFileMode(QFileDialog::ExistingFile);
 }
@@ -179,7 +210,8 @@ void BuildDesignedControls(QWidget* window) {
   window->move(192, 122);
 
   // Created in the window's tab order; the labels take no focus.
-  AddButton(window, "cmdReadRadio", 168, 8, 137, QStringLiteral("Read radio settings"))
+  // The designed captions, with an access key each.
+  AddButton(window, "cmdReadRadio", 168, 8, 137, QStringLiteral("&Read radio settings"))
       ->setEnabled(false);
 
   auto* debug = Named(new QPlainTextEdit(window), "debug");
@@ -196,17 +228,17 @@ void BuildDesignedControls(QWidget* window) {
   tabit->setGeometry(8, 40, 689, 425);
   auto* channels = Named(new QWidget, "tab_channelbank_A");
   auto* other = Named(new QWidget, "tab_other");
-  tabit->addTab(channels, QStringLiteral("Channels"));
-  tabit->addTab(other, QStringLiteral("Other settings and info"));
+  tabit->addTab(channels, QStringLiteral("&Channels"));
+  tabit->addTab(other, QStringLiteral("&Other settings and info"));
   tabit->setCurrentIndex(0);
   BuildChannelsPage(channels);
   BuildOtherPage(other);
 
-  AddButton(window, "cmdWrite", 560, 8, 137, QStringLiteral("Write radio settings"))
+  AddButton(window, "cmdWrite", 560, 8, 137, QStringLiteral("&Write radio settings"))
       ->setEnabled(false);
   AddList(new PortList(window), "comport", 40, 8, 121, QStringLiteral("Select serial port to use"),
           {}, -1);
-  AddButton(window, "cmdLoadSave", 376, 8, 105, QStringLiteral("Load / save"));
+  AddButton(window, "cmdLoadSave", 376, 8, 105, QStringLiteral("&Load / save"));
   AddLabel(window, "Label1", 8, 12, QStringLiteral("Port:"));
 
   BuildLoadSaveMenu(window);

@@ -65,10 +65,13 @@ void Tmainform::ConnectHandlers() {
       {"Savefrequenciestofile1", &Tmainform::Savefrequenciestofile1Click},
       {"Savefrequenciessettingstofile1", &Tmainform::Savefrequenciessettingstofile1Click},
       {"Restoreradiofrombackup1", &Tmainform::Restoreradiofrombackup1Click},
+      {"Savechannelcard1", &Tmainform::Savechannelcard1Click},
   };
   for (const auto& [name, handler] : menuHandlers) {
     connect(Find<QAction>(name), &QAction::triggered, this, handler);
   }
+  // Held during a transfer, as any close is.
+  connect(Find<QAction>("Quit1"), &QAction::triggered, this, &QWidget::close);
 }
 
 // Window first, then each page's controls in their own order, the grid row after row.
@@ -194,43 +197,5 @@ void Tmainform::ShowPlan(const ChannelPlan& plan) {
   }
   if (plan.settings) {
     ShowSettings(*plan.settings);
-  }
-}
-
-void Tmainform::LoadChosenFile(bool settings) {
-  const QString file = dialogs->ChooseFile(*Find<QFileDialog>("opendialog"));
-  if (file.isEmpty()) {
-    return;
-  }
-  LoadFromFile(QFile::encodeName(file).toStdString(), settings);
-}
-
-void Tmainform::LoadFromFile(const std::string& fileName, bool settings) {
-  SetControlsEnabled(false);
-  const LoadedPlan loaded = LoadPlanFile(fileName, settings, advancedMode);
-  if (loaded.plan) {
-    ShowPlan(*loaded.plan);
-  }
-  if (!loaded.outcome.failure.empty()) {
-    dialogs->ShowError(this, QFile::decodeName(loaded.outcome.failure.c_str()));
-  }
-  if (!loaded.outcome.notice.empty()) {
-    dialogs->ShowInformation(this, QFile::decodeName(loaded.outcome.notice.c_str()));
-  }
-  SetControlsEnabled(true);
-}
-
-void Tmainform::SaveChosenFile(bool settings) {
-  const QString file = dialogs->ChooseFile(*Find<QFileDialog>("savedialog"));
-  if (file.isEmpty()) {
-    return;
-  }
-  SaveToFile(QFile::encodeName(file).toStdString(), settings);
-}
-
-void Tmainform::SaveToFile(const std::string& fileName, bool settings) {
-  const PlanFileOutcome saved = SavePlanFile(fileName, Plan(settings));
-  if (!saved.failure.empty()) {
-    dialogs->ShowFailure(this, QFile::decodeName(saved.failure.c_str()));
   }
 }

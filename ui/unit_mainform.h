@@ -65,8 +65,9 @@ class Tmainform : public QWidget {
   void SetTransferRunning(bool running);
 
   // The channel plan file: the window's plan, and its settings page when `settings` is
-  // true, to and from the named file (in the system's encoding). What the file has to
-  // say is shown in dialogs.
+  // true, to and from the named file (in the system's encoding); a name ending in .csv is
+  // a CHIRP CSV file, which holds the channels alone. What the file has to say is shown in
+  // dialogs.
   void SaveToFile(const std::string& fileName, bool settings);
   void LoadFromFile(const std::string& fileName, bool settings);
 
@@ -84,6 +85,8 @@ class Tmainform : public QWidget {
   void Savefrequenciessettingstofile1Click();
   // Puts a backup's blocks back into the radio, after a question that names the backup.
   void Restoreradiofrombackup1Click();
+  // The plan on one printable page, with a card of its channels to cut out.
+  void Savechannelcard1Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -120,5 +123,7 @@ class Tmainform : public QWidget {
   // Rows, by channel number, that the last read could not fill.
   std::array<bool, kChannelCount + 1> unreadRows{};
   bool transferRunning = false;
+  // The plan file last loaded or saved, for the channel card; empty before any.
+  QString planFileName;
   bool closeWhenTransferEnds = false;
 };

@@ -1,0 +1,87 @@
+// The window's plan files: INI files in the designed format, CHIRP CSV files for other radio
+// programs, and the channel card to print.
+#include <QDate>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "files/csv_plan.h"
+#include "files/plan_file.h"
+#include "ui/channel_card.h"
+#include "ui/unit_mainform.h"
+
+namespace {
+
+const QString kCsvHoldsNoSettings = QStringLiteral(
+    "A CSV file holds no settings: only the channels were saved. Save to an INI file to keep "
+    "the settings too.");
+
+std::string FileName(const QString& file) {
+  return QFile::encodeName(file).toStdString();
+}
+
+QString Shown(const std::string& text) {
+  return QFile::decodeName(text.c_str());
+}
+
+}  // namespace
+
+void Tmainform::LoadChosenFile(bool settings) {
+  const QString file = dialogs->ChooseFile(*Find<QFileDialog>("opendialog"));
+  if (file.isEmpty()) {
+    return;
+  }
+  LoadFromFile(FileName(file), settings);
+}
+
+void Tmainform::LoadFromFile(const std::string& fileName, bool settings) {
+  SetControlsEnabled(false);
+  const LoadedPlan loaded = IsCsvPlanFileName(fileName)
+                                ? LoadCsvPlanFile(fileName, settings, advancedMode)
+                                : LoadPlanFile(fileName, settings, advancedMode);
+  if (loaded.plan) {
+    ShowPlan(*loaded.plan);
+    planFileName = Shown(fileName);
+  }
+  if (!loaded.outcome.failure.empty()) {
+    dialogs->ShowError(this, Shown(loaded.outcome.failure));
+  }
+  if (!loaded.outcome.notice.empty()) {
+    dialogs->ShowInformation(this, Shown(loaded.outcome.notice));
+  }
+  SetControlsEnabled(true);
+}
+
+void Tmainform::SaveChosenFile(bool settings) {
+  const QString file = dialogs->ChooseFile(*Find<QFileDialog>("savedialog"));
+  if (file.isEmpty()) {
+    return;
+  }
+  SaveToFile(FileName(file), settings);
+}
+
+void Tmainform::SaveToFile(const std::string& fileName, bool settings) {
+  const bool csv = IsCsvPlanFileName(fileName);
+  const PlanFileOutcome saved =
+      csv ? SaveCsvPlanFile(fileName, Plan(false)) : SavePlanFile(fileName, Plan(settings));
+  if (!saved.failure.empty()) {
+    dialogs->ShowFailure(this, Shown(saved.failure));
+    return;
+  }
+  planFileName = Shown(fileName);
+  if (csv && settings) {
+    dialogs->ShowInformation(this, kCsvHoldsNoSettings);
+  }
+}
+
+void Tmainform::Savechannelcard1Click() {
+  const QString file = dialogs->ChooseFile(*Find<QFileDialog>("carddialog"));
+  if (file.isEmpty()) {
+    return;
+  }
+  const QString failure =
+      WriteChannelCard(file, Plan(true), QFileInfo(planFileName).fileName(), QDate::currentDate());
+  if (!failure.isEmpty()) {
+    dialogs->ShowFailure(this, failure);
+  }
+}
