@@ -3,6 +3,15 @@
 #include <string>
 #include <vector>
 
+// Marks a format as text to translate, so that Qt's lupdate finds it; the window looks it
+// up in the context given. Without Qt it is the text itself, which is all radio/ needs.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+// The context of every text radio/ and files/ give the user.
+inline constexpr char kTextContext[] = "Vexalon";
+
 // One line for the log, kept as its English text with the placeholders %1 to %9 and what
 // goes into each, so that a front end can show the line in the user's language: it looks
 // the format up and puts the same arguments in place.

@@ -13,7 +13,9 @@ LogLine Line(std::string format, std::vector<LogLine> args = {}) {
 LogLine JoinedNumbers(const std::vector<int>& numbers) {
   LogLine joined = Literal(numbers.front());
   for (std::size_t i = 1; i < numbers.size(); ++i) {
-    joined = Line(i + 1 == numbers.size() ? "%1 and %2" : "%1, %2", {joined, Literal(numbers[i])});
+    joined = Line(i + 1 == numbers.size() ? QT_TRANSLATE_NOOP("Vexalon", "%1 and %2")
+                                          : QT_TRANSLATE_NOOP("Vexalon", "%1, %2"),
+                  {joined, Literal(numbers[i])});
   }
   return joined;
 }
@@ -30,7 +32,8 @@ LogLine AddressText(std::uint16_t address) {
 LogLine JoinedAddresses(const std::vector<std::uint16_t>& addresses) {
   LogLine joined = AddressText(addresses.front());
   for (std::size_t i = 1; i < addresses.size(); ++i) {
-    joined = Line(i + 1 == addresses.size() ? "%1 and %2" : "%1, %2",
+    joined = Line(i + 1 == addresses.size() ? QT_TRANSLATE_NOOP("Vexalon", "%1 and %2")
+                                            : QT_TRANSLATE_NOOP("Vexalon", "%1, %2"),
                   {joined, AddressText(addresses[i])});
   }
   return joined;
@@ -39,26 +42,29 @@ LogLine JoinedAddresses(const std::vector<std::uint16_t>& addresses) {
 LogLine ListSettingName(ListSetting setting) {
   switch (setting) {
     case ListSetting::MonitorKey:
-      return Line("Monitor key");
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "Monitor key"));
     case ListSetting::Tot:
-      return Line("Time out timer (TOT)");
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "Time out timer (TOT)"));
     case ListSetting::TotRekey:
-      return Line("TOT rekey time");
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "TOT rekey time"));
     case ListSetting::TotReset:
       break;
   }
-  return Line("TOT reset time");
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "TOT reset time"));
 }
 
 LogLine HandshakeFailureLine(const HandshakeOutcome& handshake) {
   switch (handshake.kind) {
     case HandshakeOutcome::RadioNotConnected:
-      return Line(
-          "Radio not connected or turned on. Cable needs to be connected and radio turned on.");
+      return Line(QT_TRANSLATE_NOOP(
+          "Vexalon",
+          "Radio not connected or turned on. Cable needs to be connected and radio turned on."));
     case HandshakeOutcome::NoResponse:
-      return Line("No response from serial port. Check you are using the right port.");
+      return Line(QT_TRANSLATE_NOOP(
+          "Vexalon", "No response from serial port. Check you are using the right port."));
     default:
-      return Line("Unknown response from radio: %1", {Literal(HexDump(handshake.reply))});
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "Unknown response from radio: %1"),
+                  {Literal(HexDump(handshake.reply))});
   }
 }
 
@@ -67,25 +73,30 @@ std::optional<LogLine> InterruptionLine(TransferEnd end,
                                         const std::optional<PortFailure>& portFailure) {
   switch (end) {
     case TransferEnd::PortNotOpened: {
-      const LogLine opened = Line("Could not open %1: %2", {Literal(portFailure->devicePath),
-                                                            Literal(portFailure->error.Text())});
+      const LogLine opened =
+          Line(QT_TRANSLATE_NOOP("Vexalon", "Could not open %1: %2"),
+               {Literal(portFailure->devicePath), Literal(portFailure->error.Text())});
       if (portFailure->error.kind != SerialError::AccessDenied) {
         return opened;
       }
       return Line(
-          "%1. Your user needs access to serial devices (on Debian: membership of the group "
-          "dialout).",
+          QT_TRANSLATE_NOOP(
+              "Vexalon",
+              "%1. Your user needs access to serial devices (on Debian: membership of the group "
+              "dialout)."),
           {opened});
     }
     case TransferEnd::LineLost:
-      return Line(
-          "Lost the connection to the radio. Check the cable and the radio, then try again.");
+      return Line(QT_TRANSLATE_NOOP(
+          "Vexalon",
+          "Lost the connection to the radio. Check the cable and the radio, then try again."));
     case TransferEnd::LineNeverQuiet:
-      return Line(
+      return Line(QT_TRANSLATE_NOOP(
+          "Vexalon",
           "The line from the radio never falls quiet. Check the cable and the port, then try "
-          "again.");
+          "again."));
     case TransferEnd::Stopped:
-      return Line("Stopped before the end, as asked.");
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "Stopped before the end, as asked."));
     default:
       return std::nullopt;
   }
@@ -94,26 +105,35 @@ std::optional<LogLine> InterruptionLine(TransferEnd end,
 LogLine ReadFinishedLine(const ReadOutcome& outcome) {
   const std::vector<int>& channels = outcome.unreadChannels;
   if (channels.empty() && !outcome.settingsUnread) {
-    return Line("Done!");
+    return Line(QT_TRANSLATE_NOOP("Vexalon", "Done!"));
   }
   if (channels.empty()) {
-    return Line(
-        "Finished with errors: the settings could not be read; they keep their earlier values.");
+    return Line(QT_TRANSLATE_NOOP(
+        "Vexalon",
+        "Finished with errors: the settings could not be read; they keep their earlier values."));
   }
   const LogLine numbers = JoinedNumbers(channels);
   if (outcome.settingsUnread) {
-    return Line(channels.size() == 1 ? "Finished with errors: channel %1 and the settings could "
-                                       "not be read; they keep their earlier values."
-                                     : "Finished with errors: channels %1 and the settings could "
-                                       "not be read; they keep their earlier values.",
+    return Line(channels.size() == 1
+                    ? QT_TRANSLATE_NOOP("Vexalon",
+                                        "Finished with errors: channel %1 and the settings could "
+                                        "not be read; they keep their earlier values.")
+                    : QT_TRANSLATE_NOOP("Vexalon",
+                                        "Finished with errors: channels %1 and the settings could "
+                                        "not be read; they keep their earlier values."),
                 {numbers});
   }
-  return Line(channels.size() == 1
-                  ? "Finished with errors: channel %1 could not be read; it keeps its earlier "
-                    "values."
-                  : "Finished with errors: channels %1 could not be read; they keep their earlier "
-                    "values.",
-              {numbers});
+  return Line(
+      channels.size() == 1
+          ? QT_TRANSLATE_NOOP(
+                "Vexalon",
+                "Finished with errors: channel %1 could not be read; it keeps its earlier "
+                "values.")
+          : QT_TRANSLATE_NOOP(
+                "Vexalon",
+                "Finished with errors: channels %1 could not be read; they keep their earlier "
+                "values."),
+      {numbers});
 }
 
 // After a write that went to its end: what reading back showed, and what to do.
@@ -125,48 +145,67 @@ std::vector<LogLine> WriteFinishedLines(const WriteOutcome& outcome) {
     const LogLine count = Literal(static_cast<int>(check.differing.size()));
     const bool one = check.differing.size() == 1;
     if (kept) {
-      return {Line(one ? "Finished with errors: %1 block read back different from what was "
-                         "written. What the radio held before is in %2; restore it or write "
-                         "again."
-                       : "Finished with errors: %1 blocks read back different from what was "
-                         "written. What the radio held before is in %2; restore it or write "
-                         "again.",
+      return {Line(one ? QT_TRANSLATE_NOOP(
+                             "Vexalon",
+                             "Finished with errors: %1 block read back different from what was "
+                             "written. What the radio held before is in %2; restore it or write "
+                             "again.")
+                       : QT_TRANSLATE_NOOP(
+                             "Vexalon",
+                             "Finished with errors: %1 blocks read back different from what was "
+                             "written. What the radio held before is in %2; restore it or write "
+                             "again."),
                    {count, file})};
     }
-    return {Line(one ? "Finished with errors: %1 block read back different from what was "
-                       "written; write again."
-                     : "Finished with errors: %1 blocks read back different from what was "
-                       "written; write again.",
-                 {count})};
+    return {Line(
+        one ? QT_TRANSLATE_NOOP("Vexalon",
+                                "Finished with errors: %1 block read back different from what was "
+                                "written; write again.")
+            : QT_TRANSLATE_NOOP("Vexalon",
+                                "Finished with errors: %1 blocks read back different from what was "
+                                "written; write again."),
+        {count})};
   }
   if (!check.unverified.empty()) {
     const LogLine count = Literal(static_cast<int>(check.unverified.size()));
     const bool one = check.unverified.size() == 1;
     if (kept) {
-      return {Line(one ? "Finished with errors: %1 block could not be read back, so the write "
-                         "is not verified. What the radio held before is in %2; read the radio "
-                         "to check it, or restore it."
-                       : "Finished with errors: %1 blocks could not be read back, so the write "
-                         "is not verified. What the radio held before is in %2; read the radio "
-                         "to check it, or restore it.",
+      return {Line(one ? QT_TRANSLATE_NOOP(
+                             "Vexalon",
+                             "Finished with errors: %1 block could not be read back, so the write "
+                             "is not verified. What the radio held before is in %2; read the radio "
+                             "to check it, or restore it.")
+                       : QT_TRANSLATE_NOOP(
+                             "Vexalon",
+                             "Finished with errors: %1 blocks could not be read back, so the write "
+                             "is not verified. What the radio held before is in %2; read the radio "
+                             "to check it, or restore it."),
                    {count, file})};
     }
-    return {Line(one ? "Finished with errors: %1 block could not be read back, so the write is "
-                       "not verified; read the radio to check it."
-                     : "Finished with errors: %1 blocks could not be read back, so the write "
-                       "is not verified; read the radio to check it.",
+    return {Line(one ? QT_TRANSLATE_NOOP(
+                           "Vexalon",
+                           "Finished with errors: %1 block could not be read back, so the write is "
+                           "not verified; read the radio to check it.")
+                     : QT_TRANSLATE_NOOP(
+                           "Vexalon",
+                           "Finished with errors: %1 blocks could not be read back, so the write "
+                           "is not verified; read the radio to check it."),
                  {count})};
   }
-  std::vector<LogLine> lines = {Line("Verified: the radio holds what was written.")};
+  std::vector<LogLine> lines = {
+      Line(QT_TRANSLATE_NOOP("Vexalon", "Verified: the radio holds what was written."))};
   if (outcome.unacknowledged == 0) {
-    lines.push_back(Line("Done!"));
+    lines.push_back(Line(QT_TRANSLATE_NOOP("Vexalon", "Done!")));
   } else {
-    lines.push_back(Line(outcome.unacknowledged == 1
-                             ? "Finished with errors: %1 write was not acknowledged, although "
-                               "the radio holds what was written."
-                             : "Finished with errors: %1 writes were not acknowledged, although "
-                               "the radio holds what was written.",
-                         {Literal(outcome.unacknowledged)}));
+    lines.push_back(Line(
+        outcome.unacknowledged == 1
+            ? QT_TRANSLATE_NOOP("Vexalon",
+                                "Finished with errors: %1 write was not acknowledged, although "
+                                "the radio holds what was written.")
+            : QT_TRANSLATE_NOOP("Vexalon",
+                                "Finished with errors: %1 writes were not acknowledged, although "
+                                "the radio holds what was written."),
+        {Literal(outcome.unacknowledged)}));
   }
   return lines;
 }
@@ -174,132 +213,160 @@ std::vector<LogLine> WriteFinishedLines(const WriteOutcome& outcome) {
 }  // namespace
 
 LogLine ReadDetectedLine(const std::string& variant) {
-  return Line("Supported HT-446%1 radio detected. Reading will take few seconds, please wait...",
-              {Literal(variant)});
+  return Line(
+      QT_TRANSLATE_NOOP(
+          "Vexalon",
+          "Supported HT-446%1 radio detected. Reading will take few seconds, please wait..."),
+      {Literal(variant)});
 }
 
 LogLine ReadingChannelsLine() {
-  return Line("Reading channels...");
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "Reading channels..."));
 }
 
 LogLine ChannelNotReadLine(int channel) {
-  return Line("[!] Couldn't read channel %1.", {Literal(channel)});
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "[!] Couldn't read channel %1."), {Literal(channel)});
 }
 
 LogLine ReadingSettingsLine() {
-  return Line("Reading settings...");
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "Reading settings..."));
 }
 
 LogLine SettingsNotReadLine() {
-  return Line("[!] Couldn't read settings.");
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "[!] Couldn't read settings."));
 }
 
 LogLine SettingOutOfListLine(ListSetting setting, int value) {
   return Line(
-      "[!] The radio holds %1 for \"%2\", which is not in its list. A write stores FF there "
-      "unless you choose a value first.",
+      QT_TRANSLATE_NOOP(
+          "Vexalon",
+          "[!] The radio holds %1 for \"%2\", which is not in its list. A write stores FF there "
+          "unless you choose a value first."),
       {Literal(value), ListSettingName(setting)});
 }
 
 LogLine WriteDetectedLine(const std::string& variant) {
-  return Line("Supported HT-446%1 radio detected, continuing. This takes few seconds.",
-              {Literal(variant)});
+  return Line(
+      QT_TRANSLATE_NOOP("Vexalon",
+                        "Supported HT-446%1 radio detected, continuing. This takes few seconds."),
+      {Literal(variant)});
 }
 
 LogLine SafeWriteTimeLine(int seconds) {
   return Line(
-      "With a backup of the radio before it and a check after it, the write takes about %1 "
-      "seconds.",
+      QT_TRANSLATE_NOOP(
+          "Vexalon",
+          "With a backup of the radio before it and a check after it, the write takes about %1 "
+          "seconds."),
       {Literal(seconds)});
 }
 
 LogLine BackingUpLine() {
-  return Line("Backing up what the radio holds...");
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "Backing up what the radio holds..."));
 }
 
 LogLine BackupKeptLine(const std::string& fileName) {
-  return Line("What the radio held is kept in %1.", {Literal(fileName)});
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "What the radio held is kept in %1."),
+              {Literal(fileName)});
 }
 
 LogLine BackupUnreadLine(const std::vector<std::uint16_t>& addresses) {
-  return Line(addresses.size() == 1
-                  ? "The radio's block at %1 could not be read, so no backup was kept."
-                  : "The radio's blocks at %1 could not be read, so no backup was kept.",
-              {JoinedAddresses(addresses)});
+  return Line(
+      addresses.size() == 1
+          ? QT_TRANSLATE_NOOP("Vexalon",
+                              "The radio's block at %1 could not be read, so no backup was kept.")
+          : QT_TRANSLATE_NOOP("Vexalon",
+                              "The radio's blocks at %1 could not be read, so no backup was kept."),
+      {JoinedAddresses(addresses)});
 }
 
 LogLine BackupNotKeptLine(const std::string& failure) {
-  return Line("The backup of the radio could not be saved: %1", {Literal(failure)});
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "The backup of the radio could not be saved: %1"),
+              {Literal(failure)});
 }
 
 LogLine WriteWithoutBackupQuestion(const LogLine& why) {
-  return Line(
-      "%1\r\n\r\nWithout a backup, what the radio holds now cannot be put back. Write "
-      "anyway?",
-      {why});
+  return Line(QT_TRANSLATE_NOOP(
+                  "Vexalon",
+                  "%1\r\n\r\nWithout a backup, what the radio holds now cannot be put back. Write "
+                  "anyway?"),
+              {why});
 }
 
 LogLine CheckDetectedLine(const std::string& variant) {
-  return Line("Supported HT-446%1 radio detected.", {Literal(variant)});
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "Supported HT-446%1 radio detected."),
+              {Literal(variant)});
 }
 
 LogLine WritingChannelsLine() {
-  return Line("Writing channels...");
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "Writing channels..."));
 }
 
 LogLine HalfNotAcknowledgedLine(int channel, bool toneHalf, const ByteString& reply) {
-  return Line(toneHalf ? " Ch %1 QT/DQT failed, unknown response from radio: %2"
-                       : " Ch %1 frequency failed, unknown response from radio: %2",
+  return Line(toneHalf ? QT_TRANSLATE_NOOP("Vexalon",
+                                           " Ch %1 QT/DQT failed, unknown response from radio: %2")
+                       : QT_TRANSLATE_NOOP(
+                             "Vexalon", " Ch %1 frequency failed, unknown response from radio: %2"),
               {Literal(channel), Literal(HexDump(reply))});
 }
 
 LogLine WritingToneTablesLine() {
-  return Line("Writing DT/QDT settings...");
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "Writing DT/QDT settings..."));
 }
 
 LogLine WritingSettingsLine() {
-  return Line("Writing settings...");
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "Writing settings..."));
 }
 
 LogLine VerifyingLine() {
-  return Line("Checking what the radio holds now...");
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "Checking what the radio holds now..."));
 }
 
 LogLine BlockDiffersLine(const BlockDifference& difference) {
-  return Line("[!] The block at %1 reads back as %2 instead of %3.",
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "[!] The block at %1 reads back as %2 instead of %3."),
               {AddressText(difference.address), Literal(HexDump(difference.readBack)),
                Literal(HexDump(difference.written))});
 }
 
 LogLine BlockNotReadBackLine(std::uint16_t address) {
-  return Line("[!] The block at %1 could not be read back, so it is not verified.",
+  return Line(QT_TRANSLATE_NOOP(
+                  "Vexalon", "[!] The block at %1 could not be read back, so it is not verified."),
               {AddressText(address)});
 }
 
 std::optional<LogLine> HiddenFrequencyLine(int channel, const ChannelRow& row) {
   std::vector<LogLine> hidden;
   if (!ChannelListShows(row, Direction::Rx)) {
-    hidden.push_back(Line("%1 MHz RX", {Literal(MegahertzText(row.rxHzText))}));
+    hidden.push_back(
+        Line(QT_TRANSLATE_NOOP("Vexalon", "%1 MHz RX"), {Literal(MegahertzText(row.rxHzText))}));
   }
   if (!ChannelListShows(row, Direction::Tx)) {
-    hidden.push_back(Line("%1 MHz TX", {Literal(MegahertzText(row.txHzText))}));
+    hidden.push_back(
+        Line(QT_TRANSLATE_NOOP("Vexalon", "%1 MHz TX"), {Literal(MegahertzText(row.txHzText))}));
   }
   if (hidden.empty()) {
     return std::nullopt;
   }
-  const LogLine held = hidden.size() == 1 ? hidden[0] : Line("%1 and %2", hidden);
+  const LogLine held =
+      hidden.size() == 1 ? hidden[0] : Line(QT_TRANSLATE_NOOP("Vexalon", "%1 and %2"), hidden);
   return Line(
-      "[!] Ch %1 holds %2, which normal mode cannot show. Writing from normal mode will clear "
-      "it; advanced mode keeps it.",
+      QT_TRANSLATE_NOOP(
+          "Vexalon",
+          "[!] Ch %1 holds %2, which normal mode cannot show. Writing from normal mode will clear "
+          "it; advanced mode keeps it."),
       {Literal(channel), held});
 }
 
 LogLine UnwritableHzTextLine(const UnwritableHzText& box) {
   return Line(box.direction == Direction::Rx
-                  ? "[!] Ch %1 RX \"%2\" is not a frequency in Hz (digits only, a multiple of "
-                    "10 Hz). Nothing was written."
-                  : "[!] Ch %1 TX \"%2\" is not a frequency in Hz (digits only, a multiple of "
-                    "10 Hz). Nothing was written.",
+                  ? QT_TRANSLATE_NOOP(
+                        "Vexalon",
+                        "[!] Ch %1 RX \"%2\" is not a frequency in Hz (digits only, a multiple of "
+                        "10 Hz). Nothing was written.")
+                  : QT_TRANSLATE_NOOP(
+                        "Vexalon",
+                        "[!] Ch %1 TX \"%2\" is not a frequency in Hz (digits only, a multiple of "
+                        "10 Hz). Nothing was written."),
               {Literal(box.channel), Literal(box.text)});
 }
 
@@ -321,8 +388,8 @@ std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome) {
   if (outcome.handshake.kind != HandshakeOutcome::Identified) {
     // The write has one line for every failed handshake; on a port that opened, the
     // reason the read would give follows it, since an empty dump alone says nothing.
-    lines.push_back(
-        Line("Unknown response from radio: %1", {Literal(HexDump(outcome.handshake.reply))}));
+    lines.push_back(Line(QT_TRANSLATE_NOOP("Vexalon", "Unknown response from radio: %1"),
+                         {Literal(HexDump(outcome.handshake.reply))}));
     if (outcome.end == TransferEnd::NotIdentified &&
         outcome.handshake.kind != HandshakeOutcome::UnknownResponse) {
       lines.push_back(HandshakeFailureLine(outcome.handshake));
@@ -331,24 +398,29 @@ std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome) {
   if (const auto interruption = InterruptionLine(outcome.end, outcome.portFailure)) {
     lines.push_back(*interruption);
     if (outcome.blocksWritten > 0) {
-      lines.push_back(
-          Line("%1 of %2 blocks were written; the radio may now hold a mix of old "
-               "and new channels.",
-               {Literal(outcome.blocksWritten), Literal(outcome.blocksToWrite)}));
+      lines.push_back(Line(
+          QT_TRANSLATE_NOOP("Vexalon",
+                            "%1 of %2 blocks were written; the radio may now hold a mix of old "
+                            "and new channels."),
+          {Literal(outcome.blocksWritten), Literal(outcome.blocksToWrite)}));
     }
     if (outcome.blocksWritten > 0 && !outcome.backupFile.empty()) {
       lines.push_back(
-          Line("What the radio held before is in %1; restore it once the radio "
-               "answers again.",
+          Line(QT_TRANSLATE_NOOP("Vexalon",
+                                 "What the radio held before is in %1; restore it once the radio "
+                                 "answers again."),
                {Literal(outcome.backupFile)}));
     }
   } else if (outcome.otherVariant) {
-    lines.push_back(
-        Line("This backup is of an HT-446%1, but the radio on the port is an HT-446%2. Nothing was "
-             "written.",
-             {Literal(outcome.otherVariant->backup), Literal(outcome.otherVariant->radio)}));
+    lines.push_back(Line(
+        QT_TRANSLATE_NOOP(
+            "Vexalon",
+            "This backup is of an HT-446%1, but the radio on the port is an HT-446%2. Nothing was "
+            "written."),
+        {Literal(outcome.otherVariant->backup), Literal(outcome.otherVariant->radio)}));
   } else if (outcome.end == TransferEnd::NothingWritten) {
-    lines.push_back(Line("Nothing was written; the radio keeps what it held."));
+    lines.push_back(
+        Line(QT_TRANSLATE_NOOP("Vexalon", "Nothing was written; the radio keeps what it held.")));
   } else if (outcome.handshake.kind == HandshakeOutcome::Identified) {
     for (const LogLine& line : WriteFinishedLines(outcome)) {
       lines.push_back(line);
@@ -381,22 +453,29 @@ std::vector<LogLine> OutcomeLines(const VerifyOutcome& outcome) {
   }
   const Verification& check = outcome.verification;
   if (!check.differing.empty()) {
-    lines.push_back(Line(check.differing.size() == 1
-                             ? "Finished with errors: %1 block differs from what the plan would "
-                               "write."
-                             : "Finished with errors: %1 blocks differ from what the plan would "
-                               "write.",
-                         {Literal(static_cast<int>(check.differing.size()))}));
+    lines.push_back(Line(
+        check.differing.size() == 1
+            ? QT_TRANSLATE_NOOP("Vexalon",
+                                "Finished with errors: %1 block differs from what the plan would "
+                                "write.")
+            : QT_TRANSLATE_NOOP("Vexalon",
+                                "Finished with errors: %1 blocks differ from what the plan would "
+                                "write."),
+        {Literal(static_cast<int>(check.differing.size()))}));
   } else if (!check.unverified.empty()) {
-    lines.push_back(Line(check.unverified.size() == 1
-                             ? "Finished with errors: %1 block could not be read, so the check "
-                               "is not complete."
-                             : "Finished with errors: %1 blocks could not be read, so the check "
-                               "is not complete.",
-                         {Literal(static_cast<int>(check.unverified.size()))}));
+    lines.push_back(Line(
+        check.unverified.size() == 1
+            ? QT_TRANSLATE_NOOP("Vexalon",
+                                "Finished with errors: %1 block could not be read, so the check "
+                                "is not complete.")
+            : QT_TRANSLATE_NOOP("Vexalon",
+                                "Finished with errors: %1 blocks could not be read, so the check "
+                                "is not complete."),
+        {Literal(static_cast<int>(check.unverified.size()))}));
   } else {
-    lines.push_back(Line("The radio holds what the plan would write."));
-    lines.push_back(Line("Done!"));
+    lines.push_back(
+        Line(QT_TRANSLATE_NOOP("Vexalon", "The radio holds what the plan would write.")));
+    lines.push_back(Line(QT_TRANSLATE_NOOP("Vexalon", "Done!")));
   }
   return lines;
 }
@@ -404,8 +483,10 @@ std::vector<LogLine> OutcomeLines(const VerifyOutcome& outcome) {
 std::vector<LogLine> OutcomeLines(const BackupOutcome& outcome) {
   std::vector<LogLine> lines = ReadingEndLines(outcome.handshake, outcome.end, outcome.portFailure);
   if (lines.empty()) {
-    lines.push_back(outcome.backupFile.empty() ? Line("Finished with errors: no backup was kept.")
-                                               : Line("Done!"));
+    lines.push_back(
+        outcome.backupFile.empty()
+            ? Line(QT_TRANSLATE_NOOP("Vexalon", "Finished with errors: no backup was kept."))
+            : Line(QT_TRANSLATE_NOOP("Vexalon", "Done!")));
   }
   return lines;
 }
