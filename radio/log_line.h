@@ -4,9 +4,10 @@
 #include <vector>
 
 // Marks a format as text to translate, so that Qt's lupdate finds it; the window looks it
-// up in the context given. Without Qt it is the text itself, which is all radio/ needs.
+// up in the context given. Without Qt it is the text itself, which is all radio/ needs;
+// defined exactly as Qt does, so either may come first.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 // The context of every text radio/ and files/ give the user.
