@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test format clean
+.PHONY: all deps build run test format translations clean
 
 all: build
 
@@ -25,6 +25,12 @@ test: build
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Brings every .ts file up to date with the texts in the code; translators then fill in
+# what is new. The command line stays English and is not scanned.
+translations: deps
+	/usr/lib/qt6/bin/lupdate -locations none -no-obsolete app ui radio files \
+	  -ts $(wildcard translations/vexalon_*.ts)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) $(WINDOWS_APP_BUILD)

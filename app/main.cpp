@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/program_identity.h"
+#include "ui/translations.h"
 #include "ui/unit_mainform.h"
 
 int main(int argc, char* argv[]) {
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
   // from one: the main window carries its own.
   QApplication application(argc, argv);
   SetProgramIdentity();
+  const Translations translations(QLocale::system());
   Tmainform mainform;
   mainform.show();
   return application.exec();

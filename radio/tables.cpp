@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "radio/log_line.h"
+
 const std::array<double, 8> PmrFrequencies = {446.00625, 446.01875, 446.03125, 446.04375,
                                               446.05625, 446.06875, 446.08125, 446.09375};
 
@@ -63,7 +65,7 @@ std::string FormatGeneral(double value, const std::string& decimalSeparator) {
 
 std::string ChannelItemText(int index, const std::string& decimalSeparator) {
   if (index == 0) {
-    return "Not in use";
+    return QT_TRANSLATE_NOOP("Vexalon", "Not in use");
   }
   return std::to_string(index) + " - " +
          FormatGeneral(PmrFrequencies.at(index - 1), decimalSeparator) + " MHz";
@@ -71,7 +73,7 @@ std::string ChannelItemText(int index, const std::string& decimalSeparator) {
 
 std::string ToneItemText(int index, const std::string& decimalSeparator) {
   if (index == 0) {
-    return "None";
+    return QT_TRANSLATE_NOOP("Vexalon", "None");
   }
   if (index < kFirstDqtIndex) {
     return std::to_string(index) + " - " +

@@ -7,7 +7,8 @@
 set -euo pipefail
 
 build=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev googletest fonts-dejavu-core fontconfig poppler-utils)
+  libgtest-dev googletest fonts-dejavu-core fontconfig poppler-utils qt6-l10n-tools
+  qt6-translations-l10n)
 desktop=(xvfb xauth x11-apps imagemagick xdotool librsvg2-bin)
 fuzz=(clang libclang-rt-14-dev)
 mingw=(g++-mingw-w64-x86-64)

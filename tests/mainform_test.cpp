@@ -24,6 +24,7 @@
 #include "tests/support/named_controls.h"
 #include "ui/grid_names.h"
 #include "ui/port_list.h"
+#include "ui/translations.h"
 #include "ui/uvista.h"
 #include "ui/window_fonts.h"
 
@@ -420,4 +421,34 @@ TEST_F(MainformTest, TheKeysOfADesktopToolWork) {
   Get<QMenu>("popup_settingsmenu")->hide();
   QTest::keySequence(&form, QKeySequence(Qt::CTRL | Qt::Key_Q));
   EXPECT_FALSE(form.isVisible());
+}
+
+// Every language the window speaks fits the designed layout on both pages and in advanced
+// mode: a caption too long for its place is shortened in that translation, never clipped.
+class WindowInALanguage : public testing::TestWithParam<const char*> {};
+
+TEST_P(WindowInALanguage, NothingIsClippedOrOverlapping) {
+  const Translations translations{QLocale(QString::fromLatin1(GetParam()))};
+  Tmainform form{std::make_unique<ScriptedDialogs>()};
+  const QString caption = FindControl<QPushButton>(&form, QStringLiteral("cmdReadRadio"))->text();
+  EXPECT_NE(caption, "&Read radio settings");
+  ExpectNothingClippedOrOverlapping(form);
+  form.EnterAdvancedMode();
+  ExpectNothingClippedOrOverlapping(form);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachLanguage, WindowInALanguage,
+                         testing::Values("de_DE", "fr_FR", "it_IT", "es_ES", "nl_NL", "pl_PL"));
+
+// Where there is no translation, or English is asked for, the texts are the designed ones.
+TEST(WindowInEnglish, TheCAndEnglishLocalesKeepTheDesignedTexts) {
+  for (const QLocale& locale :
+       {QLocale::c(), QLocale(QStringLiteral("en_GB")), QLocale(QStringLiteral("sv_SE"))}) {
+    const Translations translations{locale};
+    Tmainform form{std::make_unique<ScriptedDialogs>()};
+    EXPECT_EQ(FindControl<QPushButton>(&form, QStringLiteral("cmdReadRadio"))->text(),
+              "&Read radio settings");
+    EXPECT_EQ(FindControl<QComboBox>(&form, QStringLiteral("cb_A1_freq_rx"))->itemText(0),
+              "Not in use");
+  }
 }

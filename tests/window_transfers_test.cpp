@@ -4,16 +4,20 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTimer>
 
 #include <filesystem>
 
 #include "files/backup_file.h"
+#include "radio/log_texts.h"
 #include "tests/support/control_values.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_harness.h"
 #include "tests/transfer_cases.h"
+#include "ui/shown_text.h"
+#include "ui/translations.h"
 
 namespace transfer_cases {
 INSTANTIATE_TYPED_TEST_SUITE_P(Window, Transfers, WindowHarness);
@@ -152,20 +156,22 @@ TEST_F(WindowTransfers, TheLoadSaveMenuIsDisabledWhileATransferRuns) {
   }
 }
 
+// The backups a window keeps in its folder, oldest first.
+std::vector<std::string> BackupFiles(const WindowHarness& harness) {
+  std::vector<std::string> files;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(harness.BackupFolderPath(), error)) {
+    files.push_back(entry.path().string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
 // The safety net as the user meets it: every write keeps what the radio held in the user's
 // backups folder, and restoring from there gives it back.
 class WindowSafetyNet : public WindowTransfers {
  protected:
-  std::vector<std::string> BackupFiles() const {
-    std::vector<std::string> files;
-    std::error_code error;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(harness.BackupFolderPath(), error)) {
-      files.push_back(entry.path().string());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-  }
+  std::vector<std::string> BackupFiles() const { return ::BackupFiles(harness); }
   void Restore(const std::string& file) {
     harness.dialogs->fileToChoose = QString::fromStdString(file);
     FindControl<QAction>(&harness.window, std::string("Restoreradiofrombackup1"))->trigger();
@@ -288,6 +294,30 @@ TEST_F(WindowSafetyNet, WithoutAWholeBackupTheUserIsAskedAndNoMeansNothingIsWrit
   harness.Write();
   EXPECT_EQ(Writes(), 69u);
   EXPECT_TRUE(BackupFiles().empty());
+}
+
+// A read and a write in German: the lines the radio library makes come out in German, file
+// names and numbers as they are, and a write that went well ends with the German "Done!".
+TEST(WindowInGerman, AReadAndAWriteSpeakGerman) {
+  const Translations german{QLocale(QStringLiteral("de_DE"))};
+  RadioSimulator radio;
+  StartFastRadio(radio);
+  WindowHarness harness;
+  harness.ChoosePort(radio.PortPath());
+  const std::string done = QCoreApplication::translate(kTextContext, "Done!").toStdString();
+  ASSERT_NE(done, "Done!");
+  harness.Read();
+  const auto read = harness.Log();
+  EXPECT_EQ(read.front(), Shown(ReadDetectedLine("E")).toStdString());
+  EXPECT_NE(read.front(), ReadDetectedLine("E").Text());
+  EXPECT_EQ(read.back(), done);
+  harness.Write();
+  const auto written = harness.Log();
+  EXPECT_EQ(written.front(), Shown(WriteDetectedLine("E")).toStdString());
+  EXPECT_EQ(written.back(), done);
+  const std::string kept = BackupFiles(harness).at(0);
+  EXPECT_NE(std::find(written.begin(), written.end(), Shown(BackupKeptLine(kept)).toStdString()),
+            written.end());
 }
 
 }  // namespace

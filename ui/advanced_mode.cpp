@@ -1,4 +1,5 @@
 // Advanced mode: Hz edit boxes in place of the channel lists, for the rest of the run.
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -7,11 +8,15 @@
 
 namespace {
 
-const QString kWarning = QStringLiteral(
-    "To operate the radio outside license-free frequencies, you are REQUIRED to be a licensed "
-    "radio amateur. You can render your radio illegal for you to operate, or damage the radio "
-    "with invalid settings. YOU DO THIS ON YOUR OWN RESPONSIBILITY.\r\n\r\n"
-    "Are you sure you want to continue?");
+// Looked up when needed: the translations are installed after static objects are made.
+QString AdvancedModeWarning() {
+  return QCoreApplication::translate(
+      "Vexalon",
+      "To operate the radio outside license-free frequencies, you are REQUIRED to be a licensed "
+      "radio amateur. You can render your radio illegal for you to operate, or damage the radio "
+      "with invalid settings. YOU DO THIS ON YOUR OWN RESPONSIBILITY.\r\n\r\n"
+      "Are you sure you want to continue?");
+}
 
 void SetCaption(QLabel* label, const QString& caption) {
   label->setText(caption);
@@ -21,7 +26,7 @@ void SetCaption(QLabel* label, const QString& caption) {
 }  // namespace
 
 void Tmainform::cmdAdvancedModeClick() {
-  if (dialogs->AskWarningYesNo(this, kWarning)) {
+  if (dialogs->AskWarningYesNo(this, AdvancedModeWarning())) {
     EnterAdvancedMode();
   }
 }
@@ -32,10 +37,10 @@ void Tmainform::EnterAdvancedMode() {
     return;
   }
   advancedMode = true;
-  setWindowTitle(windowTitle() + QStringLiteral(" - Advanced mode"));
+  setWindowTitle(windowTitle() + QCoreApplication::translate("Vexalon", " - Advanced mode"));
   Find<QPushButton>("cmdAdvancedMode")->setEnabled(false);
-  SetCaption(Find<QLabel>("Label2"), QStringLiteral("RX frequency (Hz)"));
-  SetCaption(Find<QLabel>("Label4"), QStringLiteral("TX frequency (Hz)"));
+  SetCaption(Find<QLabel>("Label2"), QCoreApplication::translate("Vexalon", "RX frequency (Hz)"));
+  SetCaption(Find<QLabel>("Label4"), QCoreApplication::translate("Vexalon", "TX frequency (Hz)"));
   ReplaceFrequencyListsByHzEdits(this, Find<QWidget>("tab_channelbank_A"));
   TrackHzEdits();
 }

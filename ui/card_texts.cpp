@@ -1,5 +1,6 @@
 #include "ui/card_texts.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -39,7 +40,7 @@ QString FrequencyText(std::int64_t hz) {
                      .arg(Separator())
                      .arg(hz % 1000000 / 10, 5, 10, QLatin1Char('0'));
   if (const int pmr = PmrChannelNumber(hz); pmr != 0) {
-    text += QStringLiteral(" (PMR %1)").arg(pmr);
+    text += QCoreApplication::translate("Vexalon", " (PMR %1)").arg(pmr);
   }
   return text;
 }
@@ -67,7 +68,8 @@ QString HzText(const std::string& typed) {
     return QString::fromStdString(ChannelItemText(0, {}));
   }
   const std::optional<std::int64_t> hz = IsWritableHzText(digits) ? HzValue(digits) : std::nullopt;
-  return hz ? FrequencyText(*hz) : QString::fromStdString(digits) + QStringLiteral(" (invalid)");
+  return hz ? FrequencyText(*hz)
+            : QString::fromStdString(digits) + QCoreApplication::translate("Vexalon", " (invalid)");
 }
 
 bool InUse(const ChannelRow& row, bool advancedMode) {
@@ -104,7 +106,9 @@ QString SettingValue(Setting setting, const RadioSettings& settings) {
     case Setting::MonitorKey:
       return ListItem(setting, settings.monitorKey);
     case Setting::SquelchLevel:
-      return QStringLiteral("%1 of %2").arg(settings.squelchLevel).arg(kSquelchLevelMax);
+      return QCoreApplication::translate("Vexalon", "%1 of %2")
+          .arg(settings.squelchLevel)
+          .arg(kSquelchLevelMax);
     case Setting::BeepTones:
       return SwitchText(settings.beepTones);
     case Setting::BatterySaving:
@@ -124,9 +128,13 @@ QString SettingValue(Setting setting, const RadioSettings& settings) {
 }  // namespace
 
 QStringList ChannelTableHeader() {
-  return {QStringLiteral("Ch"),          QStringLiteral("RX MHz"),    QStringLiteral("RX QT/DQT"),
-          QStringLiteral("TX MHz"),      QStringLiteral("TX QT/DQT"), QStringLiteral("Shift"),
-          QStringLiteral("Busy lockout")};
+  return {QCoreApplication::translate("Vexalon", "Ch"),
+          QCoreApplication::translate("Vexalon", "RX MHz"),
+          QCoreApplication::translate("Vexalon", "RX QT/DQT"),
+          QCoreApplication::translate("Vexalon", "TX MHz"),
+          QCoreApplication::translate("Vexalon", "TX QT/DQT"),
+          QCoreApplication::translate("Vexalon", "Shift"),
+          QCoreApplication::translate("Vexalon", "Busy lockout")};
 }
 
 CardRow ChannelCardRow(int channel, const ChannelRow& row, bool advancedMode) {

@@ -1,6 +1,7 @@
 #include "ui/channel_card.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -230,15 +231,19 @@ qreal DrawPageBody(const Canvas& canvas, const CardContent& content, double poin
     canvas.Text(QRectF(0, top, width, height), font, text, Qt::AlignLeft, colour, elide);
     top += height;
   };
-  line(CardFont(points * 1.8, true), QStringLiteral("HT-446 channel card"), kText, Qt::ElideRight);
+  line(CardFont(points * 1.8, true), QCoreApplication::translate("Vexalon", "HT-446 channel card"),
+       kText, Qt::ElideRight);
   top += canvas.Metrics(CardFont(points)).height() * 0.5;
   if (!content.planFileName.isEmpty()) {
-    line(CardFont(points), QStringLiteral("Plan file: ") + content.planFileName, kText,
+    line(CardFont(points),
+         QCoreApplication::translate("Vexalon", "Plan file: ") + content.planFileName, kText,
          Qt::ElideMiddle);
   }
-  line(CardFont(points), QStringLiteral("Date: ") + content.date, kText, Qt::ElideRight);
-  line(CardFont(points), QStringLiteral("Ch is the position of the channel knob."), kFaintText,
+  line(CardFont(points), QCoreApplication::translate("Vexalon", "Date: ") + content.date, kText,
        Qt::ElideRight);
+  line(CardFont(points),
+       QCoreApplication::translate("Vexalon", "Ch is the position of the channel knob."),
+       kFaintText, Qt::ElideRight);
   top += canvas.Metrics(CardFont(points)).height();
 
   const TableLayout table = LayOutTable(canvas, content, points, width);
@@ -247,7 +252,8 @@ qreal DrawPageBody(const Canvas& canvas, const CardContent& content, double poin
 
   if (content.settings) {
     top += canvas.Metrics(CardFont(points)).height() * 2;
-    line(CardFont(points * 1.2, true), QStringLiteral("Settings"), kText, Qt::ElideRight);
+    line(CardFont(points * 1.2, true), QCoreApplication::translate("Vexalon", "Settings"), kText,
+         Qt::ElideRight);
     top += DrawSettings(canvas, *content.settings, points, {0, top}, width);
   }
   return top;
@@ -266,11 +272,12 @@ QSizeF DrawSmallCard(const Canvas& canvas, const CardContent& content, QPointF t
                      headingHeight + table.Height(content) + 2 * padding);
 
   canvas.Text(QRectF(topLeft.x(), topLeft.y(), frame.width(), noteHeight), noteFont,
-              QStringLiteral("Cut along the dashed line and keep the card with the radio."),
+              QCoreApplication::translate(
+                  "Vexalon", "Cut along the dashed line and keep the card with the radio."),
               Qt::AlignLeft, kFaintText);
   const QPointF frameTopLeft(topLeft.x(), topLeft.y() + noteHeight);
   canvas.CutLine(QRectF(frameTopLeft, frame));
-  QStringList heading{QStringLiteral("HT-446 channels")};
+  QStringList heading{QCoreApplication::translate("Vexalon", "HT-446 channels")};
   // The file's own name: its folder says nothing to whoever holds the radio.
   if (!content.planFileName.isEmpty()) {
     heading << QFileInfo(content.planFileName).fileName();
@@ -322,7 +329,7 @@ QString WriteChannelCard(const QString& pdfPath, const ChannelPlan& plan,
   pdf.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&pdf);
-    writer.setTitle(QStringLiteral("HT-446 channel card"));
+    writer.setTitle(QCoreApplication::translate("Vexalon", "HT-446 channel card"));
     writer.setCreator(QStringLiteral("Vexalon"));
     writer.setResolution(kDotsPerInch);
     writer.setPageLayout(
@@ -331,7 +338,7 @@ QString WriteChannelCard(const QString& pdfPath, const ChannelPlan& plan,
                     QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&writer)) {
-      return QStringLiteral("Unable to draw the channel card.");
+      return QCoreApplication::translate("Vexalon", "Unable to draw the channel card.");
     }
     DrawCard(writer, painter, Content(plan, planFileName, date));
     painter.end();
@@ -339,7 +346,7 @@ QString WriteChannelCard(const QString& pdfPath, const ChannelPlan& plan,
   // Written whole or not at all: a half-written card would not open.
   FileReplacement file(QFile::encodeName(pdfPath).toStdString());
   if (!file.Begin() || !file.Commit(pdf.data().toStdString())) {
-    return QStringLiteral("Unable to write to %1.").arg(pdfPath);
+    return QCoreApplication::translate("Vexalon", "Unable to write to %1.").arg(pdfPath);
   }
   return {};
 }

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -58,7 +59,7 @@ void AddFlag(QWidget* page, GridRole role, int channel, int left) {
 }
 
 void BuildRow(QWidget* window, QWidget* page, int channel) {
-  auto* label = new QLabel(QStringLiteral("Ch #%1").arg(channel), page);
+  auto* label = new QLabel(QCoreApplication::translate("Vexalon", "Ch #%1").arg(channel), page);
   label->setObjectName(Name(GridRole::Label, channel));
   label->move(kLabelLeft, RowTop(channel) + 4);
   label->adjustSize();

@@ -21,19 +21,20 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption
 }  // namespace
 
 bool ModalDialogs::AskWarningYesNo(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), ShownText(text),
-                  QMessageBox::Yes | QMessageBox::No, parent);
+  QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Vexalon", "Warning"),
+                  ShownText(text), QMessageBox::Yes | QMessageBox::No, parent);
   box.setDefaultButton(QMessageBox::No);
   box.setEscapeButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
 
 void ModalDialogs::ShowError(QWidget* parent, const QString& text) {
-  ShowMessage(parent, QMessageBox::Critical, QStringLiteral("Error"), text);
+  ShowMessage(parent, QMessageBox::Critical, QCoreApplication::translate("Vexalon", "Error"), text);
 }
 
 void ModalDialogs::ShowInformation(QWidget* parent, const QString& text) {
-  ShowMessage(parent, QMessageBox::Information, QStringLiteral("Information"), text);
+  ShowMessage(parent, QMessageBox::Information,
+              QCoreApplication::translate("Vexalon", "Information"), text);
 }
 
 void ModalDialogs::ShowFailure(QWidget* parent, const QString& text) {

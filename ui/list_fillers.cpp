@@ -1,9 +1,11 @@
 #include "ui/list_fillers.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSignalBlocker>
 
+#include "radio/log_line.h"
 #include "radio/tables.h"
 
 namespace {
@@ -14,7 +16,8 @@ void FillList(QComboBox* list, int count, std::string (*itemText)(int, const std
   list->setUpdatesEnabled(false);
   list->clear();
   for (int index = 0; index < count; ++index) {
-    list->addItem(QString::fromStdString(itemText(index, separator)));
+    // Only the words ("Not in use", "None") have a translation; numbers stay as they are.
+    list->addItem(QCoreApplication::translate(kTextContext, itemText(index, separator).c_str()));
   }
   list->setUpdatesEnabled(true);
   list->setCurrentIndex(0);

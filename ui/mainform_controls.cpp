@@ -13,6 +13,7 @@
 #include "ui/grid_names.h"
 #include "ui/port_list.h"
 #include "ui/settings_page.h"
+#include "ui/shown_text.h"
 #include "ui/unit_mainform.h"
 
 std::string Tmainform::SelectedPortName() const {
@@ -31,7 +32,7 @@ void Tmainform::AppendLog(const QString& line) {
 }
 
 void Tmainform::AppendLog(const LogLine& line) {
-  AppendLog(QString::fromStdString(line.Text()));
+  AppendLog(Shown(line));
 }
 
 // A row the last read could not fill keeps the colour of a row being transferred.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QKeySequence>
 #include <QLabel>
@@ -61,28 +62,31 @@ QCheckBox* AddOnBox(QWidget* parent, const char* name, int left, int top, const 
 }
 
 void BuildChannelsPage(QWidget* page) {
-  const QString toneHint = QStringLiteral("Same as CTCSS but in the radio maker's terms");
-  AddLabel(page, "Label2", 56, 8, QStringLiteral("RX channel / frequency"));
-  AddLabel(page, "Label17", 208, 8, QStringLiteral("QT / DQT"), toneHint);
-  AddLabel(page, "Label4", 320, 8, QStringLiteral("TX channel / frequency"));
-  AddLabel(page, "Label5", 472, 8, QStringLiteral("QT / DQT"), toneHint);
-  AddLabel(page, "Label8", 576, 8, QStringLiteral("Shift"),
-           QStringLiteral(
+  const QString toneHint =
+      QCoreApplication::translate("Vexalon", "Same as CTCSS but in the radio maker's terms");
+  AddLabel(page, "Label2", 56, 8, QCoreApplication::translate("Vexalon", "RX channel / frequency"));
+  AddLabel(page, "Label17", 208, 8, QCoreApplication::translate("Vexalon", "QT / DQT"), toneHint);
+  AddLabel(page, "Label4", 320, 8,
+           QCoreApplication::translate("Vexalon", "TX channel / frequency"));
+  AddLabel(page, "Label5", 472, 8, QCoreApplication::translate("Vexalon", "QT / DQT"), toneHint);
+  AddLabel(page, "Label8", 576, 8, QCoreApplication::translate("Vexalon", "Shift"),
+           QCoreApplication::translate(
+               "Vexalon",
                "Shifts oscillator frequency to prevent certain harmonics in audio, or something"));
-  AddLabel(page, "Label22", 616, 8, QStringLiteral("Busy lock."),
-           QStringLiteral("Channel busy lockout"));
+  AddLabel(page, "Label22", 616, 8, QCoreApplication::translate("Vexalon", "Busy lock."),
+           QCoreApplication::translate("Vexalon", "Channel busy lockout"));
 }
 
 void BuildOtherPage(QWidget* page) {
   // Created in the page's tab order.
   AddLabel(page, "Label10", 8, 10, SettingCaption(Setting::MonitorKey));
   AddList(new QComboBox(page), kMonitorKeyList, 88, 8, 153,
-          QStringLiteral("Defines what the Monitor button below PTT does."),
+          QCoreApplication::translate("Vexalon", "Defines what the Monitor button below PTT does."),
           SettingItems(Setting::MonitorKey), kDefaultMonitorKey);
 
   AddLabel(page, "Label14", 8, 40, SettingCaption(Setting::SquelchLevel));
-  auto* squelch =
-      Named(new QSlider(Qt::Horizontal, page), kSquelchSlider, QStringLiteral("Squelch."));
+  auto* squelch = Named(new QSlider(Qt::Horizontal, page), kSquelchSlider,
+                        QCoreApplication::translate("Vexalon", "Squelch."));
   squelch->setRange(0, kSquelchLevelMax);
   squelch->setValue(kDefaultSquelchLevel);
   squelch->setPageStep(1);
@@ -92,33 +96,42 @@ void BuildOtherPage(QWidget* page) {
 
   AddLabel(page, "Label15", 520, 10, SettingCaption(Setting::BeepTones));
   AddOnBox(page, kBeepTonesBox, 632, 8,
-           QStringLiteral("Defines whether radio beeps on certain functions, but this does not "
-                          "mean roger beep."));
+           QCoreApplication::translate(
+               "Vexalon",
+               "Defines whether radio beeps on certain functions, but this does not "
+               "mean roger beep."));
   AddLabel(page, "Label16", 520, 34, SettingCaption(Setting::BatterySaving));
   AddOnBox(page, kBatterySavingBox, 632, 32,
-           QStringLiteral("It says battery saving, it probably will save battery. No idea how."));
+           QCoreApplication::translate(
+               "Vexalon", "It says battery saving, it probably will save battery. No idea how."));
   AddLabel(page, "Label18", 520, 58, SettingCaption(Setting::SelfProgramming));
   AddOnBox(page, kSelfProgrammingBox, 632, 56,
-           QStringLiteral("Enables or disables self-programming mode on the radio."));
+           QCoreApplication::translate("Vexalon",
+                                       "Enables or disables self-programming mode on the radio."));
 
-  AddButton(page, "cmdAdvancedMode", 8, 96, 153, QStringLiteral("Turn on advanced mode"));
+  AddButton(page, "cmdAdvancedMode", 8, 96, 153,
+            QCoreApplication::translate("Vexalon", "Turn on advanced mode"));
 
   AddLabel(page, "Label11", 272, 10, SettingCaption(Setting::Tot));
   AddList(new QComboBox(page), kTotList, 392, 8, 97,
-          QStringLiteral("Maximum time you can transmit continuously."), SettingItems(Setting::Tot),
-          0);
+          QCoreApplication::translate("Vexalon", "Maximum time you can transmit continuously."),
+          SettingItems(Setting::Tot), 0);
   AddLabel(page, "Label12", 272, 34, SettingCaption(Setting::TotRekey));
   AddList(new QComboBox(page), kTotRekeyList, 392, 32, 97,
-          QStringLiteral("If your transmission is timed out, this is the time you need to wait."),
+          QCoreApplication::translate(
+              "Vexalon", "If your transmission is timed out, this is the time you need to wait."),
           SettingItems(Setting::TotRekey), 0);
   AddLabel(page, "Label13", 272, 58, SettingCaption(Setting::TotReset));
   AddList(new QComboBox(page), kTotResetList, 392, 56, 97,
-          QStringLiteral("If you stop transmission before timing out, this is the time you "
-                         "need to wait before timer is reset."),
+          QCoreApplication::translate(
+              "Vexalon",
+              "If you stop transmission before timing out, this is the time you "
+              "need to wait before timer is reset."),
           SettingItems(Setting::TotReset), 0);
 
   auto* about = Named(
-      new QLabel(QStringLiteral(
+      new QLabel(QCoreApplication::translate(
+                     "Vexalon",
                      "If you are a licensed radio amateur, you may turn on advanced mode to "
                      "configure channel frequencies outside the usual PMR446 frequency range.\n\n"
                      "Frequencies are given in Hz instead of PMR446 channels in drop-down list. "
@@ -146,26 +159,35 @@ QAction* AddCommand(QWidget* window, QMenu* menu, const char* name, const QStrin
 void BuildLoadSaveMenu(QWidget* window) {
   auto* menu = Named(new QMenu(window), "popup_settingsmenu");
   AddCommand(window, menu, "Loadfrequenciesfromfile1",
-             QStringLiteral("Load frequencies from file..."));
+             QCoreApplication::translate("Vexalon", "Load frequencies from file..."));
   AddCommand(window, menu, "Loadfrequenciessettingsfromfile1",
-             QStringLiteral("Load frequencies + settings from file..."), QKeySequence::Open);
+             QCoreApplication::translate("Vexalon", "Load frequencies + settings from file..."),
+             QKeySequence::Open);
   Named(menu->addSeparator(), "N1");
-  AddCommand(window, menu, "Savefrequenciestofile1", QStringLiteral("Save frequencies to file..."));
+  AddCommand(window, menu, "Savefrequenciestofile1",
+             QCoreApplication::translate("Vexalon", "Save frequencies to file..."));
   AddCommand(window, menu, "Savefrequenciessettingstofile1",
-             QStringLiteral("Save frequencies + settings to file..."), QKeySequence::Save);
-  AddCommand(window, menu, "Savechannelcard1", QStringLiteral("Save channel card as PDF..."),
+             QCoreApplication::translate("Vexalon", "Save frequencies + settings to file..."),
+             QKeySequence::Save);
+  AddCommand(window, menu, "Savechannelcard1",
+             QCoreApplication::translate("Vexalon", "Save channel card as PDF..."),
              QKeySequence::Print);
   Named(menu->addSeparator(), "N2");
   AddCommand(window, menu, "Restoreradiofrombackup1",
-             QStringLiteral("Restore radio from backup..."));
+             QCoreApplication::translate("Vexalon", "Restore radio from backup..."));
 
-  auto* quit = Named(new QAction(QStringLiteral("Quit"), window), "Quit1");
+  auto* quit = Named(new QAction(QCoreApplication::translate("Vexalon", "Quit"), window), "Quit1");
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   window->addAction(quit);
 }
 
-const QString kPlanFilter = QStringLiteral("Configuration files (*.ini)");
-const QString kCsvFilter = QStringLiteral("CHIRP CSV files (*.csv)");
+// Looked up when needed: the translations are installed after static objects are made.
+QString PlanFilter() {
+  return QCoreApplication::translate("Vexalon", "Configuration files (*.ini)");
+}
+QString CsvFilter() {
+  return QCoreApplication::translate("Vexalon", "CHIRP CSV files (*.csv)");
+}
 
 QFileDialog* AddFileDialog(QWidget* window, const char* name, const QStringList& filters) {
   auto* dialog = Named(new QFileDialog(window), name);
@@ -174,26 +196,28 @@ QFileDialog* AddFileDialog(QWidget* window, const char* name, const QStringList&
 }
 
 void BuildFileDialogs(QWidget* window) {
-  auto* open = AddFileDialog(window, "opendialog", {kPlanFilter, kCsvFilter});
+  auto* open = AddFileDialog(window, "opendialog", {PlanFilter(), CsvFilter()});
   open->setAcceptMode(QFileDialog::AcceptOpen);
   open->setFileMode(QFileDialog::ExistingFile);
 
-  auto* save = AddFileDialog(window, "savedialog", {kPlanFilter, kCsvFilter});
+  auto* save = AddFileDialog(window, "savedialog", {PlanFilter(), CsvFilter()});
   save->setAcceptMode(QFileDialog::AcceptSave);
   save->setFileMode(QFileDialog::AnyFile);
   save->setDefaultSuffix(QStringLiteral("ini"));
   // A name typed without an extension gets the one of the kind chosen.
   QObject::connect(save, &QFileDialog::filterSelected, save, [save](const QString& filter) {
-    save->setDefaultSuffix(filter == kCsvFilter ? QStringLiteral("csv") : QStringLiteral("ini"));
+    save->setDefaultSuffix(filter == CsvFilter() ? QStringLiteral("csv") : QStringLiteral("ini"));
   });
 
-  auto* card = AddFileDialog(window, "carddialog", {QStringLiteral("PDF documents (*.pdf)")});
+  auto* card = AddFileDialog(window, "carddialog",
+                             {QCoreApplication::translate("Vexalon", "PDF documents (*.pdf)")});
   card->setAcceptMode(QFileDialog::AcceptSave);
   card->setFileMode(QFileDialog::AnyFile);
   card->setDefaultSuffix(QStringLiteral("pdf"));
 
   auto* backups =
-      AddFileDialog(window, "backupdialog", {QStringLiteral("Vexalon radio backups (*.vxbackup)")});
+      AddFileDialog(window, "backupdialog",
+                    {QCoreApplication::translate("Vexalon", "Vexalon radio backups (*.vxbackup)")});
   backups->setAcceptMode(QFileDialog::AcceptOpen);
   backups->setFileMode(QFileDialog::ExistingFile);
 }
@@ -211,7 +235,8 @@ void BuildDesignedControls(QWidget* window) {
 
   // Created in the window's tab order; the labels take no focus.
   // The designed captions, with an access key each.
-  AddButton(window, "cmdReadRadio", 168, 8, 137, QStringLiteral("&Read radio settings"))
+  AddButton(window, "cmdReadRadio", 168, 8, 137,
+            QCoreApplication::translate("Vexalon", "&Read radio settings"))
       ->setEnabled(false);
 
   auto* debug = Named(new QPlainTextEdit(window), "debug");
@@ -228,18 +253,20 @@ void BuildDesignedControls(QWidget* window) {
   tabit->setGeometry(8, 40, 689, 425);
   auto* channels = Named(new QWidget, "tab_channelbank_A");
   auto* other = Named(new QWidget, "tab_other");
-  tabit->addTab(channels, QStringLiteral("&Channels"));
-  tabit->addTab(other, QStringLiteral("&Other settings and info"));
+  tabit->addTab(channels, QCoreApplication::translate("Vexalon", "&Channels"));
+  tabit->addTab(other, QCoreApplication::translate("Vexalon", "&Other settings and info"));
   tabit->setCurrentIndex(0);
   BuildChannelsPage(channels);
   BuildOtherPage(other);
 
-  AddButton(window, "cmdWrite", 560, 8, 137, QStringLiteral("&Write radio settings"))
+  AddButton(window, "cmdWrite", 560, 8, 137,
+            QCoreApplication::translate("Vexalon", "&Write radio settings"))
       ->setEnabled(false);
-  AddList(new PortList(window), "comport", 40, 8, 121, QStringLiteral("Select serial port to use"),
-          {}, -1);
-  AddButton(window, "cmdLoadSave", 376, 8, 105, QStringLiteral("&Load / save"));
-  AddLabel(window, "Label1", 8, 12, QStringLiteral("Port:"));
+  AddList(new PortList(window), "comport", 40, 8, 121,
+          QCoreApplication::translate("Vexalon", "Select serial port to use"), {}, -1);
+  AddButton(window, "cmdLoadSave", 376, 8, 105,
+            QCoreApplication::translate("Vexalon", "&Load / save"));
+  AddLabel(window, "Label1", 8, 12, QCoreApplication::translate("Vexalon", "Port:"));
 
   BuildLoadSaveMenu(window);
   BuildFileDialogs(window);

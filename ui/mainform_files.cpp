@@ -1,5 +1,6 @@
 // The window's plan files: INI files in the designed format, CHIRP CSV files for other radio
 // programs, and the channel card to print.
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QFileDialog>
@@ -12,9 +13,13 @@
 
 namespace {
 
-const QString kCsvHoldsNoSettings = QStringLiteral(
-    "A CSV file holds no settings: only the channels were saved. Save to an INI file to keep "
-    "the settings too.");
+// Looked up when needed: the translations are installed after static objects are made.
+QString CsvHoldsNoSettings() {
+  return QCoreApplication::translate(
+      "Vexalon",
+      "A CSV file holds no settings: only the channels were saved. Save to an INI file to keep "
+      "the settings too.");
+}
 
 std::string FileName(const QString& file) {
   return QFile::encodeName(file).toStdString();
@@ -70,7 +75,7 @@ void Tmainform::SaveToFile(const std::string& fileName, bool settings) {
   }
   planFileName = Shown(fileName);
   if (csv && settings) {
-    dialogs->ShowInformation(this, kCsvHoldsNoSettings);
+    dialogs->ShowInformation(this, CsvHoldsNoSettings());
   }
 }
 

@@ -10,14 +10,19 @@
 #include "radio/hz_text.h"
 #include "radio/log_texts.h"
 #include "radio/transfers.h"
+#include "ui/shown_text.h"
 #include "ui/unit_mainform.h"
 
 namespace {
 
-const QString kWriteStartupPlan = QStringLiteral(
-    "Nothing has been read from the radio, loaded from a file or edited since the program "
-    "started. Writing now replaces all 15 channels in the radio with empty channels and its "
-    "settings with the ones shown.\r\n\r\nWrite anyway?");
+// Looked up when needed: the translations are installed after static objects are made.
+QString WriteStartupPlanQuestion() {
+  return QCoreApplication::translate(
+      "Vexalon",
+      "Nothing has been read from the radio, loaded from a file or edited since the program "
+      "started. Writing now replaces all 15 channels in the radio with empty channels and its "
+      "settings with the ones shown.\r\n\r\nWrite anyway?");
+}
 
 class WindowObserver : public TransferObserver {
  public:
@@ -81,7 +86,7 @@ void Tmainform::cmdWriteClick() {
     FocusHzBox(unwritable.front().channel, unwritable.front().direction);
     return;
   }
-  if (holdsStartupPlan && !dialogs->AskWarningYesNo(this, kWriteStartupPlan)) {
+  if (holdsStartupPlan && !dialogs->AskWarningYesNo(this, WriteStartupPlanQuestion())) {
     return;
   }
   BeginTransfer();
@@ -97,7 +102,8 @@ void Tmainform::cmdWriteClick() {
 void Tmainform::Restoreradiofrombackup1Click() {
   const std::string port = SelectedPortName();
   if (port.empty()) {
-    AppendLog(QStringLiteral("Choose the serial port of the radio first, then its backup."));
+    AppendLog(QCoreApplication::translate(
+        "Vexalon", "Choose the serial port of the radio first, then its backup."));
     return;
   }
   auto* dialog = Find<QFileDialog>("backupdialog");
@@ -108,17 +114,18 @@ void Tmainform::Restoreradiofrombackup1Click() {
   }
   const BackupFileRead read = LoadBackupFile(QFile::encodeName(file).toStdString());
   if (!read.backup) {
-    dialogs->ShowError(this, QFile::decodeName(read.failure->Text().c_str()));
+    dialogs->ShowError(this, Shown(*read.failure));
     return;
   }
   if (!dialogs->AskWarningYesNo(
-          this,
-          QStringLiteral("Restore the radio from the backup of an HT-446%1 taken on %2?\r\n\r\n"
-                         "This replaces every channel and the settings in the radio with the "
-                         "ones in the backup. A backup of what the radio holds now is taken "
-                         "first. The window stays as it is.")
-              .arg(QString::fromStdString(read.backup->variant),
-                   QString::fromStdString(BackupTimeText(read.backup->taken))))) {
+          this, QCoreApplication::translate(
+                    "Vexalon",
+                    "Restore the radio from the backup of an HT-446%1 taken on %2?\r\n\r\n"
+                    "This replaces every channel and the settings in the radio with the "
+                    "ones in the backup. A backup of what the radio holds now is taken "
+                    "first. The window stays as it is.")
+                    .arg(QString::fromStdString(read.backup->variant),
+                         QString::fromStdString(BackupTimeText(read.backup->taken))))) {
     return;
   }
   BeginTransfer();
@@ -132,7 +139,7 @@ void Tmainform::Restoreradiofrombackup1Click() {
 }
 
 bool Tmainform::AskWarning(const LogLine& question) {
-  return dialogs->AskWarningYesNo(this, QString::fromStdString(question.Text()));
+  return dialogs->AskWarningYesNo(this, Shown(question));
 }
 
 void Tmainform::BeginTransfer() {

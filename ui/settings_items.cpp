@@ -1,12 +1,15 @@
 #include "ui/settings_items.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // "Disabled", then the given values with their unit ("1 second", "2 seconds" ...).
 QStringList DurationItems(int first, int last, int step) {
-  QStringList items{QStringLiteral("Disabled")};
+  QStringList items{QCoreApplication::translate("Vexalon", "Disabled")};
   for (int value = first; value <= last; value += step) {
-    items << (value == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(value));
+    items << (value == 1 ? QCoreApplication::translate("Vexalon", "1 second")
+                         : QCoreApplication::translate("Vexalon", "%1 seconds").arg(value));
   }
   return items;
 }
@@ -16,21 +19,21 @@ QStringList DurationItems(int first, int last, int step) {
 QString SettingCaption(Setting setting) {
   switch (setting) {
     case Setting::MonitorKey:
-      return QStringLiteral("Monitor key:");
+      return QCoreApplication::translate("Vexalon", "Monitor key:");
     case Setting::SquelchLevel:
-      return QStringLiteral("Squelch level:");
+      return QCoreApplication::translate("Vexalon", "Squelch level:");
     case Setting::BeepTones:
-      return QStringLiteral("Beep tones:");
+      return QCoreApplication::translate("Vexalon", "Beep tones:");
     case Setting::BatterySaving:
-      return QStringLiteral("Battery saving:");
+      return QCoreApplication::translate("Vexalon", "Battery saving:");
     case Setting::SelfProgramming:
-      return QStringLiteral("Self-programming:");
+      return QCoreApplication::translate("Vexalon", "Self-programming:");
     case Setting::Tot:
-      return QStringLiteral("Time out timer (TOT):");
+      return QCoreApplication::translate("Vexalon", "Time out timer (TOT):");
     case Setting::TotRekey:
-      return QStringLiteral("TOT rekey time:");
+      return QCoreApplication::translate("Vexalon", "TOT rekey time:");
     case Setting::TotReset:
-      return QStringLiteral("TOT reset time:");
+      return QCoreApplication::translate("Vexalon", "TOT reset time:");
   }
   return {};
 }
@@ -38,8 +41,10 @@ QString SettingCaption(Setting setting) {
 QStringList SettingItems(Setting setting) {
   switch (setting) {
     case Setting::MonitorKey:
-      return {QStringLiteral("Off"), QStringLiteral("Monitor momentary"),
-              QStringLiteral("Monitor lock"), QStringLiteral("Squelch off momentary")};
+      return {QCoreApplication::translate("Vexalon", "Off"),
+              QCoreApplication::translate("Vexalon", "Monitor momentary"),
+              QCoreApplication::translate("Vexalon", "Monitor lock"),
+              QCoreApplication::translate("Vexalon", "Squelch off momentary")};
     case Setting::Tot:
       return DurationItems(30, 300, 30);
     case Setting::TotRekey:
@@ -56,5 +61,6 @@ QStringList SettingItems(Setting setting) {
 }
 
 QString SwitchText(bool on) {
-  return on ? QStringLiteral("On") : QStringLiteral("Off");
+  return on ? QCoreApplication::translate("Vexalon", "On")
+            : QCoreApplication::translate("Vexalon", "Off");
 }

@@ -42,9 +42,10 @@ void Tmainform::FormCreate() {
   BuildChannelGrid(this, Find<QWidget>("tab_channelbank_A"));
   SetDesignedTabOrder();
   ClearLog();
-  AppendLog(QStringLiteral(
-      "WARNING! This is experimental software: works for me but might not for you."));
-  AppendLog(QStringLiteral("Start with selecting serial port from the list."));
+  AppendLog(QCoreApplication::translate(
+      "Vexalon", "WARNING! This is experimental software: works for me but might not for you."));
+  AppendLog(
+      QCoreApplication::translate("Vexalon", "Start with selecting serial port from the list."));
   // The first thing to do; the log pane, next in the tab order, has nothing to type.
   Find<QWidget>("comport")->setFocus();
 }
@@ -129,7 +130,7 @@ void Tmainform::closeEvent(QCloseEvent* event) {
   event->ignore();
   if (!closeWhenTransferEnds) {
     closeWhenTransferEnds = true;
-    AppendLog(QStringLiteral("Closing when the transfer has finished..."));
+    AppendLog(QCoreApplication::translate("Vexalon", "Closing when the transfer has finished..."));
   }
 }
 
@@ -142,7 +143,8 @@ void Tmainform::comportGone(const QString& path) {
   Find<QWidget>("cmdReadRadio")->setEnabled(false);
   Find<QWidget>("cmdWrite")->setEnabled(false);
   AppendLog(
-      QStringLiteral(
+      QCoreApplication::translate(
+          "Vexalon",
           "The serial port %1 is no longer there. Plug the cable in again or choose another port.")
           .arg(path));
 }

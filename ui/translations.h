@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLocale>
+#include <QTranslator>
+
+// The window in the language of a locale where Vexalon has a translation (German, French,
+// Italian, Spanish, Dutch, Polish), in English otherwise; Qt's own texts (Yes and No, the
+// file dialogs) follow from Qt's translations. Made before the window, kept while it lives.
+class Translations {
+ public:
+  explicit Translations(const QLocale& locale);
+  ~Translations();
+  Translations(const Translations&) = delete;
+  Translations& operator=(const Translations&) = delete;
+
+ private:
+  QTranslator vexalon_;
+  QTranslator qt_;
+};
