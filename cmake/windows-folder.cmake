@@ -14,3 +14,9 @@ foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 
 install(DIRECTORY ${QT6_INSTALL_PREFIX}/licenses/ DESTINATION licenses/qt)
+
+# Qt's own texts (Yes and No, the file dialogs) in the languages Vexalon speaks. The .qm
+# files are the same for every system, so Debian's serve (qt6-translations-l10n).
+foreach(language ${VEXALON_LANGUAGES})
+  install(FILES /usr/share/qt6/translations/qtbase_${language}.qm DESTINATION translations)
+endforeach()

@@ -13,7 +13,7 @@ desktop=(xvfb xauth x11-apps imagemagick xdotool librsvg2-bin)
 fuzz=(clang libclang-rt-14-dev)
 mingw=(g++-mingw-w64-x86-64)
 windows=(g++-mingw-w64-x86-64 dpkg-dev xz-utils perl wine wine64 nsis zip xvfb xauth xdotool x11-apps
-  imagemagick)
+  imagemagick qt6-translations-l10n)
 package=(dpkg-dev file desktop-file-utils appstream)
 debcheck=(debootstrap)
 
