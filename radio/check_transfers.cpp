@@ -8,11 +8,7 @@ VerifyOutcome VerifyRadio(TBlockSerial& link, const std::string& portName, const
                           TransferObserver& observer) {
   VerifyOutcome outcome;
   Session session(link, observer);
-  session.Open(portName);
-  outcome.handshake = session.Identify();
-  if (outcome.handshake.kind != HandshakeOutcome::Identified) {
-    outcome.end = session.HandshakeEnd(outcome.portFailure);
-  } else {
+  if (Begin(session, portName, outcome)) {
     session.Log(CheckDetectedLine(outcome.handshake.ModelVariant));
     const MemoryBlocks blocks = PlanBlocks(plan);
     session.Expect(static_cast<int>(ReadsCovering(blocks).size()));
@@ -28,11 +24,7 @@ BackupOutcome BackupRadio(TBlockSerial& link, const std::string& portName,
                           TransferObserver& observer, BackupStore& store) {
   BackupOutcome outcome;
   Session session(link, observer);
-  session.Open(portName);
-  outcome.handshake = session.Identify();
-  if (outcome.handshake.kind != HandshakeOutcome::Identified) {
-    outcome.end = session.HandshakeEnd(outcome.portFailure);
-  } else {
+  if (Begin(session, portName, outcome)) {
     session.Log(CheckDetectedLine(outcome.handshake.ModelVariant));
     session.Log(BackingUpLine());
     const std::vector<MemoryRead> reads = WrittenRegionReads();

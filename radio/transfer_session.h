@@ -56,6 +56,19 @@ class Session {
   int progressTotal_ = 0;
 };
 
+// Opens the port and runs the handshake. False when no radio it knows answered; the
+// outcome (any with handshake, end and portFailure) then says how it ended.
+template <class Outcome>
+bool Begin(Session& session, const std::string& portName, Outcome& outcome) {
+  session.Open(portName);
+  outcome.handshake = session.Identify();
+  if (outcome.handshake.kind == HandshakeOutcome::Identified) {
+    return true;
+  }
+  outcome.end = session.HandshakeEnd(outcome.portFailure);
+  return false;
+}
+
 // Half a second between looks for a radio that is to come or to go.
 inline constexpr int kRadioLookMs = 500;
 

@@ -62,33 +62,36 @@ bool KeepBackup(Session& session, const std::string& variant, BackupStore& store
   return true;
 }
 
+// The backup, the blocks and the check, once the radio is identified. The outcome's end.
+TransferEnd WriteIdentified(Session& session, const MemoryBlocks& blocks, BackupStore& store,
+                            WriteOutcome& outcome) {
+  const std::string& variant = outcome.handshake.ModelVariant;
+  session.Log(WriteDetectedLine(variant));
+  session.Log(SafeWriteTimeLine(SafeWriteSeconds(blocks)));
+  session.Expect(
+      static_cast<int>(WrittenRegionReads().size() + blocks.size() + ReadsCovering(blocks).size()));
+  outcome.blocksToWrite = static_cast<int>(blocks.size());
+  if (!KeepBackup(session, variant, store, outcome)) {
+    return session.Stopped().value_or(TransferEnd::NothingWritten);
+  }
+  session.Log(WritingChannelsLine());
+  const bool whole =
+      WriteBlocks(session, blocks, outcome) && VerifyBlocks(session, blocks, outcome.verification);
+  return session.End(whole && outcome.unacknowledged == 0 && outcome.verification.Holds());
+}
+
 WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const MemoryBlocks& blocks,
                        const std::string& requiredVariant, TransferObserver& observer,
                        BackupStore& store) {
   WriteOutcome outcome;
   Session session(link, observer);
-  session.Open(portName);
-  outcome.handshake = session.Identify();
-  const std::string& variant = outcome.handshake.ModelVariant;
-  if (outcome.handshake.kind != HandshakeOutcome::Identified) {
-    outcome.end = session.HandshakeEnd(outcome.portFailure);
-  } else if (!requiredVariant.empty() && variant != requiredVariant) {
-    outcome.otherVariant = {requiredVariant, variant};
-    outcome.end = TransferEnd::NothingWritten;
-  } else {
-    session.Log(WriteDetectedLine(variant));
-    session.Log(SafeWriteTimeLine(SafeWriteSeconds(blocks)));
-    session.Expect(static_cast<int>(WrittenRegionReads().size() + blocks.size() +
-                                    ReadsCovering(blocks).size()));
-    outcome.blocksToWrite = static_cast<int>(blocks.size());
-    if (!KeepBackup(session, variant, store, outcome)) {
-      outcome.end = session.Stopped().value_or(TransferEnd::NothingWritten);
+  if (Begin(session, portName, outcome)) {
+    const std::string& variant = outcome.handshake.ModelVariant;
+    if (!requiredVariant.empty() && variant != requiredVariant) {
+      outcome.otherVariant = {requiredVariant, variant};
+      outcome.end = TransferEnd::NothingWritten;
     } else {
-      session.Log(WritingChannelsLine());
-      const bool whole = WriteBlocks(session, blocks, outcome) &&
-                         VerifyBlocks(session, blocks, outcome.verification);
-      outcome.end =
-          session.End(whole && outcome.unacknowledged == 0 && outcome.verification.Holds());
+      outcome.end = WriteIdentified(session, blocks, store, outcome);
     }
   }
   link.ClosePort();
