@@ -25,10 +25,10 @@ std::vector<Message> MessagesOf(const QString& path) {
     if (xml.isStartElement() && xml.name() == u"message") {
       messages.emplace_back();
     } else if (xml.isStartElement() && xml.name() == u"source") {
-      messages.back().source = xml.readElementText();
+      messages.back().source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
     } else if (xml.isStartElement() && xml.name() == u"translation") {
       messages.back().type = xml.attributes().value(QStringLiteral("type")).toString();
-      messages.back().translation = xml.readElementText();
+      messages.back().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
     }
   }
   EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "radio/hz_text.h"
+#include "radio/log_line.h"
 #include "radio/tables.h"
 #include "ui/list_fillers.h"
 
@@ -56,7 +57,7 @@ std::optional<std::int64_t> HzValue(const std::string& digits) {
 
 QString ChannelIndexText(int index) {
   if (index == 0) {
-    return QString::fromStdString(ChannelItemText(0, {}));
+    return QCoreApplication::translate(kTextContext, ChannelItemText(0, {}).c_str());
   }
   const std::optional<std::int64_t> hz = HzValue(PmrChannelHzText(index));
   return hz ? FrequencyText(*hz) : kNothingSelected;
@@ -65,7 +66,7 @@ QString ChannelIndexText(int index) {
 QString HzText(const std::string& typed) {
   const std::string digits = TrimmedHzText(typed);
   if (digits.empty()) {
-    return QString::fromStdString(ChannelItemText(0, {}));
+    return QCoreApplication::translate(kTextContext, ChannelItemText(0, {}).c_str());
   }
   const std::optional<std::int64_t> hz = IsWritableHzText(digits) ? HzValue(digits) : std::nullopt;
   return hz ? FrequencyText(*hz)
@@ -83,7 +84,7 @@ bool InUse(const ChannelRow& row, bool advancedMode) {
 // charts and other radios print them, and line up in a column.
 QString ToneText(int index) {
   if (index == 0) {
-    return QString::fromStdString(ToneItemText(0, {}));
+    return QCoreApplication::translate(kTextContext, ToneItemText(0, {}).c_str());
   }
   if (index > 0 && index < kFirstDqtIndex) {
     return QString::number(ToneFrequencies.at(index - 1), 'f', 1)

@@ -6,10 +6,10 @@
 #include <QFileDialog>
 
 #include "files/backup_file.h"
-#include "files/backup_folder.h"
 #include "radio/hz_text.h"
 #include "radio/log_texts.h"
 #include "radio/transfers.h"
+#include "ui/responsive_backups.h"
 #include "ui/shown_text.h"
 #include "ui/unit_mainform.h"
 
@@ -91,7 +91,7 @@ void Tmainform::cmdWriteClick() {
   }
   BeginTransfer();
   WindowObserver observer(*this);
-  BackupFolder backups(DefaultBackupFolder());
+  ResponsiveBackups backups;
   const WriteOutcome outcome = WriteRadio(serial, port, plan, observer, backups);
   for (const LogLine& line : OutcomeLines(outcome)) {
     AppendLog(line);
@@ -130,7 +130,7 @@ void Tmainform::Restoreradiofrombackup1Click() {
   }
   BeginTransfer();
   WindowObserver observer(*this);
-  BackupFolder backups(DefaultBackupFolder());
+  ResponsiveBackups backups;
   const WriteOutcome outcome = RestoreRadio(serial, port, *read.backup, observer, backups);
   for (const LogLine& line : OutcomeLines(outcome)) {
     AppendLog(line);

@@ -76,6 +76,10 @@ void PrintTransfer(const char* name, const TransferFigures& figures, bool ratioG
       kTransferRatioGoal);
   Row("  longest event gap", Summarize(figures.longestEventGapMs), kMs, Goal::Below,
       kEventGapGoalMs);
+  if (figures.givenUp > 0) {
+    std::printf("    (%d run%s given up after three failed tries)\n", figures.givenUp,
+                figures.givenUp == 1 ? "" : "s");
+  }
   if (figures.repeated > 0) {
     std::printf("    (%d run%s made again: a reply came later than the quiet gap allows)\n",
                 figures.repeated, figures.repeated == 1 ? "" : "s");

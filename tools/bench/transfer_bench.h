@@ -14,6 +14,8 @@ struct TransferFigures {
   // Runs that did not end "Done!" and were made again: on a shared virtual machine a reply
   // now and then reaches the program over 25 ms late, which the transfer rightly reports.
   int repeated = 0;
+  // Runs that failed every try: on a busy machine 16 ms bursts leave a thin margin.
+  int givenUp = 0;
 };
 
 struct TransferBench {
@@ -23,7 +25,5 @@ struct TransferBench {
 
 // Alternates reads and writes, the radio's replies handed over in bursts every burstMs
 // (0: byte by byte) as through a USB adapter's latency timer. Only runs that end "Done!"
-// count; one that does not is made again, up to a few times. Throws std::runtime_error when
-// the window shows a dialog or a transfer keeps failing, since its figures would then mean
-// nothing.
+// count; one that does not is made again, up to a few times, and then given up and counted.
 TransferBench BenchTransfers(int runs, int reactionDelayMs, int burstMs);
