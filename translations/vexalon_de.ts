@@ -7,639 +7,649 @@
         <source>To operate the radio outside license-free frequencies, you are REQUIRED to be a licensed radio amateur. You can render your radio illegal for you to operate, or damage the radio with invalid settings. YOU DO THIS ON YOUR OWN RESPONSIBILITY.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Um das Funkgerät außerhalb der lizenzfreien Frequenzen zu betreiben, MÜSSEN Sie ein zugelassener Funkamateur sein. Mit ungültigen Einstellungen können Sie Ihr Funkgerät so verändern, dass Sie es nicht mehr legal betreiben dürfen, oder es beschädigen. SIE TUN DIES AUF EIGENE VERANTWORTUNG.<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source> - Advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation> - Erweiterter Modus</translation>
     </message>
     <message>
         <source>RX frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsfrequenz (Hz)</translation>
     </message>
     <message>
         <source>TX frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendefrequenz (Hz)</translation>
     </message>
     <message>
         <source> (PMR %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (PMR %1)</translation>
     </message>
     <message>
         <source> (invalid)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ungültig)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan.</translation>
     </message>
     <message>
         <source>RX MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>RX MHz</translation>
     </message>
     <message>
         <source>RX QT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>RX QT/DQT</translation>
     </message>
     <message>
         <source>TX MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>TX MHz</translation>
     </message>
     <message>
         <source>TX QT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>TX QT/DQT</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Busy lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalbelegt-Sperre</translation>
     </message>
     <message>
         <source>HT-446 channel card</source>
-        <translation type="unfinished"></translation>
+        <translation>HT-446-Kanalkarte</translation>
     </message>
     <message>
         <source>Plan file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Plandatei: </translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: </translation>
     </message>
     <message>
         <source>Ch is the position of the channel knob.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan. ist die Stellung des Kanalwahlschalters.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Cut along the dashed line and keep the card with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>An der gestrichelten Linie ausschneiden und die Karte beim Funkgerät aufbewahren.</translation>
     </message>
     <message>
         <source>HT-446 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>HT-446-Kanäle</translation>
     </message>
     <message>
         <source>Unable to draw the channel card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kanalkarte konnte nicht gezeichnet werden.</translation>
     </message>
     <message>
         <source>Unable to write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Ch #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan. %1</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Same as CTCSS but in the radio maker&apos;s terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe wie CTCSS (bzw. DCS), nur in den Begriffen des Geräteherstellers</translation>
     </message>
     <message>
         <source>RX channel / frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>RX-Kanal / Frequenz</translation>
     </message>
     <message>
         <source>QT / DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>QT / DQT</translation>
     </message>
     <message>
         <source>TX channel / frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>TX-Kanal / Frequenz</translation>
     </message>
     <message>
         <source>Shifts oscillator frequency to prevent certain harmonics in audio, or something</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die Oszillatorfrequenz, um bestimmte Oberwellen im Ton zu vermeiden, oder so ähnlich</translation>
     </message>
     <message>
         <source>Busy lock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegtsperre</translation>
     </message>
     <message>
         <source>Channel busy lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalbelegt-Sperre (BCL): kein Senden auf belegtem Kanal</translation>
     </message>
     <message>
         <source>Defines what the Monitor button below PTT does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt fest, was die Monitortaste unter der PTT-Taste tut.</translation>
     </message>
     <message>
         <source>Squelch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperre.</translation>
     </message>
     <message>
         <source>Defines whether radio beeps on certain functions, but this does not mean roger beep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt fest, ob das Funkgerät bei bestimmten Funktionen piept; gemeint ist nicht der Roger-Beep.</translation>
     </message>
     <message>
         <source>It says battery saving, it probably will save battery. No idea how.</source>
-        <translation type="unfinished"></translation>
+        <translation>Da steht Batteriesparen, also spart es wohl Batterie. Keine Ahnung, wie.</translation>
     </message>
     <message>
         <source>Enables or disables self-programming mode on the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet den Selbstprogrammiermodus am Funkgerät ein oder aus.</translation>
     </message>
     <message>
         <source>Turn on advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterten Modus an</translation>
     </message>
     <message>
         <source>Maximum time you can transmit continuously.</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste Zeit, die Sie am Stück senden können.</translation>
     </message>
     <message>
         <source>If your transmission is timed out, this is the time you need to wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat das Sendezeitlimit Ihre Aussendung beendet, müssen Sie so lange warten.</translation>
     </message>
     <message>
         <source>If you stop transmission before timing out, this is the time you need to wait before timer is reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden Sie die Aussendung vor Ablauf der Sendezeit, müssen Sie so lange warten, bis der Zähler zurückgesetzt ist.</translation>
     </message>
     <message>
         <source>If you are a licensed radio amateur, you may turn on advanced mode to configure channel frequencies outside the usual PMR446 frequency range.
 
 Frequencies are given in Hz instead of PMR446 channels in drop-down list. Actual frequency range depends on your radio: some say radios has 430 - 490 MHz range, but my radios has 422 - 455 MHz range. Radio will beep continuously if it can&apos;t tune to receive frequency, and beeps once refusing to transmit if it can&apos;t tune to transmit frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als lizenzierter Funkamateur können Sie den erweiterten Modus einschalten, um Kanalfrequenzen außerhalb des üblichen PMR446-Frequenzbereichs einzustellen.
+
+Die Frequenzen werden dann in Hz eingegeben statt als PMR446-Kanäle aus der Liste gewählt. Der tatsächliche Frequenzbereich hängt vom Funkgerät ab: Manche sagen, die Geräte können 430 - 490 MHz, meine können aber 422 - 455 MHz. Das Funkgerät piept ununterbrochen, wenn es die Empfangsfrequenz nicht einstellen kann, und piept einmal und sendet nicht, wenn es die Sendefrequenz nicht einstellen kann.</translation>
     </message>
     <message>
         <source>Load frequencies from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenzen aus Datei laden...</translation>
     </message>
     <message>
         <source>Load frequencies + settings from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenzen + Einstellungen aus Datei laden...</translation>
     </message>
     <message>
         <source>Save frequencies to file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenzen in Datei speichern...</translation>
     </message>
     <message>
         <source>Save frequencies + settings to file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenzen + Einstellungen in Datei speichern...</translation>
     </message>
     <message>
         <source>Save channel card as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalkarte als PDF speichern...</translation>
     </message>
     <message>
         <source>Restore radio from backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät aus Sicherung wiederherstellen...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Configuration files (*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdateien (*.ini)</translation>
     </message>
     <message>
         <source>CHIRP CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CHIRP-CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>Vexalon radio backups (*.vxbackup)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vexalon-Funkgerätesicherungen (*.vxbackup)</translation>
     </message>
     <message>
         <source>&amp;Read radio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät &amp;auslesen</translation>
     </message>
     <message>
         <source>&amp;Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kanäle</translation>
     </message>
     <message>
         <source>&amp;Other settings and info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weitere Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Write radio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins Funkgerät &amp;schreiben</translation>
     </message>
     <message>
         <source>Select serial port to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriellen Port auswählen</translation>
     </message>
     <message>
         <source>&amp;Load / save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden / Speichern</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>A CSV file holds no settings: only the channels were saved. Save to an INI file to keep the settings too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine CSV-Datei enthält keine Einstellungen: Es wurden nur die Kanäle gespeichert. Speichern Sie in eine INI-Datei, um auch die Einstellungen zu behalten.</translation>
     </message>
     <message>
         <source>Nothing has been read from the radio, loaded from a file or edited since the program started. Writing now replaces all 15 channels in the radio with empty channels and its settings with the ones shown.<byte value="xd"/>
 <byte value="xd"/>
 Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit dem Programmstart wurde nichts aus dem Funkgerät gelesen, aus einer Datei geladen oder bearbeitet. Wenn Sie jetzt schreiben, werden alle 15 Kanäle im Funkgerät durch leere Kanäle ersetzt und seine Einstellungen durch die angezeigten.<byte value="xd"/>
+<byte value="xd"/>
+Trotzdem schreiben?</translation>
     </message>
     <message>
         <source>Choose the serial port of the radio first, then its backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst den seriellen Port des Funkgeräts, dann seine Sicherung.</translation>
     </message>
     <message>
         <source>Restore the radio from the backup of an HT-446%1 taken on %2?<byte value="xd"/>
 <byte value="xd"/>
 This replaces every channel and the settings in the radio with the ones in the backup. A backup of what the radio holds now is taken first. The window stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät aus der Sicherung eines HT-446%1 vom %2 wiederherstellen?<byte value="xd"/>
+<byte value="xd"/>
+Dabei werden alle Kanäle und die Einstellungen im Funkgerät durch die aus der Sicherung ersetzt. Vorher wird der jetzige Inhalt des Funkgeräts gesichert. Das Fenster bleibt, wie es ist.</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Sekunde</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sekunden</translation>
     </message>
     <message>
         <source>Monitor key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitortaste:</translation>
     </message>
     <message>
         <source>Squelch level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperre:</translation>
     </message>
     <message>
         <source>Beep tones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaltöne:</translation>
     </message>
     <message>
         <source>Battery saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteriesparen:</translation>
     </message>
     <message>
         <source>Self-programming:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selbstprogr.:</translation>
     </message>
     <message>
         <source>Time out timer (TOT):</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendezeitlimit (TOT):</translation>
     </message>
     <message>
         <source>TOT rekey time:</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-Sperrzeit:</translation>
     </message>
     <message>
         <source>TOT reset time:</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-Rücksetzzeit:</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Monitor momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor kurz</translation>
     </message>
     <message>
         <source>Monitor lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor dauernd</translation>
     </message>
     <message>
         <source>Squelch off momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperre kurz aus</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>WARNING! This is experimental software: works for me but might not for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG! Dies ist experimentelle Software: Bei mir funktioniert sie, bei Ihnen vielleicht nicht.</translation>
     </message>
     <message>
         <source>Start with selecting serial port from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst den seriellen Port aus der Liste.</translation>
     </message>
     <message>
         <source>Closing when the transfer has finished...</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster schließt, sobald die Übertragung beendet ist...</translation>
     </message>
     <message>
         <source>The serial port %1 is no longer there. Plug the cable in again or choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der serielle Port %1 ist nicht mehr vorhanden. Stecken Sie das Kabel wieder ein oder wählen Sie einen anderen Port.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Monitor key</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitortaste</translation>
     </message>
     <message>
         <source>Time out timer (TOT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendezeitlimit (TOT)</translation>
     </message>
     <message>
         <source>TOT rekey time</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-Sperrzeit</translation>
     </message>
     <message>
         <source>TOT reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-Rücksetzzeit</translation>
     </message>
     <message>
         <source>Radio not connected or turned on. Cable needs to be connected and radio turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät nicht angeschlossen oder nicht eingeschaltet. Das Kabel muss angeschlossen und das Funkgerät eingeschaltet sein.</translation>
     </message>
     <message>
         <source>No response from serial port. Check you are using the right port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort vom seriellen Port. Prüfen Sie, ob Sie den richtigen Port verwenden.</translation>
     </message>
     <message>
         <source>Unknown response from radio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Antwort vom Funkgerät: %1</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>%1. Your user needs access to serial devices (on Debian: membership of the group dialout).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Ihr Benutzer braucht Zugriff auf serielle Geräte (unter Debian: Mitgliedschaft in der Gruppe dialout).</translation>
     </message>
     <message>
         <source>Lost the connection to the radio. Check the cable and the radio, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Funkgerät ist abgebrochen. Prüfen Sie Kabel und Funkgerät und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>The line from the radio never falls quiet. Check the cable and the port, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Leitung vom Funkgerät wird nie still. Prüfen Sie Kabel und Port und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>Stopped before the end, as asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie gewünscht vor dem Ende angehalten.</translation>
     </message>
     <message>
         <source>Done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig!</translation>
     </message>
     <message>
         <source>Finished with errors: the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: Die Einstellungen konnten nicht gelesen werden; sie behalten ihre bisherigen Werte.</translation>
     </message>
     <message>
         <source>Finished with errors: channel %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: Kanal %1 und die Einstellungen konnten nicht gelesen werden; sie behalten ihre bisherigen Werte.</translation>
     </message>
     <message>
         <source>Finished with errors: channels %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: Die Kanäle %1 und die Einstellungen konnten nicht gelesen werden; sie behalten ihre bisherigen Werte.</translation>
     </message>
     <message>
         <source>Finished with errors: channel %1 could not be read; it keeps its earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: Kanal %1 konnte nicht gelesen werden; er behält seine bisherigen Werte.</translation>
     </message>
     <message>
         <source>Finished with errors: channels %1 could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: Die Kanäle %1 konnten nicht gelesen werden; sie behalten ihre bisherigen Werte.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Block wurde anders zurückgelesen, als er geschrieben wurde. Der vorherige Inhalt des Funkgeräts liegt in %2; stellen Sie ihn wieder her oder schreiben Sie erneut.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Blöcke wurden anders zurückgelesen, als sie geschrieben wurden. Der vorherige Inhalt des Funkgeräts liegt in %2; stellen Sie ihn wieder her oder schreiben Sie erneut.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block read back different from what was written; write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Block wurde anders zurückgelesen, als er geschrieben wurde; schreiben Sie erneut.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks read back different from what was written; write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Blöcke wurden anders zurückgelesen, als sie geschrieben wurden; schreiben Sie erneut.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Block konnte nicht zurückgelesen werden, daher ist das Schreiben nicht überprüft. Der vorherige Inhalt des Funkgeräts liegt in %2; lesen Sie das Funkgerät zur Kontrolle aus oder stellen Sie den vorherigen Inhalt wieder her.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Blöcke konnten nicht zurückgelesen werden, daher ist das Schreiben nicht überprüft. Der vorherige Inhalt des Funkgeräts liegt in %2; lesen Sie das Funkgerät zur Kontrolle aus oder stellen Sie den vorherigen Inhalt wieder her.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Block konnte nicht zurückgelesen werden, daher ist das Schreiben nicht überprüft; lesen Sie das Funkgerät zur Kontrolle aus.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Blöcke konnten nicht zurückgelesen werden, daher ist das Schreiben nicht überprüft; lesen Sie das Funkgerät zur Kontrolle aus.</translation>
     </message>
     <message>
         <source>Verified: the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überprüft: Das Funkgerät enthält, was geschrieben wurde.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 write was not acknowledged, although the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Schreibvorgang wurde nicht bestätigt, obwohl das Funkgerät enthält, was geschrieben wurde.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 writes were not acknowledged, although the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Schreibvorgänge wurden nicht bestätigt, obwohl das Funkgerät enthält, was geschrieben wurde.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected. Reading will take few seconds, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstütztes Funkgerät HT-446%1 erkannt. Das Auslesen dauert einige Sekunden, bitte warten...</translation>
     </message>
     <message>
         <source>Reading channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle werden gelesen...</translation>
     </message>
     <message>
         <source>[!] Couldn&apos;t read channel %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Kanal %1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Reading settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen werden gelesen...</translation>
     </message>
     <message>
         <source>[!] Couldn&apos;t read settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Die Einstellungen konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>[!] The radio holds %1 for &quot;%2&quot;, which is not in its list. A write stores FF there unless you choose a value first.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Das Funkgerät enthält für „%2“ den Wert %1, der nicht in der Liste steht. Beim Schreiben wird dort FF gespeichert, sofern Sie nicht vorher einen Wert wählen.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected, continuing. This takes few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstütztes Funkgerät HT-446%1 erkannt, es geht weiter. Das dauert einige Sekunden.</translation>
     </message>
     <message>
         <source>With a backup of the radio before it and a check after it, the write takes about %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einer Sicherung des Funkgeräts vorher und einer Prüfung danach dauert das Schreiben etwa %1 Sekunden.</translation>
     </message>
     <message>
         <source>Backing up what the radio holds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Inhalt des Funkgeräts wird gesichert...</translation>
     </message>
     <message>
         <source>What the radio held is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der bisherige Inhalt des Funkgeräts ist in %1 gesichert.</translation>
     </message>
     <message>
         <source>The radio&apos;s block at %1 could not be read, so no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Block des Funkgeräts bei %1 konnte nicht gelesen werden, daher wurde keine Sicherung angelegt.</translation>
     </message>
     <message>
         <source>The radio&apos;s blocks at %1 could not be read, so no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Blöcke des Funkgeräts bei %1 konnten nicht gelesen werden, daher wurde keine Sicherung angelegt.</translation>
     </message>
     <message>
         <source>The backup of the radio could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung des Funkgeräts konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
 <byte value="xd"/>
 Without a backup, what the radio holds now cannot be put back. Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+Ohne Sicherung lässt sich der jetzige Inhalt des Funkgeräts nicht wiederherstellen. Trotzdem schreiben?</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstütztes Funkgerät HT-446%1 erkannt.</translation>
     </message>
     <message>
         <source>Writing channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle werden geschrieben...</translation>
     </message>
     <message>
         <source> Ch %1 QT/DQT failed, unknown response from radio: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Kanal %1: QT/DQT fehlgeschlagen, unbekannte Antwort vom Funkgerät: %2</translation>
     </message>
     <message>
         <source> Ch %1 frequency failed, unknown response from radio: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Kanal %1: Frequenz fehlgeschlagen, unbekannte Antwort vom Funkgerät: %2</translation>
     </message>
     <message>
         <source>Writing DT/QDT settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT-Einstellungen werden geschrieben...</translation>
     </message>
     <message>
         <source>Writing settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen werden geschrieben...</translation>
     </message>
     <message>
         <source>Checking what the radio holds now...</source>
-        <translation type="unfinished"></translation>
+        <translation>Der jetzige Inhalt des Funkgeräts wird geprüft...</translation>
     </message>
     <message>
         <source>[!] The block at %1 reads back as %2 instead of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Der Block bei %1 wird als %2 statt %3 zurückgelesen.</translation>
     </message>
     <message>
         <source>[!] The block at %1 could not be read back, so it is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Der Block bei %1 konnte nicht zurückgelesen werden und ist daher nicht überprüft.</translation>
     </message>
     <message>
         <source>%1 MHz RX</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsfrequenz %1 MHz</translation>
     </message>
     <message>
         <source>%1 MHz TX</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendefrequenz %1 MHz</translation>
     </message>
     <message>
         <source>[!] Ch %1 holds %2, which normal mode cannot show. Writing from normal mode will clear it; advanced mode keeps it.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Kanal %1 enthält %2, die der normale Modus nicht anzeigen kann. Schreiben im normalen Modus löscht sie; der erweiterte Modus behält sie.</translation>
     </message>
     <message>
         <source>[!] Ch %1 RX &quot;%2&quot; is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Kanal %1, Empfangsfrequenz: „%2“ ist keine Frequenz in Hz (nur Ziffern, ein Vielfaches von 10 Hz). Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>[!] Ch %1 TX &quot;%2&quot; is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Kanal %1, Sendefrequenz: „%2“ ist keine Frequenz in Hz (nur Ziffern, ein Vielfaches von 10 Hz). Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>%1 of %2 blocks were written; the radio may now hold a mix of old and new channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Blöcken wurden geschrieben; das Funkgerät enthält jetzt womöglich eine Mischung aus alten und neuen Kanälen.</translation>
     </message>
     <message>
         <source>What the radio held before is in %1; restore it once the radio answers again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der vorherige Inhalt des Funkgeräts liegt in %1; stellen Sie ihn wieder her, sobald das Funkgerät wieder antwortet.</translation>
     </message>
     <message>
         <source>This backup is of an HT-446%1, but the radio on the port is an HT-446%2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sicherung stammt von einem HT-446%1, am Port hängt aber ein HT-446%2. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Nothing was written; the radio keeps what it held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geschrieben; das Funkgerät behält seinen bisherigen Inhalt.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block differs from what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Block weicht von dem ab, was der Kanalplan schreiben würde.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks differ from what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Blöcke weichen von dem ab, was der Kanalplan schreiben würde.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read, so the check is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Block konnte nicht gelesen werden, daher ist die Prüfung unvollständig.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read, so the check is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: %1 Blöcke konnten nicht gelesen werden, daher ist die Prüfung unvollständig.</translation>
     </message>
     <message>
         <source>The radio holds what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät enthält, was der Kanalplan schreiben würde.</translation>
     </message>
     <message>
         <source>Finished with errors: no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fehlern beendet: Es wurde keine Sicherung angelegt.</translation>
     </message>
     <message>
         <source>Not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht benutzt</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein</translation>
     </message>
 </context>
 </TS>

@@ -7,639 +7,649 @@
         <source>To operate the radio outside license-free frequencies, you are REQUIRED to be a licensed radio amateur. You can render your radio illegal for you to operate, or damage the radio with invalid settings. YOU DO THIS ON YOUR OWN RESPONSIBILITY.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Om de radio buiten de licentievrije frequenties te gebruiken, MOET je een gelicentieerde zendamateur zijn. Met ongeldige instellingen kun je je radio zo veranderen dat je hem niet meer legaal mag gebruiken, of hem beschadigen. JE DOET DIT OP EIGEN VERANTWOORDELIJKHEID.<byte value="xd"/>
+<byte value="xd"/>
+Weet je zeker dat je wilt doorgaan?</translation>
     </message>
     <message>
         <source> - Advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation> - Geavanceerde modus</translation>
     </message>
     <message>
         <source>RX frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangstfrequentie (Hz)</translation>
     </message>
     <message>
         <source>TX frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendfrequentie (Hz)</translation>
     </message>
     <message>
         <source> (PMR %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (PMR %1)</translation>
     </message>
     <message>
         <source> (invalid)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ongeldig)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2</translation>
     </message>
     <message>
         <source>Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan.</translation>
     </message>
     <message>
         <source>RX MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>RX MHz</translation>
     </message>
     <message>
         <source>RX QT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>RX QT/DQT</translation>
     </message>
     <message>
         <source>TX MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>TX MHz</translation>
     </message>
     <message>
         <source>TX QT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>TX QT/DQT</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Busy lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezet-blokkering</translation>
     </message>
     <message>
         <source>HT-446 channel card</source>
-        <translation type="unfinished"></translation>
+        <translation>HT-446-kanaalkaart</translation>
     </message>
     <message>
         <source>Plan file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Planbestand: </translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: </translation>
     </message>
     <message>
         <source>Ch is the position of the channel knob.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan. is de stand van de kanaalknop.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen</translation>
     </message>
     <message>
         <source>Cut along the dashed line and keep the card with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Knip langs de gestreepte lijn en bewaar de kaart bij de radio.</translation>
     </message>
     <message>
         <source>HT-446 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>HT-446-kanalen</translation>
     </message>
     <message>
         <source>Unable to draw the channel card.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kanaalkaart kan niet worden getekend.</translation>
     </message>
     <message>
         <source>Unable to write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan niet schrijven naar %1.</translation>
     </message>
     <message>
         <source>Ch #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan. %1</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatie</translation>
     </message>
     <message>
         <source>Same as CTCSS but in the radio maker&apos;s terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Hetzelfde als CTCSS (of DCS), maar in de termen van de fabrikant</translation>
     </message>
     <message>
         <source>RX channel / frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>RX-kanaal / frequentie</translation>
     </message>
     <message>
         <source>QT / DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>QT / DQT</translation>
     </message>
     <message>
         <source>TX channel / frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>TX-kanaal / frequentie</translation>
     </message>
     <message>
         <source>Shifts oscillator frequency to prevent certain harmonics in audio, or something</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuift de oscillatorfrequentie om bepaalde harmonischen in het geluid te voorkomen, of zoiets</translation>
     </message>
     <message>
         <source>Busy lock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezet-blok.</translation>
     </message>
     <message>
         <source>Channel busy lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendblokkering bij bezet kanaal (BCL)</translation>
     </message>
     <message>
         <source>Defines what the Monitor button below PTT does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bepaalt wat de Monitor-knop onder de PTT doet.</translation>
     </message>
     <message>
         <source>Squelch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelch.</translation>
     </message>
     <message>
         <source>Defines whether radio beeps on certain functions, but this does not mean roger beep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bepaalt of de radio piept bij bepaalde functies; dit is niet de roger beep.</translation>
     </message>
     <message>
         <source>It says battery saving, it probably will save battery. No idea how.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er staat batterijbesparing, dus het spaart waarschijnlijk de batterij. Geen idee hoe.</translation>
     </message>
     <message>
         <source>Enables or disables self-programming mode on the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schakelt de zelfprogrammeermodus van de radio in of uit.</translation>
     </message>
     <message>
         <source>Turn on advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Geavanceerde modus aan</translation>
     </message>
     <message>
         <source>Maximum time you can transmit continuously.</source>
-        <translation type="unfinished"></translation>
+        <translation>De langste tijd dat je aan één stuk kunt zenden.</translation>
     </message>
     <message>
         <source>If your transmission is timed out, this is the time you need to wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als de tijdslimiet je uitzending heeft afgebroken, moet je zo lang wachten.</translation>
     </message>
     <message>
         <source>If you stop transmission before timing out, this is the time you need to wait before timer is reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als je stopt met zenden voordat de tijd om is, moet je zo lang wachten voordat de timer weer op nul staat.</translation>
     </message>
     <message>
         <source>If you are a licensed radio amateur, you may turn on advanced mode to configure channel frequencies outside the usual PMR446 frequency range.
 
 Frequencies are given in Hz instead of PMR446 channels in drop-down list. Actual frequency range depends on your radio: some say radios has 430 - 490 MHz range, but my radios has 422 - 455 MHz range. Radio will beep continuously if it can&apos;t tune to receive frequency, and beeps once refusing to transmit if it can&apos;t tune to transmit frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als gelicentieerde zendamateur kun je de geavanceerde modus inschakelen om kanaalfrequenties buiten het gebruikelijke PMR446-frequentiebereik in te stellen.
+
+De frequenties worden dan in Hz ingevoerd in plaats van als PMR446-kanalen gekozen uit de keuzelijst. Het werkelijke frequentiebereik hangt af van je radio: sommigen zeggen dat de radio&apos;s 430 - 490 MHz halen, maar de mijne halen 422 - 455 MHz. De radio piept onafgebroken als hij niet op de ontvangstfrequentie kan afstemmen, en piept één keer en weigert te zenden als hij niet op de zendfrequentie kan afstemmen.</translation>
     </message>
     <message>
         <source>Load frequencies from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenties laden uit bestand...</translation>
     </message>
     <message>
         <source>Load frequencies + settings from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenties + instellingen laden uit bestand...</translation>
     </message>
     <message>
         <source>Save frequencies to file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenties opslaan in bestand...</translation>
     </message>
     <message>
         <source>Save frequencies + settings to file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenties + instellingen opslaan in bestand...</translation>
     </message>
     <message>
         <source>Save channel card as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaalkaart opslaan als PDF...</translation>
     </message>
     <message>
         <source>Restore radio from backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio herstellen uit back-up...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>Configuration files (*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratiebestanden (*.ini)</translation>
     </message>
     <message>
         <source>CHIRP CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CHIRP-CSV-bestanden (*.csv)</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-documenten (*.pdf)</translation>
     </message>
     <message>
         <source>Vexalon radio backups (*.vxbackup)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vexalon-radioback-ups (*.vxbackup)</translation>
     </message>
     <message>
         <source>&amp;Read radio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio &amp;uitlezen</translation>
     </message>
     <message>
         <source>&amp;Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kanalen</translation>
     </message>
     <message>
         <source>&amp;Other settings and info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Overige instellingen</translation>
     </message>
     <message>
         <source>&amp;Write radio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar radio &amp;schrijven</translation>
     </message>
     <message>
         <source>Select serial port to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de seriële poort</translation>
     </message>
     <message>
         <source>&amp;Load / save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden / opslaan</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort:</translation>
     </message>
     <message>
         <source>A CSV file holds no settings: only the channels were saved. Save to an INI file to keep the settings too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een CSV-bestand bevat geen instellingen: alleen de kanalen zijn opgeslagen. Sla op als INI-bestand om ook de instellingen te bewaren.</translation>
     </message>
     <message>
         <source>Nothing has been read from the radio, loaded from a file or edited since the program started. Writing now replaces all 15 channels in the radio with empty channels and its settings with the ones shown.<byte value="xd"/>
 <byte value="xd"/>
 Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinds de start van het programma is er niets uit de radio gelezen, uit een bestand geladen of bewerkt. Als je nu schrijft, worden alle 15 kanalen in de radio vervangen door lege kanalen en de instellingen door de getoonde.<byte value="xd"/>
+<byte value="xd"/>
+Toch schrijven?</translation>
     </message>
     <message>
         <source>Choose the serial port of the radio first, then its backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies eerst de seriële poort van de radio en daarna de back-up.</translation>
     </message>
     <message>
         <source>Restore the radio from the backup of an HT-446%1 taken on %2?<byte value="xd"/>
 <byte value="xd"/>
 This replaces every channel and the settings in the radio with the ones in the backup. A backup of what the radio holds now is taken first. The window stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>De radio herstellen uit de back-up van een HT-446%1, gemaakt op %2?<byte value="xd"/>
+<byte value="xd"/>
+Dit vervangt alle kanalen en de instellingen in de radio door die uit de back-up. Eerst wordt een back-up gemaakt van wat de radio nu bevat. Het venster blijft zoals het is.</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 seconde</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seconden</translation>
     </message>
     <message>
         <source>Monitor key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitortoets:</translation>
     </message>
     <message>
         <source>Squelch level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelch:</translation>
     </message>
     <message>
         <source>Beep tones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieptonen:</translation>
     </message>
     <message>
         <source>Battery saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterijbesparing:</translation>
     </message>
     <message>
         <source>Self-programming:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelfprogrammering:</translation>
     </message>
     <message>
         <source>Time out timer (TOT):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendtijdlimiet (TOT):</translation>
     </message>
     <message>
         <source>TOT rekey time:</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-wachttijd:</translation>
     </message>
     <message>
         <source>TOT reset time:</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-resettijd:</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Monitor momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor kort</translation>
     </message>
     <message>
         <source>Monitor lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor vast</translation>
     </message>
     <message>
         <source>Squelch off momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelch kort uit</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>WARNING! This is experimental software: works for me but might not for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>WAARSCHUWING! Dit is experimentele software: werkt bij mij, maar misschien niet bij jou.</translation>
     </message>
     <message>
         <source>Start with selecting serial port from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies eerst de seriële poort uit de lijst.</translation>
     </message>
     <message>
         <source>Closing when the transfer has finished...</source>
-        <translation type="unfinished"></translation>
+        <translation>Het venster sluit zodra de overdracht klaar is...</translation>
     </message>
     <message>
         <source>The serial port %1 is no longer there. Plug the cable in again or choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>De seriële poort %1 is er niet meer. Sluit de kabel opnieuw aan of kies een andere poort.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Monitor key</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitortoets</translation>
     </message>
     <message>
         <source>Time out timer (TOT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendtijdlimiet (TOT)</translation>
     </message>
     <message>
         <source>TOT rekey time</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-wachttijd</translation>
     </message>
     <message>
         <source>TOT reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-resettijd</translation>
     </message>
     <message>
         <source>Radio not connected or turned on. Cable needs to be connected and radio turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio niet aangesloten of niet aan. De kabel moet aangesloten zijn en de radio moet aan staan.</translation>
     </message>
     <message>
         <source>No response from serial port. Check you are using the right port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen antwoord van de seriële poort. Controleer of je de juiste poort gebruikt.</translation>
     </message>
     <message>
         <source>Unknown response from radio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekend antwoord van de radio: %1</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet openen: %2</translation>
     </message>
     <message>
         <source>%1. Your user needs access to serial devices (on Debian: membership of the group dialout).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Je gebruiker heeft toegang tot seriële apparaten nodig (op Debian: lidmaatschap van de groep dialout).</translation>
     </message>
     <message>
         <source>Lost the connection to the radio. Check the cable and the radio, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verbinding met de radio is verbroken. Controleer de kabel en de radio en probeer het dan opnieuw.</translation>
     </message>
     <message>
         <source>The line from the radio never falls quiet. Check the cable and the port, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijn van de radio wordt nooit stil. Controleer de kabel en de poort en probeer het dan opnieuw.</translation>
     </message>
     <message>
         <source>Stopped before the end, as asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor het einde gestopt, zoals gevraagd.</translation>
     </message>
     <message>
         <source>Done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar!</translation>
     </message>
     <message>
         <source>Finished with errors: the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: de instellingen konden niet worden gelezen; ze houden hun vorige waarden.</translation>
     </message>
     <message>
         <source>Finished with errors: channel %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: kanaal %1 en de instellingen konden niet worden gelezen; ze houden hun vorige waarden.</translation>
     </message>
     <message>
         <source>Finished with errors: channels %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: de kanalen %1 en de instellingen konden niet worden gelezen; ze houden hun vorige waarden.</translation>
     </message>
     <message>
         <source>Finished with errors: channel %1 could not be read; it keeps its earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: kanaal %1 kon niet worden gelezen; het houdt zijn vorige waarden.</translation>
     </message>
     <message>
         <source>Finished with errors: channels %1 could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: de kanalen %1 konden niet worden gelezen; ze houden hun vorige waarden.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 blok leest anders terug dan wat er geschreven is. Wat de radio eerst bevatte, staat in %2; zet dat terug of schrijf opnieuw.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 blokken lezen anders terug dan wat er geschreven is. Wat de radio eerst bevatte, staat in %2; zet dat terug of schrijf opnieuw.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block read back different from what was written; write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 blok leest anders terug dan wat er geschreven is; schrijf opnieuw.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks read back different from what was written; write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 blokken lezen anders terug dan wat er geschreven is; schrijf opnieuw.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 blok kon niet worden teruggelezen, dus het schrijven is niet gecontroleerd. Wat de radio eerst bevatte, staat in %2; lees de radio uit om het te controleren, of zet dat terug.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 blokken konden niet worden teruggelezen, dus het schrijven is niet gecontroleerd. Wat de radio eerst bevatte, staat in %2; lees de radio uit om het te controleren, of zet dat terug.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 blok kon niet worden teruggelezen, dus het schrijven is niet gecontroleerd; lees de radio uit om het te controleren.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 blokken konden niet worden teruggelezen, dus het schrijven is niet gecontroleerd; lees de radio uit om het te controleren.</translation>
     </message>
     <message>
         <source>Verified: the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gecontroleerd: de radio bevat wat er geschreven is.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 write was not acknowledged, although the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 schrijfopdracht is niet bevestigd, hoewel de radio bevat wat er geschreven is.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 writes were not acknowledged, although the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 schrijfopdrachten zijn niet bevestigd, hoewel de radio bevat wat er geschreven is.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected. Reading will take few seconds, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondersteunde radio HT-446%1 gevonden. Uitlezen duurt een paar seconden, even geduld...</translation>
     </message>
     <message>
         <source>Reading channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen lezen...</translation>
     </message>
     <message>
         <source>[!] Couldn&apos;t read channel %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Kanaal %1 kon niet worden gelezen.</translation>
     </message>
     <message>
         <source>Reading settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen lezen...</translation>
     </message>
     <message>
         <source>[!] Couldn&apos;t read settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] De instellingen konden niet worden gelezen.</translation>
     </message>
     <message>
         <source>[!] The radio holds %1 for &quot;%2&quot;, which is not in its list. A write stores FF there unless you choose a value first.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] De radio bevat %1 voor &quot;%2&quot;; die waarde staat niet in de lijst. Bij schrijven wordt daar FF opgeslagen, tenzij je eerst een waarde kiest.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected, continuing. This takes few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondersteunde radio HT-446%1 gevonden, we gaan verder. Dit duurt een paar seconden.</translation>
     </message>
     <message>
         <source>With a backup of the radio before it and a check after it, the write takes about %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met een back-up van de radio vooraf en een controle achteraf duurt het schrijven ongeveer %1 seconden.</translation>
     </message>
     <message>
         <source>Backing up what the radio holds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Back-up maken van wat de radio bevat...</translation>
     </message>
     <message>
         <source>What the radio held is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat de radio bevatte, is bewaard in %1.</translation>
     </message>
     <message>
         <source>The radio&apos;s block at %1 could not be read, so no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het blok van de radio op %1 kon niet worden gelezen, dus er is geen back-up bewaard.</translation>
     </message>
     <message>
         <source>The radio&apos;s blocks at %1 could not be read, so no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>De blokken van de radio op %1 konden niet worden gelezen, dus er is geen back-up bewaard.</translation>
     </message>
     <message>
         <source>The backup of the radio could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De back-up van de radio kon niet worden opgeslagen: %1</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
 <byte value="xd"/>
 Without a backup, what the radio holds now cannot be put back. Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+Zonder back-up kan wat de radio nu bevat niet worden teruggezet. Toch schrijven?</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondersteunde radio HT-446%1 gevonden.</translation>
     </message>
     <message>
         <source>Writing channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen schrijven...</translation>
     </message>
     <message>
         <source> Ch %1 QT/DQT failed, unknown response from radio: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Kanaal %1: QT/DQT mislukt, onbekend antwoord van de radio: %2</translation>
     </message>
     <message>
         <source> Ch %1 frequency failed, unknown response from radio: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Kanaal %1: frequentie mislukt, onbekend antwoord van de radio: %2</translation>
     </message>
     <message>
         <source>Writing DT/QDT settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT-instellingen schrijven...</translation>
     </message>
     <message>
         <source>Writing settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen schrijven...</translation>
     </message>
     <message>
         <source>Checking what the radio holds now...</source>
-        <translation type="unfinished"></translation>
+        <translation>Controleren wat de radio nu bevat...</translation>
     </message>
     <message>
         <source>[!] The block at %1 reads back as %2 instead of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Het blok op %1 leest terug als %2 in plaats van %3.</translation>
     </message>
     <message>
         <source>[!] The block at %1 could not be read back, so it is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Het blok op %1 kon niet worden teruggelezen en is dus niet gecontroleerd.</translation>
     </message>
     <message>
         <source>%1 MHz RX</source>
-        <translation type="unfinished"></translation>
+        <translation>ontvangstfrequentie %1 MHz</translation>
     </message>
     <message>
         <source>%1 MHz TX</source>
-        <translation type="unfinished"></translation>
+        <translation>zendfrequentie %1 MHz</translation>
     </message>
     <message>
         <source>[!] Ch %1 holds %2, which normal mode cannot show. Writing from normal mode will clear it; advanced mode keeps it.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Kanaal %1 bevat %2, die de normale modus niet kan tonen. Schrijven vanuit de normale modus wist die; de geavanceerde modus houdt die.</translation>
     </message>
     <message>
         <source>[!] Ch %1 RX &quot;%2&quot; is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Kanaal %1, ontvangstfrequentie: &quot;%2&quot; is geen frequentie in Hz (alleen cijfers, een veelvoud van 10 Hz). Er is niets geschreven.</translation>
     </message>
     <message>
         <source>[!] Ch %1 TX &quot;%2&quot; is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Kanaal %1, zendfrequentie: &quot;%2&quot; is geen frequentie in Hz (alleen cijfers, een veelvoud van 10 Hz). Er is niets geschreven.</translation>
     </message>
     <message>
         <source>%1 of %2 blocks were written; the radio may now hold a mix of old and new channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 blokken zijn geschreven; de radio kan nu een mengsel van oude en nieuwe kanalen bevatten.</translation>
     </message>
     <message>
         <source>What the radio held before is in %1; restore it once the radio answers again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat de radio eerst bevatte, staat in %1; zet dat terug zodra de radio weer antwoordt.</translation>
     </message>
     <message>
         <source>This backup is of an HT-446%1, but the radio on the port is an HT-446%2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze back-up is van een HT-446%1, maar de radio op de poort is een HT-446%2. Er is niets geschreven.</translation>
     </message>
     <message>
         <source>Nothing was written; the radio keeps what it held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets geschreven; de radio houdt wat hij had.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block differs from what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 blok wijkt af van wat het kanaalplan zou schrijven.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks differ from what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 blokken wijken af van wat het kanaalplan zou schrijven.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read, so the check is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 blok kon niet worden gelezen, dus de controle is niet volledig.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read, so the check is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: %1 blokken konden niet worden gelezen, dus de controle is niet volledig.</translation>
     </message>
     <message>
         <source>The radio holds what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>De radio bevat wat het kanaalplan zou schrijven.</translation>
     </message>
     <message>
         <source>Finished with errors: no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid met fouten: er is geen back-up bewaard.</translation>
     </message>
     <message>
         <source>Not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet in gebruik</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen</translation>
     </message>
 </context>
 </TS>
