@@ -7,639 +7,649 @@
         <source>To operate the radio outside license-free frequencies, you are REQUIRED to be a licensed radio amateur. You can render your radio illegal for you to operate, or damage the radio with invalid settings. YOU DO THIS ON YOUR OWN RESPONSIBILITY.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Para usar la radio fuera de las frecuencias de uso libre es OBLIGATORIO ser radioaficionado con licencia. Puede hacer que usar su radio le sea ilegal, o dañarla con ajustes no válidos. LO HACE BAJO SU PROPIA RESPONSABILIDAD.<byte value="xd"/>
+<byte value="xd"/>
+¿Seguro que desea continuar?</translation>
     </message>
     <message>
         <source> - Advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation> - Modo avanzado</translation>
     </message>
     <message>
         <source>RX frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia RX (Hz)</translation>
     </message>
     <message>
         <source>TX frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia TX (Hz)</translation>
     </message>
     <message>
         <source> (PMR %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (PMR %1)</translation>
     </message>
     <message>
         <source> (invalid)</source>
-        <translation type="unfinished"></translation>
+        <translation> (no válida)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Can.</translation>
     </message>
     <message>
         <source>RX MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>RX MHz</translation>
     </message>
     <message>
         <source>RX QT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>RX QT/DQT</translation>
     </message>
     <message>
         <source>TX MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>TX MHz</translation>
     </message>
     <message>
         <source>TX QT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>TX QT/DQT</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Despl.</translation>
     </message>
     <message>
         <source>Busy lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo ocupado</translation>
     </message>
     <message>
         <source>HT-446 channel card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de canales HT-446</translation>
     </message>
     <message>
         <source>Plan file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo del plan de canales: </translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha: </translation>
     </message>
     <message>
         <source>Ch is the position of the channel knob.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Can.» es la posición del selector de canales.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Cut along the dashed line and keep the card with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorte por la línea discontinua y guarde la tarjeta con la radio.</translation>
     </message>
     <message>
         <source>HT-446 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales HT-446</translation>
     </message>
     <message>
         <source>Unable to draw the channel card.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede generar la tarjeta de canales.</translation>
     </message>
     <message>
         <source>Unable to write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en %1.</translation>
     </message>
     <message>
         <source>Ch #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Same as CTCSS but in the radio maker&apos;s terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivale a CTCSS (QT) y DCS (DQT), con los términos del fabricante de la radio</translation>
     </message>
     <message>
         <source>RX channel / frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal / frecuencia RX</translation>
     </message>
     <message>
         <source>QT / DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>QT / DQT</translation>
     </message>
     <message>
         <source>TX channel / frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal / frecuencia TX</translation>
     </message>
     <message>
         <source>Shifts oscillator frequency to prevent certain harmonics in audio, or something</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplaza la frecuencia del oscilador para evitar ciertos armónicos en el audio, o algo así</translation>
     </message>
     <message>
         <source>Busy lock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq. ocup.</translation>
     </message>
     <message>
         <source>Channel busy lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo de canal ocupado (BCL)</translation>
     </message>
     <message>
         <source>Defines what the Monitor button below PTT does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Define qué hace la tecla Monitor situada bajo el PTT.</translation>
     </message>
     <message>
         <source>Squelch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de squelch.</translation>
     </message>
     <message>
         <source>Defines whether radio beeps on certain functions, but this does not mean roger beep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Define si la radio pita con ciertas funciones, pero no se trata del roger beep.</translation>
     </message>
     <message>
         <source>It says battery saving, it probably will save battery. No idea how.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dice ahorro de batería, así que probablemente ahorra batería. Ni idea de cómo.</translation>
     </message>
     <message>
         <source>Enables or disables self-programming mode on the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa o desactiva el modo de autoprogramación de la radio.</translation>
     </message>
     <message>
         <source>Turn on advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar modo avanzado</translation>
     </message>
     <message>
         <source>Maximum time you can transmit continuously.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo máximo de transmisión continua.</translation>
     </message>
     <message>
         <source>If your transmission is timed out, this is the time you need to wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si el temporizador ha cortado su transmisión, es el tiempo que debe esperar para volver a transmitir.</translation>
     </message>
     <message>
         <source>If you stop transmission before timing out, this is the time you need to wait before timer is reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si deja de transmitir antes de que venza el temporizador, es el tiempo que debe esperar para que el temporizador se reinicie.</translation>
     </message>
     <message>
         <source>If you are a licensed radio amateur, you may turn on advanced mode to configure channel frequencies outside the usual PMR446 frequency range.
 
 Frequencies are given in Hz instead of PMR446 channels in drop-down list. Actual frequency range depends on your radio: some say radios has 430 - 490 MHz range, but my radios has 422 - 455 MHz range. Radio will beep continuously if it can&apos;t tune to receive frequency, and beeps once refusing to transmit if it can&apos;t tune to transmit frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si es radioaficionado con licencia, puede activar el modo avanzado para configurar frecuencias de canal fuera del rango PMR446 habitual.
+
+Las frecuencias se indican en Hz en lugar de elegir canales PMR446 en la lista desplegable. El rango de frecuencias real depende de su radio: hay quien dice que estas radios cubren 430 - 490 MHz, pero las mías cubren 422 - 455 MHz. La radio pita sin parar si no puede sintonizar la frecuencia de recepción, y pita una vez negándose a transmitir si no puede sintonizar la frecuencia de transmisión.</translation>
     </message>
     <message>
         <source>Load frequencies from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar frecuencias desde archivo...</translation>
     </message>
     <message>
         <source>Load frequencies + settings from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar frecuencias + ajustes desde archivo...</translation>
     </message>
     <message>
         <source>Save frequencies to file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar frecuencias en archivo...</translation>
     </message>
     <message>
         <source>Save frequencies + settings to file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar frecuencias + ajustes en archivo...</translation>
     </message>
     <message>
         <source>Save channel card as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar tarjeta de canales como PDF...</translation>
     </message>
     <message>
         <source>Restore radio from backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar radio desde copia de seguridad...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Configuration files (*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de configuración (*.ini)</translation>
     </message>
     <message>
         <source>CHIRP CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV de CHIRP (*.csv)</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Vexalon radio backups (*.vxbackup)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad de radio Vexalon (*.vxbackup)</translation>
     </message>
     <message>
         <source>&amp;Read radio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer de la radio</translation>
     </message>
     <message>
         <source>&amp;Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Canales</translation>
     </message>
     <message>
         <source>&amp;Other settings and info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otros ajustes e info</translation>
     </message>
     <message>
         <source>&amp;Write radio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir en la radio</translation>
     </message>
     <message>
         <source>Select serial port to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el puerto serie que va a usar</translation>
     </message>
     <message>
         <source>&amp;Load / save</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar / &amp;guardar</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pto.:</translation>
     </message>
     <message>
         <source>A CSV file holds no settings: only the channels were saved. Save to an INI file to keep the settings too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo CSV no guarda ajustes: solo se han guardado los canales. Guarde en un archivo INI para conservar también los ajustes.</translation>
     </message>
     <message>
         <source>Nothing has been read from the radio, loaded from a file or edited since the program started. Writing now replaces all 15 channels in the radio with empty channels and its settings with the ones shown.<byte value="xd"/>
 <byte value="xd"/>
 Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde que se inició el programa no se ha leído nada de la radio, ni cargado de un archivo, ni editado. Si escribe ahora, los 15 canales de la radio se sustituirán por canales vacíos y sus ajustes por los que se muestran.<byte value="xd"/>
+<byte value="xd"/>
+¿Escribir de todos modos?</translation>
     </message>
     <message>
         <source>Choose the serial port of the radio first, then its backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero el puerto serie de la radio y después su copia de seguridad.</translation>
     </message>
     <message>
         <source>Restore the radio from the backup of an HT-446%1 taken on %2?<byte value="xd"/>
 <byte value="xd"/>
 This replaces every channel and the settings in the radio with the ones in the backup. A backup of what the radio holds now is taken first. The window stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restaurar la radio desde la copia de seguridad de un HT-446%1 hecha el %2?<byte value="xd"/>
+<byte value="xd"/>
+Todos los canales y los ajustes de la radio se sustituirán por los de la copia. Antes se hace una copia de seguridad de lo que contiene ahora la radio. La ventana queda como está.</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 segundo</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segundos</translation>
     </message>
     <message>
         <source>Monitor key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla Monitor:</translation>
     </message>
     <message>
         <source>Squelch level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelch:</translation>
     </message>
     <message>
         <source>Beep tones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonos de aviso:</translation>
     </message>
     <message>
         <source>Battery saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro de batería:</translation>
     </message>
     <message>
         <source>Self-programming:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoprogramación:</translation>
     </message>
     <message>
         <source>Time out timer (TOT):</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador TX (TOT):</translation>
     </message>
     <message>
         <source>TOT rekey time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera tras TOT:</translation>
     </message>
     <message>
         <source>TOT reset time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicio TOT:</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Monitor momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor momentáneo</translation>
     </message>
     <message>
         <source>Monitor lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor bloqueado</translation>
     </message>
     <message>
         <source>Squelch off momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelch abierto moment.</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>WARNING! This is experimental software: works for me but might not for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡ATENCIÓN! Este software es experimental: a mí me funciona, pero puede que a usted no.</translation>
     </message>
     <message>
         <source>Start with selecting serial port from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empiece eligiendo el puerto serie en la lista.</translation>
     </message>
     <message>
         <source>Closing when the transfer has finished...</source>
-        <translation type="unfinished"></translation>
+        <translation>Se cerrará cuando termine la transferencia...</translation>
     </message>
     <message>
         <source>The serial port %1 is no longer there. Plug the cable in again or choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto serie %1 ya no está. Vuelva a conectar el cable o elija otro puerto.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Monitor key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla Monitor</translation>
     </message>
     <message>
         <source>Time out timer (TOT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador de transmisión (TOT)</translation>
     </message>
     <message>
         <source>TOT rekey time</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera tras TOT</translation>
     </message>
     <message>
         <source>TOT reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicio TOT</translation>
     </message>
     <message>
         <source>Radio not connected or turned on. Cable needs to be connected and radio turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio no conectada o apagada. El cable debe estar conectado y la radio encendida.</translation>
     </message>
     <message>
         <source>No response from serial port. Check you are using the right port.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay respuesta del puerto serie. Compruebe que usa el puerto correcto.</translation>
     </message>
     <message>
         <source>Unknown response from radio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta desconocida de la radio: %1</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir %1: %2</translation>
     </message>
     <message>
         <source>%1. Your user needs access to serial devices (on Debian: membership of the group dialout).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Su usuario necesita acceso a los dispositivos serie (en Debian: pertenecer al grupo dialout).</translation>
     </message>
     <message>
         <source>Lost the connection to the radio. Check the cable and the radio, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perdió la conexión con la radio. Compruebe el cable y la radio y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>The line from the radio never falls quiet. Check the cable and the port, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea de la radio nunca queda en silencio. Compruebe el cable y el puerto y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Stopped before the end, as asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido antes del final, como se pidió.</translation>
     </message>
     <message>
         <source>Done!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Hecho!</translation>
     </message>
     <message>
         <source>Finished with errors: the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: no se pudieron leer los ajustes; conservan sus valores anteriores.</translation>
     </message>
     <message>
         <source>Finished with errors: channel %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: no se pudieron leer el canal %1 ni los ajustes; conservan sus valores anteriores.</translation>
     </message>
     <message>
         <source>Finished with errors: channels %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: no se pudieron leer los canales %1 ni los ajustes; conservan sus valores anteriores.</translation>
     </message>
     <message>
         <source>Finished with errors: channel %1 could not be read; it keeps its earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: no se pudo leer el canal %1; conserva sus valores anteriores.</translation>
     </message>
     <message>
         <source>Finished with errors: channels %1 could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: no se pudieron leer los canales %1; conservan sus valores anteriores.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: %1 bloque releído es distinto de lo escrito. Lo que contenía antes la radio está en %2; restáurelo o vuelva a escribir.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: %1 bloques releídos son distintos de lo escrito. Lo que contenía antes la radio está en %2; restáurelo o vuelva a escribir.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block read back different from what was written; write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: %1 bloque releído es distinto de lo escrito; vuelva a escribir.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks read back different from what was written; write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: %1 bloques releídos son distintos de lo escrito; vuelva a escribir.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: no se pudo releer %1 bloque, así que la escritura no está verificada. Lo que contenía antes la radio está en %2; lea la radio para comprobarlo, o restáurelo.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: no se pudieron releer %1 bloques, así que la escritura no está verificada. Lo que contenía antes la radio está en %2; lea la radio para comprobarlo, o restáurelo.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: no se pudo releer %1 bloque, así que la escritura no está verificada; lea la radio para comprobarlo.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: no se pudieron releer %1 bloques, así que la escritura no está verificada; lea la radio para comprobarlo.</translation>
     </message>
     <message>
         <source>Verified: the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificado: la radio contiene lo que se escribió.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 write was not acknowledged, although the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: %1 escritura no fue confirmada, aunque la radio contiene lo que se escribió.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 writes were not acknowledged, although the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: %1 escrituras no fueron confirmadas, aunque la radio contiene lo que se escribió.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected. Reading will take few seconds, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectada radio HT-446%1 compatible. La lectura tardará unos segundos, espere...</translation>
     </message>
     <message>
         <source>Reading channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo canales...</translation>
     </message>
     <message>
         <source>[!] Couldn&apos;t read channel %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] No se pudo leer el canal %1.</translation>
     </message>
     <message>
         <source>Reading settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo ajustes...</translation>
     </message>
     <message>
         <source>[!] Couldn&apos;t read settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] No se pudieron leer los ajustes.</translation>
     </message>
     <message>
         <source>[!] The radio holds %1 for &quot;%2&quot;, which is not in its list. A write stores FF there unless you choose a value first.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] La radio contiene %1 para «%2», un valor que no está en su lista. Al escribir se guardará FF, salvo que antes elija un valor.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected, continuing. This takes few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectada radio HT-446%1 compatible, continuando. Tardará unos segundos.</translation>
     </message>
     <message>
         <source>With a backup of the radio before it and a check after it, the write takes about %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con una copia de seguridad de la radio antes y una comprobación después, la escritura tarda unos %1 segundos.</translation>
     </message>
     <message>
         <source>Backing up what the radio holds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Haciendo copia de seguridad de la radio...</translation>
     </message>
     <message>
         <source>What the radio held is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que contenía la radio se ha guardado en %1.</translation>
     </message>
     <message>
         <source>The radio&apos;s block at %1 could not be read, so no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el bloque de la radio en la dirección %1, así que no se guardó ninguna copia de seguridad.</translation>
     </message>
     <message>
         <source>The radio&apos;s blocks at %1 could not be read, so no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer los bloques de la radio en las direcciones %1, así que no se guardó ninguna copia de seguridad.</translation>
     </message>
     <message>
         <source>The backup of the radio could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la copia de seguridad de la radio: %1</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
 <byte value="xd"/>
 Without a backup, what the radio holds now cannot be put back. Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+Sin una copia de seguridad, lo que contiene ahora la radio no se podrá recuperar. ¿Escribir de todos modos?</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectada radio HT-446%1 compatible.</translation>
     </message>
     <message>
         <source>Writing channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo canales...</translation>
     </message>
     <message>
         <source> Ch %1 QT/DQT failed, unknown response from radio: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Canal %1: fallo de QT/DQT, respuesta desconocida de la radio: %2</translation>
     </message>
     <message>
         <source> Ch %1 frequency failed, unknown response from radio: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Canal %1: fallo de la frecuencia, respuesta desconocida de la radio: %2</translation>
     </message>
     <message>
         <source>Writing DT/QDT settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo ajustes QT/DQT...</translation>
     </message>
     <message>
         <source>Writing settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo ajustes...</translation>
     </message>
     <message>
         <source>Checking what the radio holds now...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando lo que contiene ahora la radio...</translation>
     </message>
     <message>
         <source>[!] The block at %1 reads back as %2 instead of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] El bloque en la dirección %1 se relee como %2 en lugar de %3.</translation>
     </message>
     <message>
         <source>[!] The block at %1 could not be read back, so it is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] No se pudo releer el bloque en la dirección %1, así que no está verificado.</translation>
     </message>
     <message>
         <source>%1 MHz RX</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz en recepción</translation>
     </message>
     <message>
         <source>%1 MHz TX</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz en transmisión</translation>
     </message>
     <message>
         <source>[!] Ch %1 holds %2, which normal mode cannot show. Writing from normal mode will clear it; advanced mode keeps it.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] El canal %1 contiene %2, que el modo normal no puede mostrar. Al escribir en modo normal se borrará; el modo avanzado lo conserva.</translation>
     </message>
     <message>
         <source>[!] Ch %1 RX &quot;%2&quot; is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Canal %1: «%2» en recepción no es una frecuencia en Hz (solo dígitos, múltiplo de 10 Hz). No se ha escrito nada.</translation>
     </message>
     <message>
         <source>[!] Ch %1 TX &quot;%2&quot; is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Canal %1: «%2» en transmisión no es una frecuencia en Hz (solo dígitos, múltiplo de 10 Hz). No se ha escrito nada.</translation>
     </message>
     <message>
         <source>%1 of %2 blocks were written; the radio may now hold a mix of old and new channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se escribieron %1 de %2 bloques; puede que la radio contenga ahora una mezcla de canales antiguos y nuevos.</translation>
     </message>
     <message>
         <source>What the radio held before is in %1; restore it once the radio answers again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que contenía antes la radio está en %1; restáurelo cuando la radio vuelva a responder.</translation>
     </message>
     <message>
         <source>This backup is of an HT-446%1, but the radio on the port is an HT-446%2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta copia de seguridad es de un HT-446%1, pero la radio conectada al puerto es un HT-446%2. No se ha escrito nada.</translation>
     </message>
     <message>
         <source>Nothing was written; the radio keeps what it held.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito nada; la radio conserva lo que tenía.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block differs from what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: %1 bloque difiere de lo que escribiría el plan de canales.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks differ from what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: %1 bloques difieren de lo que escribiría el plan de canales.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read, so the check is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: no se pudo leer %1 bloque, así que la comprobación no está completa.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read, so the check is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: no se pudieron leer %1 bloques, así que la comprobación no está completa.</translation>
     </message>
     <message>
         <source>The radio holds what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio contiene lo que escribiría el plan de canales.</translation>
     </message>
     <message>
         <source>Finished with errors: no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado con errores: no se guardó ninguna copia de seguridad.</translation>
     </message>
     <message>
         <source>Not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin usar</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
 </context>
 </TS>

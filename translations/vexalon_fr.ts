@@ -7,639 +7,649 @@
         <source>To operate the radio outside license-free frequencies, you are REQUIRED to be a licensed radio amateur. You can render your radio illegal for you to operate, or damage the radio with invalid settings. YOU DO THIS ON YOUR OWN RESPONSIBILITY.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour utiliser la radio en dehors des fréquences libres de licence, vous DEVEZ être radioamateur titulaire d&apos;une licence. Vous risquez de rendre l&apos;utilisation de votre radio illégale pour vous, ou de l&apos;endommager avec des réglages non valides. VOUS LE FAITES SOUS VOTRE PROPRE RESPONSABILITÉ.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
         <source> - Advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation> - Mode avancé</translation>
     </message>
     <message>
         <source>RX frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence RX (Hz)</translation>
     </message>
     <message>
         <source>TX frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence TX (Hz)</translation>
     </message>
     <message>
         <source> (PMR %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (PMR %1)</translation>
     </message>
     <message>
         <source> (invalid)</source>
-        <translation type="unfinished"></translation>
+        <translation> (non valide)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Can.</translation>
     </message>
     <message>
         <source>RX MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>RX MHz</translation>
     </message>
     <message>
         <source>RX QT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>RX QT/DQT</translation>
     </message>
     <message>
         <source>TX MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>TX MHz</translation>
     </message>
     <message>
         <source>TX QT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>TX QT/DQT</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Décal.</translation>
     </message>
     <message>
         <source>Busy lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrou occupé</translation>
     </message>
     <message>
         <source>HT-446 channel card</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche des canaux HT-446</translation>
     </message>
     <message>
         <source>Plan file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier du plan de canaux : </translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Date : </translation>
     </message>
     <message>
         <source>Ch is the position of the channel knob.</source>
-        <translation type="unfinished"></translation>
+        <translation>« Can. » est la position du sélecteur de canaux.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Cut along the dashed line and keep the card with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Découpez le long des pointillés et gardez la fiche avec la radio.</translation>
     </message>
     <message>
         <source>HT-446 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux HT-446</translation>
     </message>
     <message>
         <source>Unable to draw the channel card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de générer la fiche des canaux.</translation>
     </message>
     <message>
         <source>Unable to write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1.</translation>
     </message>
     <message>
         <source>Ch #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Same as CTCSS but in the radio maker&apos;s terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Équivalent de CTCSS (QT) et DCS (DQT), dans les termes du fabricant de la radio</translation>
     </message>
     <message>
         <source>RX channel / frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal / fréquence RX</translation>
     </message>
     <message>
         <source>QT / DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>QT / DQT</translation>
     </message>
     <message>
         <source>TX channel / frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal / fréquence TX</translation>
     </message>
     <message>
         <source>Shifts oscillator frequency to prevent certain harmonics in audio, or something</source>
-        <translation type="unfinished"></translation>
+        <translation>Décale la fréquence de l&apos;oscillateur pour éviter certaines harmoniques dans l&apos;audio, ou quelque chose comme ça</translation>
     </message>
     <message>
         <source>Busy lock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. occ.</translation>
     </message>
     <message>
         <source>Channel busy lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage canal occupé (BCL)</translation>
     </message>
     <message>
         <source>Defines what the Monitor button below PTT does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit l&apos;action de la touche Monitor située sous le PTT.</translation>
     </message>
     <message>
         <source>Squelch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de squelch.</translation>
     </message>
     <message>
         <source>Defines whether radio beeps on certain functions, but this does not mean roger beep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit si la radio émet un bip pour certaines fonctions ; il ne s&apos;agit pas du roger bip.</translation>
     </message>
     <message>
         <source>It says battery saving, it probably will save battery. No idea how.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est écrit « économie de batterie », ça économise sans doute la batterie. Comment, aucune idée.</translation>
     </message>
     <message>
         <source>Enables or disables self-programming mode on the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Active ou désactive le mode d&apos;auto-programmation de la radio.</translation>
     </message>
     <message>
         <source>Turn on advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le mode avancé</translation>
     </message>
     <message>
         <source>Maximum time you can transmit continuously.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée maximale d&apos;émission continue.</translation>
     </message>
     <message>
         <source>If your transmission is timed out, this is the time you need to wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si votre émission a été coupée par la minuterie, c&apos;est le temps à attendre avant de pouvoir réémettre.</translation>
     </message>
     <message>
         <source>If you stop transmission before timing out, this is the time you need to wait before timer is reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous arrêtez d&apos;émettre avant la coupure, c&apos;est le temps à attendre avant que la minuterie soit remise à zéro.</translation>
     </message>
     <message>
         <source>If you are a licensed radio amateur, you may turn on advanced mode to configure channel frequencies outside the usual PMR446 frequency range.
 
 Frequencies are given in Hz instead of PMR446 channels in drop-down list. Actual frequency range depends on your radio: some say radios has 430 - 490 MHz range, but my radios has 422 - 455 MHz range. Radio will beep continuously if it can&apos;t tune to receive frequency, and beeps once refusing to transmit if it can&apos;t tune to transmit frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous êtes radioamateur titulaire d&apos;une licence, vous pouvez activer le mode avancé pour configurer des fréquences de canal hors de la plage PMR446 habituelle.
+
+Les fréquences sont alors saisies en Hz au lieu de choisir des canaux PMR446 dans la liste déroulante. La plage de fréquences réelle dépend de votre radio : certains disent que ces radios couvrent 430 - 490 MHz, mais les miennes couvrent 422 - 455 MHz. La radio bipe en continu si elle ne peut pas se caler sur la fréquence de réception, et bipe une fois en refusant d&apos;émettre si elle ne peut pas se caler sur la fréquence d&apos;émission.</translation>
     </message>
     <message>
         <source>Load frequencies from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger les fréquences depuis un fichier...</translation>
     </message>
     <message>
         <source>Load frequencies + settings from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger fréquences + réglages depuis un fichier...</translation>
     </message>
     <message>
         <source>Save frequencies to file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les fréquences dans un fichier...</translation>
     </message>
     <message>
         <source>Save frequencies + settings to file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer fréquences + réglages dans un fichier...</translation>
     </message>
     <message>
         <source>Save channel card as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la fiche des canaux en PDF...</translation>
     </message>
     <message>
         <source>Restore radio from backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la radio depuis une sauvegarde...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Configuration files (*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de configuration (*.ini)</translation>
     </message>
     <message>
         <source>CHIRP CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV CHIRP (*.csv)</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Vexalon radio backups (*.vxbackup)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes de radio Vexalon (*.vxbackup)</translation>
     </message>
     <message>
         <source>&amp;Read radio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire la radio</translation>
     </message>
     <message>
         <source>&amp;Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Canaux</translation>
     </message>
     <message>
         <source>&amp;Other settings and info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autres réglages et infos</translation>
     </message>
     <message>
         <source>&amp;Write radio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Éc&amp;rire dans la radio</translation>
     </message>
     <message>
         <source>Select serial port to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le port série à utiliser</translation>
     </message>
     <message>
         <source>&amp;Load / save</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger / &amp;enreg.</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port :</translation>
     </message>
     <message>
         <source>A CSV file holds no settings: only the channels were saved. Save to an INI file to keep the settings too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier CSV ne contient pas de réglages : seuls les canaux ont été enregistrés. Enregistrez dans un fichier INI pour conserver aussi les réglages.</translation>
     </message>
     <message>
         <source>Nothing has been read from the radio, loaded from a file or edited since the program started. Writing now replaces all 15 channels in the radio with empty channels and its settings with the ones shown.<byte value="xd"/>
 <byte value="xd"/>
 Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le démarrage du programme, rien n&apos;a été lu dans la radio, chargé depuis un fichier ni modifié. Écrire maintenant remplace les 15 canaux de la radio par des canaux vides, et ses réglages par ceux affichés.<byte value="xd"/>
+<byte value="xd"/>
+Écrire quand même ?</translation>
     </message>
     <message>
         <source>Choose the serial port of the radio first, then its backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord le port série de la radio, puis sa sauvegarde.</translation>
     </message>
     <message>
         <source>Restore the radio from the backup of an HT-446%1 taken on %2?<byte value="xd"/>
 <byte value="xd"/>
 This replaces every channel and the settings in the radio with the ones in the backup. A backup of what the radio holds now is taken first. The window stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la radio à partir de la sauvegarde d&apos;un HT-446%1 faite le %2 ?<byte value="xd"/>
+<byte value="xd"/>
+Tous les canaux et les réglages de la radio seront remplacés par ceux de la sauvegarde. Une sauvegarde du contenu actuel de la radio est faite d&apos;abord. La fenêtre reste telle quelle.</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 seconde</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondes</translation>
     </message>
     <message>
         <source>Monitor key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche MONI :</translation>
     </message>
     <message>
         <source>Squelch level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelch :</translation>
     </message>
     <message>
         <source>Beep tones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bips sonores :</translation>
     </message>
     <message>
         <source>Battery saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Économie batterie :</translation>
     </message>
     <message>
         <source>Self-programming:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-programmation :</translation>
     </message>
     <message>
         <source>Time out timer (TOT):</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuterie TX (TOT) :</translation>
     </message>
     <message>
         <source>TOT rekey time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente après TOT :</translation>
     </message>
     <message>
         <source>TOT reset time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réarmement TOT :</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>Monitor momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor (appui)</translation>
     </message>
     <message>
         <source>Monitor lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor (verrouillé)</translation>
     </message>
     <message>
         <source>Squelch off momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelch ouvert (appui)</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>WARNING! This is experimental software: works for me but might not for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENTION ! Ce logiciel est expérimental : il fonctionne chez moi, mais peut-être pas chez vous.</translation>
     </message>
     <message>
         <source>Start with selecting serial port from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencez par choisir le port série dans la liste.</translation>
     </message>
     <message>
         <source>Closing when the transfer has finished...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermeture dès la fin du transfert...</translation>
     </message>
     <message>
         <source>The serial port %1 is no longer there. Plug the cable in again or choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port série %1 n&apos;est plus là. Rebranchez le câble ou choisissez un autre port.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Monitor key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche Monitor</translation>
     </message>
     <message>
         <source>Time out timer (TOT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuterie d&apos;émission (TOT)</translation>
     </message>
     <message>
         <source>TOT rekey time</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente après TOT</translation>
     </message>
     <message>
         <source>TOT reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Réarmement TOT</translation>
     </message>
     <message>
         <source>Radio not connected or turned on. Cable needs to be connected and radio turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio non connectée ou éteinte. Le câble doit être branché et la radio allumée.</translation>
     </message>
     <message>
         <source>No response from serial port. Check you are using the right port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réponse du port série. Vérifiez que vous utilisez le bon port.</translation>
     </message>
     <message>
         <source>Unknown response from radio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse inconnue de la radio : %1</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>%1. Your user needs access to serial devices (on Debian: membership of the group dialout).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Votre utilisateur doit avoir accès aux ports série (sous Debian : être membre du groupe dialout).</translation>
     </message>
     <message>
         <source>Lost the connection to the radio. Check the cable and the radio, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion avec la radio perdue. Vérifiez le câble et la radio, puis réessayez.</translation>
     </message>
     <message>
         <source>The line from the radio never falls quiet. Check the cable and the port, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne venant de la radio ne se tait jamais. Vérifiez le câble et le port, puis réessayez.</translation>
     </message>
     <message>
         <source>Stopped before the end, as asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté avant la fin, comme demandé.</translation>
     </message>
     <message>
         <source>Done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé !</translation>
     </message>
     <message>
         <source>Finished with errors: the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : les réglages n&apos;ont pas pu être lus ; ils gardent leurs valeurs précédentes.</translation>
     </message>
     <message>
         <source>Finished with errors: channel %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : le canal %1 et les réglages n&apos;ont pas pu être lus ; ils gardent leurs valeurs précédentes.</translation>
     </message>
     <message>
         <source>Finished with errors: channels %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : les canaux %1, ainsi que les réglages, n&apos;ont pas pu être lus ; ils gardent leurs valeurs précédentes.</translation>
     </message>
     <message>
         <source>Finished with errors: channel %1 could not be read; it keeps its earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : le canal %1 n&apos;a pas pu être lu ; il garde ses valeurs précédentes.</translation>
     </message>
     <message>
         <source>Finished with errors: channels %1 could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : les canaux %1 n&apos;ont pas pu être lus ; ils gardent leurs valeurs précédentes.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 bloc relu diffère de ce qui a été écrit. Le contenu précédent de la radio est dans %2 ; restaurez-le ou écrivez à nouveau.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 blocs relus diffèrent de ce qui a été écrit. Le contenu précédent de la radio est dans %2 ; restaurez-le ou écrivez à nouveau.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block read back different from what was written; write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 bloc relu diffère de ce qui a été écrit ; écrivez à nouveau.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks read back different from what was written; write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 blocs relus diffèrent de ce qui a été écrit ; écrivez à nouveau.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 bloc n&apos;a pas pu être relu, l&apos;écriture n&apos;est donc pas vérifiée. Le contenu précédent de la radio est dans %2 ; lisez la radio pour vérifier, ou restaurez-le.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 blocs n&apos;ont pas pu être relus, l&apos;écriture n&apos;est donc pas vérifiée. Le contenu précédent de la radio est dans %2 ; lisez la radio pour vérifier, ou restaurez-le.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 bloc n&apos;a pas pu être relu, l&apos;écriture n&apos;est donc pas vérifiée ; lisez la radio pour vérifier.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 blocs n&apos;ont pas pu être relus, l&apos;écriture n&apos;est donc pas vérifiée ; lisez la radio pour vérifier.</translation>
     </message>
     <message>
         <source>Verified: the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifié : la radio contient ce qui a été écrit.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 write was not acknowledged, although the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 écriture n&apos;a pas été acquittée, bien que la radio contienne ce qui a été écrit.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 writes were not acknowledged, although the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 écritures n&apos;ont pas été acquittées, bien que la radio contienne ce qui a été écrit.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected. Reading will take few seconds, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio HT-446%1 prise en charge détectée. La lecture prend quelques secondes, veuillez patienter...</translation>
     </message>
     <message>
         <source>Reading channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des canaux...</translation>
     </message>
     <message>
         <source>[!] Couldn&apos;t read channel %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Impossible de lire le canal %1.</translation>
     </message>
     <message>
         <source>Reading settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des réglages...</translation>
     </message>
     <message>
         <source>[!] Couldn&apos;t read settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Impossible de lire les réglages.</translation>
     </message>
     <message>
         <source>[!] The radio holds %1 for &quot;%2&quot;, which is not in its list. A write stores FF there unless you choose a value first.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] La radio contient %1 pour « %2 », valeur absente de sa liste. Une écriture y enregistrera FF, sauf si vous choisissez d&apos;abord une valeur.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected, continuing. This takes few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio HT-446%1 prise en charge détectée, l&apos;opération continue. Cela prend quelques secondes.</translation>
     </message>
     <message>
         <source>With a backup of the radio before it and a check after it, the write takes about %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec une sauvegarde de la radio avant et une vérification après, l&apos;écriture prend environ %1 secondes.</translation>
     </message>
     <message>
         <source>Backing up what the radio holds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde du contenu de la radio...</translation>
     </message>
     <message>
         <source>What the radio held is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contenu de la radio est conservé dans %1.</translation>
     </message>
     <message>
         <source>The radio&apos;s block at %1 could not be read, so no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bloc de la radio à l&apos;adresse %1 n&apos;a pas pu être lu : aucune sauvegarde n&apos;a donc été conservée.</translation>
     </message>
     <message>
         <source>The radio&apos;s blocks at %1 could not be read, so no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les blocs de la radio aux adresses %1 n&apos;ont pas pu être lus : aucune sauvegarde n&apos;a donc été conservée.</translation>
     </message>
     <message>
         <source>The backup of the radio could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde de la radio n&apos;a pas pu être enregistrée : %1</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
 <byte value="xd"/>
 Without a backup, what the radio holds now cannot be put back. Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+Sans sauvegarde, le contenu actuel de la radio ne pourra pas être rétabli. Écrire quand même ?</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio HT-446%1 prise en charge détectée.</translation>
     </message>
     <message>
         <source>Writing channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des canaux...</translation>
     </message>
     <message>
         <source> Ch %1 QT/DQT failed, unknown response from radio: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Canal %1 : échec QT/DQT, réponse inconnue de la radio : %2</translation>
     </message>
     <message>
         <source> Ch %1 frequency failed, unknown response from radio: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Canal %1 : échec de la fréquence, réponse inconnue de la radio : %2</translation>
     </message>
     <message>
         <source>Writing DT/QDT settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des réglages QT/DQT...</translation>
     </message>
     <message>
         <source>Writing settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des réglages...</translation>
     </message>
     <message>
         <source>Checking what the radio holds now...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification du contenu actuel de la radio...</translation>
     </message>
     <message>
         <source>[!] The block at %1 reads back as %2 instead of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] À la relecture, le bloc à l&apos;adresse %1 vaut %2 au lieu de %3.</translation>
     </message>
     <message>
         <source>[!] The block at %1 could not be read back, so it is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Le bloc à l&apos;adresse %1 n&apos;a pas pu être relu ; il n&apos;est donc pas vérifié.</translation>
     </message>
     <message>
         <source>%1 MHz RX</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz en réception</translation>
     </message>
     <message>
         <source>%1 MHz TX</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz en émission</translation>
     </message>
     <message>
         <source>[!] Ch %1 holds %2, which normal mode cannot show. Writing from normal mode will clear it; advanced mode keeps it.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Le canal %1 contient %2, ce que le mode normal ne peut pas afficher. Une écriture en mode normal l&apos;effacera ; le mode avancé le conserve.</translation>
     </message>
     <message>
         <source>[!] Ch %1 RX &quot;%2&quot; is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Canal %1 : « %2 » en réception n&apos;est pas une fréquence en Hz (chiffres uniquement, multiple de 10 Hz). Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>[!] Ch %1 TX &quot;%2&quot; is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Canal %1 : « %2 » en émission n&apos;est pas une fréquence en Hz (chiffres uniquement, multiple de 10 Hz). Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>%1 of %2 blocks were written; the radio may now hold a mix of old and new channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blocs sur %2 ont été écrits ; la radio peut maintenant contenir un mélange d&apos;anciens et de nouveaux canaux.</translation>
     </message>
     <message>
         <source>What the radio held before is in %1; restore it once the radio answers again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contenu précédent de la radio est dans %1 ; restaurez-le dès que la radio répondra de nouveau.</translation>
     </message>
     <message>
         <source>This backup is of an HT-446%1, but the radio on the port is an HT-446%2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette sauvegarde provient d&apos;un HT-446%1, mais la radio branchée sur le port est un HT-446%2. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>Nothing was written; the radio keeps what it held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été écrit ; la radio conserve son contenu.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block differs from what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 bloc diffère de ce que le plan de canaux écrirait.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks differ from what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 blocs diffèrent de ce que le plan de canaux écrirait.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read, so the check is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 bloc n&apos;a pas pu être lu, la vérification est donc incomplète.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read, so the check is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : %1 blocs n&apos;ont pas pu être lus, la vérification est donc incomplète.</translation>
     </message>
     <message>
         <source>The radio holds what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio contient ce que le plan de canaux écrirait.</translation>
     </message>
     <message>
         <source>Finished with errors: no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec des erreurs : aucune sauvegarde n&apos;a été conservée.</translation>
     </message>
     <message>
         <source>Not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Non utilisé</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
 </context>
 </TS>

@@ -7,639 +7,649 @@
         <source>To operate the radio outside license-free frequencies, you are REQUIRED to be a licensed radio amateur. You can render your radio illegal for you to operate, or damage the radio with invalid settings. YOU DO THIS ON YOUR OWN RESPONSIBILITY.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Per usare la radio al di fuori delle frequenze libere da licenza è OBBLIGATORIO essere radioamatori con licenza. Potresti rendere illegale per te l&apos;uso della radio, o danneggiarla con impostazioni non valide. LO FAI SOTTO LA TUA RESPONSABILITÀ.<byte value="xd"/>
+<byte value="xd"/>
+Vuoi davvero continuare?</translation>
     </message>
     <message>
         <source> - Advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation> - Modalità avanzata</translation>
     </message>
     <message>
         <source>RX frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza RX (Hz)</translation>
     </message>
     <message>
         <source>TX frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza TX (Hz)</translation>
     </message>
     <message>
         <source> (PMR %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (PMR %1)</translation>
     </message>
     <message>
         <source> (invalid)</source>
-        <translation type="unfinished"></translation>
+        <translation> (non valida)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 su %2</translation>
     </message>
     <message>
         <source>Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Can.</translation>
     </message>
     <message>
         <source>RX MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>RX MHz</translation>
     </message>
     <message>
         <source>RX QT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>RX QT/DQT</translation>
     </message>
     <message>
         <source>TX MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>TX MHz</translation>
     </message>
     <message>
         <source>TX QT/DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>TX QT/DQT</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Busy lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco occupato</translation>
     </message>
     <message>
         <source>HT-446 channel card</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda canali HT-446</translation>
     </message>
     <message>
         <source>Plan file: </source>
-        <translation type="unfinished"></translation>
+        <translation>File del piano canali: </translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Data: </translation>
     </message>
     <message>
         <source>Ch is the position of the channel knob.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Can.» è la posizione del selettore dei canali.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Cut along the dashed line and keep the card with the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia lungo la linea tratteggiata e conserva la scheda insieme alla radio.</translation>
     </message>
     <message>
         <source>HT-446 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali HT-446</translation>
     </message>
     <message>
         <source>Unable to draw the channel card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile generare la scheda canali.</translation>
     </message>
     <message>
         <source>Unable to write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere in %1.</translation>
     </message>
     <message>
         <source>Ch #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Can. %1</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazione</translation>
     </message>
     <message>
         <source>Same as CTCSS but in the radio maker&apos;s terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivale a CTCSS (QT) e DCS (DQT), con i termini del produttore della radio</translation>
     </message>
     <message>
         <source>RX channel / frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale / frequenza RX</translation>
     </message>
     <message>
         <source>QT / DQT</source>
-        <translation type="unfinished"></translation>
+        <translation>QT / DQT</translation>
     </message>
     <message>
         <source>TX channel / frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale / frequenza TX</translation>
     </message>
     <message>
         <source>Shifts oscillator frequency to prevent certain harmonics in audio, or something</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta la frequenza dell&apos;oscillatore per evitare certe armoniche nell&apos;audio, o qualcosa del genere</translation>
     </message>
     <message>
         <source>Busy lock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco occ.</translation>
     </message>
     <message>
         <source>Channel busy lockout</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco canale occupato (BCL)</translation>
     </message>
     <message>
         <source>Defines what the Monitor button below PTT does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Definisce cosa fa il tasto Monitor sotto il PTT.</translation>
     </message>
     <message>
         <source>Squelch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di squelch.</translation>
     </message>
     <message>
         <source>Defines whether radio beeps on certain functions, but this does not mean roger beep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Definisce se la radio emette un beep con certe funzioni, ma non si tratta del roger beep.</translation>
     </message>
     <message>
         <source>It says battery saving, it probably will save battery. No idea how.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dice risparmio batteria, probabilmente fa risparmiare batteria. Non ho idea di come.</translation>
     </message>
     <message>
         <source>Enables or disables self-programming mode on the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva o disattiva la modalità di autoprogrammazione della radio.</translation>
     </message>
     <message>
         <source>Turn on advanced mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva modalità avanzata</translation>
     </message>
     <message>
         <source>Maximum time you can transmit continuously.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo massimo di trasmissione continua.</translation>
     </message>
     <message>
         <source>If your transmission is timed out, this is the time you need to wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se la trasmissione è stata interrotta dal timer, è il tempo da attendere prima di poter trasmettere di nuovo.</translation>
     </message>
     <message>
         <source>If you stop transmission before timing out, this is the time you need to wait before timer is reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se smetti di trasmettere prima che scada il timer, è il tempo da attendere prima che il timer si azzeri.</translation>
     </message>
     <message>
         <source>If you are a licensed radio amateur, you may turn on advanced mode to configure channel frequencies outside the usual PMR446 frequency range.
 
 Frequencies are given in Hz instead of PMR446 channels in drop-down list. Actual frequency range depends on your radio: some say radios has 430 - 490 MHz range, but my radios has 422 - 455 MHz range. Radio will beep continuously if it can&apos;t tune to receive frequency, and beeps once refusing to transmit if it can&apos;t tune to transmit frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se sei un radioamatore con licenza, puoi attivare la modalità avanzata per impostare frequenze dei canali al di fuori della normale gamma PMR446.
+
+Le frequenze si inseriscono in Hz invece di scegliere i canali PMR446 dall&apos;elenco a discesa. La gamma di frequenze effettiva dipende dalla radio: c&apos;è chi dice che queste radio coprono 430 - 490 MHz, ma le mie coprono 422 - 455 MHz. La radio emette un beep continuo se non riesce a sintonizzarsi sulla frequenza di ricezione, e un solo beep rifiutandosi di trasmettere se non riesce a sintonizzarsi sulla frequenza di trasmissione.</translation>
     </message>
     <message>
         <source>Load frequencies from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica frequenze da file...</translation>
     </message>
     <message>
         <source>Load frequencies + settings from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica frequenze + impostazioni da file...</translation>
     </message>
     <message>
         <source>Save frequencies to file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva frequenze su file...</translation>
     </message>
     <message>
         <source>Save frequencies + settings to file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva frequenze + impostazioni su file...</translation>
     </message>
     <message>
         <source>Save channel card as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva scheda canali come PDF...</translation>
     </message>
     <message>
         <source>Restore radio from backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina radio da backup...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Configuration files (*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di configurazione (*.ini)</translation>
     </message>
     <message>
         <source>CHIRP CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV CHIRP (*.csv)</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documenti PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Vexalon radio backups (*.vxbackup)</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup radio Vexalon (*.vxbackup)</translation>
     </message>
     <message>
         <source>&amp;Read radio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leggi dalla radio</translation>
     </message>
     <message>
         <source>&amp;Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Canali</translation>
     </message>
     <message>
         <source>&amp;Other settings and info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Altre impostazioni e info</translation>
     </message>
     <message>
         <source>&amp;Write radio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scrivi sulla radio</translation>
     </message>
     <message>
         <source>Select serial port to use</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la porta seriale da usare</translation>
     </message>
     <message>
         <source>&amp;Load / save</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;rica / salva</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta:</translation>
     </message>
     <message>
         <source>A CSV file holds no settings: only the channels were saved. Save to an INI file to keep the settings too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un file CSV non contiene impostazioni: sono stati salvati solo i canali. Salva in un file INI per conservare anche le impostazioni.</translation>
     </message>
     <message>
         <source>Nothing has been read from the radio, loaded from a file or edited since the program started. Writing now replaces all 15 channels in the radio with empty channels and its settings with the ones shown.<byte value="xd"/>
 <byte value="xd"/>
 Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dall&apos;avvio del programma non è stato letto nulla dalla radio, né caricato da file, né modificato. Scrivendo ora, tutti i 15 canali della radio verranno sostituiti da canali vuoti e le sue impostazioni da quelle mostrate.<byte value="xd"/>
+<byte value="xd"/>
+Scrivere comunque?</translation>
     </message>
     <message>
         <source>Choose the serial port of the radio first, then its backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli prima la porta seriale della radio, poi il suo backup.</translation>
     </message>
     <message>
         <source>Restore the radio from the backup of an HT-446%1 taken on %2?<byte value="xd"/>
 <byte value="xd"/>
 This replaces every channel and the settings in the radio with the ones in the backup. A backup of what the radio holds now is taken first. The window stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare la radio dal backup di un HT-446%1 eseguito il %2?<byte value="xd"/>
+<byte value="xd"/>
+Tutti i canali e le impostazioni della radio verranno sostituiti da quelli del backup. Prima viene eseguito un backup del contenuto attuale della radio. La finestra resta com&apos;è.</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 secondo</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondi</translation>
     </message>
     <message>
         <source>Monitor key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto Monitor:</translation>
     </message>
     <message>
         <source>Squelch level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelch:</translation>
     </message>
     <message>
         <source>Beep tones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnali acustici:</translation>
     </message>
     <message>
         <source>Battery saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Risparmio batteria:</translation>
     </message>
     <message>
         <source>Self-programming:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoprogrammazione:</translation>
     </message>
     <message>
         <source>Time out timer (TOT):</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer TX (TOT):</translation>
     </message>
     <message>
         <source>TOT rekey time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Attesa dopo TOT:</translation>
     </message>
     <message>
         <source>TOT reset time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzeramento TOT:</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Monitor momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor momentaneo</translation>
     </message>
     <message>
         <source>Monitor lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor bloccato</translation>
     </message>
     <message>
         <source>Squelch off momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelch aperto moment.</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>WARNING! This is experimental software: works for me but might not for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENZIONE! Questo software è sperimentale: a me funziona, ma a te potrebbe non funzionare.</translation>
     </message>
     <message>
         <source>Start with selecting serial port from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia scegliendo la porta seriale dall&apos;elenco.</translation>
     </message>
     <message>
         <source>Closing when the transfer has finished...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiusura al termine del trasferimento...</translation>
     </message>
     <message>
         <source>The serial port %1 is no longer there. Plug the cable in again or choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta seriale %1 non c&apos;è più. Ricollega il cavo o scegli un&apos;altra porta.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Monitor key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto Monitor</translation>
     </message>
     <message>
         <source>Time out timer (TOT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer di trasmissione (TOT)</translation>
     </message>
     <message>
         <source>TOT rekey time</source>
-        <translation type="unfinished"></translation>
+        <translation>Attesa dopo TOT</translation>
     </message>
     <message>
         <source>TOT reset time</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzeramento TOT</translation>
     </message>
     <message>
         <source>Radio not connected or turned on. Cable needs to be connected and radio turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio non collegata o spenta. Il cavo deve essere collegato e la radio accesa.</translation>
     </message>
     <message>
         <source>No response from serial port. Check you are using the right port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna risposta dalla porta seriale. Verifica di usare la porta giusta.</translation>
     </message>
     <message>
         <source>Unknown response from radio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposta sconosciuta dalla radio: %1</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: %2</translation>
     </message>
     <message>
         <source>%1. Your user needs access to serial devices (on Debian: membership of the group dialout).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Il tuo utente deve avere accesso ai dispositivi seriali (su Debian: far parte del gruppo dialout).</translation>
     </message>
     <message>
         <source>Lost the connection to the radio. Check the cable and the radio, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Persa la connessione con la radio. Controlla il cavo e la radio, poi riprova.</translation>
     </message>
     <message>
         <source>The line from the radio never falls quiet. Check the cable and the port, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La linea dalla radio non tace mai. Controlla il cavo e la porta, poi riprova.</translation>
     </message>
     <message>
         <source>Stopped before the end, as asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrotto prima della fine, come richiesto.</translation>
     </message>
     <message>
         <source>Done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto!</translation>
     </message>
     <message>
         <source>Finished with errors: the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: non è stato possibile leggere le impostazioni, che mantengono i valori precedenti.</translation>
     </message>
     <message>
         <source>Finished with errors: channel %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: non è stato possibile leggere il canale %1 né le impostazioni, che mantengono i valori precedenti.</translation>
     </message>
     <message>
         <source>Finished with errors: channels %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: non è stato possibile leggere i canali %1 né le impostazioni, che mantengono i valori precedenti.</translation>
     </message>
     <message>
         <source>Finished with errors: channel %1 could not be read; it keeps its earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: non è stato possibile leggere il canale %1, che mantiene i valori precedenti.</translation>
     </message>
     <message>
         <source>Finished with errors: channels %1 could not be read; they keep their earlier values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: non è stato possibile leggere i canali %1, che mantengono i valori precedenti.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: %1 blocco riletto è diverso da quanto scritto. Il contenuto precedente della radio è in %2: ripristinalo o scrivi di nuovo.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: %1 blocchi riletti sono diversi da quanto scritto. Il contenuto precedente della radio è in %2: ripristinalo o scrivi di nuovo.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block read back different from what was written; write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: %1 blocco riletto è diverso da quanto scritto; scrivi di nuovo.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks read back different from what was written; write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: %1 blocchi riletti sono diversi da quanto scritto; scrivi di nuovo.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: non è stato possibile rileggere %1 blocco, quindi la scrittura non è verificata. Il contenuto precedente della radio è in %2: leggi la radio per controllare, oppure ripristinalo.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: non è stato possibile rileggere %1 blocchi, quindi la scrittura non è verificata. Il contenuto precedente della radio è in %2: leggi la radio per controllare, oppure ripristinalo.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: non è stato possibile rileggere %1 blocco, quindi la scrittura non è verificata; leggi la radio per controllare.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: non è stato possibile rileggere %1 blocchi, quindi la scrittura non è verificata; leggi la radio per controllare.</translation>
     </message>
     <message>
         <source>Verified: the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificato: la radio contiene quanto scritto.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 write was not acknowledged, although the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: %1 scrittura non è stata confermata, anche se la radio contiene quanto scritto.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 writes were not acknowledged, although the radio holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: %1 scritture non sono state confermate, anche se la radio contiene quanto scritto.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected. Reading will take few seconds, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevata radio HT-446%1 supportata. La lettura richiede alcuni secondi, attendere...</translation>
     </message>
     <message>
         <source>Reading channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dei canali...</translation>
     </message>
     <message>
         <source>[!] Couldn&apos;t read channel %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Impossibile leggere il canale %1.</translation>
     </message>
     <message>
         <source>Reading settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura delle impostazioni...</translation>
     </message>
     <message>
         <source>[!] Couldn&apos;t read settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Impossibile leggere le impostazioni.</translation>
     </message>
     <message>
         <source>[!] The radio holds %1 for &quot;%2&quot;, which is not in its list. A write stores FF there unless you choose a value first.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] La radio contiene %1 per «%2», un valore che non è nel suo elenco. Scrivendo verrà memorizzato FF, a meno che tu non scelga prima un valore.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected, continuing. This takes few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevata radio HT-446%1 supportata, si prosegue. Ci vorranno alcuni secondi.</translation>
     </message>
     <message>
         <source>With a backup of the radio before it and a check after it, the write takes about %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con un backup della radio prima e una verifica dopo, la scrittura richiede circa %1 secondi.</translation>
     </message>
     <message>
         <source>Backing up what the radio holds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup del contenuto della radio...</translation>
     </message>
     <message>
         <source>What the radio held is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contenuto della radio è salvato in %1.</translation>
     </message>
     <message>
         <source>The radio&apos;s block at %1 could not be read, so no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggere il blocco della radio all&apos;indirizzo %1, quindi non è stato salvato alcun backup.</translation>
     </message>
     <message>
         <source>The radio&apos;s blocks at %1 could not be read, so no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggere i blocchi della radio agli indirizzi %1, quindi non è stato salvato alcun backup.</translation>
     </message>
     <message>
         <source>The backup of the radio could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il backup della radio: %1</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
 <byte value="xd"/>
 Without a backup, what the radio holds now cannot be put back. Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+<byte value="xd"/>
+Senza un backup, il contenuto attuale della radio non potrà essere ripristinato. Scrivere comunque?</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevata radio HT-446%1 supportata.</translation>
     </message>
     <message>
         <source>Writing channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura dei canali...</translation>
     </message>
     <message>
         <source> Ch %1 QT/DQT failed, unknown response from radio: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Canale %1: QT/DQT non riuscito, risposta sconosciuta dalla radio: %2</translation>
     </message>
     <message>
         <source> Ch %1 frequency failed, unknown response from radio: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Canale %1: frequenza non riuscita, risposta sconosciuta dalla radio: %2</translation>
     </message>
     <message>
         <source>Writing DT/QDT settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura delle impostazioni QT/DQT...</translation>
     </message>
     <message>
         <source>Writing settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura delle impostazioni...</translation>
     </message>
     <message>
         <source>Checking what the radio holds now...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica del contenuto attuale della radio...</translation>
     </message>
     <message>
         <source>[!] The block at %1 reads back as %2 instead of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Il blocco all&apos;indirizzo %1 viene riletto come %2 invece di %3.</translation>
     </message>
     <message>
         <source>[!] The block at %1 could not be read back, so it is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Non è stato possibile rileggere il blocco all&apos;indirizzo %1, quindi non è verificato.</translation>
     </message>
     <message>
         <source>%1 MHz RX</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz in ricezione</translation>
     </message>
     <message>
         <source>%1 MHz TX</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz in trasmissione</translation>
     </message>
     <message>
         <source>[!] Ch %1 holds %2, which normal mode cannot show. Writing from normal mode will clear it; advanced mode keeps it.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Il canale %1 contiene %2, che la modalità normale non può mostrare. Scrivendo in modalità normale verrà cancellato; la modalità avanzata lo conserva.</translation>
     </message>
     <message>
         <source>[!] Ch %1 RX &quot;%2&quot; is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Canale %1: «%2» in ricezione non è una frequenza in Hz (solo cifre, multiplo di 10 Hz). Non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>[!] Ch %1 TX &quot;%2&quot; is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>[!] Canale %1: «%2» in trasmissione non è una frequenza in Hz (solo cifre, multiplo di 10 Hz). Non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>%1 of %2 blocks were written; the radio may now hold a mix of old and new channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono stati scritti %1 blocchi su %2; ora la radio potrebbe contenere un misto di canali vecchi e nuovi.</translation>
     </message>
     <message>
         <source>What the radio held before is in %1; restore it once the radio answers again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contenuto precedente della radio è in %1: ripristinalo quando la radio risponderà di nuovo.</translation>
     </message>
     <message>
         <source>This backup is of an HT-446%1, but the radio on the port is an HT-446%2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo backup è di un HT-446%1, ma la radio sulla porta è un HT-446%2. Non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>Nothing was written; the radio keeps what it held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato scritto nulla; la radio mantiene il suo contenuto.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block differs from what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: %1 blocco è diverso da ciò che il piano canali scriverebbe.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks differ from what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: %1 blocchi sono diversi da ciò che il piano canali scriverebbe.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read, so the check is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: non è stato possibile leggere %1 blocco, quindi la verifica non è completa.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read, so the check is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: non è stato possibile leggere %1 blocchi, quindi la verifica non è completa.</translation>
     </message>
     <message>
         <source>The radio holds what the plan would write.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio contiene ciò che il piano canali scriverebbe.</translation>
     </message>
     <message>
         <source>Finished with errors: no backup was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato con errori: non è stato salvato alcun backup.</translation>
     </message>
     <message>
         <source>Not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Non in uso</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
 </context>
 </TS>
