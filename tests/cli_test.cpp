@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -28,6 +29,7 @@ namespace {
 
 using nlohmann::json;
 
+constexpr int kTries = 3;
 constexpr char kFirstInterrupt[] =
     "Stopping once the radios in progress are done; Ctrl+C again stops at once.";
 
@@ -85,21 +87,35 @@ void Hold(RadioSimulator& radio, const ChannelPlan& plan) {
 }
 
 class Cli : public testing::Test {
- protected:
-  void SetUp() override { StartFastRadio(radio); }
-
+ public:
   // Every run keeps its backups, and anything else it might put in the user's data folder,
   // in the test's own folder.
-  std::unique_ptr<ChildProcess> Start(std::vector<std::string> arguments) {
+  std::unique_ptr<ChildProcess> StartCli(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), CLI_COMMAND);
     return std::make_unique<ChildProcess>(
         arguments, std::map<std::string, std::string>{{"XDG_DATA_HOME", folder / "data"}});
   }
+
+ protected:
+  void SetUp() override { StartFastRadio(radio); }
+
   Ran Run(const std::vector<std::string>& arguments) {
-    const auto child = Start(arguments);
+    const auto child = StartCli(arguments);
     const int status = child->Wait();
     return {status, child->Stdout(), child->Stderr()};
   }
+  // A transfer. On a small shared machine a reply now and then reaches the program later
+  // than the quiet gap allows, which the transfer rightly reports as a failed radio; as a
+  // user would, a run so spoiled is made again, up to three times in all.
+  Ran Transfer(const std::vector<std::string>& arguments,
+               const std::function<bool(const Ran&)>& spoiled = Failed) {
+    Ran ran = Run(arguments);
+    for (int attempt = 2; attempt <= kTries && spoiled(ran); ++attempt) {
+      ran = Run(arguments);
+    }
+    return ran;
+  }
+  static bool Failed(const Ran& ran) { return ran.status == 1; }
   std::vector<std::filesystem::path> Backups(const std::string& in) const {
     std::vector<std::filesystem::path> files;
     std::error_code error;
@@ -129,13 +145,13 @@ TEST_F(Cli, ReadGivesThePlanFileTextOnStdoutOrWritesTheFileNamed) {
   ASSERT_FALSE(held.advancedMode);
 
   // The log as the window shows it, on stderr; the plan on stdout.
-  Ran ran = Run({"read", "--port", radio.PortPath()});
+  Ran ran = Transfer({"read", "--port", radio.PortPath()});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_EQ(ran.out, PlanFileText(held));
   EXPECT_EQ(Lines(ran.err), observer.LogWith(direct)) << ran.err;
 
   // Quiet: only how it ended.
-  ran = Run({"read", "--port", radio.PortPath(), "-o", folder / "read.ini", "--quiet"});
+  ran = Transfer({"read", "--port", radio.PortPath(), "-o", folder / "read.ini", "--quiet"});
   EXPECT_EQ(ran.status, 0);
   EXPECT_EQ(ran.err, "Done!\n");
   EXPECT_EQ(ran.out, "");
@@ -143,14 +159,15 @@ TEST_F(Cli, ReadGivesThePlanFileTextOnStdoutOrWritesTheFileNamed) {
   ASSERT_TRUE(loaded.plan);
   EXPECT_EQ(PlanFileText(*loaded.plan), PlanFileText(held));
 
-  ran = Run({"read", "--port", radio.PortPath(), "--no-settings"});
+  ran = Transfer({"read", "--port", radio.PortPath(), "--no-settings"});
   ChannelPlan channelsOnly = held;
   channelsOnly.settings.reset();
   EXPECT_EQ(ran.out, PlanFileText(channelsOnly));
 
   // CHIRP's layout has no row for a TX frequency without an RX one: the file is refused,
   // and the read with it.
-  ran = Run({"read", "--port", radio.PortPath(), "-o", folder / "read.csv"});
+  ran = Transfer({"read", "--port", radio.PortPath(), "-o", folder / "read.csv"},
+                 [](const Ran& ran) { return !Holds(ran.err, "Done!\n"); });
   EXPECT_EQ(ran.status, 1);
   EXPECT_TRUE(Holds(ran.err,
                     "Channel 9: its TX frequency is set while its RX frequency is not "
@@ -161,7 +178,7 @@ TEST_F(Cli, ReadGivesThePlanFileTextOnStdoutOrWritesTheFileNamed) {
   ChannelPlan csvPlan = DistinctPlan(false);
   csvPlan.channels[8].rxChannelIndex = 1;
   Hold(radio, csvPlan);
-  ran = Run({"read", "--port", radio.PortPath(), "-o", folder / "read.csv", "--json"});
+  ran = Transfer({"read", "--port", radio.PortPath(), "-o", folder / "read.csv", "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   const LoadedPlan csv = LoadCsvPlanFile(folder / "read.csv", false, false);
   ASSERT_TRUE(csv.plan) << csv.outcome.failure;
@@ -182,7 +199,7 @@ TEST_F(Cli, ReadLosesNoFrequencyOutsideTheChannelLists) {
   plan.channels[4] = {.rxHzText = "446006250", .txHzText = "446006250"};
   plan.channels[8] = {.rxHzText = "446100000", .txHzText = "446006250"};
   Hold(radio, plan);
-  const Ran ran = Run({"read", "--port", radio.PortPath()});
+  const Ran ran = Transfer({"read", "--port", radio.PortPath()});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_TRUE(Holds(ran.err,
                     "Channels 3 and 9 hold frequencies outside the PMR446 channels, so the plan is "
@@ -207,7 +224,7 @@ TEST_F(Cli, BadUsageAndUnusableFilesEndWithStatusTwoBeforeAnythingIsSent) {
   const ChannelPlan unwritablePlan = DistinctPlan(true);
   const std::string unwritable = PlanFile(unwritablePlan, "unwritable.ini");
   const std::string damaged = folder / "damaged.vxbackup";
-  ASSERT_EQ(Run({"backup", "--port", port, "-o", damaged}).status, 0);
+  ASSERT_EQ(Transfer({"backup", "--port", port, "-o", damaged}).status, 0);
   std::string text = ReadBytes(damaged);
   text[text.find("0000: ") + 6] ^= 1;
   WriteBytes(damaged, text);
@@ -268,13 +285,15 @@ TEST_F(Cli, ASilentRadioOrOneThatDiffersEndsWithStatusOne) {
   const ChannelPlan plan = DistinctPlan(false);
   Hold(radio, plan);
   const std::string file = PlanFile(plan);
-  ran = Run({"verify", "--port", radio.PortPath(), file, "--json"});
+  ran = Transfer({"verify", "--port", radio.PortPath(), file, "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_EQ(JsonLines(ran.out).at(0)["result"], "done");
 
   const ByteString stray = {1, 2, 3, 4, 5, 6, 7, 8};
   radio.WriteMemory(0x0298, stray);
-  ran = Run({"verify", "--port", radio.PortPath(), file, "--json"});
+  // A late reply would leave a block unverified rather than differing.
+  ran = Transfer({"verify", "--port", radio.PortPath(), file, "--json"},
+                 [](const Ran& ran) { return !Holds(ran.out, "\"unverified_blocks\":[]"); });
   EXPECT_EQ(ran.status, 1);
   const std::vector<json> objects = JsonLines(ran.out);
   ASSERT_EQ(objects.size(), 1u);
@@ -302,11 +321,10 @@ TEST_F(Cli, FourRadiosAreWrittenAtOnceAndSummedUp) {
   }
   const ChannelPlan plan = DistinctPlan(false);
   arguments.push_back(PlanFile(plan));
-  // Eight busy threads on a small machine now and then deliver a reply later than the quiet
-  // gap allows, which the write rightly reports; a user would write again.
+  // Made again as Transfer does, with a backups folder of its own each time.
   Ran ran;
   std::string kept;
-  for (int attempt = 1; attempt <= 3 && ran.status != 0; ++attempt) {
+  for (int attempt = 1; attempt <= kTries && ran.status != 0; ++attempt) {
     kept = folder / ("backups-" + std::to_string(attempt));
     std::vector<std::string> run = arguments;
     run.insert(run.end(), {"--backup-dir", kept});
@@ -350,52 +368,81 @@ TEST_F(Cli, ABackupIsKeptAndPutBack) {
   radio.WriteMemory(kSettingsAddress, ByteString(8, 0x01));
   const ByteString before = radio.Memory();
   const std::string file = folder / "radio.vxbackup";
-  Ran ran = Run({"backup", "--port", radio.PortPath(), "-o", file, "--quiet"});
+  Ran ran = Transfer({"backup", "--port", radio.PortPath(), "-o", file, "--quiet"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   const BackupFileRead kept = LoadBackupFile(file);
   ASSERT_TRUE(kept.backup);
   EXPECT_EQ(kept.backup->blocks, HeldAt(radio, kept.backup->blocks));
 
-  // Without -o, a new file in the backups folder.
-  ran = Run({"backup", "--port", radio.PortPath(), "--backup-dir", backups, "--json"});
+  // Without -o, a new file in the backups folder; one that failed keeps none.
+  ran = Transfer({"backup", "--port", radio.PortPath(), "--backup-dir", backups, "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   ASSERT_EQ(Backups(backups).size(), 1u);
   EXPECT_EQ(JsonLines(ran.out).at(0)["backup"], Backups(backups)[0].string());
 
-  Hold(radio, DistinctPlan(false));
-  ran = Run({"restore", "--port", radio.PortPath(), file, "--backup-dir", backups});
+  const ChannelPlan plan = DistinctPlan(false);
+  Hold(radio, plan);
+  ran = Transfer({"restore", "--port", radio.PortPath(), file, "--backup-dir", backups, "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_EQ(radio.Memory(), before);
   EXPECT_TRUE(ran.err.starts_with("Restoring the backup of an HT-446E taken on " +
                                   BackupTimeText(kept.backup->taken) + ".\n"))
       << ran.err;
   // What the restore replaced is kept too.
-  EXPECT_EQ(Backups(backups).size(), 2u);
+  const BackupFileRead replaced = LoadBackupFile(JsonLines(ran.out).at(0)["backup"]);
+  ASSERT_TRUE(replaced.backup);
+  EXPECT_EQ(replaced.backup->blocks, PlanBlocks(plan));
 }
 
-TEST_F(Cli, RepeatWritesOneRadioAfterAnotherUntilInterrupted) {
-  const ChannelPlan plan = DistinctPlan(false);
-  const ByteString first = radio.Memory();
-  const auto child = Start({"write", "--repeat", "--json", "--port", radio.PortPath(),
-                            "--backup-dir", backups, PlanFile(plan)});
+// Two radios on one cable: the first written, taken off, another of another variant and
+// memory put on and written, taken off too; Ctrl+C while the program waits for a third.
+struct RepeatRun {
+  Ran ran;
+  std::vector<ByteString> held;  // each radio's memory before its write
+};
+
+void RunRepeatScenario(Cli& test, RadioSimulator& radio, const std::string& plan,
+                       const std::string& kept, RepeatRun& run) {
+  radio.SetSilent(false);
+  radio.SetVariant(RadioVariant::E);
+  radio.WriteMemory(0x0000, ByteString(0x3C8, 0x11));
+  run.held = {radio.Memory()};
+  const auto child = test.StartCli(
+      {"write", "--repeat", "--json", "--port", radio.PortPath(), "--backup-dir", kept, plan});
   ASSERT_TRUE(child->WaitForStdout("\"radio\":1,", 60000)) << child->Stderr();
-  // Taken off; another, of another variant and memory, put on.
   radio.SetSilent(true);
   ASSERT_TRUE(child->WaitForStderr("Waiting for the next radio...", 20000)) << child->Stderr();
   radio.SetVariant(RadioVariant::E2);
   radio.WriteMemory(0x0000, ByteString(0x3C8, 0x77));
-  const ByteString second = radio.Memory();
+  run.held.push_back(radio.Memory());
   radio.SetSilent(false);
   ASSERT_TRUE(child->WaitForStdout("\"radio\":2,", 60000)) << child->Stderr();
-  EXPECT_EQ(HeldAt(radio, PlanBlocks(plan)), PlanBlocks(plan));
   radio.SetSilent(true);
   ASSERT_TRUE(child->WaitForStderr("Waiting for the next radio...", 20000, 2)) << child->Stderr();
   child->Interrupt();
-  EXPECT_EQ(child->Wait(), 0) << child->Stderr();
+  run.ran.status = child->Wait();
+  run.ran.out = child->Stdout();
+  run.ran.err = child->Stderr();
+}
 
-  const std::vector<json> objects = JsonLines(child->Stdout());
-  ASSERT_EQ(objects.size(), 2u) << child->Stdout();
-  const std::vector<ByteString> held = {first, second};
+TEST_F(Cli, RepeatWritesOneRadioAfterAnotherUntilInterrupted) {
+  const ChannelPlan plan = DistinctPlan(false);
+  const std::string file = PlanFile(plan);
+  RepeatRun run;
+  std::string kept;
+  // Made again as Transfer does, with a backups folder of its own each time.
+  for (int attempt = 1; attempt <= kTries && run.ran.status != 0; ++attempt) {
+    kept = folder / ("backups-" + std::to_string(attempt));
+    RunRepeatScenario(*this, radio, file, kept, run);
+    if (HasFatalFailure()) {
+      return;
+    }
+  }
+  EXPECT_EQ(run.ran.status, 0) << run.ran.err;
+  EXPECT_EQ(HeldAt(radio, PlanBlocks(plan)), PlanBlocks(plan));
+
+  const std::vector<json> objects = JsonLines(run.ran.out);
+  ASSERT_EQ(objects.size(), 2u) << run.ran.out;
   for (int n = 1; n <= 2; ++n) {
     const json& object = objects[n - 1];
     EXPECT_EQ(object["radio"], n);
@@ -404,44 +451,60 @@ TEST_F(Cli, RepeatWritesOneRadioAfterAnotherUntilInterrupted) {
     const BackupFileRead backup = LoadBackupFile(object["backup"]);
     ASSERT_TRUE(backup.backup);
     EXPECT_EQ(backup.backup->variant, n == 1 ? "E" : "E2");
+    const ByteString& held = run.held[n - 1];
     for (const MemoryBlock& block : backup.backup->blocks) {
-      EXPECT_EQ(block.data, ByteString(held[n - 1].begin() + block.address,
-                                       held[n - 1].begin() + block.address + block.data.size()))
+      EXPECT_EQ(block.data, ByteString(held.begin() + block.address,
+                                       held.begin() + block.address + block.data.size()))
           << n << " " << block.address;
     }
-    EXPECT_TRUE(Holds(child->Stderr(), "#" + std::to_string(n) + ": Done!\n"));
+    EXPECT_TRUE(Holds(run.ran.err, "#" + std::to_string(n) + ": Done!\n"));
   }
-  EXPECT_EQ(Backups(backups).size(), 2u);
-  EXPECT_TRUE(Holds(child->Stderr(), kFirstInterrupt));
+  EXPECT_EQ(Backups(kept).size(), 2u);
+  EXPECT_TRUE(Holds(run.ran.err, kFirstInterrupt));
+}
+
+// A write under way, interrupted once or twice once it writes.
+Ran InterruptedWrite(Cli& test, const std::vector<std::string>& arguments, int interrupts) {
+  const auto child = test.StartCli(arguments);
+  EXPECT_TRUE(child->WaitForStderr("Writing channels...", 30000)) << child->Stderr();
+  child->Interrupt();
+  if (interrupts == 2) {
+    // A second signal sent before the first was taken would be merged with it.
+    EXPECT_TRUE(child->WaitForStderr(kFirstInterrupt, 10000));
+    child->Interrupt();
+  }
+  const int status = child->Wait();
+  return {status, child->Stdout(), child->Stderr()};
 }
 
 TEST_F(Cli, OneInterruptLetsAWriteFinishASecondStopsIt) {
-  const std::string plan = PlanFile(DistinctPlan(false));
-  auto child =
-      Start({"write", "--json", "--port", radio.PortPath(), "--backup-dir", backups, plan});
-  ASSERT_TRUE(child->WaitForStderr("Writing channels...", 30000)) << child->Stderr();
-  child->Interrupt();
-  EXPECT_EQ(child->Wait(), 0) << child->Stderr();
-  EXPECT_TRUE(Holds(child->Stderr(), std::string(kFirstInterrupt) + "\n"));
-  EXPECT_EQ(JsonLines(child->Stdout()).at(0)["result"], "done");
-  EXPECT_EQ(HeldAt(radio, PlanBlocks(DistinctPlan(false))), PlanBlocks(DistinctPlan(false)));
+  const ChannelPlan plan = DistinctPlan(false);
+  const std::vector<std::string> write = {"write",        "--json", "--port",      radio.PortPath(),
+                                          "--backup-dir", backups,  PlanFile(plan)};
+  Ran ran;
+  for (int attempt = 1; attempt <= kTries && ran.status != 0; ++attempt) {
+    ran = InterruptedWrite(*this, write, 1);
+  }
+  EXPECT_EQ(ran.status, 0) << ran.err;
+  EXPECT_TRUE(Holds(ran.err, std::string(kFirstInterrupt) + "\n"));
+  EXPECT_EQ(JsonLines(ran.out).at(0)["result"], "done");
+  EXPECT_EQ(HeldAt(radio, PlanBlocks(plan)), PlanBlocks(plan));
 
-  child = Start({"write", "--json", "--port", radio.PortPath(), "--backup-dir", backups, plan});
-  ASSERT_TRUE(child->WaitForStderr("Writing channels...", 30000)) << child->Stderr();
-  child->Interrupt();
-  ASSERT_TRUE(child->WaitForStderr(kFirstInterrupt, 10000));
-  child->Interrupt();
-  EXPECT_EQ(child->Wait(), 1) << child->Stderr();
-  const json object = JsonLines(child->Stdout()).at(0);
+  json object;
+  for (int attempt = 1; attempt <= kTries && object["result"] != "stopped"; ++attempt) {
+    ran = InterruptedWrite(*this, write, 2);
+    object = JsonLines(ran.out).at(0);
+  }
+  EXPECT_EQ(ran.status, 1) << ran.err;
   EXPECT_EQ(object["result"], "stopped");
   EXPECT_EQ(object["half_written"], true);
   const int written = object["blocks_written"];
   EXPECT_GT(written, 0);
   EXPECT_LT(written, 69);
-  const std::vector<std::string> err = Lines(child->Stderr());
-  EXPECT_EQ(err.back(), radio.PortPath() + " may be half written; what it held before is in " +
-                            object["backup"].get<std::string>() + ".")
-      << child->Stderr();
+  EXPECT_EQ(Lines(ran.err).back(), radio.PortPath() +
+                                       " may be half written; what it held before is in " +
+                                       object["backup"].get<std::string>() + ".")
+      << ran.err;
 }
 
 TEST_F(Cli, PortsVersionAndHelp) {
