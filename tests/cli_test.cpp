@@ -311,6 +311,20 @@ TEST_F(Cli, ASilentRadioOrOneThatDiffersEndsWithStatusOne) {
   }
 }
 
+TEST_F(Cli, APlanWithoutSettingsLeavesEachRadioItsOwn) {
+  const ByteString settings = {0xF4, 9, 1, 2, 3, 4, 0x12, 0x34};
+  radio.WriteMemory(kSettingsAddress, settings);
+  ChannelPlan plan = DistinctPlan(false);
+  plan.settings.reset();
+  const std::string file = PlanFile(plan);
+  const Ran ran = Transfer({"write", "--port", radio.PortPath(), "--backup-dir", backups, file});
+  EXPECT_EQ(ran.status, 0) << ran.err;
+  EXPECT_TRUE(ran.err.starts_with(file + " holds no settings; each radio keeps its own.\n"))
+      << ran.err;
+  EXPECT_EQ(radio.ReadMemory(kSettingsAddress, 8), settings);
+  EXPECT_EQ(HeldAt(radio, PlanBlocks(plan)), PlanBlocks(plan));
+}
+
 TEST_F(Cli, FourRadiosAreWrittenAtOnceAndSummedUp) {
   std::vector<std::unique_ptr<RadioSimulator>> radios;
   std::vector<std::string> arguments = {"write", "--json"};
