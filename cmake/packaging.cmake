@@ -1,6 +1,6 @@
 # The Debian package (`make package`, cpack -G DEB): what `cmake --install` puts, that is the
-# program, the simulator, the desktop entry, the icons and the software centre's entry. Tests
-# and the bench stay out.
+# program, the command line and its manual page, the simulator, the desktop entry, the icons
+# and the software centre's entry. Tests and the bench stay out.
 set(VEXALON_PACKAGE_MAINTAINER "Vexalon maintainers <maintainers@vexalon.invalid>"
     CACHE STRING "Maintainer field of the Debian package")
 
@@ -13,6 +13,9 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
        "Vexalon reads the 15 channels and the settings of an HT-446 PMR446 handheld\n"
        "radio (variants E, E2 and T) through its serial programming cable into one\n"
        "window, writes them back, and keeps channel plans in INI files.\n"
+       "\n"
+       "vexalon-cli does the same from the command line, for several radios at\n"
+       "once or one after another on a cable, with JSON output for scripts.\n"
        "\n"
        "The package also holds vexalon-radiosim, which plays such a radio on a\n"
        "pseudo-terminal for trying the program without one.")

@@ -148,6 +148,10 @@ IniFile::IniFile(std::string fileName) : fileName_(std::move(fileName)), replace
   newline_ = DetectNewline(text_);
 }
 
+IniFile::IniFile() : replacement_(fileName_), inMemory_(true) {
+  newline_ = DetectNewline(text_);
+}
+
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue) const {
   const std::optional<Section> found = FindSection(section);
@@ -176,7 +180,7 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defa
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   // An unreadable file cannot be rewritten without losing what it holds.
-  if (state_ == FileState::Unreadable || !replacement_.Begin()) {
+  if (!inMemory_ && (state_ == FileState::Unreadable || !replacement_.Begin())) {
     throw IniWriteError(fileName_);
   }
   value = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
@@ -208,7 +212,7 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 }
 
 void IniFile::Commit() {
-  if (!changed_) {
+  if (!changed_ || inMemory_) {
     return;
   }
   if (!replacement_.Commit(byteOrderMark_ + text_)) {

@@ -29,6 +29,9 @@ class IniWriteError : public std::runtime_error {
 class IniFile {
  public:
   explicit IniFile(std::string fileName);
+  // A new file that lives in memory only: writes build Text(), and Commit puts nothing
+  // anywhere.
+  IniFile();
 
   // Whether the file was there and could be read; otherwise every read gives its default.
   bool WasRead() const { return state_ == FileState::Read; }
@@ -54,6 +57,9 @@ class IniFile {
   // Puts every write in place at once; throws IniWriteError when that fails, leaving
   // the earlier file. Without writes it does nothing.
   void Commit();
+
+  // What the file holds with every write so far, as Commit would put it in place.
+  std::string Text() const { return byteOrderMark_ + text_; }
 
  private:
   // Byte offsets into text_ of the first section of a name.
@@ -84,6 +90,7 @@ class IniFile {
   std::string newline_;
   FileReplacement replacement_;
   bool changed_ = false;
+  bool inMemory_ = false;
   // Sections looked up so far, by lower-case name; a scan per name keeps memory at the
   // file's size even when it holds millions of lines.
   mutable std::map<std::string, std::optional<Section>> sections_;

@@ -106,6 +106,17 @@ RadioSettings LoadSettings(const IniFile& ini) {
   return settings;
 }
 
+void WritePlan(IniFile& ini, const ChannelPlan& plan) {
+  ini.WriteBool(kGeneral, kAdvancedModeKey, plan.advancedMode);
+  ini.WriteBool(kGeneral, kOtherSettingsKey, plan.settings.has_value());
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    SaveChannel(ini, channel, plan.channels[channel - 1], plan.advancedMode);
+  }
+  if (plan.settings) {
+    SaveSettings(ini, *plan.settings);
+  }
+}
+
 LoadedPlan Refused(const std::string& reason) {
   return {std::nullopt, {reason, {}}};
 }
@@ -118,19 +129,18 @@ const char kNoSettingsInFile[] =
 PlanFileOutcome SavePlanFile(const std::string& fileName, const ChannelPlan& plan) {
   try {
     IniFile ini(fileName);
-    ini.WriteBool(kGeneral, kAdvancedModeKey, plan.advancedMode);
-    ini.WriteBool(kGeneral, kOtherSettingsKey, plan.settings.has_value());
-    for (int channel = 1; channel <= kChannelCount; ++channel) {
-      SaveChannel(ini, channel, plan.channels[channel - 1], plan.advancedMode);
-    }
-    if (plan.settings) {
-      SaveSettings(ini, *plan.settings);
-    }
+    WritePlan(ini, plan);
     ini.Commit();
   } catch (const IniWriteError& error) {
     return {std::string(error.what()) + ".", {}};
   }
   return {};
+}
+
+std::string PlanFileText(const ChannelPlan& plan) {
+  IniFile ini;
+  WritePlan(ini, plan);
+  return ini.Text();
 }
 
 LoadedPlan LoadPlanFile(const std::string& fileName, bool settings, bool advancedMode) {

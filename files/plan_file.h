@@ -21,6 +21,9 @@ extern const char kNoSettingsInFile[];
 // "Unable to write to " + file name + "." and stays as it was.
 PlanFileOutcome SavePlanFile(const std::string& fileName, const ChannelPlan& plan);
 
+// What SavePlanFile writes to a new file, for a plan that goes elsewhere than a file.
+std::string PlanFileText(const ChannelPlan& plan);
+
 struct LoadedPlan {
   // Nothing when the file is refused.
   std::optional<ChannelPlan> plan;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the Windows build's tests under Wine: the Qt-free tests, the serial link end to end
-# against the simulated radio, and the installer. Usage: windows-test.sh WINDOWS_BUILD LINUX_BUILD
-# (both built; WINDOWS_BUILD packed by package-windows.sh)
+# Runs the Windows build's tests under Wine: the Qt-free tests, the serial link and the
+# command line end to end against the simulated radio, and the installer.
+# Usage: windows-test.sh WINDOWS_BUILD LINUX_BUILD (both built; WINDOWS_BUILD packed by
+# package-windows.sh)
 # The Wine prefix is private to the Windows build folder; one wineserver serves every run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,6 +40,7 @@ scripts/wine-run.sh cmd /c exit
 (cd "$windows_build" && ctest --output-on-failure -j 1)
 
 cmake --build "$linux_build" --target wine_serial_test
-VEXALON_SERIAL_PROBE=$windows_build/tests/serial_probe.exe "$linux_build/tests/wine_serial_test"
+VEXALON_SERIAL_PROBE=$windows_build/tests/serial_probe.exe \
+  VEXALON_CLI=$windows_build/Vexalon/vexalon-cli.exe "$linux_build/tests/wine_serial_test"
 
 scripts/windows-installer-test.sh "$windows_build"/vexalon-*-setup.exe

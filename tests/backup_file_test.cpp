@@ -109,6 +109,12 @@ TEST(BackupFolder, FilesAreNamedByTimeAndVariantAndNeverReplaced) {
       << refused.failure;
 }
 
+#ifdef _WIN32
+TEST(BackupFolder, TheDefaultFolderIsTheUsersApplicationDataFolder) {
+  _putenv_s("APPDATA", "C:\\Users\\user\\AppData\\Roaming");
+  EXPECT_EQ(DefaultBackupFolder(), "C:\\Users\\user\\AppData\\Roaming\\Vexalon\\backups");
+}
+#else
 TEST(BackupFolder, TheDefaultFolderIsTheUsersDataFolder) {
   const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
   setenv("XDG_DATA_HOME", "/data/of/user", 1);
@@ -118,5 +124,6 @@ TEST(BackupFolder, TheDefaultFolderIsTheUsersDataFolder) {
   unsetenv("XDG_DATA_HOME");
   EXPECT_EQ(DefaultBackupFolder(), home + "/.local/share/vexalon/backups");
 }
+#endif
 
 }  // namespace

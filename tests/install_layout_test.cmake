@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix and compares what landed there with what the
-# Debian package must hold: the program, the simulator, the desktop entry, the icons and the
-# software centre's entry, and nothing else (no test, no bench, no library).
+# Debian package must hold: the program, the command line with its manual page, the simulator,
+# the desktop entry, the icons and the software centre's entry, and nothing else (no test, no
+# bench, no library).
 # Usage: cmake -DBUILD_DIR=... -DPREFIX=... -P install_layout_test.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -11,7 +12,9 @@ endif()
 
 set(expected
   bin/vexalon
+  bin/vexalon-cli
   bin/vexalon-radiosim
+  share/man/man1/vexalon-cli.1.gz
   share/applications/vexalon.desktop
   share/metainfo/org.example.vexalon.metainfo.xml
   share/icons/hicolor/scalable/apps/vexalon.svg)

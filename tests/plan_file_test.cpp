@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 
 #include "files/ini_file.h"
@@ -81,6 +82,25 @@ TEST(ChannelPlan, NewFileHoldsSectionsAndKeysInOrder) {
       "[OtherSettings]\r\nMonitorKey=3\r\nSquelchLevel=5\r\nBeepTones=1\r\nBatterySaving=0\r\n"
       "SelfProgramming=1\r\nTOT=0\r\nTOTRekey=60\r\nTOTReset=0\r\n";
   EXPECT_EQ(ReadBytes(folder / "new.ini"), expected);
+  // The same text for a plan that goes to a pipe rather than a file.
+  EXPECT_EQ(PlanFileText(plan), expected);
+}
+
+// A plan's text without a file is what a save writes, in each mode, with or without settings.
+TEST(ChannelPlan, TextWithoutAFileIsWhatASaveWrites) {
+  TempFolder folder;
+  for (const bool advanced : {false, true}) {
+    for (const bool settings : {false, true}) {
+      ChannelPlan plan = DistinctPlan(advanced);
+      if (!settings) {
+        plan.settings.reset();
+      }
+      const std::string path = folder / ("plan-" + std::to_string(advanced) + ".ini");
+      std::filesystem::remove(path);
+      ASSERT_TRUE(SavePlanFile(path, plan).failure.empty());
+      EXPECT_EQ(PlanFileText(plan), ReadBytes(path)) << advanced << settings;
+    }
+  }
 }
 
 TEST(ChannelPlan, SavingOverAFileKeepsItsOtherLinesAndDisownsOldSettings) {

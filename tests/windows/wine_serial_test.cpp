@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <stdio.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,11 +15,16 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
+#include "files/plan_file.h"
+#include "radio/memory_map.h"
 #include "radio/read_plan.h"
 #include "radio/transfers.h"
 #include "tests/support/distinct_plan.h"
 #include "tests/support/kept_backups.h"
 #include "tests/support/recording_observer.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/transfer_log.h"
 #include "tools/radiosim/radio_simulator.h"
 
@@ -102,6 +108,41 @@ ProbeOutput RunProbe(const std::string& operation) {
   return RunProbeWith(kPort + ' ' + operation);
 }
 
+// A file of this side as the Windows program names it: Wine's drive Z: is the root.
+std::string WindowsPath(const std::string& path) {
+  std::string windows = "Z:" + path;
+  std::replace(windows.begin(), windows.end(), '/', '\\');
+  return windows;
+}
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// vexalon-cli.exe from the program folder the zip and the installer hold.
+CliRun RunCli(const std::vector<std::string>& arguments, const TempFolder& folder) {
+  std::string command = std::string(WINE_RUN) + " '" + Required("VEXALON_CLI") + "'";
+  for (const std::string& argument : arguments) {
+    command += " '" + argument + "'";
+  }
+  const std::string errors = folder / "cli-stderr";
+  FILE* pipe = popen((command + " 2>'" + errors + "'").c_str(), "r");
+  if (pipe == nullptr) {
+    throw std::runtime_error("cannot start vexalon-cli.exe");
+  }
+  CliRun run;
+  char buffer[4096];
+  while (const std::size_t got = fread(buffer, 1, sizeof buffer, pipe)) {
+    run.out.append(buffer, got);
+  }
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = ReadBytes(errors);
+  return run;
+}
+
 class WineSerial : public testing::Test {
  protected:
   void SetUp() override {
@@ -167,6 +208,43 @@ TEST_F(WineSerial, NoAnswerAndAPulledCableEndTheReadWithTheirLines) {
   const ProbeOutput pulled = RunProbe("read");
   EXPECT_TRUE(radio.CablePulled());
   EXPECT_EQ(pulled.log.back(), kRadioLost);
+}
+
+// The command line's program: a write with its check, a read, and a plan it refuses before
+// it sends anything.
+TEST_F(WineSerial, TheCommandLineWritesChecksAndReadsTheRadio) {
+  TempFolder folder;
+  const ChannelPlan plan = DistinctPlan(false);
+  ASSERT_TRUE(SavePlanFile(folder / "plan.ini", plan).failure.empty());
+  const CliRun write = RunCli({"write", "--port", kPort, "--json", "--backup-dir",
+                               WindowsPath(folder / "backups"), WindowsPath(folder / "plan.ini")},
+                              folder);
+  EXPECT_EQ(write.status, 0) << write.err;
+  const nlohmann::json object = nlohmann::json::parse(write.out);
+  EXPECT_EQ(object["result"], "done") << write.err;
+  EXPECT_EQ(object["differing_blocks"], nlohmann::json::array());
+  EXPECT_EQ(object["lines"].back(), "Done!");
+  EXPECT_TRUE(std::filesystem::exists(folder / "backups"));
+  for (const MemoryBlock& block : PlanBlocks(plan)) {
+    EXPECT_EQ(radio.ReadMemory(block.address, block.data.size()), block.data) << block.address;
+  }
+
+  RadioSimulator expected;
+  expected.SetPacing(false);
+  expected.Start();
+  LinuxWrite(expected, plan);
+  const CliRun read = RunCli({"read", "--port", kPort}, folder);
+  EXPECT_EQ(read.status, 0) << read.err;
+  EXPECT_EQ(read.out, PlanFileText(LinuxRead(expected)));
+
+  WriteBytes(folder / "broken.ini", "[Repeater]\r\nCallsign=XX0XX\r\n");
+  radio.ClearCommandLog();
+  const CliRun refused =
+      RunCli({"write", "--port", kPort, WindowsPath(folder / "broken.ini")}, folder);
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.err,
+            WindowsPath(folder / "broken.ini") + " is not a Vexalon channel plan.\r\n");
+  EXPECT_TRUE(radio.CommandLog().empty());
 }
 
 // The other program is a Linux one holding the pseudo-terminal exclusively: Wine does

@@ -9,6 +9,7 @@
 #include "app/program_identity.h"
 #include "radio/protocol.h"
 #include "tools/bench/file_bench.h"
+#include "tools/bench/fleet_bench.h"
 #include "tools/bench/startup_bench.h"
 #include "tools/bench/summary.h"
 #include "tools/bench/transfer_bench.h"
@@ -18,11 +19,14 @@ namespace {
 constexpr int kStartupRuns = 5;
 constexpr int kTransferRuns = 5;
 constexpr int kFileRepetitions = 200;
+constexpr int kFleetRuns = 3;
+constexpr int kLargestFleet = 16;
 constexpr int kReactionDelayMs = 2;
 // An FTDI adapter's latency timer when the driver does not set low latency.
 constexpr int kAdapterBurstMs = 16;
 
 constexpr double kTransferRatioGoal = 1.02;
+constexpr double kFleetRatioGoal = 1.10;
 constexpr double kEventGapGoalMs = 16;
 constexpr double kStartupGoalMs = 250;
 constexpr double kPeakMemoryGoalMb = 60;
@@ -86,6 +90,29 @@ void PrintTransfer(const char* name, const TransferFigures& figures, bool ratioG
   }
 }
 
+// Each fleet's time against the median time of one radio: what writing radios at once
+// costs beside writing one.
+void PrintFleets(const std::vector<FleetFigures>& fleets) {
+  const double one = Summarize(fleets.front().wallMs).median;
+  for (const FleetFigures& fleet : fleets) {
+    const std::string radios =
+        std::to_string(fleet.radios) + (fleet.radios == 1 ? " radio" : " radios");
+    Row((radios + ", wall time").c_str(), Summarize(fleet.wallMs), kMs);
+    if (fleet.radios > 1) {
+      std::vector<double> ratios;
+      for (const double wallMs : fleet.wallMs) {
+        ratios.push_back(wallMs / one);
+      }
+      Row(("  " + radios + " / 1 radio").c_str(), Summarize(ratios), kRatio,
+          fleet.radios == kLargestFleet ? Goal::AtMost : Goal::None, kFleetRatioGoal);
+    }
+    if (fleet.repeated > 0) {
+      std::printf("    (%d run%s made again: a reply came later than the quiet gap allows)\n",
+                  fleet.repeated, fleet.repeated == 1 ? "" : "s");
+    }
+  }
+}
+
 void PrintFiles(const FileBench& files) {
   Header("Plan file with settings, " + std::to_string(kFileRepetitions) + " of each");
   Row("save, normal mode", Summarize(files.normal.saveMs), kFileMs);
@@ -101,7 +128,8 @@ void PrintDefinitions() {
       "the radio's reaction delay. Bursts: the radio's replies reach the program only every\n"
       "few ms, as through a USB adapter whose latency timer is left at its default. Longest\n"
       "event gap: the longest time between two deliveries of a 1 ms timer during the click\n"
-      "handler, i.e. how long a click or a repaint had to wait.\n"
+      "handler, i.e. how long a click or a repaint had to wait. Radios at once: the whole\n"
+      "program's run for a safe write of each radio on a port of its own.\n"
       "A save syncs the file and its folder to the disk, so its time follows the disk's.\n",
       kQuietGapMs);
 }
@@ -136,6 +164,10 @@ int main(int argc, char* argv[]) {
     const TransferBench bursts = BenchTransfers(kTransferRuns, kReactionDelayMs, kAdapterBurstMs);
     PrintTransfer("read", bursts.read, false);
     PrintTransfer("safe write (backup, write, check)", bursts.write, false);
+    std::fflush(stdout);
+
+    Header("Fleet (vexalon-cli), " + std::to_string(kFleetRuns) + " runs each");
+    PrintFleets(BenchFleet(CLI_COMMAND, {1, 4, kLargestFleet}, kFleetRuns, kReactionDelayMs));
     std::fflush(stdout);
 
     PrintFiles(BenchPlanFiles(kFileRepetitions));

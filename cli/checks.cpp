@@ -1,0 +1,99 @@
+#include "cli/checks.h"
+
+#include <filesystem>
+#include <set>
+
+#include "files/backup_folder.h"
+#include "files/csv_plan.h"
+#include "files/plan_file.h"
+#include "files/whole_file.h"
+#include "radio/hz_text.h"
+#include "radio/log_texts.h"
+#include "radio/serial_link.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The device a port name opens, links followed where it exists.
+std::string DeviceOf(const std::string& port) {
+  const std::string device = DevicePathForName(port);
+  std::error_code error;
+  const fs::path canonical = fs::canonical(device, error);
+  return error ? device : canonical.string();
+}
+
+void SayNotice(Console& console, const std::string& notice) {
+  std::size_t begin = 0;
+  while (begin < notice.size()) {
+    std::size_t end = notice.find('\n', begin);
+    end = end == std::string::npos ? notice.size() : end;
+    std::string line = notice.substr(begin, end - begin);
+    if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    // The window's words for it; a plan without settings is said below for the command line.
+    if (!line.empty() && line != kNoSettingsInFile) {
+      console.Log("", line);
+    }
+    begin = end + 1;
+  }
+}
+
+}  // namespace
+
+bool PortsDistinct(Console& console, const std::vector<std::string>& ports) {
+  std::set<std::string> devices;
+  for (const std::string& port : ports) {
+    if (!devices.insert(DeviceOf(port)).second) {
+      console.Say("", "The port " + port + " is named more than once.");
+      return false;
+    }
+  }
+  return true;
+}
+
+std::optional<ChannelPlan> UsablePlan(Console& console, const std::string& file, bool forWrite) {
+  const LoadedPlan loaded = IsCsvPlanFileName(file) ? LoadCsvPlanFile(file, true, false)
+                                                    : LoadPlanFile(file, true, false);
+  if (!loaded.plan) {
+    console.Say("", loaded.outcome.failure);
+    return std::nullopt;
+  }
+  if (const auto unwritable = UnwritableHzTexts(*loaded.plan); !unwritable.empty()) {
+    for (const UnwritableHzText& box : unwritable) {
+      console.Say("", UnwritableHzTextLine(box).Text());
+    }
+    return std::nullopt;
+  }
+  SayNotice(console, loaded.outcome.notice);
+  if (!loaded.plan->settings) {
+    console.Say("", file + (forWrite ? " holds no settings; each radio keeps its own."
+                                     : " holds no settings; they are not compared."));
+  }
+  return loaded.plan;
+}
+
+std::string BackupFolderOf(const Options& options) {
+  return options.backupDir.empty() ? DefaultBackupFolder() : options.backupDir;
+}
+
+bool BackupFolderReady(Console& console, const std::string& folder) {
+  std::error_code error;
+  fs::create_directories(folder, error);
+  if (error || !fs::is_directory(folder)) {
+    console.Say("", "The backup folder " + folder + " cannot be made" +
+                        (error ? ": " + error.message() + "." : "; a file of that name is there."));
+    return false;
+  }
+  return true;
+}
+
+bool OutputWritable(Console& console, const std::string& file) {
+  FileReplacement replacement(file);
+  if (!replacement.Begin()) {
+    console.Say("", "Unable to write to " + file + ".");
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "cli/console.h"
+#include "cli/interrupt.h"
+#include "cli/options.h"
+
+// What every radio of a command shares while it runs.
+struct Context {
+  const Options& options;
+  Console& console;
+  const InterruptWatch& interrupts;
+};
+
+// A radio in the output: its port, and with --repeat its number on that port, from 1.
+struct RadioId {
+  std::string port;
+  int number = 0;
+};
+
+// "PORT #2", or the port alone without a number.
+std::string RadioName(const RadioId& radio);
+// What the radio's lines on stderr start with: its port when there are several, its number
+// with --repeat; nothing for the one radio of a command.
+std::string LineLabel(const Options& options, const RadioId& radio);

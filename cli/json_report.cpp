@@ -1,0 +1,129 @@
+#include "cli/json_report.h"
+
+#include <cstdio>
+
+#include "cli/radio_end.h"
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+std::string HexBytes(const ByteString& bytes) {
+  std::string text;
+  for (const std::uint8_t byte : bytes) {
+    char hex[4];
+    std::snprintf(hex, sizeof hex, text.empty() ? "%02X" : " %02X", byte);
+    text += hex;
+  }
+  return text;
+}
+
+json Addresses(const std::vector<std::uint16_t>& addresses) {
+  json list = json::array();
+  for (const std::uint16_t address : addresses) {
+    list.push_back(AddressText(address));
+  }
+  return list;
+}
+
+json OrNull(const std::string& text) {
+  return text.empty() ? json(nullptr) : json(text);
+}
+
+// What every transfer has: the radio it found and how it ended.
+json Common(const HandshakeOutcome& handshake, TransferEnd end,
+            const std::optional<PortFailure>& portFailure) {
+  json object = {
+      {"variant", OrNull(handshake.kind == HandshakeOutcome::Identified ? handshake.ModelVariant
+                                                                        : std::string())},
+      {"result", ResultText(end)}};
+  if (portFailure) {
+    object["port_error"] = portFailure->error.Text();
+  }
+  return object;
+}
+
+void AddVerification(json& object, const Verification& check) {
+  json differing = json::array();
+  for (const BlockDifference& difference : check.differing) {
+    differing.push_back({{"address", AddressText(difference.address)},
+                         {"written", HexBytes(difference.written)},
+                         {"read_back", HexBytes(difference.readBack)}});
+  }
+  object["differing_blocks"] = differing;
+  object["unverified_blocks"] = Addresses(check.unverified);
+}
+
+void AddBackup(json& object, const std::string& file, const std::vector<std::uint16_t>& unread,
+               const std::string& failure) {
+  object["backup"] = OrNull(file);
+  object["backup_unread_blocks"] = Addresses(unread);
+  object["backup_failure"] = OrNull(failure);
+}
+
+}  // namespace
+
+std::string JsonLine(const json& object) {
+  return object.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
+}
+
+std::string AddressText(std::uint16_t address) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%04X", address);
+  return text;
+}
+
+std::string ResultText(TransferEnd end) {
+  switch (end) {
+    case TransferEnd::Done:
+      return "done";
+    case TransferEnd::FinishedWithErrors:
+      return "finished with errors";
+    case TransferEnd::NotIdentified:
+      return "no radio identified";
+    case TransferEnd::PortNotOpened:
+      return "port not opened";
+    case TransferEnd::LineLost:
+      return "line lost";
+    case TransferEnd::LineNeverQuiet:
+      return "line never quiet";
+    case TransferEnd::NothingWritten:
+      return "nothing written";
+    case TransferEnd::Stopped:
+      break;
+  }
+  return "stopped";
+}
+
+json JsonOf(const ReadOutcome& outcome) {
+  json object = Common(outcome.handshake, outcome.end, outcome.portFailure);
+  object["unread_channels"] = outcome.unreadChannels;
+  object["settings_unread"] = outcome.settingsUnread;
+  return object;
+}
+
+json JsonOf(const WriteOutcome& outcome) {
+  json object = Common(outcome.handshake, outcome.end, outcome.portFailure);
+  if (outcome.otherVariant) {
+    object["backup_variant"] = outcome.otherVariant->backup;
+  }
+  AddBackup(object, outcome.backupFile, outcome.backupUnread, outcome.backupFailure);
+  object["blocks_to_write"] = outcome.blocksToWrite;
+  object["blocks_written"] = outcome.blocksWritten;
+  object["unacknowledged_writes"] = outcome.unacknowledged;
+  AddVerification(object, outcome.verification);
+  object["half_written"] = HalfWritten(outcome);
+  return object;
+}
+
+json JsonOf(const VerifyOutcome& outcome) {
+  json object = Common(outcome.handshake, outcome.end, outcome.portFailure);
+  AddVerification(object, outcome.verification);
+  return object;
+}
+
+json JsonOf(const BackupOutcome& outcome) {
+  json object = Common(outcome.handshake, outcome.end, outcome.portFailure);
+  AddBackup(object, outcome.backupFile, outcome.backupUnread, outcome.backupFailure);
+  return object;
+}

@@ -1,0 +1,60 @@
+#include "cli/radio_end.h"
+
+namespace {
+
+RadioReport Basics(const HandshakeOutcome& handshake, TransferEnd end) {
+  RadioReport report;
+  report.variant = handshake.kind == HandshakeOutcome::Identified ? handshake.ModelVariant : "";
+  report.end = end;
+  report.succeeded = end == TransferEnd::Done;
+  return report;
+}
+
+}  // namespace
+
+bool HalfWritten(const WriteOutcome& outcome) {
+  return outcome.end == TransferEnd::Stopped && outcome.blocksWritten > 0;
+}
+
+RadioReport ReportOf(const ReadOutcome& outcome) {
+  return Basics(outcome.handshake, outcome.end);
+}
+
+RadioReport ReportOf(const WriteOutcome& outcome) {
+  RadioReport report = Basics(outcome.handshake, outcome.end);
+  report.backupFile = outcome.backupFile;
+  report.halfWritten = HalfWritten(outcome);
+  return report;
+}
+
+RadioReport ReportOf(const VerifyOutcome& outcome) {
+  return Basics(outcome.handshake, outcome.end);
+}
+
+RadioReport ReportOf(const BackupOutcome& outcome) {
+  RadioReport report = Basics(outcome.handshake, outcome.end);
+  report.backupFile = outcome.backupFile;
+  return report;
+}
+
+void TellEnd(Context& context, const RadioId& radio, const std::vector<LogLine>& closing,
+             const std::vector<std::string>& more, nlohmann::ordered_json object) {
+  const std::string label = LineLabel(context.options, radio);
+  std::vector<std::string> lines;
+  for (const LogLine& line : closing) {
+    lines.push_back(line.Text());
+  }
+  lines.insert(lines.end(), more.begin(), more.end());
+  for (const std::string& line : lines) {
+    context.console.Say(label, line);
+  }
+  if (context.options.json) {
+    nlohmann::ordered_json head = {{"port", radio.port}};
+    if (radio.number > 0) {
+      head["radio"] = radio.number;
+    }
+    head.update(object);
+    head["lines"] = lines;
+    context.console.Out(JsonLine(head));
+  }
+}

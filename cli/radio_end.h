@@ -1,0 +1,47 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "cli/context.h"
+#include "cli/json_report.h"
+#include "radio/log_texts.h"
+#include "radio/transfers.h"
+
+// How one radio came out, for the summary and the exit status.
+struct RadioReport {
+  RadioId radio;
+  std::string variant;  // empty when no radio answered
+  TransferEnd end = TransferEnd::NotIdentified;
+  bool succeeded = false;
+  std::string backupFile;
+  // Stopped at once after some of its blocks went out.
+  bool halfWritten = false;
+};
+
+bool HalfWritten(const WriteOutcome& outcome);
+
+RadioReport ReportOf(const ReadOutcome& outcome);
+RadioReport ReportOf(const WriteOutcome& outcome);
+RadioReport ReportOf(const VerifyOutcome& outcome);
+RadioReport ReportOf(const BackupOutcome& outcome);
+
+// The closing lines and `more` on stderr, and the radio's object with `extra` on stdout
+// with --json.
+void TellEnd(Context& context, const RadioId& radio, const std::vector<LogLine>& closing,
+             const std::vector<std::string>& more, nlohmann::ordered_json object);
+
+// Says how the radio ended, in the library's closing lines and with --json as an object,
+// and gives its report.
+template <class Outcome>
+RadioReport EndRadio(Context& context, const RadioId& radio, const Outcome& outcome,
+                     const std::vector<std::string>& more = {},
+                     const nlohmann::ordered_json& extra = nlohmann::ordered_json::object()) {
+  RadioReport report = ReportOf(outcome);
+  report.radio = radio;
+  nlohmann::ordered_json object = JsonOf(outcome);
+  object.update(extra);
+  TellEnd(context, radio, OutcomeLines(outcome), more, std::move(object));
+  return report;
+}

@@ -1,0 +1,81 @@
+// `read`: the radio's plan into a plan file or onto stdout, losing nothing the radio holds.
+#include "cli/checks.h"
+#include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/fleet.h"
+#include "cli/radio_observer.h"
+#include "files/csv_plan.h"
+#include "files/plan_file.h"
+#include "radio/read_plan.h"
+
+namespace {
+
+// "3", "3 and 9", "3, 7 and 9".
+std::string JoinedNumbers(const std::vector<int>& numbers) {
+  std::string text;
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    text += (i == 0 ? "" : i + 1 == numbers.size() ? " and " : ", ") + std::to_string(numbers[i]);
+  }
+  return text;
+}
+
+std::string AdvancedModeLine(const std::vector<int>& channels) {
+  return (channels.size() == 1 ? "Channel " + JoinedNumbers(channels) + " holds a frequency"
+                               : "Channels " + JoinedNumbers(channels) + " hold frequencies") +
+         " outside the PMR446 channels, so the plan is in advanced mode (frequencies in Hz).";
+}
+
+PlanFileOutcome Save(const std::string& file, const ChannelPlan& plan) {
+  return IsCsvPlanFileName(file) ? SaveCsvPlanFile(file, plan) : SavePlanFile(file, plan);
+}
+
+}  // namespace
+
+int RunRead(Context& context) {
+  const Options& options = context.options;
+  if (options.json && options.output.empty()) {
+    context.console.Say("", "read --json needs -o PLAN, since the JSON goes to stdout.");
+    return kExitRefused;
+  }
+  if (!options.output.empty() && !OutputWritable(context.console, options.output)) {
+    return kExitRefused;
+  }
+  const RadioId radio{options.ports.front()};
+  TBlockSerial link;
+  ReadOutcome outcome;
+  {
+    RadioObserver observer(context, radio, false);
+    outcome = ReadRadio(link, radio.port, observer);
+  }
+  std::vector<std::string> more;
+  nlohmann::ordered_json extra = nlohmann::ordered_json::object();
+  std::string planText;
+  bool kept = false;
+  // Rows that were not read would pass for channels not in use.
+  if (outcome.end == TransferEnd::Done) {
+    PlanRead read = PlanFromRead(outcome);
+    if (options.noSettings) {
+      read.plan.settings.reset();
+    }
+    if (!read.outsideTheChannelLists.empty()) {
+      more.push_back(AdvancedModeLine(read.outsideTheChannelLists));
+    }
+    extra["advanced_mode"] = read.plan.advancedMode;
+    extra["outside_channel_lists"] = read.outsideTheChannelLists;
+    if (options.output.empty()) {
+      planText = PlanFileText(read.plan);
+      kept = true;
+    } else {
+      const PlanFileOutcome saved = Save(options.output, read.plan);
+      kept = saved.failure.empty();
+      if (!kept) {
+        more.push_back(saved.failure);
+      }
+      extra["plan_file"] = kept ? nlohmann::ordered_json(options.output) : nullptr;
+    }
+  }
+  RadioReport report = EndRadio(context, radio, outcome, more, extra);
+  context.console.Out(planText);
+  report.succeeded = report.succeeded && kept;
+  return Conclude(context, {report});
+}

@@ -1,0 +1,32 @@
+// `restore`: a backup put back into a radio, as the window's restore does.
+#include "cli/checks.h"
+#include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/fleet.h"
+#include "cli/radio_observer.h"
+#include "files/backup_file.h"
+#include "files/backup_folder.h"
+
+int RunRestore(Context& context) {
+  const Options& options = context.options;
+  const BackupFileRead read = LoadBackupFile(options.file);
+  if (!read.backup) {
+    context.console.Say("", read.failure->Text());
+    return kExitRefused;
+  }
+  const std::string folder = BackupFolderOf(options);
+  if (!BackupFolderReady(context.console, folder)) {
+    return kExitRefused;
+  }
+  context.console.Log("", "Restoring the backup of an HT-446" + read.backup->variant +
+                              " taken on " + BackupTimeText(read.backup->taken) + ".");
+  BackupFolder backups(folder);
+  const RadioId radio{options.ports.front()};
+  TBlockSerial link;
+  WriteOutcome outcome;
+  {
+    RadioObserver observer(context, radio, false);
+    outcome = RestoreRadio(link, radio.port, *read.backup, observer, backups);
+  }
+  return Conclude(context, {EndRadio(context, radio, outcome)});
+}
