@@ -145,12 +145,8 @@ TEST_F(Outcomes, APortThatDidNotOpenIsNamedWithTheSystemsReason) {
 // A line that falls into babble while the settings come in ends as every other such case,
 // not as settings that could not be read.
 TEST_F(Outcomes, ALineThatNeverFallsQuietDuringTheSettingsEndsTheRead) {
-  std::thread babble([this] {
-    radio.WaitForCommands(33, 10000);
-    radio.SetNeverQuiet(true);
-  });
+  radio.SetNeverQuietFrom(33);
   const ReadOutcome outcome = Read();
-  babble.join();
   EXPECT_EQ(outcome.end, TransferEnd::LineNeverQuiet);
   EXPECT_EQ(observer.LogWith(outcome).back(), kNeverQuiet);
 }

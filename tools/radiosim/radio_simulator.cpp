@@ -89,6 +89,7 @@ struct RadioSimulator::Faults {
   std::optional<std::pair<std::uint16_t, std::uint16_t>> readsFailing;
   std::optional<ReadCut> readCut;
   bool neverQuiet = false;
+  std::optional<std::size_t> neverQuietFrom;
   ByteString noise;
   std::map<SimCommand, ByteString> extraBytes;
   std::map<SimCommand, Delay> delays;
@@ -357,6 +358,14 @@ void RadioSimulator::SetExtraDelay(SimCommand kind, int delayMs,
   }
 }
 
+void RadioSimulator::SetNeverQuietFrom(std::size_t commands) {
+  {
+    std::lock_guard lock(mutex_);
+    faults_->neverQuietFrom = commands;
+  }
+  Wake();
+}
+
 void RadioSimulator::PullCableAfter(std::size_t commands) {
   {
     std::lock_guard lock(mutex_);
@@ -497,6 +506,10 @@ void RadioSimulator::HandleCommand(Line& line, const ParsedCommand& command,
   reports.commands.push_back(bytes);
   if (faults_->pullAfter > 0u) {
     --*faults_->pullAfter;
+  }
+  if (faults_->neverQuietFrom && --*faults_->neverQuietFrom == 0u) {
+    faults_->neverQuiet = true;
+    faults_->neverQuietFrom.reset();
   }
   if (faults_->silent) {
     line.bareAckSent = false;

@@ -118,6 +118,9 @@ class RadioSimulator {
                           std::optional<std::uint16_t> address = std::nullopt);
   // The line carries a filler byte every few milliseconds, whatever else happens.
   void SetNeverQuiet(bool on);
+  // As SetNeverQuiet(true), from when the commands-th command from now is received, ahead
+  // of its reply.
+  void SetNeverQuietFrom(std::size_t commands);
   // These bytes go out ahead of every reply.
   void SetNoiseBeforeReplies(ByteString noise);
   // These bytes follow every reply to this kind of command, as from a radio that sends
