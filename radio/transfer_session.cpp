@@ -113,26 +113,47 @@ TransferEnd Session::End(bool allWell) const {
   return allWell ? TransferEnd::Done : TransferEnd::FinishedWithErrors;
 }
 
+namespace {
+
+enum class BlockReply { Whole, NotWhole, DialogueOver };
+
+// One read, acknowledged as the read of the channels is.
+BlockReply ReadBlock(Session& session, const MemoryRead& block, BlocksRead& read) {
+  const Collected reply = BlockRead(session.link(), block.address, block.count);
+  if (!session.StillThere() || !session.NotCutOff(reply)) {
+    return BlockReply::DialogueOver;
+  }
+  const ByteString data = ReadReplyData(reply.bytes, block.count);
+  const bool whole = data.size() == block.count;
+  if (whole) {
+    for (std::size_t at = 0; at < data.size(); at += kRecordHalfSize) {
+      const auto begin = data.begin() + static_cast<std::ptrdiff_t>(at);
+      read.blocks.push_back({static_cast<std::uint16_t>(block.address + at),
+                             ByteString(begin, begin + kRecordHalfSize)});
+    }
+  }
+  Acknowledge(session.link());
+  if (!session.StillThere() || (!whole && !session.BackInStep())) {
+    return BlockReply::DialogueOver;
+  }
+  return whole ? BlockReply::Whole : BlockReply::NotWhole;
+}
+
+}  // namespace
+
 bool ReadBlocks(Session& session, const std::vector<MemoryRead>& reads, BlocksRead& read) {
   for (const MemoryRead& block : reads) {
-    const Collected reply = BlockRead(session.link(), block.address, block.count);
-    if (!session.StillThere() || !session.NotCutOff(reply)) {
+    BlockReply reply = ReadBlock(session, block, read);
+    // A reply a moment late, from a busy computer or adapter, would otherwise cost the
+    // whole backup or verification.
+    if (reply == BlockReply::NotWhole) {
+      reply = ReadBlock(session, block, read);
+    }
+    if (reply == BlockReply::DialogueOver) {
       return false;
     }
-    const ByteString data = ReadReplyData(reply.bytes, block.count);
-    const bool whole = data.size() == block.count;
-    if (whole) {
-      for (std::size_t at = 0; at < data.size(); at += kRecordHalfSize) {
-        const auto begin = data.begin() + static_cast<std::ptrdiff_t>(at);
-        read.blocks.push_back({static_cast<std::uint16_t>(block.address + at),
-                               ByteString(begin, begin + kRecordHalfSize)});
-      }
-    } else {
+    if (reply == BlockReply::NotWhole) {
       read.failed.push_back(block.address);
-    }
-    Acknowledge(session.link());
-    if (!session.StillThere() || (!whole && !session.BackInStep())) {
-      return false;
     }
     session.BlockDone();
   }

@@ -78,8 +78,8 @@ struct BlocksRead {
   MemoryBlocks blocks;
   std::vector<std::uint16_t> failed;
 };
-// Each read acknowledged, as the read of the channels is. False when the dialogue cannot
-// go on.
+// Each read acknowledged, as the read of the channels is; one that does not come back
+// whole is asked for once more. False when the dialogue cannot go on.
 bool ReadBlocks(Session& session, const std::vector<MemoryRead>& reads, BlocksRead& read);
 
 // Sends the blocks in order. Only bank 0 channel halves have their replies examined: an

@@ -243,6 +243,30 @@ TEST_F(SafeWrites, TheBackupHoldsWhatTheRadioHeldBeforeTheWrite) {
   EXPECT_EQ(answering.asked, 0);
 }
 
+TEST_F(SafeWrites, ABlockLateOnceIsAskedForAgainAndKept) {
+  const auto readsOfTables = [this] {
+    const auto log = radio.CommandLog();
+    return std::count_if(log.begin(), log.end(), [](const ByteString& c) {
+      return c.size() >= 3 && c[0] == kReadCommandCode && c[1] == 0x02 && c[2] == 0x90;
+    });
+  };
+  radio.SetExtraDelay(SimCommand::Read, 100, 0x0290);
+  std::thread onTime([&] {
+    while (readsOfTables() == 0) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    radio.SetExtraDelay(SimCommand::Read, 0);
+  });
+  const MemoryBlocks before = HeldAt(PlanBlocks(plan));
+  const WriteOutcome outcome = Write(plan);
+  onTime.join();
+  EXPECT_EQ(outcome.end, TransferEnd::Done);
+  ASSERT_EQ(backups.kept.size(), 1u);
+  EXPECT_EQ(backups.kept[0].blocks, before);
+  // Twice in the backup, once in the check.
+  EXPECT_EQ(readsOfTables(), 3);
+}
+
 TEST_F(SafeWrites, ABlockStoredWrongIsFoundAndNamed) {
   const ByteString stored = {1, 2, 3, 4, 5, 6, 7, 8};
   radio.SetWriteStoredAs(0x0298, stored);
