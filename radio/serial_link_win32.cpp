@@ -116,27 +116,46 @@ struct ReadOutcome {
   bool timedOut = false;
 };
 
+// An overlapped transfer with an event of its own. The port handle would be signalled by
+// any of its transfers, and a wait on it could end while this one still runs; it would
+// then go on writing into a buffer and an OVERLAPPED that are gone.
+class PendingTransfer {
+ public:
+  PendingTransfer() { overlapped_.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr); }
+  ~PendingTransfer() { CloseHandle(overlapped_.hEvent); }
+  PendingTransfer(const PendingTransfer&) = delete;
+  PendingTransfer& operator=(const PendingTransfer&) = delete;
+
+  OVERLAPPED* get() { return &overlapped_; }
+  // Waits up to the deadlock time-out; a transfer still pending then is aborted as `abort`
+  // says. Either way it has finished when this returns: the bytes it moved.
+  DWORD Finish(HANDLE handle, DWORD abort, bool& timedOut) {
+    if (WaitForSingleObject(overlapped_.hEvent, TBlockSerial::kDeadlockTimeoutMs) == WAIT_TIMEOUT) {
+      PurgeComm(handle, abort);
+      timedOut = true;
+    }
+    DWORD moved = 0;
+    GetOverlappedResult(handle, &overlapped_, &moved, TRUE);
+    return moved;
+  }
+
+ private:
+  OVERLAPPED overlapped_{};
+};
+
 // One overlapped read of up to count bytes; a read left pending is abandoned after the
 // deadlock time-out with what it got so far.
 ReadOutcome ReadOverlapped(HANDLE handle, std::size_t count) {
   ReadOutcome outcome;
   outcome.bytes.resize(count);
-  OVERLAPPED transfer{};
-  DWORD got = 0;
-  if (!ReadFile(handle, outcome.bytes.data(), static_cast<DWORD>(count), nullptr, &transfer)) {
-    const DWORD error = GetLastError();
-    if (error != ERROR_IO_PENDING) {
-      outcome.error = error;
-      outcome.bytes.clear();
-      return outcome;
-    }
-    if (WaitForSingleObject(handle, TBlockSerial::kDeadlockTimeoutMs) == WAIT_TIMEOUT) {
-      PurgeComm(handle, PURGE_RXABORT);
-      outcome.timedOut = true;
-    }
+  PendingTransfer transfer;
+  if (!ReadFile(handle, outcome.bytes.data(), static_cast<DWORD>(count), nullptr, transfer.get()) &&
+      GetLastError() != ERROR_IO_PENDING) {
+    outcome.error = GetLastError();
+    outcome.bytes.clear();
+    return outcome;
   }
-  GetOverlappedResult(handle, &transfer, &got, FALSE);
-  outcome.bytes.resize(got);
+  outcome.bytes.resize(transfer.Finish(handle, PURGE_RXABORT, outcome.timedOut));
   return outcome;
 }
 
@@ -235,20 +254,14 @@ SerialError Configure(SerialPortHandle port, const LineSettings& settings) {
 
 SerialError Send(SerialPortHandle port, const ByteString& bytes) {
   const HANDLE handle = Native(port);
-  SerialError result;
-  OVERLAPPED transfer{};
-  DWORD written = 0;
-  if (!WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr, &transfer)) {
-    const DWORD error = GetLastError();
-    if (error != ERROR_IO_PENDING) {
-      return IoFailure(error);
-    }
-    if (WaitForSingleObject(handle, TBlockSerial::kDeadlockTimeoutMs) == WAIT_TIMEOUT) {
-      PurgeComm(handle, PURGE_TXABORT);
-      result = {SerialError::TimedOut};
-    }
+  PendingTransfer transfer;
+  if (!WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr, transfer.get()) &&
+      GetLastError() != ERROR_IO_PENDING) {
+    return IoFailure(GetLastError());
   }
-  GetOverlappedResult(handle, &transfer, &written, FALSE);
+  bool timedOut = false;
+  transfer.Finish(handle, PURGE_TXABORT, timedOut);
+  const SerialError result = timedOut ? SerialError{SerialError::TimedOut} : SerialError{};
   if (const InputQueue queue = QueuedInput(handle); queue.count < 0) {
     return IoFailure(queue.error);
   } else if (queue.lineError) {
