@@ -149,12 +149,15 @@ std::string BackupFileText(const RadioBackup& backup) {
 BackupFileRead BackupFromText(const std::string& text, const std::string& fileName) {
   const std::vector<std::string> lines = Lines(text);
   if (lines.empty() || !lines[0].starts_with(kFirstLinePrefix)) {
-    return {std::nullopt, Refusal("%1 is not a Vexalon radio backup.", fileName)};
+    return {std::nullopt,
+            Refusal(QT_TRANSLATE_NOOP("Vexalon", "%1 is not a Vexalon radio backup."), fileName)};
   }
   if (lines[0] != kFirstLine) {
     return {std::nullopt,
-            Refusal("%1 was made by another version of Vexalon, in a backup format this one "
-                    "does not know.",
+            Refusal(QT_TRANSLATE_NOOP(
+                        "Vexalon",
+                        "%1 was made by another version of Vexalon, in a backup format this one "
+                        "does not know."),
                     fileName)};
   }
   std::string checked;
@@ -163,11 +166,15 @@ BackupFileRead BackupFromText(const std::string& text, const std::string& fileNa
   }
   if (lines.size() < 2 || lines.back() != ChecksumLine(checked)) {
     return {std::nullopt,
-            Refusal("%1 is damaged or incomplete: its checksum does not match what it holds.",
+            Refusal(QT_TRANSLATE_NOOP(
+                        "Vexalon",
+                        "%1 is damaged or incomplete: its checksum does not match what it holds."),
                     fileName)};
   }
   const LogLine unreadable = Refusal(
-      "%1 is damaged: its checksum matches, but it does not hold a whole backup.", fileName);
+      QT_TRANSLATE_NOOP(
+          "Vexalon", "%1 is damaged: its checksum matches, but it does not hold a whole backup."),
+      fileName);
   const std::vector<MemoryRead> reads = WrittenRegionReads();
   if (lines.size() != 3 + reads.size() + 1 || !lines[1].starts_with(kVariantKey) ||
       !lines[2].starts_with(kTakenKey)) {
@@ -205,7 +212,7 @@ BackupFileRead BackupFromText(const std::string& text, const std::string& fileNa
 BackupFileRead LoadBackupFile(const std::string& fileName) {
   const WholeFile file = ReadWholeFile(fileName);
   if (file.state != FileState::Read) {
-    return {std::nullopt, Refusal("Unable to read %1.", fileName)};
+    return {std::nullopt, Refusal(QT_TRANSLATE_NOOP("Vexalon", "Unable to read %1."), fileName)};
   }
   return BackupFromText(file.bytes, fileName);
 }

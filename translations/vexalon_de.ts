@@ -651,5 +651,25 @@ Ohne Sicherung lässt sich der jetzige Inhalt des Funkgeräts nicht wiederherste
         <source>None</source>
         <translation>Kein</translation>
     </message>
+    <message>
+        <source>%1 is not a Vexalon radio backup.</source>
+        <translation>%1 ist keine Vexalon-Funkgerätesicherung.</translation>
+    </message>
+    <message>
+        <source>%1 was made by another version of Vexalon, in a backup format this one does not know.</source>
+        <translation>%1 wurde von einer anderen Version von Vexalon in einem Sicherungsformat erstellt, das diese Version nicht kennt.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or incomplete: its checksum does not match what it holds.</source>
+        <translation>%1 ist beschädigt oder unvollständig: Die Prüfsumme passt nicht zum Inhalt.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: its checksum matches, but it does not hold a whole backup.</source>
+        <translation>%1 ist beschädigt: Die Prüfsumme stimmt, aber die Datei enthält keine vollständige Sicherung.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1.</source>
+        <translation>%1 konnte nicht gelesen werden.</translation>
+    </message>
 </context>
 </TS>

@@ -651,5 +651,25 @@ Sin una copia de seguridad, lo que contiene ahora la radio no se podrá recupera
         <source>None</source>
         <translation>Ninguno</translation>
     </message>
+    <message>
+        <source>%1 is not a Vexalon radio backup.</source>
+        <translation>%1 no es una copia de seguridad de radio de Vexalon.</translation>
+    </message>
+    <message>
+        <source>%1 was made by another version of Vexalon, in a backup format this one does not know.</source>
+        <translation>%1 se creó con otra versión de Vexalon, en un formato de copia de seguridad que esta no conoce.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or incomplete: its checksum does not match what it holds.</source>
+        <translation>%1 está dañado o incompleto: su suma de comprobación no coincide con su contenido.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: its checksum matches, but it does not hold a whole backup.</source>
+        <translation>%1 está dañado: su suma de comprobación coincide, pero no contiene una copia de seguridad completa.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1.</source>
+        <translation>No se puede leer %1.</translation>
+    </message>
 </context>
 </TS>

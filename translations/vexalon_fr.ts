@@ -9,7 +9,7 @@
 Are you sure you want to continue?</source>
         <translation>Pour utiliser la radio en dehors des fréquences libres de licence, vous DEVEZ être radioamateur titulaire d&apos;une licence. Vous risquez de rendre l&apos;utilisation de votre radio illégale pour vous, ou de l&apos;endommager avec des réglages non valides. VOUS LE FAITES SOUS VOTRE PROPRE RESPONSABILITÉ.<byte value="xd"/>
 <byte value="xd"/>
-Voulez-vous vraiment continuer ?</translation>
+Voulez-vous vraiment continuer&#xa0;?</translation>
     </message>
     <message>
         <source> - Advanced mode</source>
@@ -69,15 +69,15 @@ Voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
         <source>Plan file: </source>
-        <translation>Fichier du plan de canaux : </translation>
+        <translation>Fichier du plan de canaux&#xa0;: </translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation>Date : </translation>
+        <translation>Date&#xa0;: </translation>
     </message>
     <message>
         <source>Ch is the position of the channel knob.</source>
-        <translation>« Can. » est la position du sélecteur de canaux.</translation>
+        <translation>«&#xa0;Can.&#xa0;» est la position du sélecteur de canaux.</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -153,11 +153,11 @@ Voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
         <source>Defines whether radio beeps on certain functions, but this does not mean roger beep.</source>
-        <translation>Définit si la radio émet un bip pour certaines fonctions ; il ne s&apos;agit pas du roger bip.</translation>
+        <translation>Définit si la radio émet un bip pour certaines fonctions&#xa0;; il ne s&apos;agit pas du roger bip.</translation>
     </message>
     <message>
         <source>It says battery saving, it probably will save battery. No idea how.</source>
-        <translation>C&apos;est écrit « économie de batterie », ça économise sans doute la batterie. Comment, aucune idée.</translation>
+        <translation>C&apos;est écrit «&#xa0;économie de batterie&#xa0;», ça économise sans doute la batterie. Comment, aucune idée.</translation>
     </message>
     <message>
         <source>Enables or disables self-programming mode on the radio.</source>
@@ -185,7 +185,7 @@ Voulez-vous vraiment continuer ?</translation>
 Frequencies are given in Hz instead of PMR446 channels in drop-down list. Actual frequency range depends on your radio: some say radios has 430 - 490 MHz range, but my radios has 422 - 455 MHz range. Radio will beep continuously if it can&apos;t tune to receive frequency, and beeps once refusing to transmit if it can&apos;t tune to transmit frequency.</source>
         <translation>Si vous êtes radioamateur titulaire d&apos;une licence, vous pouvez activer le mode avancé pour configurer des fréquences de canal hors de la plage PMR446 habituelle.
 
-Les fréquences sont alors saisies en Hz au lieu de choisir des canaux PMR446 dans la liste déroulante. La plage de fréquences réelle dépend de votre radio : certains disent que ces radios couvrent 430 - 490 MHz, mais les miennes couvrent 422 - 455 MHz. La radio bipe en continu si elle ne peut pas se caler sur la fréquence de réception, et bipe une fois en refusant d&apos;émettre si elle ne peut pas se caler sur la fréquence d&apos;émission.</translation>
+Les fréquences sont alors saisies en Hz au lieu de choisir des canaux PMR446 dans la liste déroulante. La plage de fréquences réelle dépend de votre radio&#xa0;: certains disent que ces radios couvrent 430 - 490 MHz, mais les miennes couvrent 422 - 455 MHz. La radio bipe en continu si elle ne peut pas se caler sur la fréquence de réception, et bipe une fois en refusant d&apos;émettre si elle ne peut pas se caler sur la fréquence d&apos;émission.</translation>
     </message>
     <message>
         <source>Load frequencies from file...</source>
@@ -257,11 +257,11 @@ Les fréquences sont alors saisies en Hz au lieu de choisir des canaux PMR446 da
     </message>
     <message>
         <source>Port:</source>
-        <translation>Port :</translation>
+        <translation>Port&#xa0;:</translation>
     </message>
     <message>
         <source>A CSV file holds no settings: only the channels were saved. Save to an INI file to keep the settings too.</source>
-        <translation>Un fichier CSV ne contient pas de réglages : seuls les canaux ont été enregistrés. Enregistrez dans un fichier INI pour conserver aussi les réglages.</translation>
+        <translation>Un fichier CSV ne contient pas de réglages&#xa0;: seuls les canaux ont été enregistrés. Enregistrez dans un fichier INI pour conserver aussi les réglages.</translation>
     </message>
     <message>
         <source>Nothing has been read from the radio, loaded from a file or edited since the program started. Writing now replaces all 15 channels in the radio with empty channels and its settings with the ones shown.<byte value="xd"/>
@@ -269,7 +269,7 @@ Les fréquences sont alors saisies en Hz au lieu de choisir des canaux PMR446 da
 Write anyway?</source>
         <translation>Depuis le démarrage du programme, rien n&apos;a été lu dans la radio, chargé depuis un fichier ni modifié. Écrire maintenant remplace les 15 canaux de la radio par des canaux vides, et ses réglages par ceux affichés.<byte value="xd"/>
 <byte value="xd"/>
-Écrire quand même ?</translation>
+Écrire quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Choose the serial port of the radio first, then its backup.</source>
@@ -279,7 +279,7 @@ Write anyway?</source>
         <source>Restore the radio from the backup of an HT-446%1 taken on %2?<byte value="xd"/>
 <byte value="xd"/>
 This replaces every channel and the settings in the radio with the ones in the backup. A backup of what the radio holds now is taken first. The window stays as it is.</source>
-        <translation>Restaurer la radio à partir de la sauvegarde d&apos;un HT-446%1 faite le %2 ?<byte value="xd"/>
+        <translation>Restaurer la radio à partir de la sauvegarde d&apos;un HT-446%1 faite le %2&#xa0;?<byte value="xd"/>
 <byte value="xd"/>
 Tous les canaux et les réglages de la radio seront remplacés par ceux de la sauvegarde. Une sauvegarde du contenu actuel de la radio est faite d&apos;abord. La fenêtre reste telle quelle.</translation>
     </message>
@@ -297,35 +297,35 @@ Tous les canaux et les réglages de la radio seront remplacés par ceux de la sa
     </message>
     <message>
         <source>Monitor key:</source>
-        <translation>Touche MONI :</translation>
+        <translation>Touche MONI&#xa0;:</translation>
     </message>
     <message>
         <source>Squelch level:</source>
-        <translation>Squelch :</translation>
+        <translation>Squelch&#xa0;:</translation>
     </message>
     <message>
         <source>Beep tones:</source>
-        <translation>Bips sonores :</translation>
+        <translation>Bips sonores&#xa0;:</translation>
     </message>
     <message>
         <source>Battery saving:</source>
-        <translation>Économie batterie :</translation>
+        <translation>Économie batterie&#xa0;:</translation>
     </message>
     <message>
         <source>Self-programming:</source>
-        <translation>Auto-programmation :</translation>
+        <translation>Auto-programmation&#xa0;:</translation>
     </message>
     <message>
         <source>Time out timer (TOT):</source>
-        <translation>Minuterie TX (TOT) :</translation>
+        <translation>Minuterie TX (TOT)&#xa0;:</translation>
     </message>
     <message>
         <source>TOT rekey time:</source>
-        <translation>Attente après TOT :</translation>
+        <translation>Attente après TOT&#xa0;:</translation>
     </message>
     <message>
         <source>TOT reset time:</source>
-        <translation>Réarmement TOT :</translation>
+        <translation>Réarmement TOT&#xa0;:</translation>
     </message>
     <message>
         <source>Off</source>
@@ -349,7 +349,7 @@ Tous les canaux et les réglages de la radio seront remplacés par ceux de la sa
     </message>
     <message>
         <source>WARNING! This is experimental software: works for me but might not for you.</source>
-        <translation>ATTENTION ! Ce logiciel est expérimental : il fonctionne chez moi, mais peut-être pas chez vous.</translation>
+        <translation>ATTENTION&#xa0;! Ce logiciel est expérimental&#xa0;: il fonctionne chez moi, mais peut-être pas chez vous.</translation>
     </message>
     <message>
         <source>Start with selecting serial port from the list.</source>
@@ -397,15 +397,15 @@ Tous les canaux et les réglages de la radio seront remplacés par ceux de la sa
     </message>
     <message>
         <source>Unknown response from radio: %1</source>
-        <translation>Réponse inconnue de la radio : %1</translation>
+        <translation>Réponse inconnue de la radio&#xa0;: %1</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1. Your user needs access to serial devices (on Debian: membership of the group dialout).</source>
-        <translation>%1. Votre utilisateur doit avoir accès aux ports série (sous Debian : être membre du groupe dialout).</translation>
+        <translation>%1. Votre utilisateur doit avoir accès aux ports série (sous Debian&#xa0;: être membre du groupe dialout).</translation>
     </message>
     <message>
         <source>Lost the connection to the radio. Check the cable and the radio, then try again.</source>
@@ -421,71 +421,71 @@ Tous les canaux et les réglages de la radio seront remplacés par ceux de la sa
     </message>
     <message>
         <source>Done!</source>
-        <translation>Terminé !</translation>
+        <translation>Terminé&#xa0;!</translation>
     </message>
     <message>
         <source>Finished with errors: the settings could not be read; they keep their earlier values.</source>
-        <translation>Terminé avec des erreurs : les réglages n&apos;ont pas pu être lus ; ils gardent leurs valeurs précédentes.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: les réglages n&apos;ont pas pu être lus&#xa0;; ils gardent leurs valeurs précédentes.</translation>
     </message>
     <message>
         <source>Finished with errors: channel %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Terminé avec des erreurs : le canal %1 et les réglages n&apos;ont pas pu être lus ; ils gardent leurs valeurs précédentes.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: le canal %1 et les réglages n&apos;ont pas pu être lus&#xa0;; ils gardent leurs valeurs précédentes.</translation>
     </message>
     <message>
         <source>Finished with errors: channels %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Terminé avec des erreurs : les canaux %1, ainsi que les réglages, n&apos;ont pas pu être lus ; ils gardent leurs valeurs précédentes.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: les canaux %1, ainsi que les réglages, n&apos;ont pas pu être lus&#xa0;; ils gardent leurs valeurs précédentes.</translation>
     </message>
     <message>
         <source>Finished with errors: channel %1 could not be read; it keeps its earlier values.</source>
-        <translation>Terminé avec des erreurs : le canal %1 n&apos;a pas pu être lu ; il garde ses valeurs précédentes.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: le canal %1 n&apos;a pas pu être lu&#xa0;; il garde ses valeurs précédentes.</translation>
     </message>
     <message>
         <source>Finished with errors: channels %1 could not be read; they keep their earlier values.</source>
-        <translation>Terminé avec des erreurs : les canaux %1 n&apos;ont pas pu être lus ; ils gardent leurs valeurs précédentes.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: les canaux %1 n&apos;ont pas pu être lus&#xa0;; ils gardent leurs valeurs précédentes.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Terminé avec des erreurs : %1 bloc relu diffère de ce qui a été écrit. Le contenu précédent de la radio est dans %2 ; restaurez-le ou écrivez à nouveau.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 bloc relu diffère de ce qui a été écrit. Le contenu précédent de la radio est dans %2&#xa0;; restaurez-le ou écrivez à nouveau.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Terminé avec des erreurs : %1 blocs relus diffèrent de ce qui a été écrit. Le contenu précédent de la radio est dans %2 ; restaurez-le ou écrivez à nouveau.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 blocs relus diffèrent de ce qui a été écrit. Le contenu précédent de la radio est dans %2&#xa0;; restaurez-le ou écrivez à nouveau.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block read back different from what was written; write again.</source>
-        <translation>Terminé avec des erreurs : %1 bloc relu diffère de ce qui a été écrit ; écrivez à nouveau.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 bloc relu diffère de ce qui a été écrit&#xa0;; écrivez à nouveau.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks read back different from what was written; write again.</source>
-        <translation>Terminé avec des erreurs : %1 blocs relus diffèrent de ce qui a été écrit ; écrivez à nouveau.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 blocs relus diffèrent de ce qui a été écrit&#xa0;; écrivez à nouveau.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Terminé avec des erreurs : %1 bloc n&apos;a pas pu être relu, l&apos;écriture n&apos;est donc pas vérifiée. Le contenu précédent de la radio est dans %2 ; lisez la radio pour vérifier, ou restaurez-le.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 bloc n&apos;a pas pu être relu, l&apos;écriture n&apos;est donc pas vérifiée. Le contenu précédent de la radio est dans %2&#xa0;; lisez la radio pour vérifier, ou restaurez-le.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Terminé avec des erreurs : %1 blocs n&apos;ont pas pu être relus, l&apos;écriture n&apos;est donc pas vérifiée. Le contenu précédent de la radio est dans %2 ; lisez la radio pour vérifier, ou restaurez-le.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 blocs n&apos;ont pas pu être relus, l&apos;écriture n&apos;est donc pas vérifiée. Le contenu précédent de la radio est dans %2&#xa0;; lisez la radio pour vérifier, ou restaurez-le.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Terminé avec des erreurs : %1 bloc n&apos;a pas pu être relu, l&apos;écriture n&apos;est donc pas vérifiée ; lisez la radio pour vérifier.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 bloc n&apos;a pas pu être relu, l&apos;écriture n&apos;est donc pas vérifiée&#xa0;; lisez la radio pour vérifier.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Terminé avec des erreurs : %1 blocs n&apos;ont pas pu être relus, l&apos;écriture n&apos;est donc pas vérifiée ; lisez la radio pour vérifier.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 blocs n&apos;ont pas pu être relus, l&apos;écriture n&apos;est donc pas vérifiée&#xa0;; lisez la radio pour vérifier.</translation>
     </message>
     <message>
         <source>Verified: the radio holds what was written.</source>
-        <translation>Vérifié : la radio contient ce qui a été écrit.</translation>
+        <translation>Vérifié&#xa0;: la radio contient ce qui a été écrit.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 write was not acknowledged, although the radio holds what was written.</source>
-        <translation>Terminé avec des erreurs : %1 écriture n&apos;a pas été acquittée, bien que la radio contienne ce qui a été écrit.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 écriture n&apos;a pas été acquittée, bien que la radio contienne ce qui a été écrit.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 writes were not acknowledged, although the radio holds what was written.</source>
-        <translation>Terminé avec des erreurs : %1 écritures n&apos;ont pas été acquittées, bien que la radio contienne ce qui a été écrit.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 écritures n&apos;ont pas été acquittées, bien que la radio contienne ce qui a été écrit.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected. Reading will take few seconds, please wait...</source>
@@ -509,7 +509,7 @@ Tous les canaux et les réglages de la radio seront remplacés par ceux de la sa
     </message>
     <message>
         <source>[!] The radio holds %1 for &quot;%2&quot;, which is not in its list. A write stores FF there unless you choose a value first.</source>
-        <translation>[!] La radio contient %1 pour « %2 », valeur absente de sa liste. Une écriture y enregistrera FF, sauf si vous choisissez d&apos;abord une valeur.</translation>
+        <translation>[!] La radio contient %1 pour «&#xa0;%2&#xa0;», valeur absente de sa liste. Une écriture y enregistrera FF, sauf si vous choisissez d&apos;abord une valeur.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected, continuing. This takes few seconds.</source>
@@ -529,15 +529,15 @@ Tous les canaux et les réglages de la radio seront remplacés par ceux de la sa
     </message>
     <message>
         <source>The radio&apos;s block at %1 could not be read, so no backup was kept.</source>
-        <translation>Le bloc de la radio à l&apos;adresse %1 n&apos;a pas pu être lu : aucune sauvegarde n&apos;a donc été conservée.</translation>
+        <translation>Le bloc de la radio à l&apos;adresse %1 n&apos;a pas pu être lu&#xa0;: aucune sauvegarde n&apos;a donc été conservée.</translation>
     </message>
     <message>
         <source>The radio&apos;s blocks at %1 could not be read, so no backup was kept.</source>
-        <translation>Les blocs de la radio aux adresses %1 n&apos;ont pas pu être lus : aucune sauvegarde n&apos;a donc été conservée.</translation>
+        <translation>Les blocs de la radio aux adresses %1 n&apos;ont pas pu être lus&#xa0;: aucune sauvegarde n&apos;a donc été conservée.</translation>
     </message>
     <message>
         <source>The backup of the radio could not be saved: %1</source>
-        <translation>La sauvegarde de la radio n&apos;a pas pu être enregistrée : %1</translation>
+        <translation>La sauvegarde de la radio n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
@@ -545,7 +545,7 @@ Tous les canaux et les réglages de la radio seront remplacés par ceux de la sa
 Without a backup, what the radio holds now cannot be put back. Write anyway?</source>
         <translation>%1<byte value="xd"/>
 <byte value="xd"/>
-Sans sauvegarde, le contenu actuel de la radio ne pourra pas être rétabli. Écrire quand même ?</translation>
+Sans sauvegarde, le contenu actuel de la radio ne pourra pas être rétabli. Écrire quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected.</source>
@@ -557,11 +557,11 @@ Sans sauvegarde, le contenu actuel de la radio ne pourra pas être rétabli. Éc
     </message>
     <message>
         <source> Ch %1 QT/DQT failed, unknown response from radio: %2</source>
-        <translation> Canal %1 : échec QT/DQT, réponse inconnue de la radio : %2</translation>
+        <translation> Canal %1&#xa0;: échec QT/DQT, réponse inconnue de la radio&#xa0;: %2</translation>
     </message>
     <message>
         <source> Ch %1 frequency failed, unknown response from radio: %2</source>
-        <translation> Canal %1 : échec de la fréquence, réponse inconnue de la radio : %2</translation>
+        <translation> Canal %1&#xa0;: échec de la fréquence, réponse inconnue de la radio&#xa0;: %2</translation>
     </message>
     <message>
         <source>Writing DT/QDT settings...</source>
@@ -581,7 +581,7 @@ Sans sauvegarde, le contenu actuel de la radio ne pourra pas être rétabli. Éc
     </message>
     <message>
         <source>[!] The block at %1 could not be read back, so it is not verified.</source>
-        <translation>[!] Le bloc à l&apos;adresse %1 n&apos;a pas pu être relu ; il n&apos;est donc pas vérifié.</translation>
+        <translation>[!] Le bloc à l&apos;adresse %1 n&apos;a pas pu être relu&#xa0;; il n&apos;est donc pas vérifié.</translation>
     </message>
     <message>
         <source>%1 MHz RX</source>
@@ -593,23 +593,23 @@ Sans sauvegarde, le contenu actuel de la radio ne pourra pas être rétabli. Éc
     </message>
     <message>
         <source>[!] Ch %1 holds %2, which normal mode cannot show. Writing from normal mode will clear it; advanced mode keeps it.</source>
-        <translation>[!] Le canal %1 contient %2, ce que le mode normal ne peut pas afficher. Une écriture en mode normal l&apos;effacera ; le mode avancé le conserve.</translation>
+        <translation>[!] Le canal %1 contient %2, ce que le mode normal ne peut pas afficher. Une écriture en mode normal l&apos;effacera&#xa0;; le mode avancé le conserve.</translation>
     </message>
     <message>
         <source>[!] Ch %1 RX &quot;%2&quot; is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.</source>
-        <translation>[!] Canal %1 : « %2 » en réception n&apos;est pas une fréquence en Hz (chiffres uniquement, multiple de 10 Hz). Rien n&apos;a été écrit.</translation>
+        <translation>[!] Canal %1&#xa0;: «&#xa0;%2&#xa0;» en réception n&apos;est pas une fréquence en Hz (chiffres uniquement, multiple de 10 Hz). Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>[!] Ch %1 TX &quot;%2&quot; is not a frequency in Hz (digits only, a multiple of 10 Hz). Nothing was written.</source>
-        <translation>[!] Canal %1 : « %2 » en émission n&apos;est pas une fréquence en Hz (chiffres uniquement, multiple de 10 Hz). Rien n&apos;a été écrit.</translation>
+        <translation>[!] Canal %1&#xa0;: «&#xa0;%2&#xa0;» en émission n&apos;est pas une fréquence en Hz (chiffres uniquement, multiple de 10 Hz). Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>%1 of %2 blocks were written; the radio may now hold a mix of old and new channels.</source>
-        <translation>%1 blocs sur %2 ont été écrits ; la radio peut maintenant contenir un mélange d&apos;anciens et de nouveaux canaux.</translation>
+        <translation>%1 blocs sur %2 ont été écrits&#xa0;; la radio peut maintenant contenir un mélange d&apos;anciens et de nouveaux canaux.</translation>
     </message>
     <message>
         <source>What the radio held before is in %1; restore it once the radio answers again.</source>
-        <translation>Le contenu précédent de la radio est dans %1 ; restaurez-le dès que la radio répondra de nouveau.</translation>
+        <translation>Le contenu précédent de la radio est dans %1&#xa0;; restaurez-le dès que la radio répondra de nouveau.</translation>
     </message>
     <message>
         <source>This backup is of an HT-446%1, but the radio on the port is an HT-446%2. Nothing was written.</source>
@@ -617,23 +617,23 @@ Sans sauvegarde, le contenu actuel de la radio ne pourra pas être rétabli. Éc
     </message>
     <message>
         <source>Nothing was written; the radio keeps what it held.</source>
-        <translation>Rien n&apos;a été écrit ; la radio conserve son contenu.</translation>
+        <translation>Rien n&apos;a été écrit&#xa0;; la radio conserve son contenu.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block differs from what the plan would write.</source>
-        <translation>Terminé avec des erreurs : %1 bloc diffère de ce que le plan de canaux écrirait.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 bloc diffère de ce que le plan de canaux écrirait.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks differ from what the plan would write.</source>
-        <translation>Terminé avec des erreurs : %1 blocs diffèrent de ce que le plan de canaux écrirait.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 blocs diffèrent de ce que le plan de canaux écrirait.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 block could not be read, so the check is not complete.</source>
-        <translation>Terminé avec des erreurs : %1 bloc n&apos;a pas pu être lu, la vérification est donc incomplète.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 bloc n&apos;a pas pu être lu, la vérification est donc incomplète.</translation>
     </message>
     <message>
         <source>Finished with errors: %1 blocks could not be read, so the check is not complete.</source>
-        <translation>Terminé avec des erreurs : %1 blocs n&apos;ont pas pu être lus, la vérification est donc incomplète.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: %1 blocs n&apos;ont pas pu être lus, la vérification est donc incomplète.</translation>
     </message>
     <message>
         <source>The radio holds what the plan would write.</source>
@@ -641,7 +641,7 @@ Sans sauvegarde, le contenu actuel de la radio ne pourra pas être rétabli. Éc
     </message>
     <message>
         <source>Finished with errors: no backup was kept.</source>
-        <translation>Terminé avec des erreurs : aucune sauvegarde n&apos;a été conservée.</translation>
+        <translation>Terminé avec des erreurs&#xa0;: aucune sauvegarde n&apos;a été conservée.</translation>
     </message>
     <message>
         <source>Not in use</source>
@@ -650,6 +650,26 @@ Sans sauvegarde, le contenu actuel de la radio ne pourra pas être rétabli. Éc
     <message>
         <source>None</source>
         <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon radio backup.</source>
+        <translation>%1 n&apos;est pas une sauvegarde de radio Vexalon.</translation>
+    </message>
+    <message>
+        <source>%1 was made by another version of Vexalon, in a backup format this one does not know.</source>
+        <translation>%1 a été créé par une autre version de Vexalon, dans un format de sauvegarde que celle-ci ne connaît pas.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or incomplete: its checksum does not match what it holds.</source>
+        <translation>%1 est endommagé ou incomplet : sa somme de contrôle ne correspond pas à son contenu.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: its checksum matches, but it does not hold a whole backup.</source>
+        <translation>%1 est endommagé : sa somme de contrôle est correcte, mais il ne contient pas une sauvegarde complète.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1.</source>
+        <translation>Impossible de lire %1.</translation>
     </message>
 </context>
 </TS>

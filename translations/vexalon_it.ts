@@ -651,5 +651,25 @@ Senza un backup, il contenuto attuale della radio non potrà essere ripristinato
         <source>None</source>
         <translation>Nessuno</translation>
     </message>
+    <message>
+        <source>%1 is not a Vexalon radio backup.</source>
+        <translation>%1 non è un backup di radio Vexalon.</translation>
+    </message>
+    <message>
+        <source>%1 was made by another version of Vexalon, in a backup format this one does not know.</source>
+        <translation>%1 è stato creato da un&apos;altra versione di Vexalon, in un formato di backup che questa non conosce.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or incomplete: its checksum does not match what it holds.</source>
+        <translation>%1 è danneggiato o incompleto: il suo checksum non corrisponde al contenuto.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: its checksum matches, but it does not hold a whole backup.</source>
+        <translation>%1 è danneggiato: il checksum corrisponde, ma non contiene un backup completo.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
 </context>
 </TS>

@@ -651,5 +651,25 @@ Zonder back-up kan wat de radio nu bevat niet worden teruggezet. Toch schrijven?
         <source>None</source>
         <translation>Geen</translation>
     </message>
+    <message>
+        <source>%1 is not a Vexalon radio backup.</source>
+        <translation>%1 is geen Vexalon-back-up van een portofoon.</translation>
+    </message>
+    <message>
+        <source>%1 was made by another version of Vexalon, in a backup format this one does not know.</source>
+        <translation>%1 is gemaakt door een andere versie van Vexalon, in een back-upformaat dat deze versie niet kent.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or incomplete: its checksum does not match what it holds.</source>
+        <translation>%1 is beschadigd of onvolledig: de controlesom klopt niet met de inhoud.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: its checksum matches, but it does not hold a whole backup.</source>
+        <translation>%1 is beschadigd: de controlesom klopt, maar het bevat geen volledige back-up.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1.</source>
+        <translation>%1 kan niet worden gelezen.</translation>
+    </message>
 </context>
 </TS>

@@ -651,5 +651,25 @@ Bez kopii zapasowej nie da się przywrócić obecnej zawartości radia. Zapisać
         <source>None</source>
         <translation>Brak</translation>
     </message>
+    <message>
+        <source>%1 is not a Vexalon radio backup.</source>
+        <translation>%1 nie jest kopią zapasową radiotelefonu Vexalon.</translation>
+    </message>
+    <message>
+        <source>%1 was made by another version of Vexalon, in a backup format this one does not know.</source>
+        <translation>%1 utworzyła inna wersja programu Vexalon, w formacie kopii zapasowej, którego ta wersja nie zna.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or incomplete: its checksum does not match what it holds.</source>
+        <translation>%1 jest uszkodzony lub niekompletny: suma kontrolna nie zgadza się z zawartością.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: its checksum matches, but it does not hold a whole backup.</source>
+        <translation>%1 jest uszkodzony: suma kontrolna się zgadza, ale plik nie zawiera pełnej kopii zapasowej.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1.</source>
+        <translation>Nie można odczytać pliku %1.</translation>
+    </message>
 </context>
 </TS>
