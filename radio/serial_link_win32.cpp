@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <string>
 #include <utility>
@@ -87,22 +88,40 @@ InputQueue QueuedInput(HANDLE handle) {
   return queue;
 }
 
+// Wine may fill in a finished or cancelled transfer's status some time after it has set the
+// transfer's event. An OVERLAPPED on the stack would have that write land in a later frame,
+// so each transfer takes the next of a ring that lives as long as the thread and comes round
+// again only after many other transfers.
+struct TransferSlot {
+  OVERLAPPED overlapped{};
+  DWORD events = 0;
+};
+constexpr std::size_t kTransferSlots = 16;
+thread_local std::array<TransferSlot, kTransferSlots> transferSlots;
+thread_local std::size_t nextTransferSlot = 0;
+
+TransferSlot& NextTransferSlot(HANDLE event) {
+  TransferSlot& slot = transferSlots[nextTransferSlot++ % kTransferSlots];
+  slot = TransferSlot{};
+  slot.overlapped.hEvent = event;
+  return slot;
+}
+
 // Waits up to timeoutMs for the received-character event; true when a byte is queued.
 bool WaitForData(HANDLE handle, int timeoutMs) {
   const HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   SetCommMask(handle, EV_RXCHAR);
-  OVERLAPPED wait{};
-  wait.hEvent = event;
-  DWORD events = 0;
+  TransferSlot& wait = NextTransferSlot(event);
   bool arrived = QueuedInput(handle).count > 0;
-  if (!arrived && WaitCommEvent(handle, &events, &wait)) {
-    arrived = (events & EV_RXCHAR) != 0;
+  if (!arrived && WaitCommEvent(handle, &wait.events, &wait.overlapped)) {
+    arrived = (wait.events & EV_RXCHAR) != 0;
   } else if (!arrived && GetLastError() == ERROR_IO_PENDING) {
     WaitForSingleObject(event, static_cast<DWORD>(timeoutMs));
-    // An empty mask ends the pending wait, which must finish before events goes away.
+    // An empty mask ends the pending wait.
     SetCommMask(handle, 0);
     DWORD unused = 0;
-    arrived = GetOverlappedResult(handle, &wait, &unused, TRUE) && (events & EV_RXCHAR) != 0;
+    arrived = GetOverlappedResult(handle, &wait.overlapped, &unused, TRUE) &&
+              (wait.events & EV_RXCHAR) != 0;
   }
   SetCommMask(handle, 0);
   CloseHandle(event);
@@ -118,10 +137,11 @@ struct ReadOutcome {
 
 // An overlapped transfer with an event of its own. The port handle would be signalled by
 // any of its transfers, and a wait on it could end while this one still runs; it would
-// then go on writing into a buffer and an OVERLAPPED that are gone.
+// then go on writing into a buffer that is gone.
 class PendingTransfer {
  public:
-  PendingTransfer() { overlapped_.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr); }
+  PendingTransfer()
+      : overlapped_(NextTransferSlot(CreateEventA(nullptr, TRUE, FALSE, nullptr)).overlapped) {}
   ~PendingTransfer() { CloseHandle(overlapped_.hEvent); }
   PendingTransfer(const PendingTransfer&) = delete;
   PendingTransfer& operator=(const PendingTransfer&) = delete;
@@ -140,7 +160,7 @@ class PendingTransfer {
   }
 
  private:
-  OVERLAPPED overlapped_{};
+  OVERLAPPED& overlapped_;
 };
 
 // One overlapped read of up to count bytes; a read left pending is abandoned after the
