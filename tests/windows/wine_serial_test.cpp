@@ -220,6 +220,8 @@ TEST_F(WineSerial, TheCommandLineWritesChecksAndReadsTheRadio) {
                                WindowsPath(folder / "backups"), WindowsPath(folder / "plan.ini")},
                               folder);
   EXPECT_EQ(write.status, 0) << write.err;
+  // A program that crashes under Wine has the debugger's report on stdout.
+  ASSERT_TRUE(nlohmann::json::accept(write.out)) << write.out << write.err;
   const nlohmann::json object = nlohmann::json::parse(write.out);
   EXPECT_EQ(object["result"], "done") << write.err;
   EXPECT_EQ(object["differing_blocks"], nlohmann::json::array());
