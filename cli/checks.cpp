@@ -57,7 +57,7 @@ std::optional<ChannelPlan> UsablePlan(Console& console, const std::string& file,
   const LoadedPlan loaded = IsCsvPlanFileName(file) ? LoadCsvPlanFile(file, true, false)
                                                     : LoadPlanFile(file, true, false);
   if (!loaded.plan) {
-    console.Say("", loaded.outcome.failure);
+    console.Say("", loaded.outcome.failure.Text());
     return std::nullopt;
   }
   if (const auto unwritable = UnwritableHzTexts(*loaded.plan); !unwritable.empty()) {
@@ -66,7 +66,7 @@ std::optional<ChannelPlan> UsablePlan(Console& console, const std::string& file,
     }
     return std::nullopt;
   }
-  SayNotice(console, loaded.outcome.notice);
+  SayNotice(console, loaded.outcome.notice.Text());
   if (!loaded.plan->settings) {
     console.Say("", file + (forWrite ? " holds no settings; each radio keeps its own."
                                      : " holds no settings; they are not compared."));

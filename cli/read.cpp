@@ -67,9 +67,9 @@ int RunRead(Context& context) {
       kept = true;
     } else {
       const PlanFileOutcome saved = Save(options.output, read.plan);
-      kept = saved.failure.empty();
+      kept = saved.failure.format.empty();
       if (!kept) {
-        more.push_back(saved.failure);
+        more.push_back(saved.failure.Text());
       }
       extra["plan_file"] = kept ? nlohmann::ordered_json(options.output) : nullptr;
     }

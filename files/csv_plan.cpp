@@ -116,23 +116,30 @@ std::string_view WithoutLeadingZeros(std::string_view digits) {
   return first == std::string_view::npos ? std::string_view{} : digits.substr(first);
 }
 
+LogLine Line(const char* format, std::vector<LogLine> args = {}) {
+  return {format, std::move(args), false};
+}
+
 // The value in quotes, cut short on a character boundary when it is long.
-std::string Shown(std::string_view value) {
+LogLine Shown(std::string_view value) {
   if (value.size() <= kShownValueBytes) {
-    return "\"" + std::string(value) + "\"";
+    return Literal("\"" + std::string(value) + "\"");
   }
   std::size_t end = kShownValueBytes;
   while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80) {
     --end;
   }
-  return "\"" + std::string(value.substr(0, end)) + "...\"";
+  return Literal("\"" + std::string(value.substr(0, end)) + "...\"");
 }
 
-void AddLine(std::string& lines, const std::string& line) {
-  if (!lines.empty()) {
-    lines += "\n";
-  }
-  lines += line;
+LogLine Number(std::size_t number) {
+  return Literal(std::to_string(number));
+}
+
+// One line below the other is the same in every language, so the join is not translated.
+void AddLine(LogLine& lines, LogLine line) {
+  lines =
+      lines.format.empty() ? std::move(line) : LogLine{"%1\n%2", {lines, std::move(line)}, false};
 }
 
 // ---- Frequencies and tones as the layout writes them ----
@@ -231,13 +238,18 @@ std::string CommentText(const ChannelRow& row) {
 // The Hz of one direction, or nothing when it is not in use; `problem` tells why the
 // direction's text cannot be written.
 std::optional<std::int64_t> DirectionHz(const ChannelRow& row, bool rx, bool advanced,
-                                        std::string& problem) {
+                                        LogLine& problem) {
   std::string text;
   if (advanced) {
     const std::string& typed = rx ? row.rxHzText : row.txHzText;
     if (!IsWritableHzText(typed)) {
-      problem = std::string("its ") + (rx ? "RX" : "TX") + " frequency " + Shown(typed) +
-                " is not a frequency in Hz (digits only, a multiple of 10 Hz).";
+      problem = Line(rx ? QT_TRANSLATE_NOOP("Vexalon",
+                                            "its RX frequency %1 is not a frequency in Hz (digits "
+                                            "only, a multiple of 10 Hz).")
+                        : QT_TRANSLATE_NOOP("Vexalon",
+                                            "its TX frequency %1 is not a frequency in Hz (digits "
+                                            "only, a multiple of 10 Hz)."),
+                     {Shown(typed)});
       return std::nullopt;
     }
     text = TrimmedHzText(typed);
@@ -381,21 +393,21 @@ std::optional<Mhz> ParseMhz(std::string_view text) {
   return value;
 }
 
-// Why the value is no frequency for the radio; empty when it is one.
-std::string FrequencyProblem(const std::optional<Mhz>& value) {
+// Why the value is no frequency for the radio; nothing when it is one.
+std::optional<LogLine> FrequencyProblem(const std::optional<Mhz>& value) {
   if (!value) {
-    return "is not a number of MHz";
+    return Line(QT_TRANSLATE_NOOP("Vexalon", "is not a number of MHz"));
   }
   if (value->hz < 0 || (value->hz == 0 && !value->belowHz)) {
-    return "is not above zero";
+    return Line(QT_TRANSLATE_NOOP("Vexalon", "is not above zero"));
   }
   if (value->belowHz || value->hz % kHzStep != 0) {
-    return "is not a whole multiple of 10 Hz";
+    return Line(QT_TRANSLATE_NOOP("Vexalon", "is not a whole multiple of 10 Hz"));
   }
   if (value->hz >= kHzLimit) {
-    return "is not below 1000 MHz";
+    return Line(QT_TRANSLATE_NOOP("Vexalon", "is not below 1000 MHz"));
   }
-  return {};
+  return std::nullopt;
 }
 
 // The channel list index of a PMR446 channel's Hz; 0 for any other frequency.
@@ -474,12 +486,12 @@ struct ChannelEntry {
 // refuse the whole file.
 struct RowReading {
   std::optional<ChannelEntry> entry;
-  std::string rowRefusal;
-  std::string fileRefusal;
+  std::optional<LogLine> rowRefusal;
+  std::optional<LogLine> fileRefusal;
 };
 
 // The tones of a row, or why the radio cannot take them.
-std::string ReadTones(const Record& record, ChannelEntry& entry) {
+std::optional<LogLine> ReadTones(const Record& record, ChannelEntry& entry) {
   const std::string_view mode = record.Get(kTone);
   ToneSources sources;
   if (EqualsIgnoringCase(mode, "Tone")) {
@@ -498,11 +510,13 @@ std::string ReadTones(const Record& record, ChannelEntry& entry) {
       rx = CrossSource(cross.substr(arrow + 2), kCToneFreq, kRxDtcsCode);
     }
     if (!tx || !rx || (tx->kind == ToneKind::None && rx->kind == ToneKind::None)) {
-      return "the radio has no cross mode " + Shown(cross) + " (CrossMode).";
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "the radio has no cross mode %1 (CrossMode)."),
+                  {Shown(cross)});
     }
     sources = {*tx, *rx};
   } else if (!mode.empty()) {
-    return "the radio has no tone mode " + Shown(mode) + " (Tone).";
+    return Line(QT_TRANSLATE_NOOP("Vexalon", "the radio has no tone mode %1 (Tone)."),
+                {Shown(mode)});
   }
 
   // The polarity pairs TX and RX; only a direction with a code has one to check.
@@ -510,28 +524,32 @@ std::string ReadTones(const Record& record, ChannelEntry& entry) {
   for (const auto& [source, index, position] : {std::tuple{sources.tx, &entry.txToneIndex, 0},
                                                 std::tuple{sources.rx, &entry.rxToneIndex, 1}}) {
     const std::string_view value = record.Get(source.column);
-    const std::string column = kColumns[source.column].name;
+    const LogLine column = Literal(kColumns[source.column].name);
     if (source.kind == ToneKind::Qt) {
       *index = QtIndex(value);
       if (*index == 0) {
-        return "the radio has no tone " + Shown(value) + " Hz (" + column + ").";
+        return Line(QT_TRANSLATE_NOOP("Vexalon", "the radio has no tone %1 Hz (%2)."),
+                    {Shown(value), column});
       }
     } else if (source.kind == ToneKind::Dqt) {
       *index = DqtIndex(value);
       if (*index == 0) {
-        return "the radio has no DTCS code " + Shown(value) + " (" + column + ").";
+        return Line(QT_TRANSLATE_NOOP("Vexalon", "the radio has no DTCS code %1 (%2)."),
+                    {Shown(value), column});
       }
       const auto isPolarity = [](char c) { return LowerAscii(c) == 'n' || LowerAscii(c) == 'r'; };
       const bool normal = polarity.size() == 2 &&
                           std::all_of(polarity.begin(), polarity.end(), isPolarity) &&
                           LowerAscii(polarity[position]) == 'n';
       if (!normal) {
-        return "the radio has DTCS codes of normal polarity only (DtcsPolarity " + Shown(polarity) +
-               ").";
+        return Line(
+            QT_TRANSLATE_NOOP(
+                "Vexalon", "the radio has DTCS codes of normal polarity only (DtcsPolarity %1)."),
+            {Shown(polarity)});
       }
     }
   }
-  return {};
+  return std::nullopt;
 }
 
 // Shift and busy lockout, as words of the comment in any case.
@@ -557,8 +575,9 @@ RowReading ReadRow(const Record& record) {
   ChannelEntry entry;
   const std::string_view frequency = record.Get(kFrequency);
   const std::optional<Mhz> rx = ParseMhz(frequency);
-  if (const std::string problem = FrequencyProblem(rx); !problem.empty()) {
-    reading.fileRefusal = "the RX frequency (Frequency " + Shown(frequency) + ") " + problem + ".";
+  if (const std::optional<LogLine> problem = FrequencyProblem(rx)) {
+    reading.fileRefusal = Line(QT_TRANSLATE_NOOP("Vexalon", "the RX frequency (Frequency %1) %2."),
+                               {Shown(frequency), *problem});
     return reading;
   }
   entry.rxHz = rx->hz;
@@ -566,36 +585,42 @@ RowReading ReadRow(const Record& record) {
   const std::string_view duplex = record.Get(kDuplex);
   const std::string_view offsetText = record.Get(kOffset);
   std::optional<Mhz> tx;
-  std::string txSource;
+  std::optional<LogLine> txSource;
   if (duplex.empty()) {
     entry.txHz = entry.rxHz;
   } else if (duplex == "+" || duplex == "-") {
     const std::optional<Mhz> offset = ParseMhz(offsetText);
     if (!offset) {
-      reading.fileRefusal = "the offset (Offset " + Shown(offsetText) + ") is not a number of MHz.";
+      reading.fileRefusal =
+          Line(QT_TRANSLATE_NOOP("Vexalon", "the offset (Offset %1) is not a number of MHz."),
+               {Shown(offsetText)});
       return reading;
     }
     tx = Mhz{rx->hz + (duplex == "+" ? offset->hz : -offset->hz), offset->belowHz};
-    txSource = "Frequency " + Shown(frequency) + " with Duplex " + Shown(duplex) + " and Offset " +
-               Shown(offsetText);
+    txSource = Line(QT_TRANSLATE_NOOP("Vexalon", "Frequency %1 with Duplex %2 and Offset %3"),
+                    {Shown(frequency), Shown(duplex), Shown(offsetText)});
   } else if (EqualsIgnoringCase(duplex, "split")) {
     tx = ParseMhz(offsetText);
-    txSource = "Offset " + Shown(offsetText) + " with Duplex \"split\"";
+    txSource =
+        Line(QT_TRANSLATE_NOOP("Vexalon", "Offset %1 with Duplex \"split\""), {Shown(offsetText)});
   } else if (!EqualsIgnoringCase(duplex, "off")) {
     reading.rowRefusal =
-        "Duplex " + Shown(duplex) + " is none of \"\", \"+\", \"-\", \"split\" and \"off\".";
+        Line(QT_TRANSLATE_NOOP("Vexalon",
+                               "Duplex %1 is none of \"\", \"+\", \"-\", \"split\" and \"off\"."),
+             {Shown(duplex)});
     return reading;
   }
-  if (!txSource.empty()) {
-    if (const std::string problem = FrequencyProblem(tx); !problem.empty()) {
-      reading.fileRefusal = "the TX frequency (" + txSource + ") " + problem + ".";
+  if (txSource) {
+    if (const std::optional<LogLine> problem = FrequencyProblem(tx)) {
+      reading.fileRefusal =
+          Line(QT_TRANSLATE_NOOP("Vexalon", "the TX frequency (%1) %2."), {*txSource, *problem});
       return reading;
     }
     entry.txHz = tx->hz;
   }
 
   reading.rowRefusal = ReadTones(record, entry);
-  if (!reading.rowRefusal.empty()) {
+  if (reading.rowRefusal) {
     return reading;
   }
   ReadComment(record.Get(kComment), entry);
@@ -671,12 +696,8 @@ Header ReadHeader(CsvRecords& records) {
   return header;
 }
 
-LoadedPlan Refused(const std::string& reason) {
+LoadedPlan Refused(const LogLine& reason) {
   return {std::nullopt, {reason, {}}};
-}
-
-std::string RowName(int channel, std::size_t line) {
-  return "Channel " + std::to_string(channel) + " (line " + std::to_string(line) + ")";
 }
 
 }  // namespace
@@ -687,27 +708,30 @@ CsvText CsvPlanText(const ChannelPlan& plan) {
     text += (column == 0 ? "" : ",") + std::string(kColumns[column].name);
   }
   text += kLineEnd;
-  std::string problems;
+  LogLine problems;
   for (int n = 1; n <= kChannelCount; ++n) {
     const ChannelRow& row = plan.channels[n - 1];
-    std::string rxProblem;
-    std::string txProblem;
+    LogLine rxProblem;
+    LogLine txProblem;
     const std::optional<std::int64_t> rxHz = DirectionHz(row, true, plan.advancedMode, rxProblem);
     const std::optional<std::int64_t> txHz = DirectionHz(row, false, plan.advancedMode, txProblem);
-    const std::string channel = "Channel " + std::to_string(n) + ": ";
-    for (const std::string& problem : {rxProblem, txProblem}) {
-      if (!problem.empty()) {
-        AddLine(problems, channel + problem);
+    const auto add = [&](const LogLine& problem) {
+      AddLine(problems,
+              Line(QT_TRANSLATE_NOOP("Vexalon", "Channel %1: %2"), {Literal(n), problem}));
+    };
+    for (const LogLine& problem : {rxProblem, txProblem}) {
+      if (!problem.format.empty()) {
+        add(problem);
       }
     }
-    if (!rxProblem.empty() || !txProblem.empty()) {
+    if (!rxProblem.format.empty() || !txProblem.format.empty()) {
       continue;
     }
     if (!rxHz) {
       if (txHz) {
-        AddLine(problems, channel +
-                              "its TX frequency is set while its RX frequency is not in use; a "
-                              "row holds a TX frequency only beside an RX frequency.");
+        add(Line(QT_TRANSLATE_NOOP("Vexalon",
+                                   "its TX frequency is set while its RX frequency is not in use; "
+                                   "a row holds a TX frequency only beside an RX frequency.")));
       }
       continue;
     }
@@ -730,8 +754,10 @@ CsvText CsvPlanText(const ChannelPlan& plan) {
     }
     text += kLineEnd;
   }
-  if (!problems.empty()) {
-    return {{}, "The CSV layout cannot hold these channels:\n" + problems};
+  if (!problems.format.empty()) {
+    return {{},
+            Line(QT_TRANSLATE_NOOP("Vexalon", "The CSV layout cannot hold these channels:\n%1"),
+                 {problems})};
   }
   return {text, {}};
 }
@@ -743,24 +769,30 @@ LoadedPlan CsvPlanFromText(std::string_view text, bool advancedMode) {
   CsvRecords records(text);
 
   const Header header = ReadHeader(records);
-  const std::string notAPlan = "This is not a CSV channel plan: ";
+  const auto notAPlan = [](const LogLine& reason) {
+    return Refused(
+        Line(QT_TRANSLATE_NOOP("Vexalon", "This is not a CSV channel plan: %1"), {reason}));
+  };
   if (records.UnclosedQuoteLine()) {
-    return Refused(notAPlan + "the quoted field that starts on line " +
-                   std::to_string(*records.UnclosedQuoteLine()) + " is never closed.");
+    return notAPlan(Line(
+        QT_TRANSLATE_NOOP("Vexalon", "the quoted field that starts on line %1 is never closed."),
+        {Number(*records.UnclosedQuoteLine())}));
   }
   if (!header.found) {
-    return Refused(notAPlan + "it is empty.");
+    return notAPlan(Line(QT_TRANSLATE_NOOP("Vexalon", "it is empty.")));
   }
-  const bool location = header.columnAt.contains(kLocation);
-  if (!location || !header.columnAt.contains(kFrequency)) {
-    return Refused(notAPlan + "it has no " + (location ? "Frequency column." : "Location column."));
+  for (const Column needed : {kLocation, kFrequency}) {
+    if (!header.columnAt.contains(needed)) {
+      return notAPlan(Line(QT_TRANSLATE_NOOP("Vexalon", "it has no %1 column."),
+                           {Literal(kColumns[needed].name)}));
+    }
   }
 
   std::array<std::optional<ChannelEntry>, kChannelCount> entries;
   std::array<std::size_t, kChannelCount> rowLine{};
-  std::string notice;
+  LogLine notice;
   int skippedRows = 0;
-  const auto skip = [&](const std::string& line) {
+  const auto skip = [&](const LogLine& line) {
     if (++skippedRows <= kMaxSkippedRowLines) {
       AddLine(notice, line);
     }
@@ -773,24 +805,29 @@ LoadedPlan CsvPlanFromText(std::string_view text, bool advancedMode) {
   })) {
     record.line = records.RecordLine();
     if (!record.Blank()) {
-      const std::string line = "Line " + std::to_string(record.line);
+      const LogLine line = Number(record.line);
       const std::string_view location = record.Get(kLocation);
       const int channel = LocationChannel(location);
       if (channel == 0) {
-        skip(line + ": location " + Shown(location) +
-             " is skipped; the radio has channels 1 to 15.");
+        skip(
+            Line(QT_TRANSLATE_NOOP(
+                     "Vexalon", "Line %1: location %2 is skipped; the radio has channels 1 to 15."),
+                 {line, Shown(location)}));
       } else if (rowLine[channel - 1] != 0) {
-        skip(line + ": another row for channel " + std::to_string(channel) + " (after line " +
-             std::to_string(rowLine[channel - 1]) + ") is skipped.");
+        skip(Line(QT_TRANSLATE_NOOP(
+                      "Vexalon", "Line %1: another row for channel %2 (after line %3) is skipped."),
+                  {line, Literal(channel), Number(rowLine[channel - 1])}));
       } else {
         rowLine[channel - 1] = record.line;
         const RowReading reading = ReadRow(record);
-        if (!reading.fileRefusal.empty()) {
-          return Refused(RowName(channel, record.line) + ": " + reading.fileRefusal);
+        if (reading.fileRefusal) {
+          return Refused(Line(QT_TRANSLATE_NOOP("Vexalon", "Channel %1 (line %2): %3"),
+                              {Literal(channel), line, *reading.fileRefusal}));
         }
-        if (!reading.rowRefusal.empty()) {
+        if (reading.rowRefusal) {
           AddLine(notice,
-                  RowName(channel, record.line) + " is left not in use: " + reading.rowRefusal);
+                  Line(QT_TRANSLATE_NOOP("Vexalon", "Channel %1 (line %2) is left not in use: %3"),
+                       {Literal(channel), line, *reading.rowRefusal}));
         }
         entries[channel - 1] = reading.entry;
       }
@@ -798,25 +835,31 @@ LoadedPlan CsvPlanFromText(std::string_view text, bool advancedMode) {
     record = Record{};
   }
   if (records.UnclosedQuoteLine()) {
-    return Refused("The quoted field that starts on line " +
-                   std::to_string(*records.UnclosedQuoteLine()) +
-                   " is never closed: the file may have been cut short.");
+    return Refused(Line(QT_TRANSLATE_NOOP("Vexalon",
+                                          "The quoted field that starts on line %1 is never "
+                                          "closed: the file may have been cut short."),
+                        {Number(*records.UnclosedQuoteLine())}));
   }
   if (skippedRows > kMaxSkippedRowLines) {
-    AddLine(notice, std::to_string(skippedRows - kMaxSkippedRowLines) +
-                        " more rows for other locations or repeated channels are skipped.");
+    AddLine(notice,
+            Line(QT_TRANSLATE_NOOP("Vexalon",
+                                   "%1 more rows for other locations or repeated channels are "
+                                   "skipped."),
+                 {Literal(skippedRows - kMaxSkippedRowLines)}));
   }
   return {PlanOf(entries, advancedMode), {{}, notice}};
 }
 
 PlanFileOutcome SaveCsvPlanFile(const std::string& fileName, const ChannelPlan& plan) {
   const CsvText csv = CsvPlanText(plan);
-  if (!csv.failure.empty()) {
-    return {fileName + " was not written. " + csv.failure, {}};
+  if (!csv.failure.format.empty()) {
+    return {Line(QT_TRANSLATE_NOOP("Vexalon", "%1 was not written. %2"),
+                 {Literal(fileName), csv.failure}),
+            {}};
   }
   FileReplacement replacement(fileName);
   if (!replacement.Begin() || !replacement.Commit(csv.text)) {
-    return {"Unable to write to " + fileName + ".", {}};
+    return {Line(QT_TRANSLATE_NOOP("Vexalon", "Unable to write to %1."), {Literal(fileName)}), {}};
   }
   return {};
 }
@@ -824,13 +867,14 @@ PlanFileOutcome SaveCsvPlanFile(const std::string& fileName, const ChannelPlan& 
 LoadedPlan LoadCsvPlanFile(const std::string& fileName, bool settings, bool advancedMode) {
   const WholeFile file = ReadWholeFile(fileName);
   if (file.state != FileState::Read) {
-    return Refused("Unable to read " + fileName + ".");
+    return Refused(Line(QT_TRANSLATE_NOOP("Vexalon", "Unable to read %1."), {Literal(fileName)}));
   }
   LoadedPlan loaded = CsvPlanFromText(file.bytes, advancedMode);
   if (!loaded.plan) {
-    loaded.outcome.failure = fileName + " was not loaded. " + loaded.outcome.failure;
+    loaded.outcome.failure = Line(QT_TRANSLATE_NOOP("Vexalon", "%1 was not loaded. %2"),
+                                  {Literal(fileName), loaded.outcome.failure});
   } else if (settings) {
-    AddLine(loaded.outcome.notice, kNoSettingsInFile);
+    AddLine(loaded.outcome.notice, Line(kNoSettingsInFile));
   }
   return loaded;
 }

@@ -17,7 +17,7 @@
 // The file's content, or why the plan cannot be held by the layout (then no text).
 struct CsvText {
   std::string text;
-  std::string failure;
+  LogLine failure;
 };
 
 // Refuses a plan with a channel whose TX frequency is set while its RX is not in use, or

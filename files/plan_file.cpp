@@ -12,11 +12,6 @@ constexpr char kAdvancedModeKey[] = "AdvancedMode";
 constexpr char kOtherSettingsKey[] = "OtherSettings";
 constexpr char kSettingsSection[] = "OtherSettings";
 
-constexpr char kNormalFileInAdvancedMode[] =
-    "This configuration file is save in normal mode but you are in advanced mode.\r\n"
-    "Please restart this software to normal mode.";
-constexpr char kNotAPlan[] = " is not a Vexalon channel plan.";
-
 std::string ChannelSection(int channel) {
   return "Ch" + std::to_string(channel);
 }
@@ -117,22 +112,27 @@ void WritePlan(IniFile& ini, const ChannelPlan& plan) {
   }
 }
 
-LoadedPlan Refused(const std::string& reason) {
+LogLine Line(const char* format, std::vector<LogLine> args = {}) {
+  return {format, std::move(args), false};
+}
+
+LoadedPlan Refused(const LogLine& reason) {
   return {std::nullopt, {reason, {}}};
 }
 
 }  // namespace
 
-const char kNoSettingsInFile[] =
-    "The configuration file did not have settings included, but frequencies had been loaded.";
+const char kNoSettingsInFile[] = QT_TRANSLATE_NOOP(
+    "Vexalon",
+    "The configuration file did not have settings included, but frequencies had been loaded.");
 
 PlanFileOutcome SavePlanFile(const std::string& fileName, const ChannelPlan& plan) {
   try {
     IniFile ini(fileName);
     WritePlan(ini, plan);
     ini.Commit();
-  } catch (const IniWriteError& error) {
-    return {std::string(error.what()) + ".", {}};
+  } catch (const IniWriteError&) {
+    return {Line(QT_TRANSLATE_NOOP("Vexalon", "Unable to write to %1."), {Literal(fileName)}), {}};
   }
   return {};
 }
@@ -148,15 +148,19 @@ LoadedPlan LoadPlanFile(const std::string& fileName, bool settings, bool advance
   // Reading a missing or unreadable file as all defaults would wipe the plan on screen
   // and report success.
   if (!ini.WasRead()) {
-    return Refused("Unable to read " + fileName + ".");
+    return Refused(Line(QT_TRANSLATE_NOOP("Vexalon", "Unable to read %1."), {Literal(fileName)}));
   }
   if (!LooksLikeAPlan(ini)) {
-    return Refused(fileName + kNotAPlan);
+    return Refused(Line(QT_TRANSLATE_NOOP("Vexalon", "%1 is not a Vexalon channel plan."),
+                        {Literal(fileName)}));
   }
   ChannelPlan plan;
   plan.advancedMode = ini.ReadBool(kGeneral, kAdvancedModeKey, advancedMode);
   if (advancedMode && !plan.advancedMode) {
-    return Refused(kNormalFileInAdvancedMode);
+    return Refused(Line(QT_TRANSLATE_NOOP(
+        "Vexalon",
+        "This configuration file is save in normal mode but you are in advanced mode.\r\n"
+        "Please restart this software to normal mode.")));
   }
   for (int channel = 1; channel <= kChannelCount; ++channel) {
     plan.channels[channel - 1] = LoadChannel(ini, channel, plan.advancedMode);
@@ -165,7 +169,7 @@ LoadedPlan LoadPlanFile(const std::string& fileName, bool settings, bool advance
   if (settings && ini.ReadBool(kGeneral, kOtherSettingsKey, false)) {
     plan.settings = LoadSettings(ini);
   } else if (settings) {
-    loaded.outcome.notice = kNoSettingsInFile;
+    loaded.outcome.notice = Line(kNoSettingsInFile);
   }
   loaded.plan = plan;
   return loaded;

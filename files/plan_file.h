@@ -4,13 +4,14 @@
 #include <string>
 
 #include "radio/channel_plan.h"
+#include "radio/log_line.h"
 
 // What a load or a save has for the user: a refusal or failure (the plan is not loaded,
-// or the file not written) and a notice that goes with a successful load. Empty when
-// there is nothing to say.
+// or the file not written) and a notice that goes with a successful load. An empty format
+// when there is nothing to say.
 struct PlanFileOutcome {
-  std::string failure;
-  std::string notice;
+  LogLine failure;
+  LogLine notice;
 };
 
 // What a load with settings says of a file that holds none; the channels are loaded.

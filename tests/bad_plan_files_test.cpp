@@ -1,5 +1,6 @@
 // Bad channel plan files met through the Load / save menu of the real window: a load never
-// changes what it should not, a refused save leaves the earlier file whole and says so.
+// changes what it should not, a refused save leaves the earlier file whole and says so, and
+// either says it in the window's language.
 #include <sys/stat.h>
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include "tests/support/mainform_fixture.h"
 #include "tests/support/named_controls.h"
 #include "tests/support/temp_folder.h"
+#include "ui/translations.h"
 
 using namespace std::string_literals;
 namespace fs = std::filesystem;
@@ -174,6 +176,44 @@ TEST_F(BadPlanFiles, ARefusedSaveKeepsTheFileWholeAndSaysSo) {
   EXPECT_EQ(ControlValues(form), values);
   // Only the files the test made: no temporary file left behind.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 4);
+}
+
+// Each part of a composed refusal or notice is said in German, the file's name and the
+// values read from it as they are.
+TEST(BadPlanFilesInGerman, RefusalsAndNoticesSpeakGermanAndNameTheFile) {
+  const Translations german{QLocale(QStringLiteral("de_DE"))};
+  auto* dialogs = new ScriptedDialogs;
+  Tmainform form{std::unique_ptr<Dialogs>(dialogs)};
+  TempFolder folder;
+  const auto load = [&](const std::string& path) {
+    dialogs->asked.clear();
+    dialogs->fileToChoose = QString::fromStdString(path);
+    FindControl<QAction>(&form, std::string("Loadfrequenciessettingsfromfile1"))->trigger();
+    dialogs->asked.removeAll(QStringLiteral("opendialog"));
+    return dialogs->asked;
+  };
+
+  const std::string csv = folder / "Kanäle.csv";
+  WriteBytes(csv, "Location,Frequency\n1,abc\n");
+  EXPECT_EQ(load(csv), QStringList{QString::fromStdString(csv) +
+                                   " wurde nicht geladen. Kanal 1 (Zeile 2): die Empfangsfrequenz "
+                                   "(Frequency \"abc\") ist keine Zahl in MHz."});
+
+  WriteBytes(csv, "Location,Frequency,Tone\n1,446.00625,\n20,446.00625,\n2,446.01875,Bogus\n");
+  EXPECT_EQ(load(csv),
+            QStringList{QStringLiteral(
+                "Zeile 3: Speicherplatz \"20\" wird übersprungen; das Funkgerät hat die Kanäle 1 "
+                "bis 15.\n"
+                "Kanal 2 (Zeile 4) bleibt unbenutzt: das Funkgerät kennt keinen Tonmodus "
+                "\"Bogus\" (Tone).\n"
+                "Die Konfigurationsdatei enthielt keine Einstellungen, die Frequenzen wurden aber "
+                "geladen.")});
+  EXPECT_EQ(ListIndex(form, "cb_A1_freq_rx"), 1);
+
+  const std::string ini = folder / "Kanäle.ini";
+  WriteBytes(ini, "[Kanal1]\nFreqRX=1\n");
+  EXPECT_EQ(load(ini), QStringList{QString::fromStdString(ini) + " ist kein Vexalon-Kanalplan."});
+  EXPECT_EQ(ListIndex(form, "cb_A1_freq_rx"), 1);
 }
 
 }  // namespace

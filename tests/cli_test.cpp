@@ -127,7 +127,7 @@ class Cli : public testing::Test {
   }
   std::string PlanFile(const ChannelPlan& plan, const std::string& name = "plan.ini") {
     const std::string path = folder / name;
-    EXPECT_TRUE(SavePlanFile(path, plan).failure.empty());
+    EXPECT_TRUE(SavePlanFile(path, plan).failure.Text().empty());
     return path;
   }
 
@@ -181,7 +181,7 @@ TEST_F(Cli, ReadGivesThePlanFileTextOnStdoutOrWritesTheFileNamed) {
   ran = Transfer({"read", "--port", radio.PortPath(), "-o", folder / "read.csv", "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   const LoadedPlan csv = LoadCsvPlanFile(folder / "read.csv", false, false);
-  ASSERT_TRUE(csv.plan) << csv.outcome.failure;
+  ASSERT_TRUE(csv.plan) << csv.outcome.failure.Text();
   EXPECT_EQ(csv.plan->channels[8].rxChannelIndex, 1);
   const std::vector<json> objects = JsonLines(ran.out);
   ASSERT_EQ(objects.size(), 1u);

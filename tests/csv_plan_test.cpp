@@ -134,7 +134,7 @@ TEST(CsvPlanWrite, RefusesWhatTheLayoutCannotHoldAndWritesNothing) {
   normal.channels[4] = {.rxChannelIndex = 1, .txChannelIndex = 1};
   const CsvText refused = CsvPlanText(normal);
   EXPECT_TRUE(refused.text.empty());
-  EXPECT_EQ(refused.failure,
+  EXPECT_EQ(refused.failure.Text(),
             "The CSV layout cannot hold these channels:\n"
             "Channel 4: its TX frequency is set while its RX frequency is not in use; a row holds "
             "a TX frequency only beside an RX frequency.");
@@ -145,7 +145,7 @@ TEST(CsvPlanWrite, RefusesWhatTheLayoutCannotHoldAndWritesNothing) {
   advanced.channels[6] = {.rxHzText = "", .txHzText = "446006250"};
   advanced.channels[9] = {.rxHzText = "446006250", .txHzText = "4460062500"};
   advanced.channels[14] = {.rxHzText = "446.00625"};
-  EXPECT_EQ(Lines(CsvPlanText(advanced).failure),
+  EXPECT_EQ(Lines(CsvPlanText(advanced).failure.Text()),
             (std::vector<std::string>{
                 "The CSV layout cannot hold these channels:",
                 "Channel 1: its RX frequency \"446006255\" is not a frequency in Hz (digits only, "
@@ -162,11 +162,11 @@ TEST(CsvPlanWrite, RefusesWhatTheLayoutCannotHoldAndWritesNothing) {
   const std::string existing = folder / "existing.csv";
   WriteBytes(existing, "kept");
   const PlanFileOutcome saved = SaveCsvPlanFile(existing, advanced);
-  EXPECT_TRUE(saved.failure.starts_with(existing + " was not written. The CSV layout cannot "
-                                                   "hold these channels:\nChannel 1: "))
-      << saved.failure;
+  EXPECT_TRUE(saved.failure.Text().starts_with(existing + " was not written. The CSV layout cannot "
+                                                          "hold these channels:\nChannel 1: "))
+      << saved.failure.Text();
   EXPECT_EQ(ReadBytes(existing), "kept");
-  EXPECT_FALSE(SaveCsvPlanFile(folder / "new.csv", normal).failure.empty());
+  EXPECT_FALSE(SaveCsvPlanFile(folder / "new.csv", normal).failure.Text().empty());
   EXPECT_FALSE(std::filesystem::exists(folder / "new.csv"));
 }
 
@@ -175,10 +175,10 @@ TEST(CsvPlanWrite, FileThatCannotBeWrittenStaysAsItWas) {
   const std::string readOnly = folder / "read-only.csv";
   WriteBytes(readOnly, "old");
   std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
-  EXPECT_EQ(SaveCsvPlanFile(readOnly, EveryToneModePlan()).failure,
+  EXPECT_EQ(SaveCsvPlanFile(readOnly, EveryToneModePlan()).failure.Text(),
             "Unable to write to " + readOnly + ".");
   EXPECT_EQ(ReadBytes(readOnly), "old");
-  EXPECT_EQ(SaveCsvPlanFile(folder.Path().string() + "/", EveryToneModePlan()).failure,
+  EXPECT_EQ(SaveCsvPlanFile(folder.Path().string() + "/", EveryToneModePlan()).failure.Text(),
             "Unable to write to " + folder.Path().string() + "/.");
 }
 
@@ -187,13 +187,13 @@ TEST(CsvPlanWrite, FileThatCannotBeWrittenStaysAsItWas) {
 TEST(CsvPlanRoundTrip, NormalPlanComesBackWhole) {
   TempFolder folder;
   const ChannelPlan plan = EveryToneModePlan();
-  ASSERT_TRUE(SaveCsvPlanFile(folder / "plan.csv", plan).failure.empty());
+  ASSERT_TRUE(SaveCsvPlanFile(folder / "plan.csv", plan).failure.Text().empty());
   const LoadedPlan loaded = LoadCsvPlanFile(folder / "plan.csv", false, false);
   ASSERT_TRUE(loaded.plan);
   EXPECT_FALSE(loaded.plan->advancedMode);
   EXPECT_EQ(loaded.plan->channels, plan.channels);
-  EXPECT_EQ(loaded.outcome.failure, "");
-  EXPECT_EQ(loaded.outcome.notice, "");
+  EXPECT_EQ(loaded.outcome.failure.Text(), "");
+  EXPECT_EQ(loaded.outcome.notice.Text(), "");
 }
 
 TEST(CsvPlanRoundTrip, EveryToneAndCodeInEveryPairing) {
@@ -206,11 +206,11 @@ TEST(CsvPlanRoundTrip, EveryToneAndCodeInEveryPairing) {
                               .txToneIndex = (k + n) % kToneListCount};
     }
     const CsvText csv = CsvPlanText(plan);
-    ASSERT_EQ(csv.failure, "");
+    ASSERT_EQ(csv.failure.Text(), "");
     const LoadedPlan loaded = CsvPlanFromText(csv.text, false);
     ASSERT_TRUE(loaded.plan);
     EXPECT_EQ(loaded.plan->channels, plan.channels) << csv.text;
-    EXPECT_EQ(loaded.outcome.notice, "") << csv.text;
+    EXPECT_EQ(loaded.outcome.notice.Text(), "") << csv.text;
   }
 }
 
@@ -227,7 +227,7 @@ TEST(CsvPlanRoundTrip, AdvancedPlanComesBackInEitherWindow) {
   plan.channels[0].txHzText = "999999990";
   plan.channels[1].rxHzText = "10";
   TempFolder folder;
-  ASSERT_TRUE(SaveCsvPlanFile(folder / "advanced.csv", plan).failure.empty());
+  ASSERT_TRUE(SaveCsvPlanFile(folder / "advanced.csv", plan).failure.Text().empty());
   for (const bool advancedWindow : {false, true}) {
     const LoadedPlan loaded = LoadCsvPlanFile(folder / "advanced.csv", false, advancedWindow);
     ASSERT_TRUE(loaded.plan);
@@ -247,9 +247,10 @@ TEST(CsvPlanRoundTrip, SettingsAreNotHeldAndTheUserIsToldAsForAnIniFile) {
   const LoadedPlan csv = LoadCsvPlanFile(folder / "plan.csv", true, false);
   ASSERT_TRUE(csv.plan);
   EXPECT_FALSE(csv.plan->settings);
-  EXPECT_EQ(csv.outcome.notice, LoadPlanFile(folder / "plan.ini", true, false).outcome.notice);
-  EXPECT_FALSE(csv.outcome.notice.empty());
-  EXPECT_EQ(LoadCsvPlanFile(folder / "plan.csv", false, false).outcome.notice, "");
+  EXPECT_EQ(csv.outcome.notice.Text(),
+            LoadPlanFile(folder / "plan.ini", true, false).outcome.notice.Text());
+  EXPECT_FALSE(csv.outcome.notice.Text().empty());
+  EXPECT_EQ(LoadCsvPlanFile(folder / "plan.csv", false, false).outcome.notice.Text(), "");
 }
 
 // ---- Reading files CHIRP and people write ----
@@ -274,7 +275,7 @@ TEST(CsvPlanRead, ReadsAChirpFileWithEveryToneModeAndDuplex) {
   });
   const LoadedPlan loaded = CsvPlanFromText(text, false);
   ASSERT_TRUE(loaded.plan);
-  EXPECT_EQ(loaded.outcome.notice, "");
+  EXPECT_EQ(loaded.outcome.notice.Text(), "");
   EXPECT_FALSE(loaded.plan->advancedMode);
   EXPECT_EQ(loaded.plan->channels, EveryToneModePlan().channels);
 }
@@ -324,7 +325,7 @@ TEST(CsvPlanRead, ByteOrderMarkLineEndsColumnOrderAndMissingColumnsDoNotMatter) 
   ASSERT_TRUE(defaults.plan);
   EXPECT_EQ(defaults.plan->channels[0].rxToneIndex, k88_5);
   EXPECT_EQ(defaults.plan->channels[1], ChannelRow{});
-  EXPECT_EQ(defaults.outcome.notice,
+  EXPECT_EQ(defaults.outcome.notice.Text(),
             "Channel 2 (line 3) is left not in use: the radio has no DTCS code \"023\" "
             "(DtcsCode).");
 }
@@ -343,7 +344,7 @@ TEST(CsvPlanRead, QuotedFieldsAsCsvAllows) {
   EXPECT_EQ(loaded.plan->channels[1],
             (ChannelRow{.rxChannelIndex = 2, .txChannelIndex = 2, .shift = true}));
   // The rows after the two-line field start on line 4.
-  EXPECT_EQ(loaded.outcome.notice,
+  EXPECT_EQ(loaded.outcome.notice.Text(),
             "Line 5: location \"0\" is skipped; the radio has channels 1 to 15.");
 }
 
@@ -413,7 +414,7 @@ TEST(CsvPlanRead, RowWithWhatTheRadioLacksLeavesItsChannelNotInUse) {
       }),
       false);
   ASSERT_TRUE(loaded.plan);
-  EXPECT_EQ(Lines(loaded.outcome.notice),
+  EXPECT_EQ(Lines(loaded.outcome.notice.Text()),
             (std::vector<std::string>{
                 "Channel 1 (line 2) is left not in use: the radio has no tone \"69.3\" Hz "
                 "(cToneFreq).",
@@ -456,7 +457,7 @@ TEST(CsvPlanRead, RowsForOtherLocationsAreSkippedWithANotice) {
   ASSERT_TRUE(loaded.plan);
   EXPECT_FALSE(loaded.plan->advancedMode);
   EXPECT_EQ(loaded.plan->channels[2], (ChannelRow{.rxChannelIndex = 3, .txChannelIndex = 3}));
-  EXPECT_EQ(Lines(loaded.outcome.notice),
+  EXPECT_EQ(Lines(loaded.outcome.notice.Text()),
             (std::vector<std::string>{
                 "Line 2: location \"0\" is skipped; the radio has channels 1 to 15.",
                 "Line 5: location \"16\" is skipped; the radio has channels 1 to 15.",
@@ -474,7 +475,7 @@ TEST(CsvPlanRead, RowsForOtherLocationsAreSkippedWithANotice) {
   }
   const LoadedPlan large = CsvPlanFromText(ChirpFile(rows), false);
   ASSERT_TRUE(large.plan);
-  const std::vector<std::string> lines = Lines(large.outcome.notice);
+  const std::vector<std::string> lines = Lines(large.outcome.notice.Text());
   ASSERT_EQ(lines.size(), 11u);
   EXPECT_EQ(lines[0], "Line 17: location \"16\" is skipped; the radio has channels 1 to 15.");
   EXPECT_EQ(lines[10], "103 more rows for other locations or repeated channels are skipped.");
@@ -510,11 +511,12 @@ TEST(CsvPlanRead, FrequencyTheRadioCannotHoldRefusesTheFile) {
   for (const auto& [row, reason] : cases) {
     const LoadedPlan loaded = CsvPlanFromText(head + row + "\n", false);
     EXPECT_FALSE(loaded.plan) << row;
-    EXPECT_TRUE(loaded.outcome.failure.ends_with(reason)) << row << ": " << loaded.outcome.failure;
+    EXPECT_TRUE(loaded.outcome.failure.Text().ends_with(reason))
+        << row << ": " << loaded.outcome.failure.Text();
   }
   TempFolder folder;
   WriteBytes(folder / "bad.csv", head + "2,446.006255,,\n");
-  EXPECT_EQ(LoadCsvPlanFile(folder / "bad.csv", true, false).outcome.failure,
+  EXPECT_EQ(LoadCsvPlanFile(folder / "bad.csv", true, false).outcome.failure.Text(),
             folder / "bad.csv" +
                 " was not loaded. Channel 2 (line 3): the RX frequency (Frequency "
                 "\"446.006255\") is not a whole multiple of 10 Hz.");
@@ -541,26 +543,27 @@ TEST(CsvPlanRead, WhatIsNotACsvPlanIsRefused) {
   for (const auto& [text, reason] : cases) {
     const LoadedPlan loaded = CsvPlanFromText(text, false);
     EXPECT_FALSE(loaded.plan) << text.substr(0, 40);
-    EXPECT_TRUE(loaded.outcome.failure.starts_with("This is not a CSV channel plan: ") &&
-                loaded.outcome.failure.ends_with(reason))
-        << loaded.outcome.failure;
+    EXPECT_TRUE(loaded.outcome.failure.Text().starts_with("This is not a CSV channel plan: ") &&
+                loaded.outcome.failure.Text().ends_with(reason))
+        << loaded.outcome.failure.Text();
   }
   // A file cut short inside a quoted field would lose every row after it.
   const LoadedPlan cut = CsvPlanFromText("Location,Frequency,Name\n1,446.00625,\"PMR\n2,44", false);
   EXPECT_FALSE(cut.plan);
-  EXPECT_EQ(cut.outcome.failure,
+  EXPECT_EQ(cut.outcome.failure.Text(),
             "The quoted field that starts on line 2 is never closed: the file may have been cut "
             "short.");
 
   TempFolder folder;
   WriteBytes(folder / "noise.csv", noise);
-  EXPECT_TRUE(LoadCsvPlanFile(folder / "noise.csv", true, false)
-                  .outcome.failure.starts_with(
-                      folder / "noise.csv" + " was not loaded. This is not a CSV channel plan: "));
+  EXPECT_TRUE(
+      LoadCsvPlanFile(folder / "noise.csv", true, false)
+          .outcome.failure.Text()
+          .starts_with(folder / "noise.csv" + " was not loaded. This is not a CSV channel plan: "));
   for (const std::string& path : {folder.Path().string(), folder / "missing.csv"}) {
     const LoadedPlan loaded = LoadCsvPlanFile(path, true, false);
     EXPECT_FALSE(loaded.plan);
-    EXPECT_EQ(loaded.outcome.failure, "Unable to read " + path + ".");
+    EXPECT_EQ(loaded.outcome.failure.Text(), "Unable to read " + path + ".");
   }
 }
 
@@ -623,7 +626,7 @@ TEST(CsvPlanRead, AnythingLoadedSavesAndLoadsBackUnchanged) {
           << text;
     }
     const CsvText again = CsvPlanText(plan);
-    ASSERT_EQ(again.failure, "") << text;
+    ASSERT_EQ(again.failure.Text(), "") << text;
     const LoadedPlan back = CsvPlanFromText(again.text, plan.advancedMode);
     ASSERT_TRUE(back.plan) << text;
     ASSERT_EQ(back.plan->advancedMode, plan.advancedMode) << text;

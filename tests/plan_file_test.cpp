@@ -38,11 +38,11 @@ TEST(ChannelPlan, RoundTripsInBothModes) {
   TempFolder folder;
   for (const bool advanced : {false, true}) {
     const ChannelPlan plan = DistinctPlan(advanced);
-    EXPECT_TRUE(SavePlanFile(folder / "plan.ini", plan).failure.empty());
+    EXPECT_TRUE(SavePlanFile(folder / "plan.ini", plan).failure.Text().empty());
     const LoadedPlan loaded = LoadPlanFile(folder / "plan.ini", true, advanced);
     ASSERT_TRUE(loaded.plan);
     ExpectSamePlan(*loaded.plan, plan);
-    EXPECT_TRUE(loaded.outcome.failure.empty() && loaded.outcome.notice.empty());
+    EXPECT_TRUE(loaded.outcome.failure.Text().empty() && loaded.outcome.notice.Text().empty());
   }
 
   // An advanced file is for a normal window too; without saved settings the user is told.
@@ -52,8 +52,8 @@ TEST(ChannelPlan, RoundTripsInBothModes) {
   const LoadedPlan switched = LoadPlanFile(folder / "advanced.ini", true, false);
   ASSERT_TRUE(switched.plan);
   ExpectSamePlan(*switched.plan, advanced);
-  EXPECT_EQ(switched.outcome.notice, kNoSettings);
-  EXPECT_TRUE(LoadPlanFile(folder / "advanced.ini", false, false).outcome.notice.empty());
+  EXPECT_EQ(switched.outcome.notice.Text(), kNoSettings);
+  EXPECT_TRUE(LoadPlanFile(folder / "advanced.ini", false, false).outcome.notice.Text().empty());
 }
 
 TEST(ChannelPlan, NewFileHoldsSectionsAndKeysInOrder) {
@@ -97,7 +97,7 @@ TEST(ChannelPlan, TextWithoutAFileIsWhatASaveWrites) {
       }
       const std::string path = folder / ("plan-" + std::to_string(advanced) + ".ini");
       std::filesystem::remove(path);
-      ASSERT_TRUE(SavePlanFile(path, plan).failure.empty());
+      ASSERT_TRUE(SavePlanFile(path, plan).failure.Text().empty());
       EXPECT_EQ(PlanFileText(plan), ReadBytes(path)) << advanced << settings;
     }
   }
@@ -117,9 +117,9 @@ TEST(ChannelPlan, SavingOverAFileKeepsItsOtherLinesAndDisownsOldSettings) {
       "Note=kept\r\nFreqTX=0\r\nCTCSSRX=0\r\nCTCSSTX=0\r\nShift=0\r\nLockout=0\r\n\r\n"
       "[OtherSettings]\r\nSquelchLevel=9\r\n\r\n[Ch2]\r\n"));
 
-  EXPECT_TRUE(LoadPlanFile(path, false, false).outcome.notice.empty());
+  EXPECT_TRUE(LoadPlanFile(path, false, false).outcome.notice.Text().empty());
   const LoadedPlan loaded = LoadPlanFile(path, true, false);
-  EXPECT_EQ(loaded.outcome.notice, kNoSettings);
+  EXPECT_EQ(loaded.outcome.notice.Text(), kNoSettings);
   ASSERT_TRUE(loaded.plan);
   ExpectSamePlan(*loaded.plan, ChannelPlan{});
 }
@@ -159,7 +159,7 @@ TEST(ChannelPlan, NormalFileIsRefusedInAdvancedModeAndAModelessOneIsNot) {
   SavePlanFile(folder / "normal.ini", DistinctPlan(false));
   const LoadedPlan refused = LoadPlanFile(folder / "normal.ini", true, true);
   EXPECT_FALSE(refused.plan);
-  EXPECT_EQ(refused.outcome.failure, kNormalFileRefused);
+  EXPECT_EQ(refused.outcome.failure.Text(), kNormalFileRefused);
 
   WriteBytes(folder / "modeless.ini", "[Ch1]\r\nFreqRX=446006250\r\n");
   const LoadedPlan modeless = LoadPlanFile(folder / "modeless.ini", false, true);
@@ -176,14 +176,14 @@ TEST(ChannelPlan, FilesThatCannotBeUsedAreRefused) {
   const std::string readOnly = folder / "read-only.ini";
   WriteBytes(readOnly, "[General]\r\n");
   std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
-  EXPECT_EQ(SavePlanFile(readOnly, DistinctPlan(false)).failure,
+  EXPECT_EQ(SavePlanFile(readOnly, DistinctPlan(false)).failure.Text(),
             "Unable to write to " + readOnly + ".");
   EXPECT_EQ(ReadBytes(readOnly), "[General]\r\n");
 
   for (const std::string& path : {folder.Path().string(), folder / "missing.ini"}) {
     const LoadedPlan loaded = LoadPlanFile(path, true, false);
     EXPECT_FALSE(loaded.plan);
-    EXPECT_EQ(loaded.outcome.failure, "Unable to read " + path + ".");
+    EXPECT_EQ(loaded.outcome.failure.Text(), "Unable to read " + path + ".");
   }
 }
 

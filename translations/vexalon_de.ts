@@ -671,5 +671,149 @@ Ohne Sicherung lässt sich der jetzige Inhalt des Funkgeräts nicht wiederherste
         <source>Unable to read %1.</source>
         <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>its RX frequency %1 is not a frequency in Hz (digits only, a multiple of 10 Hz).</source>
+        <translation>die Empfangsfrequenz %1 ist keine Frequenz in Hz (nur Ziffern, ein Vielfaches von 10 Hz).</translation>
+    </message>
+    <message>
+        <source>its TX frequency %1 is not a frequency in Hz (digits only, a multiple of 10 Hz).</source>
+        <translation>die Sendefrequenz %1 ist keine Frequenz in Hz (nur Ziffern, ein Vielfaches von 10 Hz).</translation>
+    </message>
+    <message>
+        <source>is not a number of MHz</source>
+        <translation>ist keine Zahl in MHz</translation>
+    </message>
+    <message>
+        <source>is not above zero</source>
+        <translation>ist nicht größer als null</translation>
+    </message>
+    <message>
+        <source>is not a whole multiple of 10 Hz</source>
+        <translation>ist kein ganzzahliges Vielfaches von 10 Hz</translation>
+    </message>
+    <message>
+        <source>is not below 1000 MHz</source>
+        <translation>liegt nicht unter 1000 MHz</translation>
+    </message>
+    <message>
+        <source>the radio has no cross mode %1 (CrossMode).</source>
+        <translation>das Funkgerät kennt keinen Kreuzmodus %1 (CrossMode).</translation>
+    </message>
+    <message>
+        <source>the radio has no tone mode %1 (Tone).</source>
+        <translation>das Funkgerät kennt keinen Tonmodus %1 (Tone).</translation>
+    </message>
+    <message>
+        <source>the radio has no tone %1 Hz (%2).</source>
+        <translation>das Funkgerät kennt keinen Subton %1 Hz (%2).</translation>
+    </message>
+    <message>
+        <source>the radio has no DTCS code %1 (%2).</source>
+        <translation>das Funkgerät kennt keinen DTCS-Code %1 (%2).</translation>
+    </message>
+    <message>
+        <source>the radio has DTCS codes of normal polarity only (DtcsPolarity %1).</source>
+        <translation>das Funkgerät kennt nur DTCS-Codes mit normaler Polarität (DtcsPolarity %1).</translation>
+    </message>
+    <message>
+        <source>the RX frequency (Frequency %1) %2.</source>
+        <translation>die Empfangsfrequenz (Frequency %1) %2.</translation>
+    </message>
+    <message>
+        <source>the offset (Offset %1) is not a number of MHz.</source>
+        <translation>die Ablage (Offset %1) ist keine Zahl in MHz.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 with Duplex %2 and Offset %3</source>
+        <translation>Frequency %1 mit Duplex %2 und Offset %3</translation>
+    </message>
+    <message>
+        <source>Offset %1 with Duplex &quot;split&quot;</source>
+        <translation>Offset %1 mit Duplex &quot;split&quot;</translation>
+    </message>
+    <message>
+        <source>Duplex %1 is none of &quot;&quot;, &quot;+&quot;, &quot;-&quot;, &quot;split&quot; and &quot;off&quot;.</source>
+        <translation>Duplex %1 ist keiner der Werte &quot;&quot;, &quot;+&quot;, &quot;-&quot;, &quot;split&quot; und &quot;off&quot;.</translation>
+    </message>
+    <message>
+        <source>the TX frequency (%1) %2.</source>
+        <translation>die Sendefrequenz (%1) %2.</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Kanal %1: %2</translation>
+    </message>
+    <message>
+        <source>its TX frequency is set while its RX frequency is not in use; a row holds a TX frequency only beside an RX frequency.</source>
+        <translation>eine Sendefrequenz ist eingestellt, aber keine Empfangsfrequenz; eine Zeile enthält eine Sendefrequenz nur zusammen mit einer Empfangsfrequenz.</translation>
+    </message>
+    <message>
+        <source>The CSV layout cannot hold these channels:
+%1</source>
+        <translation>Das CSV-Format kann diese Kanäle nicht aufnehmen:
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a CSV channel plan: %1</source>
+        <translation>Dies ist kein CSV-Kanalplan: %1</translation>
+    </message>
+    <message>
+        <source>the quoted field that starts on line %1 is never closed.</source>
+        <translation>das Feld in Anführungszeichen ab Zeile %1 wird nie geschlossen.</translation>
+    </message>
+    <message>
+        <source>it is empty.</source>
+        <translation>die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>it has no %1 column.</source>
+        <translation>die Datei hat keine Spalte %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: location %2 is skipped; the radio has channels 1 to 15.</source>
+        <translation>Zeile %1: Speicherplatz %2 wird übersprungen; das Funkgerät hat die Kanäle 1 bis 15.</translation>
+    </message>
+    <message>
+        <source>Line %1: another row for channel %2 (after line %3) is skipped.</source>
+        <translation>Zeile %1: eine weitere Zeile für Kanal %2 (nach Zeile %3) wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>Channel %1 (line %2): %3</source>
+        <translation>Kanal %1 (Zeile %2): %3</translation>
+    </message>
+    <message>
+        <source>Channel %1 (line %2) is left not in use: %3</source>
+        <translation>Kanal %1 (Zeile %2) bleibt unbenutzt: %3</translation>
+    </message>
+    <message>
+        <source>The quoted field that starts on line %1 is never closed: the file may have been cut short.</source>
+        <translation>Das Feld in Anführungszeichen ab Zeile %1 wird nie geschlossen: Die Datei ist womöglich abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>%1 more rows for other locations or repeated channels are skipped.</source>
+        <translation>%1 weitere Zeilen für andere Speicherplätze oder wiederholte Kanäle werden übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 was not written. %2</source>
+        <translation>%1 wurde nicht geschrieben. %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded. %2</source>
+        <translation>%1 wurde nicht geladen. %2</translation>
+    </message>
+    <message>
+        <source>The configuration file did not have settings included, but frequencies had been loaded.</source>
+        <translation>Die Konfigurationsdatei enthielt keine Einstellungen, die Frequenzen wurden aber geladen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon channel plan.</source>
+        <translation>%1 ist kein Vexalon-Kanalplan.</translation>
+    </message>
+    <message>
+        <source>This configuration file is save in normal mode but you are in advanced mode.<byte value="xd"/>
+Please restart this software to normal mode.</source>
+        <translation>Diese Konfigurationsdatei wurde im normalen Modus gespeichert, Sie sind aber im erweiterten Modus.<byte value="xd"/>
+Bitte starten Sie das Programm im normalen Modus neu.</translation>
+    </message>
 </context>
 </TS>

@@ -671,5 +671,149 @@ Sin una copia de seguridad, lo que contiene ahora la radio no se podrá recupera
         <source>Unable to read %1.</source>
         <translation>No se puede leer %1.</translation>
     </message>
+    <message>
+        <source>its RX frequency %1 is not a frequency in Hz (digits only, a multiple of 10 Hz).</source>
+        <translation>su frecuencia de recepción %1 no es una frecuencia en Hz (solo dígitos, múltiplo de 10 Hz).</translation>
+    </message>
+    <message>
+        <source>its TX frequency %1 is not a frequency in Hz (digits only, a multiple of 10 Hz).</source>
+        <translation>su frecuencia de transmisión %1 no es una frecuencia en Hz (solo dígitos, múltiplo de 10 Hz).</translation>
+    </message>
+    <message>
+        <source>is not a number of MHz</source>
+        <translation>no es un número de MHz</translation>
+    </message>
+    <message>
+        <source>is not above zero</source>
+        <translation>no es mayor que cero</translation>
+    </message>
+    <message>
+        <source>is not a whole multiple of 10 Hz</source>
+        <translation>no es un múltiplo entero de 10 Hz</translation>
+    </message>
+    <message>
+        <source>is not below 1000 MHz</source>
+        <translation>no es inferior a 1000 MHz</translation>
+    </message>
+    <message>
+        <source>the radio has no cross mode %1 (CrossMode).</source>
+        <translation>la radio no tiene el modo cruzado %1 (CrossMode).</translation>
+    </message>
+    <message>
+        <source>the radio has no tone mode %1 (Tone).</source>
+        <translation>la radio no tiene el modo de tono %1 (Tone).</translation>
+    </message>
+    <message>
+        <source>the radio has no tone %1 Hz (%2).</source>
+        <translation>la radio no tiene el subtono %1 Hz (%2).</translation>
+    </message>
+    <message>
+        <source>the radio has no DTCS code %1 (%2).</source>
+        <translation>la radio no tiene el código DTCS %1 (%2).</translation>
+    </message>
+    <message>
+        <source>the radio has DTCS codes of normal polarity only (DtcsPolarity %1).</source>
+        <translation>la radio solo tiene códigos DTCS de polaridad normal (DtcsPolarity %1).</translation>
+    </message>
+    <message>
+        <source>the RX frequency (Frequency %1) %2.</source>
+        <translation>la frecuencia de recepción (Frequency %1) %2.</translation>
+    </message>
+    <message>
+        <source>the offset (Offset %1) is not a number of MHz.</source>
+        <translation>el desplazamiento (Offset %1) no es un número de MHz.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 with Duplex %2 and Offset %3</source>
+        <translation>Frequency %1 con Duplex %2 y Offset %3</translation>
+    </message>
+    <message>
+        <source>Offset %1 with Duplex &quot;split&quot;</source>
+        <translation>Offset %1 con Duplex &quot;split&quot;</translation>
+    </message>
+    <message>
+        <source>Duplex %1 is none of &quot;&quot;, &quot;+&quot;, &quot;-&quot;, &quot;split&quot; and &quot;off&quot;.</source>
+        <translation>Duplex %1 no es ninguno de los valores &quot;&quot;, &quot;+&quot;, &quot;-&quot;, &quot;split&quot; y &quot;off&quot;.</translation>
+    </message>
+    <message>
+        <source>the TX frequency (%1) %2.</source>
+        <translation>la frecuencia de transmisión (%1) %2.</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Canal %1: %2</translation>
+    </message>
+    <message>
+        <source>its TX frequency is set while its RX frequency is not in use; a row holds a TX frequency only beside an RX frequency.</source>
+        <translation>su frecuencia de transmisión está fijada mientras la de recepción no está en uso; una fila solo contiene una frecuencia de transmisión junto a una de recepción.</translation>
+    </message>
+    <message>
+        <source>The CSV layout cannot hold these channels:
+%1</source>
+        <translation>El formato CSV no puede contener estos canales:
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a CSV channel plan: %1</source>
+        <translation>Esto no es un plan de canales CSV: %1</translation>
+    </message>
+    <message>
+        <source>the quoted field that starts on line %1 is never closed.</source>
+        <translation>el campo entre comillas que empieza en la línea %1 nunca se cierra.</translation>
+    </message>
+    <message>
+        <source>it is empty.</source>
+        <translation>el archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>it has no %1 column.</source>
+        <translation>el archivo no tiene la columna %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: location %2 is skipped; the radio has channels 1 to 15.</source>
+        <translation>Línea %1: se omite la posición %2; la radio tiene los canales 1 a 15.</translation>
+    </message>
+    <message>
+        <source>Line %1: another row for channel %2 (after line %3) is skipped.</source>
+        <translation>Línea %1: se omite otra fila para el canal %2 (tras la línea %3).</translation>
+    </message>
+    <message>
+        <source>Channel %1 (line %2): %3</source>
+        <translation>Canal %1 (línea %2): %3</translation>
+    </message>
+    <message>
+        <source>Channel %1 (line %2) is left not in use: %3</source>
+        <translation>El canal %1 (línea %2) queda sin usar: %3</translation>
+    </message>
+    <message>
+        <source>The quoted field that starts on line %1 is never closed: the file may have been cut short.</source>
+        <translation>El campo entre comillas que empieza en la línea %1 nunca se cierra: puede que el archivo esté cortado.</translation>
+    </message>
+    <message>
+        <source>%1 more rows for other locations or repeated channels are skipped.</source>
+        <translation>Se omiten %1 filas más para otras posiciones o canales repetidos.</translation>
+    </message>
+    <message>
+        <source>%1 was not written. %2</source>
+        <translation>%1 no se ha escrito. %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded. %2</source>
+        <translation>%1 no se ha cargado. %2</translation>
+    </message>
+    <message>
+        <source>The configuration file did not have settings included, but frequencies had been loaded.</source>
+        <translation>El archivo de configuración no incluía ajustes, pero se han cargado las frecuencias.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon channel plan.</source>
+        <translation>%1 no es un plan de canales de Vexalon.</translation>
+    </message>
+    <message>
+        <source>This configuration file is save in normal mode but you are in advanced mode.<byte value="xd"/>
+Please restart this software to normal mode.</source>
+        <translation>Este archivo de configuración se guardó en modo normal, pero usted está en modo avanzado.<byte value="xd"/>
+Reinicie el programa en modo normal.</translation>
+    </message>
 </context>
 </TS>

@@ -671,5 +671,149 @@ Sans sauvegarde, le contenu actuel de la radio ne pourra pas être rétabli. Éc
         <source>Unable to read %1.</source>
         <translation>Impossible de lire %1.</translation>
     </message>
+    <message>
+        <source>its RX frequency %1 is not a frequency in Hz (digits only, a multiple of 10 Hz).</source>
+        <translation>sa fréquence de réception %1 n&apos;est pas une fréquence en Hz (chiffres uniquement, multiple de 10 Hz).</translation>
+    </message>
+    <message>
+        <source>its TX frequency %1 is not a frequency in Hz (digits only, a multiple of 10 Hz).</source>
+        <translation>sa fréquence d&apos;émission %1 n&apos;est pas une fréquence en Hz (chiffres uniquement, multiple de 10 Hz).</translation>
+    </message>
+    <message>
+        <source>is not a number of MHz</source>
+        <translation>n&apos;est pas un nombre de MHz</translation>
+    </message>
+    <message>
+        <source>is not above zero</source>
+        <translation>n&apos;est pas supérieure à zéro</translation>
+    </message>
+    <message>
+        <source>is not a whole multiple of 10 Hz</source>
+        <translation>n&apos;est pas un multiple entier de 10 Hz</translation>
+    </message>
+    <message>
+        <source>is not below 1000 MHz</source>
+        <translation>n&apos;est pas inférieure à 1000 MHz</translation>
+    </message>
+    <message>
+        <source>the radio has no cross mode %1 (CrossMode).</source>
+        <translation>la radio n&apos;a pas de mode croisé %1 (CrossMode).</translation>
+    </message>
+    <message>
+        <source>the radio has no tone mode %1 (Tone).</source>
+        <translation>la radio n&apos;a pas de mode de tonalité %1 (Tone).</translation>
+    </message>
+    <message>
+        <source>the radio has no tone %1 Hz (%2).</source>
+        <translation>la radio n&apos;a pas de tonalité CTCSS %1 Hz (%2).</translation>
+    </message>
+    <message>
+        <source>the radio has no DTCS code %1 (%2).</source>
+        <translation>la radio n&apos;a pas de code DTCS %1 (%2).</translation>
+    </message>
+    <message>
+        <source>the radio has DTCS codes of normal polarity only (DtcsPolarity %1).</source>
+        <translation>la radio n&apos;a que des codes DTCS de polarité normale (DtcsPolarity %1).</translation>
+    </message>
+    <message>
+        <source>the RX frequency (Frequency %1) %2.</source>
+        <translation>la fréquence de réception (Frequency %1) %2.</translation>
+    </message>
+    <message>
+        <source>the offset (Offset %1) is not a number of MHz.</source>
+        <translation>le décalage (Offset %1) n&apos;est pas un nombre de MHz.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 with Duplex %2 and Offset %3</source>
+        <translation>Frequency %1 avec Duplex %2 et Offset %3</translation>
+    </message>
+    <message>
+        <source>Offset %1 with Duplex &quot;split&quot;</source>
+        <translation>Offset %1 avec Duplex &quot;split&quot;</translation>
+    </message>
+    <message>
+        <source>Duplex %1 is none of &quot;&quot;, &quot;+&quot;, &quot;-&quot;, &quot;split&quot; and &quot;off&quot;.</source>
+        <translation>Duplex %1 n&apos;est aucune des valeurs &quot;&quot;, &quot;+&quot;, &quot;-&quot;, &quot;split&quot; et &quot;off&quot;.</translation>
+    </message>
+    <message>
+        <source>the TX frequency (%1) %2.</source>
+        <translation>la fréquence d&apos;émission (%1) %2.</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Canal %1 : %2</translation>
+    </message>
+    <message>
+        <source>its TX frequency is set while its RX frequency is not in use; a row holds a TX frequency only beside an RX frequency.</source>
+        <translation>sa fréquence d&apos;émission est réglée alors que sa fréquence de réception n&apos;est pas utilisée ; une ligne ne contient une fréquence d&apos;émission qu&apos;à côté d&apos;une fréquence de réception.</translation>
+    </message>
+    <message>
+        <source>The CSV layout cannot hold these channels:
+%1</source>
+        <translation>Le format CSV ne peut pas contenir ces canaux :
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a CSV channel plan: %1</source>
+        <translation>Ce n&apos;est pas un plan de canaux CSV : %1</translation>
+    </message>
+    <message>
+        <source>the quoted field that starts on line %1 is never closed.</source>
+        <translation>le champ entre guillemets qui commence à la ligne %1 n&apos;est jamais fermé.</translation>
+    </message>
+    <message>
+        <source>it is empty.</source>
+        <translation>le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>it has no %1 column.</source>
+        <translation>le fichier n&apos;a pas de colonne %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: location %2 is skipped; the radio has channels 1 to 15.</source>
+        <translation>Ligne %1 : l&apos;emplacement %2 est ignoré ; la radio a les canaux 1 à 15.</translation>
+    </message>
+    <message>
+        <source>Line %1: another row for channel %2 (after line %3) is skipped.</source>
+        <translation>Ligne %1 : une autre ligne pour le canal %2 (après la ligne %3) est ignorée.</translation>
+    </message>
+    <message>
+        <source>Channel %1 (line %2): %3</source>
+        <translation>Canal %1 (ligne %2) : %3</translation>
+    </message>
+    <message>
+        <source>Channel %1 (line %2) is left not in use: %3</source>
+        <translation>Le canal %1 (ligne %2) reste inutilisé : %3</translation>
+    </message>
+    <message>
+        <source>The quoted field that starts on line %1 is never closed: the file may have been cut short.</source>
+        <translation>Le champ entre guillemets qui commence à la ligne %1 n&apos;est jamais fermé : le fichier a peut-être été tronqué.</translation>
+    </message>
+    <message>
+        <source>%1 more rows for other locations or repeated channels are skipped.</source>
+        <translation>%1 autres lignes pour d&apos;autres emplacements ou des canaux répétés sont ignorées.</translation>
+    </message>
+    <message>
+        <source>%1 was not written. %2</source>
+        <translation>%1 n&apos;a pas été écrit. %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded. %2</source>
+        <translation>%1 n&apos;a pas été chargé. %2</translation>
+    </message>
+    <message>
+        <source>The configuration file did not have settings included, but frequencies had been loaded.</source>
+        <translation>Le fichier de configuration ne contenait pas de réglages, mais les fréquences ont été chargées.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon channel plan.</source>
+        <translation>%1 n&apos;est pas un plan de canaux Vexalon.</translation>
+    </message>
+    <message>
+        <source>This configuration file is save in normal mode but you are in advanced mode.<byte value="xd"/>
+Please restart this software to normal mode.</source>
+        <translation>Ce fichier de configuration a été enregistré en mode normal, mais vous êtes en mode avancé.<byte value="xd"/>
+Veuillez redémarrer le logiciel en mode normal.</translation>
+    </message>
 </context>
 </TS>

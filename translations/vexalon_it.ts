@@ -671,5 +671,149 @@ Senza un backup, il contenuto attuale della radio non potrà essere ripristinato
         <source>Unable to read %1.</source>
         <translation>Impossibile leggere %1.</translation>
     </message>
+    <message>
+        <source>its RX frequency %1 is not a frequency in Hz (digits only, a multiple of 10 Hz).</source>
+        <translation>la frequenza di ricezione %1 non è una frequenza in Hz (solo cifre, multiplo di 10 Hz).</translation>
+    </message>
+    <message>
+        <source>its TX frequency %1 is not a frequency in Hz (digits only, a multiple of 10 Hz).</source>
+        <translation>la frequenza di trasmissione %1 non è una frequenza in Hz (solo cifre, multiplo di 10 Hz).</translation>
+    </message>
+    <message>
+        <source>is not a number of MHz</source>
+        <translation>non è un numero di MHz</translation>
+    </message>
+    <message>
+        <source>is not above zero</source>
+        <translation>non è maggiore di zero</translation>
+    </message>
+    <message>
+        <source>is not a whole multiple of 10 Hz</source>
+        <translation>non è un multiplo intero di 10 Hz</translation>
+    </message>
+    <message>
+        <source>is not below 1000 MHz</source>
+        <translation>non è inferiore a 1000 MHz</translation>
+    </message>
+    <message>
+        <source>the radio has no cross mode %1 (CrossMode).</source>
+        <translation>la radio non ha la modalità incrociata %1 (CrossMode).</translation>
+    </message>
+    <message>
+        <source>the radio has no tone mode %1 (Tone).</source>
+        <translation>la radio non ha la modalità di tono %1 (Tone).</translation>
+    </message>
+    <message>
+        <source>the radio has no tone %1 Hz (%2).</source>
+        <translation>la radio non ha il subtono %1 Hz (%2).</translation>
+    </message>
+    <message>
+        <source>the radio has no DTCS code %1 (%2).</source>
+        <translation>la radio non ha il codice DTCS %1 (%2).</translation>
+    </message>
+    <message>
+        <source>the radio has DTCS codes of normal polarity only (DtcsPolarity %1).</source>
+        <translation>la radio ha solo codici DTCS a polarità normale (DtcsPolarity %1).</translation>
+    </message>
+    <message>
+        <source>the RX frequency (Frequency %1) %2.</source>
+        <translation>la frequenza di ricezione (Frequency %1) %2.</translation>
+    </message>
+    <message>
+        <source>the offset (Offset %1) is not a number of MHz.</source>
+        <translation>l&apos;offset (Offset %1) non è un numero di MHz.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 with Duplex %2 and Offset %3</source>
+        <translation>Frequency %1 con Duplex %2 e Offset %3</translation>
+    </message>
+    <message>
+        <source>Offset %1 with Duplex &quot;split&quot;</source>
+        <translation>Offset %1 con Duplex &quot;split&quot;</translation>
+    </message>
+    <message>
+        <source>Duplex %1 is none of &quot;&quot;, &quot;+&quot;, &quot;-&quot;, &quot;split&quot; and &quot;off&quot;.</source>
+        <translation>Duplex %1 non è nessuno dei valori &quot;&quot;, &quot;+&quot;, &quot;-&quot;, &quot;split&quot; e &quot;off&quot;.</translation>
+    </message>
+    <message>
+        <source>the TX frequency (%1) %2.</source>
+        <translation>la frequenza di trasmissione (%1) %2.</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Canale %1: %2</translation>
+    </message>
+    <message>
+        <source>its TX frequency is set while its RX frequency is not in use; a row holds a TX frequency only beside an RX frequency.</source>
+        <translation>la frequenza di trasmissione è impostata mentre quella di ricezione non è in uso; una riga contiene una frequenza di trasmissione solo accanto a una di ricezione.</translation>
+    </message>
+    <message>
+        <source>The CSV layout cannot hold these channels:
+%1</source>
+        <translation>Il formato CSV non può contenere questi canali:
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a CSV channel plan: %1</source>
+        <translation>Questo non è un piano dei canali CSV: %1</translation>
+    </message>
+    <message>
+        <source>the quoted field that starts on line %1 is never closed.</source>
+        <translation>il campo tra virgolette che inizia alla riga %1 non viene mai chiuso.</translation>
+    </message>
+    <message>
+        <source>it is empty.</source>
+        <translation>il file è vuoto.</translation>
+    </message>
+    <message>
+        <source>it has no %1 column.</source>
+        <translation>il file non ha la colonna %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: location %2 is skipped; the radio has channels 1 to 15.</source>
+        <translation>Riga %1: la posizione %2 viene saltata; la radio ha i canali da 1 a 15.</translation>
+    </message>
+    <message>
+        <source>Line %1: another row for channel %2 (after line %3) is skipped.</source>
+        <translation>Riga %1: un&apos;altra riga per il canale %2 (dopo la riga %3) viene saltata.</translation>
+    </message>
+    <message>
+        <source>Channel %1 (line %2): %3</source>
+        <translation>Canale %1 (riga %2): %3</translation>
+    </message>
+    <message>
+        <source>Channel %1 (line %2) is left not in use: %3</source>
+        <translation>Il canale %1 (riga %2) resta inutilizzato: %3</translation>
+    </message>
+    <message>
+        <source>The quoted field that starts on line %1 is never closed: the file may have been cut short.</source>
+        <translation>Il campo tra virgolette che inizia alla riga %1 non viene mai chiuso: il file potrebbe essere stato troncato.</translation>
+    </message>
+    <message>
+        <source>%1 more rows for other locations or repeated channels are skipped.</source>
+        <translation>Altre %1 righe per altre posizioni o canali ripetuti vengono saltate.</translation>
+    </message>
+    <message>
+        <source>%1 was not written. %2</source>
+        <translation>%1 non è stato scritto. %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded. %2</source>
+        <translation>%1 non è stato caricato. %2</translation>
+    </message>
+    <message>
+        <source>The configuration file did not have settings included, but frequencies had been loaded.</source>
+        <translation>Il file di configurazione non conteneva impostazioni, ma le frequenze sono state caricate.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon channel plan.</source>
+        <translation>%1 non è un piano dei canali Vexalon.</translation>
+    </message>
+    <message>
+        <source>This configuration file is save in normal mode but you are in advanced mode.<byte value="xd"/>
+Please restart this software to normal mode.</source>
+        <translation>Questo file di configurazione è stato salvato in modalità normale, ma sei in modalità avanzata.<byte value="xd"/>
+Riavvia il programma in modalità normale.</translation>
+    </message>
 </context>
 </TS>

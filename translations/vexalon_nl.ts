@@ -671,5 +671,149 @@ Zonder back-up kan wat de radio nu bevat niet worden teruggezet. Toch schrijven?
         <source>Unable to read %1.</source>
         <translation>%1 kan niet worden gelezen.</translation>
     </message>
+    <message>
+        <source>its RX frequency %1 is not a frequency in Hz (digits only, a multiple of 10 Hz).</source>
+        <translation>de ontvangstfrequentie %1 is geen frequentie in Hz (alleen cijfers, een veelvoud van 10 Hz).</translation>
+    </message>
+    <message>
+        <source>its TX frequency %1 is not a frequency in Hz (digits only, a multiple of 10 Hz).</source>
+        <translation>de zendfrequentie %1 is geen frequentie in Hz (alleen cijfers, een veelvoud van 10 Hz).</translation>
+    </message>
+    <message>
+        <source>is not a number of MHz</source>
+        <translation>is geen getal in MHz</translation>
+    </message>
+    <message>
+        <source>is not above zero</source>
+        <translation>is niet groter dan nul</translation>
+    </message>
+    <message>
+        <source>is not a whole multiple of 10 Hz</source>
+        <translation>is geen geheel veelvoud van 10 Hz</translation>
+    </message>
+    <message>
+        <source>is not below 1000 MHz</source>
+        <translation>ligt niet onder 1000 MHz</translation>
+    </message>
+    <message>
+        <source>the radio has no cross mode %1 (CrossMode).</source>
+        <translation>de radio kent geen kruismodus %1 (CrossMode).</translation>
+    </message>
+    <message>
+        <source>the radio has no tone mode %1 (Tone).</source>
+        <translation>de radio kent geen toonmodus %1 (Tone).</translation>
+    </message>
+    <message>
+        <source>the radio has no tone %1 Hz (%2).</source>
+        <translation>de radio kent geen CTCSS-toon %1 Hz (%2).</translation>
+    </message>
+    <message>
+        <source>the radio has no DTCS code %1 (%2).</source>
+        <translation>de radio kent geen DTCS-code %1 (%2).</translation>
+    </message>
+    <message>
+        <source>the radio has DTCS codes of normal polarity only (DtcsPolarity %1).</source>
+        <translation>de radio kent alleen DTCS-codes met normale polariteit (DtcsPolarity %1).</translation>
+    </message>
+    <message>
+        <source>the RX frequency (Frequency %1) %2.</source>
+        <translation>de ontvangstfrequentie (Frequency %1) %2.</translation>
+    </message>
+    <message>
+        <source>the offset (Offset %1) is not a number of MHz.</source>
+        <translation>de offset (Offset %1) is geen getal in MHz.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 with Duplex %2 and Offset %3</source>
+        <translation>Frequency %1 met Duplex %2 en Offset %3</translation>
+    </message>
+    <message>
+        <source>Offset %1 with Duplex &quot;split&quot;</source>
+        <translation>Offset %1 met Duplex &quot;split&quot;</translation>
+    </message>
+    <message>
+        <source>Duplex %1 is none of &quot;&quot;, &quot;+&quot;, &quot;-&quot;, &quot;split&quot; and &quot;off&quot;.</source>
+        <translation>Duplex %1 is geen van de waarden &quot;&quot;, &quot;+&quot;, &quot;-&quot;, &quot;split&quot; en &quot;off&quot;.</translation>
+    </message>
+    <message>
+        <source>the TX frequency (%1) %2.</source>
+        <translation>de zendfrequentie (%1) %2.</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Kanaal %1: %2</translation>
+    </message>
+    <message>
+        <source>its TX frequency is set while its RX frequency is not in use; a row holds a TX frequency only beside an RX frequency.</source>
+        <translation>de zendfrequentie is ingesteld terwijl de ontvangstfrequentie niet in gebruik is; een rij bevat alleen een zendfrequentie naast een ontvangstfrequentie.</translation>
+    </message>
+    <message>
+        <source>The CSV layout cannot hold these channels:
+%1</source>
+        <translation>Het CSV-formaat kan deze kanalen niet bevatten:
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a CSV channel plan: %1</source>
+        <translation>Dit is geen CSV-kanaalplan: %1</translation>
+    </message>
+    <message>
+        <source>the quoted field that starts on line %1 is never closed.</source>
+        <translation>het veld tussen aanhalingstekens dat op regel %1 begint, wordt nooit gesloten.</translation>
+    </message>
+    <message>
+        <source>it is empty.</source>
+        <translation>het bestand is leeg.</translation>
+    </message>
+    <message>
+        <source>it has no %1 column.</source>
+        <translation>het bestand heeft geen kolom %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: location %2 is skipped; the radio has channels 1 to 15.</source>
+        <translation>Regel %1: geheugenplaats %2 wordt overgeslagen; de radio heeft de kanalen 1 tot en met 15.</translation>
+    </message>
+    <message>
+        <source>Line %1: another row for channel %2 (after line %3) is skipped.</source>
+        <translation>Regel %1: nog een rij voor kanaal %2 (na regel %3) wordt overgeslagen.</translation>
+    </message>
+    <message>
+        <source>Channel %1 (line %2): %3</source>
+        <translation>Kanaal %1 (regel %2): %3</translation>
+    </message>
+    <message>
+        <source>Channel %1 (line %2) is left not in use: %3</source>
+        <translation>Kanaal %1 (regel %2) blijft ongebruikt: %3</translation>
+    </message>
+    <message>
+        <source>The quoted field that starts on line %1 is never closed: the file may have been cut short.</source>
+        <translation>Het veld tussen aanhalingstekens dat op regel %1 begint, wordt nooit gesloten: het bestand is misschien afgekapt.</translation>
+    </message>
+    <message>
+        <source>%1 more rows for other locations or repeated channels are skipped.</source>
+        <translation>Nog %1 rijen voor andere geheugenplaatsen of herhaalde kanalen worden overgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1 was not written. %2</source>
+        <translation>%1 is niet geschreven. %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded. %2</source>
+        <translation>%1 is niet geladen. %2</translation>
+    </message>
+    <message>
+        <source>The configuration file did not have settings included, but frequencies had been loaded.</source>
+        <translation>Het configuratiebestand bevatte geen instellingen, maar de frequenties zijn geladen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon channel plan.</source>
+        <translation>%1 is geen Vexalon-kanaalplan.</translation>
+    </message>
+    <message>
+        <source>This configuration file is save in normal mode but you are in advanced mode.<byte value="xd"/>
+Please restart this software to normal mode.</source>
+        <translation>Dit configuratiebestand is opgeslagen in de normale modus, maar je bent in de geavanceerde modus.<byte value="xd"/>
+Start het programma opnieuw in de normale modus.</translation>
+    </message>
 </context>
 </TS>

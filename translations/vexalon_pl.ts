@@ -671,5 +671,149 @@ Bez kopii zapasowej nie da się przywrócić obecnej zawartości radia. Zapisać
         <source>Unable to read %1.</source>
         <translation>Nie można odczytać pliku %1.</translation>
     </message>
+    <message>
+        <source>its RX frequency %1 is not a frequency in Hz (digits only, a multiple of 10 Hz).</source>
+        <translation>częstotliwość RX %1 nie jest częstotliwością w Hz (tylko cyfry, wielokrotność 10 Hz).</translation>
+    </message>
+    <message>
+        <source>its TX frequency %1 is not a frequency in Hz (digits only, a multiple of 10 Hz).</source>
+        <translation>częstotliwość TX %1 nie jest częstotliwością w Hz (tylko cyfry, wielokrotność 10 Hz).</translation>
+    </message>
+    <message>
+        <source>is not a number of MHz</source>
+        <translation>nie jest liczbą MHz</translation>
+    </message>
+    <message>
+        <source>is not above zero</source>
+        <translation>nie jest większa od zera</translation>
+    </message>
+    <message>
+        <source>is not a whole multiple of 10 Hz</source>
+        <translation>nie jest całkowitą wielokrotnością 10 Hz</translation>
+    </message>
+    <message>
+        <source>is not below 1000 MHz</source>
+        <translation>nie jest mniejsza niż 1000 MHz</translation>
+    </message>
+    <message>
+        <source>the radio has no cross mode %1 (CrossMode).</source>
+        <translation>radiotelefon nie obsługuje trybu krzyżowego %1 (CrossMode).</translation>
+    </message>
+    <message>
+        <source>the radio has no tone mode %1 (Tone).</source>
+        <translation>radiotelefon nie obsługuje trybu tonu %1 (Tone).</translation>
+    </message>
+    <message>
+        <source>the radio has no tone %1 Hz (%2).</source>
+        <translation>radiotelefon nie obsługuje tonu CTCSS %1 Hz (%2).</translation>
+    </message>
+    <message>
+        <source>the radio has no DTCS code %1 (%2).</source>
+        <translation>radiotelefon nie obsługuje kodu DTCS %1 (%2).</translation>
+    </message>
+    <message>
+        <source>the radio has DTCS codes of normal polarity only (DtcsPolarity %1).</source>
+        <translation>radiotelefon obsługuje tylko kody DTCS o normalnej polaryzacji (DtcsPolarity %1).</translation>
+    </message>
+    <message>
+        <source>the RX frequency (Frequency %1) %2.</source>
+        <translation>częstotliwość RX (Frequency %1) %2.</translation>
+    </message>
+    <message>
+        <source>the offset (Offset %1) is not a number of MHz.</source>
+        <translation>przesunięcie (Offset %1) nie jest liczbą MHz.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 with Duplex %2 and Offset %3</source>
+        <translation>Frequency %1 z Duplex %2 i Offset %3</translation>
+    </message>
+    <message>
+        <source>Offset %1 with Duplex &quot;split&quot;</source>
+        <translation>Offset %1 z Duplex &quot;split&quot;</translation>
+    </message>
+    <message>
+        <source>Duplex %1 is none of &quot;&quot;, &quot;+&quot;, &quot;-&quot;, &quot;split&quot; and &quot;off&quot;.</source>
+        <translation>Duplex %1 nie jest żadną z wartości &quot;&quot;, &quot;+&quot;, &quot;-&quot;, &quot;split&quot; i &quot;off&quot;.</translation>
+    </message>
+    <message>
+        <source>the TX frequency (%1) %2.</source>
+        <translation>częstotliwość TX (%1) %2.</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Kanał %1: %2</translation>
+    </message>
+    <message>
+        <source>its TX frequency is set while its RX frequency is not in use; a row holds a TX frequency only beside an RX frequency.</source>
+        <translation>częstotliwość TX jest ustawiona, a częstotliwość RX nie jest używana; wiersz może zawierać częstotliwość TX tylko obok częstotliwości RX.</translation>
+    </message>
+    <message>
+        <source>The CSV layout cannot hold these channels:
+%1</source>
+        <translation>Format CSV nie może pomieścić tych kanałów:
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a CSV channel plan: %1</source>
+        <translation>To nie jest plan kanałów CSV: %1</translation>
+    </message>
+    <message>
+        <source>the quoted field that starts on line %1 is never closed.</source>
+        <translation>pole w cudzysłowie zaczynające się w wierszu %1 nie jest nigdy zamknięte.</translation>
+    </message>
+    <message>
+        <source>it is empty.</source>
+        <translation>plik jest pusty.</translation>
+    </message>
+    <message>
+        <source>it has no %1 column.</source>
+        <translation>plik nie ma kolumny %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: location %2 is skipped; the radio has channels 1 to 15.</source>
+        <translation>Wiersz %1: pozycja %2 zostaje pominięta; radiotelefon ma kanały od 1 do 15.</translation>
+    </message>
+    <message>
+        <source>Line %1: another row for channel %2 (after line %3) is skipped.</source>
+        <translation>Wiersz %1: kolejny wiersz dla kanału %2 (po wierszu %3) zostaje pominięty.</translation>
+    </message>
+    <message>
+        <source>Channel %1 (line %2): %3</source>
+        <translation>Kanał %1 (wiersz %2): %3</translation>
+    </message>
+    <message>
+        <source>Channel %1 (line %2) is left not in use: %3</source>
+        <translation>Kanał %1 (wiersz %2) pozostaje nieużywany: %3</translation>
+    </message>
+    <message>
+        <source>The quoted field that starts on line %1 is never closed: the file may have been cut short.</source>
+        <translation>Pole w cudzysłowie zaczynające się w wierszu %1 nie jest nigdy zamknięte: plik mógł zostać ucięty.</translation>
+    </message>
+    <message>
+        <source>%1 more rows for other locations or repeated channels are skipped.</source>
+        <translation>Pominięto kolejne wiersze dla innych pozycji lub powtórzonych kanałów: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was not written. %2</source>
+        <translation>Nie zapisano pliku %1. %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded. %2</source>
+        <translation>Nie wczytano pliku %1. %2</translation>
+    </message>
+    <message>
+        <source>The configuration file did not have settings included, but frequencies had been loaded.</source>
+        <translation>Plik konfiguracyjny nie zawierał ustawień, ale częstotliwości zostały wczytane.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon channel plan.</source>
+        <translation>%1 nie jest planem kanałów Vexalon.</translation>
+    </message>
+    <message>
+        <source>This configuration file is save in normal mode but you are in advanced mode.<byte value="xd"/>
+Please restart this software to normal mode.</source>
+        <translation>Ten plik konfiguracyjny zapisano w trybie normalnym, a jesteś w trybie zaawansowanym.<byte value="xd"/>
+Uruchom program ponownie w trybie normalnym.</translation>
+    </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "files/csv_plan.h"
 #include "files/plan_file.h"
 #include "ui/channel_card.h"
+#include "ui/shown_text.h"
 #include "ui/unit_mainform.h"
 
 namespace {
@@ -23,10 +24,6 @@ QString CsvHoldsNoSettings() {
 
 std::string FileName(const QString& file) {
   return QFile::encodeName(file).toStdString();
-}
-
-QString Shown(const std::string& text) {
-  return QFile::decodeName(text.c_str());
 }
 
 }  // namespace
@@ -46,12 +43,12 @@ void Tmainform::LoadFromFile(const std::string& fileName, bool settings) {
                                 : LoadPlanFile(fileName, settings, advancedMode);
   if (loaded.plan) {
     ShowPlan(*loaded.plan);
-    planFileName = Shown(fileName);
+    planFileName = Shown(Literal(fileName));
   }
-  if (!loaded.outcome.failure.empty()) {
+  if (!loaded.outcome.failure.format.empty()) {
     dialogs->ShowError(this, Shown(loaded.outcome.failure));
   }
-  if (!loaded.outcome.notice.empty()) {
+  if (!loaded.outcome.notice.format.empty()) {
     dialogs->ShowInformation(this, Shown(loaded.outcome.notice));
   }
   SetControlsEnabled(true);
@@ -69,11 +66,11 @@ void Tmainform::SaveToFile(const std::string& fileName, bool settings) {
   const bool csv = IsCsvPlanFileName(fileName);
   const PlanFileOutcome saved =
       csv ? SaveCsvPlanFile(fileName, Plan(false)) : SavePlanFile(fileName, Plan(settings));
-  if (!saved.failure.empty()) {
+  if (!saved.failure.format.empty()) {
     dialogs->ShowFailure(this, Shown(saved.failure));
     return;
   }
-  planFileName = Shown(fileName);
+  planFileName = Shown(Literal(fileName));
   if (csv && settings) {
     dialogs->ShowInformation(this, CsvHoldsNoSettings());
   }

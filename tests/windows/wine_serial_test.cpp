@@ -215,7 +215,7 @@ TEST_F(WineSerial, NoAnswerAndAPulledCableEndTheReadWithTheirLines) {
 TEST_F(WineSerial, TheCommandLineWritesChecksAndReadsTheRadio) {
   TempFolder folder;
   const ChannelPlan plan = DistinctPlan(false);
-  ASSERT_TRUE(SavePlanFile(folder / "plan.ini", plan).failure.empty());
+  ASSERT_TRUE(SavePlanFile(folder / "plan.ini", plan).failure.Text().empty());
   const CliRun write = RunCli({"write", "--port", kPort, "--json", "--backup-dir",
                                WindowsPath(folder / "backups"), WindowsPath(folder / "plan.ini")},
                               folder);

@@ -79,7 +79,7 @@ std::vector<FleetFigures> BenchFleet(const std::string& command, const std::vect
                                      int runs, int reactionDelayMs) {
   const BenchFolder folder;
   const std::string plan = folder / "plan.ini";
-  if (!SavePlanFile(plan, BenchPlan()).failure.empty()) {
+  if (!SavePlanFile(plan, BenchPlan()).failure.format.empty()) {
     throw std::runtime_error("cannot save the bench's plan in " + plan);
   }
   std::vector<FleetFigures> fleets;
