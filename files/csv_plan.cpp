@@ -116,10 +116,6 @@ std::string_view WithoutLeadingZeros(std::string_view digits) {
   return first == std::string_view::npos ? std::string_view{} : digits.substr(first);
 }
 
-LogLine Line(const char* format, std::vector<LogLine> args = {}) {
-  return {format, std::move(args), false};
-}
-
 // The value in quotes, cut short on a character boundary when it is long.
 LogLine Shown(std::string_view value) {
   if (value.size() <= kShownValueBytes) {

@@ -112,10 +112,6 @@ void WritePlan(IniFile& ini, const ChannelPlan& plan) {
   }
 }
 
-LogLine Line(const char* format, std::vector<LogLine> args = {}) {
-  return {format, std::move(args), false};
-}
-
 LoadedPlan Refused(const LogLine& reason) {
   return {std::nullopt, {reason, {}}};
 }

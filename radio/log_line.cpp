@@ -12,6 +12,10 @@ std::string LogLine::Text() const {
   return FillPlaceholders(format, texts);
 }
 
+LogLine Line(std::string format, std::vector<LogLine> args) {
+  return {std::move(format), std::move(args), false};
+}
+
 LogLine Literal(std::string text) {
   return {std::move(text), {}, true};
 }

@@ -27,6 +27,9 @@ struct LogLine {
   bool operator==(const LogLine&) const = default;
 };
 
+// A line to translate: the format marked with QT_TRANSLATE_NOOP, and what goes into it.
+LogLine Line(std::string format, std::vector<LogLine> args = {});
+
 // A text that is shown as it is, never translated.
 LogLine Literal(std::string text);
 LogLine Literal(int number);

@@ -5,10 +5,6 @@
 
 namespace {
 
-LogLine Line(std::string format, std::vector<LogLine> args = {}) {
-  return {std::move(format), std::move(args), false};
-}
-
 // "4", "4 and 9", "4, 7 and 9".
 LogLine JoinedNumbers(const std::vector<int>& numbers) {
   LogLine joined = Literal(numbers.front());
