@@ -25,16 +25,18 @@ namespace {
 using namespace std::chrono_literals;
 
 TEST(Deadline, RoundsUpSoAWaitNeverEndsEarlyAndKeepsTheNanoseconds) {
-  EXPECT_EQ(MillisecondsUntil(SteadyClock::now() - 1s), 0);
-  EXPECT_EQ(MillisecondsUntil(SteadyClock::now() + 300us), 1);
-  const int left = MillisecondsUntil(DeadlineAfterMs(40));
+  const auto now = SteadyClock::now();
+  EXPECT_EQ(MillisecondsUntil(now, now - 1s), 0);
+  EXPECT_EQ(MillisecondsUntil(now, now + 300us), 1);
+  const auto deadline = DeadlineAfterMs(SteadyLinkClock(), 40);
+  const int left = MillisecondsUntil(SteadyClock::now(), deadline);
   EXPECT_GT(left, 30);
   EXPECT_LE(left, 40);
 
-  const timespec none = TimespecUntil(SteadyClock::now() - 1s);
+  const timespec none = TimespecUntil(now, now - 1s);
   EXPECT_EQ(none.tv_sec, 0);
   EXPECT_EQ(none.tv_nsec, 0);
-  const timespec later = TimespecUntil(SteadyClock::now() + 1500ms);
+  const timespec later = TimespecUntil(now, now + 1500ms);
   EXPECT_EQ(later.tv_sec, 1);
   EXPECT_GT(later.tv_nsec, 400'000'000);
   EXPECT_LE(later.tv_nsec, 500'000'000);

@@ -397,7 +397,7 @@ void RadioSimulator::Run() {
     // millisecond late, and the line would look slower than it is.
     std::optional<timespec> timeout;
     if (wake) {
-      timeout = TimespecUntil(*wake);
+      timeout = TimespecUntil(SteadyClock::now(), *wake);
     }
     ppoll(ready, 2, timeout ? &*timeout : nullptr, nullptr);
     char drained[64];
