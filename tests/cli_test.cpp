@@ -97,7 +97,7 @@ class Cli : public testing::Test {
   }
 
  protected:
-  void SetUp() override { StartFastRadio(radio); }
+  void SetUp() override { StartFastRadio(radio, pty); }
 
   Ran Run(const std::vector<std::string>& arguments) {
     const auto child = StartCli(arguments);
@@ -134,24 +134,25 @@ class Cli : public testing::Test {
   TempFolder folder;
   const std::string backups = folder / "backups";
   RadioSimulator radio;
+  PseudoTerminalLine pty{radio};
 };
 
 TEST_F(Cli, ReadGivesThePlanFileTextOnStdoutOrWritesTheFileNamed) {
   Hold(radio, DistinctPlan(false));
   TBlockSerial link;
   RecordingObserver observer;
-  const ReadOutcome direct = ReadRadio(link, radio.PortPath(), observer);
+  const ReadOutcome direct = ReadRadio(link, pty.PortPath(), observer);
   const ChannelPlan held = PlanFromRead(direct).plan;
   ASSERT_FALSE(held.advancedMode);
 
   // The log as the window shows it, on stderr; the plan on stdout.
-  Ran ran = Transfer({"read", "--port", radio.PortPath()});
+  Ran ran = Transfer({"read", "--port", pty.PortPath()});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_EQ(ran.out, PlanFileText(held));
   EXPECT_EQ(Lines(ran.err), observer.LogWith(direct)) << ran.err;
 
   // Quiet: only how it ended.
-  ran = Transfer({"read", "--port", radio.PortPath(), "-o", folder / "read.ini", "--quiet"});
+  ran = Transfer({"read", "--port", pty.PortPath(), "-o", folder / "read.ini", "--quiet"});
   EXPECT_EQ(ran.status, 0);
   EXPECT_EQ(ran.err, "Done!\n");
   EXPECT_EQ(ran.out, "");
@@ -159,14 +160,14 @@ TEST_F(Cli, ReadGivesThePlanFileTextOnStdoutOrWritesTheFileNamed) {
   ASSERT_TRUE(loaded.plan);
   EXPECT_EQ(PlanFileText(*loaded.plan), PlanFileText(held));
 
-  ran = Transfer({"read", "--port", radio.PortPath(), "--no-settings"});
+  ran = Transfer({"read", "--port", pty.PortPath(), "--no-settings"});
   ChannelPlan channelsOnly = held;
   channelsOnly.settings.reset();
   EXPECT_EQ(ran.out, PlanFileText(channelsOnly));
 
   // CHIRP's layout has no row for a TX frequency without an RX one: the file is refused,
   // and the read with it.
-  ran = Transfer({"read", "--port", radio.PortPath(), "-o", folder / "read.csv"},
+  ran = Transfer({"read", "--port", pty.PortPath(), "-o", folder / "read.csv"},
                  [](const Ran& ran) { return !Holds(ran.err, "Done!\n"); });
   EXPECT_EQ(ran.status, 1);
   EXPECT_TRUE(Holds(ran.err,
@@ -178,14 +179,14 @@ TEST_F(Cli, ReadGivesThePlanFileTextOnStdoutOrWritesTheFileNamed) {
   ChannelPlan csvPlan = DistinctPlan(false);
   csvPlan.channels[8].rxChannelIndex = 1;
   Hold(radio, csvPlan);
-  ran = Transfer({"read", "--port", radio.PortPath(), "-o", folder / "read.csv", "--json"});
+  ran = Transfer({"read", "--port", pty.PortPath(), "-o", folder / "read.csv", "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   const LoadedPlan csv = LoadCsvPlanFile(folder / "read.csv", false, false);
   ASSERT_TRUE(csv.plan) << csv.outcome.failure.Text();
   EXPECT_EQ(csv.plan->channels[8].rxChannelIndex, 1);
   const std::vector<json> objects = JsonLines(ran.out);
   ASSERT_EQ(objects.size(), 1u);
-  EXPECT_EQ(objects[0]["port"], radio.PortPath());
+  EXPECT_EQ(objects[0]["port"], pty.PortPath());
   EXPECT_EQ(objects[0]["variant"], "E");
   EXPECT_EQ(objects[0]["result"], "done");
   EXPECT_EQ(objects[0]["plan_file"], folder / "read.csv");
@@ -199,7 +200,7 @@ TEST_F(Cli, ReadLosesNoFrequencyOutsideTheChannelLists) {
   plan.channels[4] = {.rxHzText = "446006250", .txHzText = "446006250"};
   plan.channels[8] = {.rxHzText = "446100000", .txHzText = "446006250"};
   Hold(radio, plan);
-  const Ran ran = Transfer({"read", "--port", radio.PortPath()});
+  const Ran ran = Transfer({"read", "--port", pty.PortPath()});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_TRUE(Holds(ran.err,
                     "Channels 3 and 9 hold frequencies outside the PMR446 channels, so the plan is "
@@ -217,7 +218,7 @@ TEST_F(Cli, ReadLosesNoFrequencyOutsideTheChannelLists) {
 
 // Status 2: the command cannot be carried out as given, and no radio has heard a byte.
 TEST_F(Cli, BadUsageAndUnusableFilesEndWithStatusTwoBeforeAnythingIsSent) {
-  const std::string port = radio.PortPath();
+  const std::string port = pty.PortPath();
   const std::string plan = PlanFile(DistinctPlan(false));
   const std::string broken = folder / "broken.ini";
   WriteBytes(broken, "[Repeater]\r\nCallsign=XX0XX\r\n");
@@ -276,7 +277,7 @@ TEST_F(Cli, BadUsageAndUnusableFilesEndWithStatusTwoBeforeAnythingIsSent) {
 // Status 1: a radio that could not be reached, or that does not hold the plan.
 TEST_F(Cli, ASilentRadioOrOneThatDiffersEndsWithStatusOne) {
   radio.SetSilent(true);
-  Ran ran = Run({"read", "--port", radio.PortPath()});
+  Ran ran = Run({"read", "--port", pty.PortPath()});
   EXPECT_EQ(ran.status, 1);
   EXPECT_EQ(Lines(ran.err), std::vector<std::string>{kNoResponse}) << ran.err;
   EXPECT_EQ(ran.out, "");
@@ -285,14 +286,14 @@ TEST_F(Cli, ASilentRadioOrOneThatDiffersEndsWithStatusOne) {
   const ChannelPlan plan = DistinctPlan(false);
   Hold(radio, plan);
   const std::string file = PlanFile(plan);
-  ran = Transfer({"verify", "--port", radio.PortPath(), file, "--json"});
+  ran = Transfer({"verify", "--port", pty.PortPath(), file, "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_EQ(JsonLines(ran.out).at(0)["result"], "done");
 
   const ByteString stray = {1, 2, 3, 4, 5, 6, 7, 8};
   radio.WriteMemory(0x0298, stray);
   // A late reply would leave a block unverified rather than differing.
-  ran = Transfer({"verify", "--port", radio.PortPath(), file, "--json"},
+  ran = Transfer({"verify", "--port", pty.PortPath(), file, "--json"},
                  [](const Ran& ran) { return !Holds(ran.out, "\"unverified_blocks\":[]"); });
   EXPECT_EQ(ran.status, 1);
   const std::vector<json> objects = JsonLines(ran.out);
@@ -317,7 +318,7 @@ TEST_F(Cli, APlanWithoutSettingsLeavesEachRadioItsOwn) {
   ChannelPlan plan = DistinctPlan(false);
   plan.settings.reset();
   const std::string file = PlanFile(plan);
-  const Ran ran = Transfer({"write", "--port", radio.PortPath(), "--backup-dir", backups, file});
+  const Ran ran = Transfer({"write", "--port", pty.PortPath(), "--backup-dir", backups, file});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_TRUE(ran.err.starts_with(file + " holds no settings; each radio keeps its own.\n"))
       << ran.err;
@@ -327,11 +328,13 @@ TEST_F(Cli, APlanWithoutSettingsLeavesEachRadioItsOwn) {
 
 TEST_F(Cli, FourRadiosAreWrittenAtOnceAndSummedUp) {
   std::vector<std::unique_ptr<RadioSimulator>> radios;
+  std::vector<std::unique_ptr<PseudoTerminalLine>> ptys;
   std::vector<std::string> arguments = {"write", "--json"};
   for (int i = 0; i < 4; ++i) {
     radios.push_back(std::make_unique<RadioSimulator>(i == 2 ? RadioVariant::T : RadioVariant::E));
-    StartFastRadio(*radios.back());
-    arguments.insert(arguments.end(), {"--port", radios.back()->PortPath()});
+    ptys.push_back(std::make_unique<PseudoTerminalLine>(*radios.back()));
+    StartFastRadio(*radios.back(), *ptys.back());
+    arguments.insert(arguments.end(), {"--port", ptys.back()->PortPath()});
   }
   const ChannelPlan plan = DistinctPlan(false);
   arguments.push_back(PlanFile(plan));
@@ -355,7 +358,7 @@ TEST_F(Cli, FourRadiosAreWrittenAtOnceAndSummedUp) {
   ASSERT_NE(table, err.end()) << ran.err;
   ASSERT_EQ(err.end() - table, 5) << ran.err;
   for (std::size_t i = 0; i < radios.size(); ++i) {
-    const std::string port = radios[i]->PortPath();
+    const std::string port = ptys[i]->PortPath();
     EXPECT_EQ(HeldAt(*radios[i], PlanBlocks(plan)), PlanBlocks(plan)) << port;
     // Each radio's lines are marked with its port.
     EXPECT_TRUE(Holds(ran.err, port + ": Done!\n")) << port;
@@ -382,21 +385,21 @@ TEST_F(Cli, ABackupIsKeptAndPutBack) {
   radio.WriteMemory(kSettingsAddress, ByteString(8, 0x01));
   const ByteString before = radio.Memory();
   const std::string file = folder / "radio.vxbackup";
-  Ran ran = Transfer({"backup", "--port", radio.PortPath(), "-o", file, "--quiet"});
+  Ran ran = Transfer({"backup", "--port", pty.PortPath(), "-o", file, "--quiet"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   const BackupFileRead kept = LoadBackupFile(file);
   ASSERT_TRUE(kept.backup);
   EXPECT_EQ(kept.backup->blocks, HeldAt(radio, kept.backup->blocks));
 
   // Without -o, a new file in the backups folder; one that failed keeps none.
-  ran = Transfer({"backup", "--port", radio.PortPath(), "--backup-dir", backups, "--json"});
+  ran = Transfer({"backup", "--port", pty.PortPath(), "--backup-dir", backups, "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   ASSERT_EQ(Backups(backups).size(), 1u);
   EXPECT_EQ(JsonLines(ran.out).at(0)["backup"], Backups(backups)[0].string());
 
   const ChannelPlan plan = DistinctPlan(false);
   Hold(radio, plan);
-  ran = Transfer({"restore", "--port", radio.PortPath(), file, "--backup-dir", backups, "--json"});
+  ran = Transfer({"restore", "--port", pty.PortPath(), file, "--backup-dir", backups, "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_EQ(radio.Memory(), before);
   EXPECT_TRUE(ran.err.starts_with("Restoring the backup of an HT-446E taken on " +
@@ -415,14 +418,14 @@ struct RepeatRun {
   std::vector<ByteString> held;  // each radio's memory before its write
 };
 
-void RunRepeatScenario(Cli& test, RadioSimulator& radio, const std::string& plan,
-                       const std::string& kept, RepeatRun& run) {
+void RunRepeatScenario(Cli& test, RadioSimulator& radio, const std::string& port,
+                       const std::string& plan, const std::string& kept, RepeatRun& run) {
   radio.SetSilent(false);
   radio.SetVariant(RadioVariant::E);
   radio.WriteMemory(0x0000, ByteString(0x3C8, 0x11));
   run.held = {radio.Memory()};
-  const auto child = test.StartCli(
-      {"write", "--repeat", "--json", "--port", radio.PortPath(), "--backup-dir", kept, plan});
+  const auto child =
+      test.StartCli({"write", "--repeat", "--json", "--port", port, "--backup-dir", kept, plan});
   ASSERT_TRUE(child->WaitForStdout("\"radio\":1,", 60000)) << child->Stderr();
   radio.SetSilent(true);
   ASSERT_TRUE(child->WaitForStderr("Waiting for the next radio...", 20000)) << child->Stderr();
@@ -447,7 +450,7 @@ TEST_F(Cli, RepeatWritesOneRadioAfterAnotherUntilInterrupted) {
   // Made again as Transfer does, with a backups folder of its own each time.
   for (int attempt = 1; attempt <= kTries && run.ran.status != 0; ++attempt) {
     kept = folder / ("backups-" + std::to_string(attempt));
-    RunRepeatScenario(*this, radio, file, kept, run);
+    RunRepeatScenario(*this, radio, pty.PortPath(), file, kept, run);
     if (HasFatalFailure()) {
       return;
     }
@@ -493,7 +496,7 @@ Ran InterruptedWrite(Cli& test, const std::vector<std::string>& arguments, int i
 
 TEST_F(Cli, OneInterruptLetsAWriteFinishASecondStopsIt) {
   const ChannelPlan plan = DistinctPlan(false);
-  const std::vector<std::string> write = {"write",        "--json", "--port",      radio.PortPath(),
+  const std::vector<std::string> write = {"write",        "--json", "--port",      pty.PortPath(),
                                           "--backup-dir", backups,  PlanFile(plan)};
   Ran ran;
   for (int attempt = 1; attempt <= kTries && ran.status != 0; ++attempt) {
@@ -515,7 +518,7 @@ TEST_F(Cli, OneInterruptLetsAWriteFinishASecondStopsIt) {
   const int written = object["blocks_written"];
   EXPECT_GT(written, 0);
   EXPECT_LT(written, 69);
-  EXPECT_EQ(Lines(ran.err).back(), radio.PortPath() +
+  EXPECT_EQ(Lines(ran.err).back(), pty.PortPath() +
                                        " may be half written; what it held before is in " +
                                        object["backup"].get<std::string>() + ".")
       << ran.err;

@@ -55,8 +55,8 @@ std::map<std::string, std::string> RowValues(const std::map<std::string, std::st
 class FaultMatrix : public testing::Test {
  protected:
   void SetUp() override {
-    StartFastRadio(radio);
-    harness.ChoosePort(radio.PortPath());
+    StartFastRadio(radio, pty);
+    harness.ChoosePort(pty.PortPath());
   }
 
   // Milliseconds the transfer took.
@@ -69,7 +69,7 @@ class FaultMatrix : public testing::Test {
     EXPECT_FALSE(harness.PortOpen());
     EXPECT_TRUE(harness.TransferButtonsEnabled());
     TBlockSerial next;
-    next.OpenPort(radio.PortPath());
+    next.OpenPort(pty.PortPath());
     EXPECT_TRUE(next.IsOpen()) << next.OpenError().Text();
   }
 
@@ -88,13 +88,14 @@ class FaultMatrix : public testing::Test {
   std::map<std::string, std::string> CleanReadValues() {
     WindowHarness clean;
     clean.window.EnterAdvancedMode();
-    clean.ChoosePort(radio.PortPath());
+    clean.ChoosePort(pty.PortPath());
     clean.Read();
     EXPECT_EQ(clean.Log().back(), "Done!");
     return ControlValues(clean.window);
   }
 
   RadioSimulator radio;
+  PseudoTerminalLine pty{radio};
   WindowHarness harness;
 };
 
@@ -164,7 +165,7 @@ TEST_F(FaultMatrix, RepliesPausedMidwayNeverFillARowWithAnotherChannel) {
   for (const int gapMs : {30, 60, 90}) {
     WindowHarness fresh;
     fresh.window.EnterAdvancedMode();
-    fresh.ChoosePort(radio.PortPath());
+    fresh.ChoosePort(pty.PortPath());
     const auto before = ControlValues(fresh.window);
     radio.SetReplySplit(SimCommand::Read, 4, gapMs);
     fresh.Read();
@@ -231,7 +232,7 @@ TEST_F(FaultMatrix, APortHeldByAnotherProgramIsExplainedAndFreeOnceItLetsGo) {
   int release[2];
   ASSERT_EQ(pipe(ready), 0);
   ASSERT_EQ(pipe(release), 0);
-  const char* path = radio.PortPath().c_str();
+  const char* path = pty.PortPath().c_str();
   const pid_t holder = fork();
   ASSERT_GE(holder, 0);
   if (holder == 0) {
@@ -251,7 +252,7 @@ TEST_F(FaultMatrix, APortHeldByAnotherProgramIsExplainedAndFreeOnceItLetsGo) {
   ASSERT_EQ(locked, 'y');
 
   const std::string busy =
-      "Could not open " + radio.PortPath() + ": the port is in use by another program";
+      "Could not open " + pty.PortPath() + ": the port is in use by another program";
   harness.Read();
   EXPECT_EQ(harness.Log(), (std::vector<std::string>{kNoResponse, busy}));
   harness.Write();
@@ -288,12 +289,12 @@ TEST_F(FaultMatrix, APortWithoutPermissionPointsToTheDialoutGroup) {
     GTEST_SKIP() << "running as root without the right to become another user";
   }
   const auto readAsUnprivilegedUser = [this] {
-    const bool dropped = geteuid() != 0 ? chmod(radio.PortPath().c_str(), 0) == 0
+    const bool dropped = geteuid() != 0 ? chmod(pty.PortPath().c_str(), 0) == 0
                                         : setgroups(0, nullptr) == 0 && setgid(kNoGroup) == 0 &&
                                               setuid(kNobody) == 0;
     harness.Read();
     const std::vector<std::string> expected = {
-        kNoResponse, "Could not open " + radio.PortPath() +
+        kNoResponse, "Could not open " + pty.PortPath() +
                          ": Permission denied. Your user needs access to serial devices (on "
                          "Debian: membership of the group dialout)."};
     for (const std::string& line : harness.Log()) {

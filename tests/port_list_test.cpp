@@ -14,6 +14,7 @@
 #include "tests/support/fake_serial_tree.h"
 #include "tests/support/transfer_log.h"
 #include "tests/support/window_harness.h"
+#include "tools/radiosim/pseudo_terminal_line.h"
 #include "tools/radiosim/radio_simulator.h"
 
 namespace {
@@ -136,9 +137,10 @@ TEST(PortList, PickingAnItemOpensItsPathAndAGonePortIsSaid) {
   RadioSimulator radio;
   radio.SetPacing(false);
   radio.SetReactionDelayMs(0);
-  radio.Start();
+  PseudoTerminalLine pty(radio);
+  pty.Start();
   FakeSerialTree tree;
-  tree.AddUsbAdapter("ttyUSB0", kFtdi, 1, radio.PortPath());
+  tree.AddUsbAdapter("ttyUSB0", kFtdi, 1, pty.PortPath());
   tree.AddUsbAdapter("ttyUSB1", kCh340, 2);
   WindowHarness harness;
   auto* ports = FindControl<PortList>(&harness.window, std::string("comport"));

@@ -113,8 +113,8 @@ template <class Harness>
 class Transfers : public testing::Test {
  protected:
   void SetUp() override {
-    StartFastRadio(radio);
-    harness.ChoosePort(radio.PortPath());
+    StartFastRadio(radio, pty);
+    harness.ChoosePort(pty.PortPath());
   }
 
   void LoadOddRadio() {
@@ -143,6 +143,7 @@ class Transfers : public testing::Test {
   ShownPlan& window() { return harness.Shown(); }
 
   RadioSimulator radio;
+  PseudoTerminalLine pty{radio};
   Harness harness;
 };
 
@@ -469,13 +470,13 @@ TYPED_TEST_P(Transfers, APortThatDoesNotOpenIsExplained) {
   EXPECT_EQ(this->harness.Log(), (std::vector<std::string>{kNoReplyForWrite, reason}));
   this->ExpectEndedCleanly();
 
-  this->harness.ChoosePort(this->radio.PortPath());
+  this->harness.ChoosePort(this->pty.PortPath());
   TBlockSerial holder;
-  holder.OpenPort(this->radio.PortPath());
+  holder.OpenPort(this->pty.PortPath());
   ASSERT_TRUE(holder.IsOpen());
   this->harness.Read();
   EXPECT_EQ(this->harness.Log(),
-            (std::vector<std::string>{kNoResponse, "Could not open " + this->radio.PortPath() +
+            (std::vector<std::string>{kNoResponse, "Could not open " + this->pty.PortPath() +
                                                        ": the port is in use by another program"}));
   holder.ClosePort();
   this->harness.Read();

@@ -14,21 +14,22 @@ TEST(TransferWaits, TheFrontEndHandlesItsEventsWhileTheRadioIsSlowToAnswer) {
   RadioSimulator radio;
   // Silence ends either transfer after the quiet gap that ends its handshake.
   radio.SetSilent(true);
-  StartFastRadio(radio);
+  PseudoTerminalLine pty(radio);
+  StartFastRadio(radio, pty);
 
   for (const bool write : {false, true}) {
     RecordingObserver observer;
     TBlockSerial serial;
     KeptBackups backups;
-    const TransferEnd end = write ? WriteRadio(serial, radio.PortPath(), {}, observer, backups).end
-                                  : ReadRadio(serial, radio.PortPath(), observer).end;
+    const TransferEnd end = write ? WriteRadio(serial, pty.PortPath(), {}, observer, backups).end
+                                  : ReadRadio(serial, pty.PortPath(), observer).end;
     EXPECT_EQ(end, TransferEnd::NotIdentified);
     // The read asks for one pass of its own before the handshake, the write none.
     const int ownPasses = write ? 0 : 1;
     EXPECT_GT(observer.waits, ownPasses) << (write ? "write" : "read");
 
     const int afterTransfer = observer.waits;
-    serial.OpenPort(radio.PortPath());
+    serial.OpenPort(pty.PortPath());
     serial.ReceiveChunk(50);
     EXPECT_EQ(observer.waits, afterTransfer) << (write ? "write" : "read");
   }

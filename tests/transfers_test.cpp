@@ -61,14 +61,15 @@ ByteString Reply(const ByteString& record) {
 
 class Outcomes : public testing::Test {
  protected:
-  void SetUp() override { StartFastRadio(radio); }
+  void SetUp() override { StartFastRadio(radio, pty); }
 
-  ReadOutcome Read() { return ReadRadio(link, radio.PortPath(), observer); }
+  ReadOutcome Read() { return ReadRadio(link, pty.PortPath(), observer); }
   WriteOutcome Write(const ChannelPlan& plan) {
-    return WriteRadio(link, radio.PortPath(), plan, observer, backups);
+    return WriteRadio(link, pty.PortPath(), plan, observer, backups);
   }
 
   RadioSimulator radio;
+  PseudoTerminalLine pty{radio};
   TBlockSerial link;
   RecordingObserver observer;
   KeptBackups backups;
@@ -135,7 +136,7 @@ TEST_F(Outcomes, APortThatDidNotOpenIsNamedWithTheSystemsReason) {
   EXPECT_EQ(outcome.portFailure->error.Text(), "No such file or directory");
 
   TBlockSerial holder;
-  holder.OpenPort(radio.PortPath());
+  holder.OpenPort(pty.PortPath());
   const WriteOutcome busy = Write(ChannelPlan{});
   EXPECT_EQ(busy.end, TransferEnd::PortNotOpened);
   EXPECT_EQ(busy.portFailure->error.kind, SerialError::PortBusy);
@@ -209,7 +210,7 @@ struct AnsweringObserver : RecordingObserver {
 class SafeWrites : public Outcomes {
  protected:
   WriteOutcome Write(const ChannelPlan& plan) {
-    return WriteRadio(link, radio.PortPath(), plan, answering, backups);
+    return WriteRadio(link, pty.PortPath(), plan, answering, backups);
   }
   // The radio's bytes where the blocks lie.
   MemoryBlocks HeldAt(const MemoryBlocks& blocks) const {
@@ -361,7 +362,7 @@ TEST_F(SafeWrites, ARestorePutsBackWhatTheBackupHolds) {
   ASSERT_NE(radio.Memory(), before);
 
   const RadioBackup backup = backups.kept.at(0);
-  const WriteOutcome restored = RestoreRadio(link, radio.PortPath(), backup, answering, backups);
+  const WriteOutcome restored = RestoreRadio(link, pty.PortPath(), backup, answering, backups);
   EXPECT_EQ(restored.end, TransferEnd::Done);
   EXPECT_EQ(radio.Memory(), before);
   // The restore took a backup of its own first, so it can be undone too.
@@ -376,7 +377,7 @@ TEST_F(SafeWrites, ARestoreLeavesARadioOfAnotherVariantAsItIs) {
   backup.variant = "E2";
   const ByteString before = radio.Memory();
   radio.ClearCommandLog();
-  const WriteOutcome outcome = RestoreRadio(link, radio.PortPath(), backup, answering, backups);
+  const WriteOutcome outcome = RestoreRadio(link, pty.PortPath(), backup, answering, backups);
   EXPECT_EQ(outcome.end, TransferEnd::NothingWritten);
   EXPECT_EQ(radio.CommandLog().size(), 2u);
   EXPECT_EQ(radio.Memory(), before);
@@ -409,14 +410,14 @@ class FleetParts : public Outcomes {
 
 TEST_F(FleetParts, AVerifyComparesTheRadioWithThePlanAndWritesNothing) {
   const ChannelPlan plan = DistinctPlan(false);
-  ASSERT_EQ(WriteRadio(link, radio.PortPath(), plan, observer, backups).end, TransferEnd::Done);
+  ASSERT_EQ(WriteRadio(link, pty.PortPath(), plan, observer, backups).end, TransferEnd::Done);
   radio.ClearCommandLog();
-  VerifyOutcome outcome = VerifyRadio(link, radio.PortPath(), plan, fleet);
+  VerifyOutcome outcome = VerifyRadio(link, pty.PortPath(), plan, fleet);
   EXPECT_EQ(outcome.end, TransferEnd::Done);
   EXPECT_EQ(fleet.LogWith(outcome).back(), "Done!");
   radio.WriteMemory(0x0030, ByteString(8, 0x11));
   radio.WriteMemory(kSettingsAddress, ByteString(8, 0x22));
-  outcome = VerifyRadio(link, radio.PortPath(), plan, fleet);
+  outcome = VerifyRadio(link, pty.PortPath(), plan, fleet);
   EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
   ASSERT_EQ(outcome.verification.differing.size(), 2u);
   EXPECT_EQ(outcome.verification.differing[0].address, 0x0030);
@@ -426,7 +427,7 @@ TEST_F(FleetParts, AVerifyComparesTheRadioWithThePlanAndWritesNothing) {
   ChannelPlan channelsOnly = plan;
   channelsOnly.settings.reset();
   radio.WriteMemory(0x0030, PlanBlocks(plan)[6].data);
-  EXPECT_EQ(VerifyRadio(link, radio.PortPath(), channelsOnly, fleet).end, TransferEnd::Done);
+  EXPECT_EQ(VerifyRadio(link, pty.PortPath(), channelsOnly, fleet).end, TransferEnd::Done);
   for (const ByteString& command : radio.CommandLog()) {
     EXPECT_NE(command[0], 0x57);
   }
@@ -434,7 +435,7 @@ TEST_F(FleetParts, AVerifyComparesTheRadioWithThePlanAndWritesNothing) {
 
 TEST_F(FleetParts, ABackupKeepsEveryBlockAWriteCanReplace) {
   radio.WriteMemory(0x0290, ByteString(16, 0x07));
-  const BackupOutcome outcome = BackupRadio(link, radio.PortPath(), fleet, backups);
+  const BackupOutcome outcome = BackupRadio(link, pty.PortPath(), fleet, backups);
   EXPECT_EQ(outcome.end, TransferEnd::Done);
   ASSERT_EQ(backups.kept.size(), 1u);
   EXPECT_EQ(backups.kept[0].blocks.size(), 69u);
@@ -442,7 +443,7 @@ TEST_F(FleetParts, ABackupKeepsEveryBlockAWriteCanReplace) {
   EXPECT_EQ(fleet.progress.back(), std::pair(35, 35));
 
   radio.SetReadsFailing(std::pair<std::uint16_t, std::uint16_t>{0x03C0, 0x03C0});
-  const BackupOutcome unread = BackupRadio(link, radio.PortPath(), fleet, backups);
+  const BackupOutcome unread = BackupRadio(link, pty.PortPath(), fleet, backups);
   EXPECT_EQ(unread.end, TransferEnd::FinishedWithErrors);
   EXPECT_EQ(unread.backupUnread, std::vector<std::uint16_t>{0x03C0});
   EXPECT_EQ(backups.kept.size(), 1u);
@@ -453,7 +454,7 @@ TEST_F(FleetParts, ABackupKeepsEveryBlockAWriteCanReplace) {
 TEST_F(FleetParts, AStopAtOnceEndsTheWriteAndSaysHowFarItGot) {
   fleet.stopAfter = 35 + 20;
   const WriteOutcome outcome =
-      WriteRadio(link, radio.PortPath(), DistinctPlan(false), fleet, backups);
+      WriteRadio(link, pty.PortPath(), DistinctPlan(false), fleet, backups);
   EXPECT_EQ(outcome.end, TransferEnd::Stopped);
   // The exchange under way when the stop came went to its end.
   EXPECT_EQ(outcome.blocksWritten, 21);
@@ -479,7 +480,7 @@ TEST_F(FleetParts, OneCableManyRadiosComeAndGo) {
   });
   fleet.keepWaitingLooks = 100;
   const WriteOutcome written =
-      WriteRadio(link, radio.PortPath(), DistinctPlan(false), fleet, backups);
+      WriteRadio(link, pty.PortPath(), DistinctPlan(false), fleet, backups);
   putOn.join();
   EXPECT_EQ(written.end, TransferEnd::Done);
   EXPECT_GE(fleet.looks, 1);
@@ -490,7 +491,7 @@ TEST_F(FleetParts, OneCableManyRadiosComeAndGo) {
     radio.SetSilent(true);
   });
   fleet.looks = 0;
-  EXPECT_TRUE(WaitUntilRadioGone(link, radio.PortPath(), fleet));
+  EXPECT_TRUE(WaitUntilRadioGone(link, pty.PortPath(), fleet));
   takeOff.join();
   EXPECT_GE(fleet.looks, 2);
   EXPECT_FALSE(link.IsOpen());
@@ -498,9 +499,9 @@ TEST_F(FleetParts, OneCableManyRadiosComeAndGo) {
   // Told to stop waiting, neither waits.
   fleet.keepWaitingLooks = 0;
   radio.SetSilent(false);
-  EXPECT_FALSE(WaitUntilRadioGone(link, radio.PortPath(), fleet));
+  EXPECT_FALSE(WaitUntilRadioGone(link, pty.PortPath(), fleet));
   radio.SetSilent(true);
-  EXPECT_EQ(WriteRadio(link, radio.PortPath(), DistinctPlan(false), fleet, backups).end,
+  EXPECT_EQ(WriteRadio(link, pty.PortPath(), DistinctPlan(false), fleet, backups).end,
             TransferEnd::NotIdentified);
 }
 

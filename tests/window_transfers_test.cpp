@@ -32,8 +32,8 @@ class WindowTransfers : public testing::Test {
   void SetUp() override {
     radio.SetPacing(false);
     radio.SetReactionDelayMs(0);
-    radio.Start();
-    harness.ChoosePort(radio.PortPath());
+    pty.Start();
+    harness.ChoosePort(pty.PortPath());
   }
   std::size_t Questions() const { return harness.dialogs->asked.count(kStartupQuestion); }
 
@@ -42,6 +42,7 @@ class WindowTransfers : public testing::Test {
       "started. Writing now replaces all 15 channels in the radio with empty channels and its "
       "settings with the ones shown.\r\n\r\nWrite anyway?");
   RadioSimulator radio;
+  PseudoTerminalLine pty{radio};
   WindowHarness harness;
 };
 
@@ -68,7 +69,7 @@ TEST_F(WindowTransfers, WritingTheStartUpPlanAsksFirstAndNoOtherWriteDoes) {
   EXPECT_EQ(harness.Log().back(), "Done!");
   WindowHarness edited;
   edited.dialogs->answerYes = false;
-  edited.ChoosePort(radio.PortPath());
+  edited.ChoosePort(pty.PortPath());
   FindControl<QCheckBox>(&edited.window, std::string("cb_selfprog"))->click();
   edited.Write();
   EXPECT_TRUE(edited.dialogs->asked.isEmpty());
@@ -301,9 +302,10 @@ TEST_F(WindowSafetyNet, WithoutAWholeBackupTheUserIsAskedAndNoMeansNothingIsWrit
 TEST(WindowInGerman, AReadAndAWriteSpeakGerman) {
   const Translations german{QLocale(QStringLiteral("de_DE"))};
   RadioSimulator radio;
-  StartFastRadio(radio);
+  PseudoTerminalLine pty(radio);
+  StartFastRadio(radio, pty);
   WindowHarness harness;
-  harness.ChoosePort(radio.PortPath());
+  harness.ChoosePort(pty.PortPath());
   const std::string done = QCoreApplication::translate(kTextContext, "Done!").toStdString();
   ASSERT_NE(done, "Done!");
   harness.Read();
