@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the Windows build's tests under Wine: the Qt-free tests, the serial link and the
-# command line end to end against the simulated radio, and the installer. Each test runs
-# once.
+# Runs the Windows build's tests under Wine: the Qt-free tests with the transfers in
+# simulated time, the serial link and the command line end to end against the simulated
+# radio, and the installer. Each test runs once.
 # Usage: windows-test.sh WINDOWS_BUILD LINUX_BUILD (both built; WINDOWS_BUILD packed by
 # package-windows.sh)
 # The Wine prefix is private to the Windows build folder; one wineserver serves every run.
