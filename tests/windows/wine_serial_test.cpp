@@ -153,15 +153,13 @@ class WineSerial : public testing::Test {
   }
 
   // The same operation on a radio of its own on a simulated line: what Windows must match.
-  static void SimulatedWrite(RadioSimulator& other, const ChannelPlan& plan) {
-    SimulatedLine line(other);
+  static void SimulatedWrite(SimulatedLine& line, const ChannelPlan& plan) {
     TBlockSerial serial(line, line.Clock());
     RecordingObserver observer;
     KeptBackups backups;
     ASSERT_EQ(WriteRadio(serial, line.PortName(), plan, observer, backups).end, TransferEnd::Done);
   }
-  static ChannelPlan SimulatedRead(RadioSimulator& other) {
-    SimulatedLine line(other);
+  static ChannelPlan SimulatedRead(SimulatedLine& line) {
     TBlockSerial serial(line, line.Clock());
     RecordingObserver observer;
     const ReadOutcome outcome = ReadRadio(serial, line.PortName(), observer);
@@ -189,13 +187,14 @@ TEST_F(WineSerial, WholeWriteAndWholeReadMatchTheLinuxLink) {
   EXPECT_EQ(write.log.front(), kSupportedForWrite);
   EXPECT_EQ(write.log.back(), "Done!");
   RadioSimulator expected;
-  SimulatedWrite(expected, DistinctPlan(false));
+  SimulatedLine expectedLine(expected);
+  SimulatedWrite(expectedLine, DistinctPlan(false));
   EXPECT_EQ(radio.Memory(), expected.Memory());
 
   const ProbeOutput read = RunProbe("read");
   EXPECT_EQ(read.log.front(), kSupportedForRead);
   EXPECT_EQ(read.log.back(), "Done!");
-  EXPECT_EQ(read.controls, PlanValues(SimulatedRead(expected)));
+  EXPECT_EQ(read.controls, PlanValues(SimulatedRead(expectedLine)));
   std::cout << "Windows link at line speed: write " << write.elapsedMs << " ms, read "
             << read.elapsedMs << " ms\n";
 }
@@ -234,10 +233,11 @@ TEST_F(WineSerial, TheCommandLineWritesChecksAndReadsTheRadio) {
   }
 
   RadioSimulator expected;
-  SimulatedWrite(expected, plan);
+  SimulatedLine expectedLine(expected);
+  SimulatedWrite(expectedLine, plan);
   const CliRun read = RunCli({"read", "--port", kPort}, folder);
   EXPECT_EQ(read.status, 0) << read.err;
-  EXPECT_EQ(read.out, PlanFileText(SimulatedRead(expected)));
+  EXPECT_EQ(read.out, PlanFileText(SimulatedRead(expectedLine)));
 
   WriteBytes(folder / "broken.ini", "[Repeater]\r\nCallsign=XX0XX\r\n");
   radio.ClearCommandLog();

@@ -15,7 +15,8 @@
 // run is the same.
 //
 // Only the port named here opens; a second open while one link holds it finds it busy, as a
-// port another program holds. A pulled cable is a lost line, as a hang-up is.
+// port another program holds. A pulled cable is a lost line, as a hang-up is. The radio keeps
+// the times of the clock it is heard on, so it has this one line for its life.
 class SimulatedLine : public SerialSystem {
  public:
   static constexpr const char* kDefaultPortName = "/dev/ttySIM0";
