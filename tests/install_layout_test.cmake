@@ -15,6 +15,7 @@ set(expected
   bin/vexalon-cli
   bin/vexalon-radiosim
   share/man/man1/vexalon-cli.1.gz
+  share/man/man1/vexalon-radiosim.1.gz
   share/applications/vexalon.desktop
   share/metainfo/org.example.vexalon.metainfo.xml
   share/icons/hicolor/scalable/apps/vexalon.svg)
