@@ -14,6 +14,7 @@ set(expected
   bin/vexalon
   bin/vexalon-cli
   bin/vexalon-radiosim
+  share/man/man1/vexalon.1.gz
   share/man/man1/vexalon-cli.1.gz
   share/man/man1/vexalon-radiosim.1.gz
   share/applications/vexalon.desktop
