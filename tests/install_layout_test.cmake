@@ -17,6 +17,8 @@ set(expected
   share/man/man1/vexalon.1.gz
   share/man/man1/vexalon-cli.1.gz
   share/man/man1/vexalon-radiosim.1.gz
+  share/doc/vexalon/copyright
+  share/doc/vexalon/changelog.Debian.gz
   share/applications/vexalon.desktop
   share/metainfo/org.example.vexalon.metainfo.xml
   share/icons/hicolor/scalable/apps/vexalon.svg)
