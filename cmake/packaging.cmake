@@ -1,7 +1,7 @@
 # The Debian package (`make package`, cpack -G DEB): what `cmake --install` puts, that is the
 # program, the command line, the simulator, their manual pages, the desktop entry, the icons,
-# the software centre's entry, and the package's copyright file and changelog. Tests and the
-# bench stay out.
+# the software centre's entry, and the package's copyright file, changelog and lintian
+# overrides. Tests and the bench stay out.
 set(VEXALON_PACKAGE_MAINTAINER "Vexalon maintainers <maintainers@vexalon.invalid>"
     CACHE STRING "Maintainer field of the Debian package")
 
@@ -50,5 +50,8 @@ add_custom_command(OUTPUT ${changelog}.gz COMMAND gzip -9nkf ${changelog} DEPEND
 add_custom_target(debian-changelog ALL DEPENDS ${changelog}.gz)
 install(FILES packaging/copyright ${changelog}.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${CPACK_PACKAGE_NAME})
+# The lintian tags that only make sense for a package uploaded to Debian, each with its reason.
+install(FILES packaging/lintian-overrides RENAME ${CPACK_PACKAGE_NAME}
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides)
 
 include(CPack)
