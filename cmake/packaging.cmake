@@ -40,8 +40,8 @@ set(package_version ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
 file(STRINGS packaging/changelog latest_entry LIMIT_COUNT 1)
 string(REGEX REPLACE "^vexalon \\(([^)]*)\\).*" "\\1" latest_version "${latest_entry}")
 if(NOT latest_version STREQUAL package_version)
-  message(FATAL_ERROR "packaging/changelog: the latest entry is not for ${package_version}, "
-                      "the version packaged: ${latest_entry}")
+  message(FATAL_ERROR "packaging/changelog: the latest entry is for ${latest_version}, the "
+                      "package is ${package_version}; add an entry for it")
 endif()
 set(changelog ${CMAKE_BINARY_DIR}/packaging/changelog.Debian)
 configure_file(packaging/changelog ${changelog} COPYONLY)
