@@ -30,6 +30,7 @@ function(vexalon_help2man_page target)
   endif()
   set(page ${CMAKE_CURRENT_BINARY_DIR}/${target}.1)
   set(program $<TARGET_FILE:${target}>)
+  set(filter "")
   if(arg_HELP_SED)
     # help2man runs a program; this one has the target's name, which the page takes.
     set(filter ${CMAKE_CURRENT_BINARY_DIR}/help2man/${target}.sed)
