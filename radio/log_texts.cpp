@@ -64,6 +64,12 @@ LogLine HandshakeFailureLine(const HandshakeOutcome& handshake) {
   }
 }
 
+// A handshake that failed on a reply worth showing. What a line that never falls quiet
+// gave is kilobytes of filler; the line that says so is enough.
+bool HandshakeAnswered(const HandshakeOutcome& handshake) {
+  return handshake.kind != HandshakeOutcome::Identified && !handshake.cutOff;
+}
+
 // What ended a transfer that could not go on, or nothing when it went to its end.
 std::optional<LogLine> InterruptionLine(TransferEnd end,
                                         const std::optional<PortFailure>& portFailure) {
@@ -368,7 +374,7 @@ LogLine UnwritableHzTextLine(const UnwritableHzText& box) {
 
 std::vector<LogLine> OutcomeLines(const ReadOutcome& outcome) {
   std::vector<LogLine> lines;
-  if (outcome.handshake.kind != HandshakeOutcome::Identified) {
+  if (HandshakeAnswered(outcome.handshake)) {
     lines.push_back(HandshakeFailureLine(outcome.handshake));
   }
   if (const auto interruption = InterruptionLine(outcome.end, outcome.portFailure)) {
@@ -381,7 +387,7 @@ std::vector<LogLine> OutcomeLines(const ReadOutcome& outcome) {
 
 std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome) {
   std::vector<LogLine> lines;
-  if (outcome.handshake.kind != HandshakeOutcome::Identified) {
+  if (HandshakeAnswered(outcome.handshake)) {
     // The write has one line for every failed handshake; on a port that opened, the
     // reason the read would give follows it, since an empty dump alone says nothing.
     lines.push_back(Line(QT_TRANSLATE_NOOP("Vexalon", "Unknown response from radio: %1"),
@@ -431,7 +437,7 @@ namespace {
 std::vector<LogLine> ReadingEndLines(const HandshakeOutcome& handshake, TransferEnd end,
                                      const std::optional<PortFailure>& portFailure) {
   std::vector<LogLine> lines;
-  if (handshake.kind != HandshakeOutcome::Identified) {
+  if (HandshakeAnswered(handshake)) {
     lines.push_back(HandshakeFailureLine(handshake));
   }
   if (const auto interruption = InterruptionLine(end, portFailure)) {

@@ -71,12 +71,16 @@ HandshakeOutcome Session::Identify() {
   }
 }
 
-TransferEnd Session::HandshakeEnd(std::optional<PortFailure>& portFailure) {
+TransferEnd Session::HandshakeEnd(const HandshakeOutcome& handshake,
+                                  std::optional<PortFailure>& portFailure) {
   if (!link_.IsOpen()) {
     portFailure = PortFailure{link_.DeviceName(), link_.OpenError()};
     return TransferEnd::PortNotOpened;
   }
-  return link_.LineLost() ? TransferEnd::LineLost : TransferEnd::NotIdentified;
+  if (link_.LineLost()) {
+    return TransferEnd::LineLost;
+  }
+  return handshake.cutOff ? TransferEnd::LineNeverQuiet : TransferEnd::NotIdentified;
 }
 
 bool Session::StillThere() {
