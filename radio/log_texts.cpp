@@ -196,7 +196,7 @@ std::vector<LogLine> WriteFinishedLines(const WriteOutcome& outcome) {
   }
   std::vector<LogLine> lines = {
       Line(QT_TRANSLATE_NOOP("Vexalon", "Verified: the radio holds what was written."))};
-  if (outcome.unacknowledged == 0) {
+  if (outcome.unacknowledgedHalves == 0) {
     lines.push_back(Line(QT_TRANSLATE_NOOP("Vexalon", "Done!")));
   } else {
     lines.push_back(Line(
@@ -312,6 +312,14 @@ LogLine HalfNotAcknowledgedLine(int channel, bool toneHalf, const ByteString& re
               {Literal(channel), Literal(HexDump(reply))});
 }
 
+LogLine OtherWritesNotAcknowledgedLine(int count) {
+  return Line(
+      count == 1
+          ? QT_TRANSLATE_NOOP("Vexalon", "[!] The radio did not acknowledge %1 other write.")
+          : QT_TRANSLATE_NOOP("Vexalon", "[!] The radio did not acknowledge %1 other writes."),
+      {Literal(count)});
+}
+
 LogLine WritingToneTablesLine() {
   return Line(QT_TRANSLATE_NOOP("Vexalon", "Writing DT/QDT settings..."));
 }
@@ -399,14 +407,14 @@ std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome) {
   }
   if (const auto interruption = InterruptionLine(outcome.end, outcome.portFailure)) {
     lines.push_back(*interruption);
-    if (outcome.blocksWritten > 0) {
+    if (outcome.BlocksSent() > 0) {
       lines.push_back(Line(
           QT_TRANSLATE_NOOP("Vexalon",
                             "%1 of %2 blocks were written; the radio may now hold a mix of old "
                             "and new channels."),
           {Literal(outcome.blocksWritten), Literal(outcome.blocksToWrite)}));
     }
-    if (outcome.blocksWritten > 0 && !outcome.backupFile.empty()) {
+    if (outcome.BlocksSent() > 0 && !outcome.backupFile.empty()) {
       lines.push_back(
           Line(QT_TRANSLATE_NOOP("Vexalon",
                                  "What the radio held before is in %1; restore it once the radio "

@@ -36,6 +36,9 @@ LogLine BackupNotKeptLine(const std::string& failure);
 LogLine WriteWithoutBackupQuestion(const LogLine& why);
 LogLine WritingChannelsLine();
 LogLine HalfNotAcknowledgedLine(int channel, bool toneHalf, const ByteString& reply);
+// After the blocks: the writes the radio did not acknowledge beside the bank 0 channel
+// halves, which have lines of their own.
+LogLine OtherWritesNotAcknowledgedLine(int count);
 LogLine WritingToneTablesLine();
 LogLine WritingSettingsLine();
 LogLine VerifyingLine();

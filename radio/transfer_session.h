@@ -84,9 +84,8 @@ struct BlocksRead {
 // whole is asked for once more. False when the dialogue cannot go on.
 bool ReadBlocks(Session& session, const std::vector<MemoryRead>& reads, BlocksRead& read);
 
-// Sends the blocks in order. Only bank 0 channel halves have their replies examined: an
-// unacknowledged one is logged and counted, and the write goes on. False when the
-// dialogue cannot go on.
+// Sends the blocks in order and counts every reply; an unacknowledged bank 0 channel half
+// is logged at once, and the write goes on. False when the dialogue cannot go on.
 bool WriteBlocks(Session& session, const MemoryBlocks& blocks, WriteOutcome& outcome);
 
 // Reads the blocks back and compares them with what was sent, saying so per block.

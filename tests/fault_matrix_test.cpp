@@ -338,7 +338,8 @@ TEST_F(FaultMatrix, AWriteWithEveryBank0HalfRefusedLogsEachAndGoesOn) {
                              " failed, unknown response from radio: (1 bytes)  15");
     }
   }
-  whileWriting.insert(whileWriting.end(), {"Writing DT/QDT settings...", "Writing settings..."});
+  whileWriting.insert(whileWriting.end(), {"Writing DT/QDT settings...", "Writing settings...",
+                                           "[!] The radio did not acknowledge 39 other writes."});
   const ByteString before = radio.Memory();
   harness.Write();
   const auto log = WithBackupNamed(harness.Log());
