@@ -33,8 +33,9 @@ CsvText CsvPlanText(const ChannelPlan& plan);
 // advanced-mode plan of Hz texts. Rows for other locations and later rows for a channel
 // are skipped (the notice names the first ten); a row with a tone, code, inverted DTCS
 // polarity, tone mode or duplex the radio does not have leaves its channel not in use (the
-// notice names each). The whole text is refused when it is not a CSV plan or a channel's
-// frequency is not a positive whole multiple of 10 Hz below 1000 MHz.
+// notice names each, and each is a problem). The whole text is refused when it is not a
+// CSV plan or a channel's frequency is not a positive whole multiple of 10 Hz below
+// 1000 MHz.
 LoadedPlan CsvPlanFromText(std::string_view text, bool advancedMode);
 
 // As SavePlanFile: a plan the layout cannot hold is refused and nothing is written; a file
