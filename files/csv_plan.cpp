@@ -829,6 +829,18 @@ LoadedPlan CsvPlanFromText(std::string_view text, bool advancedMode) {
   return {PlanOf(entries, advancedMode), {{}, notice}, problems};
 }
 
+std::optional<LogLine> CsvPlanOutputRefusal(const std::string& fileName) {
+  const WholeFile file = ReadWholeFile(fileName);
+  if (file.state != FileState::Read || IsBlank(file.bytes) ||
+      CsvPlanFromText(file.bytes, false).plan) {
+    return std::nullopt;
+  }
+  return Line(
+      QT_TRANSLATE_NOOP("Vexalon",
+                        "%1 is not a CSV channel plan; it is not replaced. Choose another file."),
+      {Literal(fileName)});
+}
+
 PlanFileOutcome SaveCsvPlanFile(const std::string& fileName, const ChannelPlan& plan) {
   const CsvText csv = CsvPlanText(plan);
   if (!csv.failure.format.empty()) {
@@ -837,7 +849,13 @@ PlanFileOutcome SaveCsvPlanFile(const std::string& fileName, const ChannelPlan& 
             {}};
   }
   FileReplacement replacement(fileName);
-  if (!replacement.Begin() || !replacement.Commit(csv.text)) {
+  if (!replacement.Begin()) {
+    return {Line(QT_TRANSLATE_NOOP("Vexalon", "Unable to write to %1."), {Literal(fileName)}), {}};
+  }
+  if (const auto refusal = CsvPlanOutputRefusal(fileName)) {
+    return {*refusal, {}};
+  }
+  if (!replacement.Commit(csv.text)) {
     return {Line(QT_TRANSLATE_NOOP("Vexalon", "Unable to write to %1."), {Literal(fileName)}), {}};
   }
   return {};

@@ -40,8 +40,11 @@ LoadedPlan CsvPlanFromText(std::string_view text, bool advancedMode);
 
 // As SavePlanFile: a plan the layout cannot hold is refused and nothing is written; a file
 // that cannot be written fails with "Unable to write to " + file name + "." and stays as it
-// was.
+// was. An existing file is replaced whole, and only when it is empty or a CSV plan
+// (CsvPlanOutputRefusal).
 PlanFileOutcome SaveCsvPlanFile(const std::string& fileName, const ChannelPlan& plan);
+// Why SaveCsvPlanFile would refuse the file; nothing when it would write it.
+std::optional<LogLine> CsvPlanOutputRefusal(const std::string& fileName);
 
 // As LoadPlanFile: a file that cannot be read fails with "Unable to read " + file name +
 // "."; with `settings` the notice tells that the file holds none, as for an INI file

@@ -213,6 +213,19 @@ void WritePlan(IniFile& ini, const ChannelPlan& plan) {
   }
 }
 
+// The key-by-key rule keeps what else a plan file holds, but written into any other file
+// it would mix the plan into that file's own content.
+std::optional<LogLine> OutputRefusal(const IniFile& ini, const std::string& fileName) {
+  if (!ini.WasRead() || IsBlank(ini.Text()) || LooksLikeAPlan(ini)) {
+    return std::nullopt;
+  }
+  return Line(
+      QT_TRANSLATE_NOOP("Vexalon",
+                        "%1 is not a Vexalon channel plan; the plan is not saved into it. Choose "
+                        "another file."),
+      {Literal(fileName)});
+}
+
 LoadedPlan Refused(const LogLine& reason) {
   return {std::nullopt, {reason, {}}, {}};
 }
@@ -229,10 +242,19 @@ void AddNoticeLine(LogLine& notice, LogLine line) {
       notice.format.empty() ? std::move(line) : LogLine{"%1\n%2", {notice, std::move(line)}, false};
 }
 
+std::optional<LogLine> PlanFileOutputRefusal(const std::string& fileName) {
+  return OutputRefusal(IniFile(fileName), fileName);
+}
+
 PlanFileOutcome SavePlanFile(const std::string& fileName, const ChannelPlan& plan) {
   try {
     IniFile ini(fileName);
+    const std::optional<LogLine> refusal = OutputRefusal(ini, fileName);
+    // Writes stay in memory until the commit; the first says whether the file may be written.
     WritePlan(ini, plan);
+    if (refusal) {
+      return {*refusal, {}};
+    }
     ini.Commit();
   } catch (const IniWriteError&) {
     return {Line(QT_TRANSLATE_NOOP("Vexalon", "Unable to write to %1."), {Literal(fileName)}), {}};

@@ -18,10 +18,13 @@ struct PlanFileOutcome {
 // What a load with settings says of a file that holds none; the channels are loaded.
 extern const char kNoSettingsInFile[];
 
-// Writes the plan to the named file, keeping every other line an existing file holds,
-// and marks whether it holds the settings. A file that cannot be written fails with
-// "Unable to write to " + file name + "." and stays as it was.
+// Writes the plan to the named file, keeping every other line an existing plan file
+// holds, and marks whether it holds the settings. A file that cannot be written fails with
+// "Unable to write to " + file name + "." and stays as it was; so does an existing file
+// that is neither a plan (as a load tells it) nor empty, with PlanFileOutputRefusal.
 PlanFileOutcome SavePlanFile(const std::string& fileName, const ChannelPlan& plan);
+// Why SavePlanFile would refuse the file; nothing when it would write it.
+std::optional<LogLine> PlanFileOutputRefusal(const std::string& fileName);
 
 // What SavePlanFile writes to a new file, for a plan that goes elsewhere than a file.
 std::string PlanFileText(const ChannelPlan& plan);

@@ -243,6 +243,27 @@ TEST_F(BadPlanFiles, ACutOffPlanOrOneWithBadValuesLoadsWithOneNotice) {
                          "[OtherSettings] TOT \"99\" lies outside 0 to 10.")});
 }
 
+TEST_F(BadPlanFiles, ASaveIntoAFileThatIsNoPlanIsRefusedAndChangesNothing) {
+  const std::string kept = "Vexalon radio backup, format 1\nVariant: E\n";
+  const std::string backup = folder / "before.vxbackup";
+  WriteBytes(backup, kept);
+  Save(backup);
+  EXPECT_EQ(dialogs->failures,
+            QStringList{QString::fromStdString(
+                backup + " is not a Vexalon channel plan; the plan is not saved into it. Choose "
+                         "another file.")});
+  EXPECT_EQ(ReadBytes(backup), kept);
+  dialogs->failures.clear();
+
+  const std::string sheet = folder / "sheet.csv";
+  WriteBytes(sheet, "Name,Phone\nAnn,123\n");
+  Save(sheet);
+  EXPECT_EQ(dialogs->failures,
+            QStringList{QString::fromStdString(
+                sheet + " is not a CSV channel plan; it is not replaced. Choose another file.")});
+  EXPECT_EQ(ReadBytes(sheet), "Name,Phone\nAnn,123\n");
+}
+
 // Each part of a composed refusal or notice is said in German, the file's name and the
 // values read from it as they are.
 TEST(BadPlanFilesInGerman, RefusalsAndNoticesSpeakGermanAndNameTheFile) {
