@@ -367,6 +367,27 @@ std::optional<LogLine> HiddenFrequencyLine(int channel, const ChannelRow& row) {
       {Literal(channel), held});
 }
 
+std::optional<LogLine> HiddenFrequenciesQuestion(const std::vector<int>& channels) {
+  if (channels.empty()) {
+    return std::nullopt;
+  }
+  return Line(
+      channels.size() == 1
+          ? QT_TRANSLATE_NOOP(
+                "Vexalon",
+                "Channel %1 holds a frequency in the radio that normal mode could not show, so "
+                "the window shows it as not in use. Writing now clears it in the radio.\r\n\r\n"
+                "To keep it, answer No, turn on advanced mode (Other settings and info) and read "
+                "the radio again.\r\n\r\nWrite anyway?")
+          : QT_TRANSLATE_NOOP(
+                "Vexalon",
+                "Channels %1 hold frequencies in the radio that normal mode could not show, so "
+                "the window shows them as not in use. Writing now clears them in the "
+                "radio.\r\n\r\nTo keep them, answer No, turn on advanced mode (Other settings "
+                "and info) and read the radio again.\r\n\r\nWrite anyway?"),
+      {JoinedNumbers(channels)});
+}
+
 LogLine UnwritableHzTextLine(const UnwritableHzText& box) {
   return Line(box.direction == Direction::Rx
                   ? QT_TRANSLATE_NOOP(
