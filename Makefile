@@ -72,7 +72,7 @@ windows-check:
 SANITIZE_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
-FUZZ_TARGETS := ini_file_fuzz reply_decoding_fuzz frequency_codec_fuzz
+FUZZ_TARGETS := ini_file_fuzz reply_decoding_fuzz frequency_codec_fuzz cli_arguments_fuzz
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 

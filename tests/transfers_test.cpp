@@ -189,8 +189,8 @@ TEST_F(Outcomes, UnacknowledgedHalvesAreCountedAndTheWriteGoesOn) {
   radio.SetWriteReply(0x00F8, ByteString{});
   const WriteOutcome outcome = Write(ChannelPlan{.settings = kDefaultSettings});
   EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
-  EXPECT_EQ(outcome.unacknowledged, 2);
-  EXPECT_EQ(outcome.blocksWritten, 69);
+  EXPECT_EQ(outcome.unacknowledgedHalves, 2);
+  EXPECT_EQ(outcome.BlocksSent(), 69);
 }
 
 // The safety net: what the radio held is kept before the first write, and every written
@@ -285,14 +285,15 @@ TEST_F(SafeWrites, ABlockStoredWrongIsFoundAndNamed) {
             "radio held before is in backup-1; restore it or write again.");
 }
 
-// Bank 1, the tone tables and the settings are written without a look at the replies;
-// the check still finds a radio that stored none of them.
+// Bank 1, the tone tables and the settings are refused without a line each; they are
+// counted, and the check finds a radio that stored none of them.
 TEST_F(SafeWrites, WritesRefusedAboveBank0AreFound) {
   radio.SetWritesRefusedFrom(0x0100);
   const MemoryBlocks before = HeldAt(PlanBlocks(plan));
   const WriteOutcome outcome = Write(plan);
   EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
-  EXPECT_EQ(outcome.unacknowledged, 0);
+  EXPECT_EQ(outcome.unacknowledged, 37);
+  EXPECT_EQ(outcome.unacknowledgedHalves, 0);
   std::vector<std::uint16_t> expected;
   for (std::size_t i = 0; i < before.size(); ++i) {
     if (before[i].address >= 0x0100 && before[i] != PlanBlocks(plan)[i]) {
