@@ -45,12 +45,15 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/bench/vexalon-bench
 
 # The entries are checked first; for the software centre's, an info or a warning fails too
-# (--strict), only pedantic hints pass.
+# (--strict), only pedantic hints pass. Then lintian checks the package as Debian would: an
+# error or a warning fails it.
 package: build
 	scripts/install-deps.sh package
 	desktop-file-validate desktop/vexalon.desktop
 	appstreamcli validate --no-net --strict desktop/org.example.vexalon.metainfo.xml
+	rm -f $(BUILD)/vexalon_*.deb
 	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error,warning $(BUILD)/vexalon_*.deb
 
 # Slow (it sets up a whole Debian in a chroot): run by hand, not in CI.
 deb-check: package
@@ -68,7 +71,7 @@ windows-check:
 SANITIZE_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
-FUZZ_TARGETS := ini_file_fuzz reply_decoding_fuzz frequency_codec_fuzz
+FUZZ_TARGETS := ini_file_fuzz reply_decoding_fuzz frequency_codec_fuzz cli_arguments_fuzz
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 

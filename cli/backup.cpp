@@ -10,11 +10,19 @@
 
 namespace {
 
-// Keeps the backup in the file -o names, in one step.
+// Keeps the backup in the file -o names, in one step, or on stdout.
 class BackupToFile : public BackupStore {
  public:
-  explicit BackupToFile(std::string file) : file_(std::move(file)) {}
+  BackupToFile(std::string file, Console& console) : file_(std::move(file)), console_(console) {}
   Kept Keep(const RadioBackup& backup) override {
+    if (file_ == kStandardOutput) {
+      console_.Out(BackupFileText(backup));
+      return {"stdout", {}};
+    }
+    // Checked again: the file may have changed while the radio was read.
+    if (const auto refusal = BackupOutputRefusal(file_)) {
+      return {{}, refusal->Text()};
+    }
     FileReplacement replacement(file_);
     if (!replacement.Begin() || !replacement.Commit(BackupFileText(backup))) {
       return {{}, "Unable to write to " + file_ + "."};
@@ -24,6 +32,7 @@ class BackupToFile : public BackupStore {
 
  private:
   std::string file_;
+  Console& console_;
 };
 
 }  // namespace
@@ -32,11 +41,13 @@ int RunBackup(Context& context) {
   const Options& options = context.options;
   const std::string folder = BackupFolderOf(options);
   if (options.output.empty() ? !BackupFolderReady(context.console, folder)
-                             : !OutputWritable(context.console, options.output)) {
+                             : options.output != kStandardOutput &&
+                                   !OutputWritable(context.console, options.output,
+                                                   BackupOutputRefusal(options.output))) {
     return kExitRefused;
   }
   BackupFolder inFolder(folder);
-  BackupToFile inFile(options.output);
+  BackupToFile inFile(options.output, context.console);
   BackupStore& store = options.output.empty() ? static_cast<BackupStore&>(inFolder) : inFile;
   const RadioId radio{options.ports.front()};
   const std::unique_ptr<TBlockSerial> link = context.makeLink(radio.port);

@@ -53,17 +53,34 @@ bool PortsDistinct(Console& console, const std::vector<std::string>& ports) {
   return true;
 }
 
-std::optional<ChannelPlan> UsablePlan(Console& console, const std::string& file, bool forWrite) {
+std::optional<ChannelPlan> UsablePlan(Console& console, const Options& options, bool forWrite) {
+  const std::string& file = options.file;
   const LoadedPlan loaded = IsCsvPlanFileName(file) ? LoadCsvPlanFile(file, true, false)
                                                     : LoadPlanFile(file, true, false);
   if (!loaded.plan) {
     console.Say("", loaded.outcome.failure.Text());
     return std::nullopt;
   }
-  if (const auto unwritable = UnwritableHzTexts(*loaded.plan); !unwritable.empty()) {
-    for (const UnwritableHzText& box : unwritable) {
-      console.Say("", UnwritableHzTextLine(box).Text());
+  // A Hz text says itself that nothing was written.
+  bool refused = false;
+  for (const UnwritableHzText& box : UnwritableHzTexts(*loaded.plan)) {
+    console.Say("", UnwritableHzTextLine(box).Text());
+    refused = true;
+  }
+  bool unusable = false;
+  bool missing = false;
+  for (const PlanProblem& problem : loaded.problems) {
+    if (!problem.missing || !options.missingAsUnused) {
+      console.Say("", file + ": " + problem.line.Text());
+      (problem.missing ? missing : unusable) = true;
     }
+  }
+  if (missing || unusable) {
+    console.Say("", !unusable ? "Nothing was sent. Complete the plan, or take what it lacks as "
+                                "unused with --missing-as-unused."
+                              : "Nothing was sent. Correct the plan first.");
+  }
+  if (refused || missing || unusable) {
     return std::nullopt;
   }
   SayNotice(console, loaded.outcome.notice.Text());
@@ -89,10 +106,15 @@ bool BackupFolderReady(Console& console, const std::string& folder) {
   return true;
 }
 
-bool OutputWritable(Console& console, const std::string& file) {
+bool OutputWritable(Console& console, const std::string& file,
+                    const std::optional<LogLine>& refusal) {
   FileReplacement replacement(file);
   if (!replacement.Begin()) {
     console.Say("", "Unable to write to " + file + ".");
+    return false;
+  }
+  if (refusal) {
+    console.Say("", refusal->Text());
     return false;
   }
   return true;

@@ -3,15 +3,20 @@
 #include <string>
 #include <vector>
 
+// The name -o takes for stdout.
+inline constexpr char kStandardOutput[] = "-";
+
 // What the command line asked for, as parsed; each command reads the fields it has.
 struct Options {
   std::vector<std::string> ports;
   // The plan of write and verify, the backup of restore.
   std::string file;
-  // -o of read and backup; empty for stdout or the backups folder.
+  // -o of read and backup; empty without it, kStandardOutput for stdout.
   std::string output;
   std::string backupDir;
   bool noSettings = false;
+  // A plan's missing keys and channels take their defaults rather than refusing it.
+  bool missingAsUnused = false;
   bool repeat = false;
   bool json = false;
   bool quiet = false;

@@ -13,7 +13,7 @@ RadioReport Basics(const HandshakeOutcome& handshake, TransferEnd end) {
 }  // namespace
 
 bool HalfWritten(const WriteOutcome& outcome) {
-  return outcome.end == TransferEnd::Stopped && outcome.blocksWritten > 0;
+  return outcome.end == TransferEnd::Stopped && outcome.BlocksSent() > 0;
 }
 
 RadioReport ReportOf(const ReadOutcome& outcome) {

@@ -29,15 +29,16 @@ PlanFileOutcome Save(const std::string& file, const ChannelPlan& plan) {
   return IsCsvPlanFileName(file) ? SaveCsvPlanFile(file, plan) : SavePlanFile(file, plan);
 }
 
+std::optional<LogLine> OutputRefusal(const std::string& file) {
+  return IsCsvPlanFileName(file) ? CsvPlanOutputRefusal(file) : PlanFileOutputRefusal(file);
+}
+
 }  // namespace
 
 int RunRead(Context& context) {
   const Options& options = context.options;
-  if (options.json && options.output.empty()) {
-    context.console.Say("", "read --json needs -o PLAN, since the JSON goes to stdout.");
-    return kExitRefused;
-  }
-  if (!options.output.empty() && !OutputWritable(context.console, options.output)) {
+  const bool toFile = !options.output.empty() && options.output != kStandardOutput;
+  if (toFile && !OutputWritable(context.console, options.output, OutputRefusal(options.output))) {
     return kExitRefused;
   }
   const RadioId radio{options.ports.front()};
@@ -62,7 +63,7 @@ int RunRead(Context& context) {
     }
     extra["advanced_mode"] = read.plan.advancedMode;
     extra["outside_channel_lists"] = read.outsideTheChannelLists;
-    if (options.output.empty()) {
+    if (!toFile) {
       planText = PlanFileText(read.plan);
       kept = true;
     } else {

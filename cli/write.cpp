@@ -55,7 +55,7 @@ void WriteOnPort(Context& context, const ChannelPlan& plan, BackupStore& backups
 
 int RunWrite(Context& context) {
   const Options& options = context.options;
-  const std::optional<ChannelPlan> plan = UsablePlan(context.console, options.file, true);
+  const std::optional<ChannelPlan> plan = UsablePlan(context.console, options, true);
   const std::string folder = BackupFolderOf(options);
   if (!plan || !PortsDistinct(context.console, options.ports) ||
       !BackupFolderReady(context.console, folder)) {
@@ -71,7 +71,7 @@ int RunWrite(Context& context) {
 
 int RunVerify(Context& context) {
   const Options& options = context.options;
-  const std::optional<ChannelPlan> plan = UsablePlan(context.console, options.file, false);
+  const std::optional<ChannelPlan> plan = UsablePlan(context.console, options, false);
   if (!plan || !PortsDistinct(context.console, options.ports)) {
     return kExitRefused;
   }

@@ -1,6 +1,7 @@
 # The Debian package (`make package`, cpack -G DEB): what `cmake --install` puts, that is the
-# program, the command line and its manual page, the simulator, the desktop entry, the icons
-# and the software centre's entry. Tests and the bench stay out.
+# program, the command line, the simulator, their manual pages, the desktop entry, the icons,
+# the software centre's entry, and the package's copyright file, changelog and lintian
+# overrides. Tests and the bench stay out.
 set(VEXALON_PACKAGE_MAINTAINER "Vexalon maintainers <maintainers@vexalon.invalid>"
     CACHE STRING "Maintainer field of the Debian package")
 
@@ -31,5 +32,26 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own texts (Yes and No, the file dialogs) in the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+
+# The package's terms and its Debian changelog, whose latest entry must be for the version
+# packaged.
+include(GNUInstallDirs)
+set(package_version ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
+file(STRINGS packaging/changelog latest_entry LIMIT_COUNT 1)
+string(REGEX REPLACE "^vexalon \\(([^)]*)\\).*" "\\1" latest_version "${latest_entry}")
+if(NOT latest_version STREQUAL package_version)
+  message(FATAL_ERROR "packaging/changelog: the latest entry is for ${latest_version}, the "
+                      "package is ${package_version}; add an entry for it")
+endif()
+set(changelog ${CMAKE_BINARY_DIR}/packaging/changelog.Debian)
+configure_file(packaging/changelog ${changelog} COPYONLY)
+add_custom_command(OUTPUT ${changelog}.gz COMMAND gzip -9nkf ${changelog} DEPENDS ${changelog}
+                   VERBATIM)
+add_custom_target(debian-changelog ALL DEPENDS ${changelog}.gz)
+install(FILES packaging/copyright ${changelog}.gz
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${CPACK_PACKAGE_NAME})
+# The lintian tags that only make sense for a package uploaded to Debian, each with its reason.
+install(FILES packaging/lintian-overrides RENAME ${CPACK_PACKAGE_NAME}
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides)
 
 include(CPack)

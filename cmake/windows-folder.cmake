@@ -1,6 +1,8 @@
 # What `cmake --install` puts into the Windows program folder that the zip and the installer
-# hold: the program, the Qt libraries and plugins it loads, the MinGW runtime and the
-# licence texts of Qt, whose LGPL asks that users can find its source.
+# hold: the program, the Qt libraries and plugins it loads, the MinGW runtime, Vexalon's own
+# licence, and the terms of what the programs carry: Qt, whose LGPL asks that users can find
+# its source, and CLI11 and nlohmann-json, compiled into vexalon-cli, whose notices must
+# come with it.
 foreach(module Core Gui Widgets)
   install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION .)
 endforeach()
@@ -14,6 +16,12 @@ foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 
 install(DIRECTORY ${QT6_INSTALL_PREFIX}/licenses/ DESTINATION licenses/qt)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+# The header-only libraries come from the build machine's Debian packages, with their terms.
+install(FILES /usr/share/doc/libcli11-dev/copyright DESTINATION licenses/cli11
+        RENAME copyright.txt)
+install(FILES /usr/share/doc/nlohmann-json3-dev/copyright DESTINATION licenses/nlohmann-json
+        RENAME copyright.txt)
 
 # Qt's own texts (Yes and No, the file dialogs) in the languages Vexalon speaks. The .qm
 # files are the same for every system, so Debian's serve (qt6-translations-l10n).

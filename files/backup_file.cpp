@@ -216,3 +216,15 @@ BackupFileRead LoadBackupFile(const std::string& fileName) {
   }
   return BackupFromText(file.bytes, fileName);
 }
+
+std::optional<LogLine> BackupOutputRefusal(const std::string& fileName) {
+  const WholeFile file = ReadWholeFile(fileName);
+  if (file.state != FileState::Read || IsBlank(file.bytes) ||
+      file.bytes.starts_with(kFirstLinePrefix)) {
+    return std::nullopt;
+  }
+  return Refusal(
+      QT_TRANSLATE_NOOP(
+          "Vexalon", "%1 is not a Vexalon radio backup; it is not replaced. Choose another file."),
+      fileName);
+}

@@ -22,5 +22,10 @@ struct BackupFileRead {
 BackupFileRead BackupFromText(const std::string& text, const std::string& fileName);
 BackupFileRead LoadBackupFile(const std::string& fileName);
 
+// Why a backup must not be written over the named file: it exists and is neither empty
+// nor a Vexalon backup by its first line, even a damaged one or one of another format
+// version. Nothing when it may.
+std::optional<LogLine> BackupOutputRefusal(const std::string& fileName);
+
 // "2026-12-09 14:03:27", in the local time of this machine.
 std::string BackupTimeText(std::chrono::system_clock::time_point time);

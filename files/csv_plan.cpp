@@ -11,6 +11,7 @@
 #include <tuple>
 #include <vector>
 
+#include "files/quoted_value.h"
 #include "files/whole_file.h"
 #include "radio/hz_text.h"
 #include "radio/memory_map.h"
@@ -78,9 +79,6 @@ constexpr std::int64_t kMhzCap = 1000000;
 constexpr std::int64_t kFirstPmrHz = 446006250;
 constexpr std::int64_t kPmrSpacingHz = 12500;
 constexpr int kPmrChannels = 8;
-// A value shown in a message is cut to this many bytes: a damaged file may hold a field
-// of megabytes.
-constexpr std::size_t kShownValueBytes = 40;
 // CHIRP files of larger radios hold many rows beyond channel 15; the notice names the
 // first of them and counts the rest.
 constexpr int kMaxSkippedRowLines = 10;
@@ -116,26 +114,8 @@ std::string_view WithoutLeadingZeros(std::string_view digits) {
   return first == std::string_view::npos ? std::string_view{} : digits.substr(first);
 }
 
-// The value in quotes, cut short on a character boundary when it is long.
-LogLine Shown(std::string_view value) {
-  if (value.size() <= kShownValueBytes) {
-    return Literal("\"" + std::string(value) + "\"");
-  }
-  std::size_t end = kShownValueBytes;
-  while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80) {
-    --end;
-  }
-  return Literal("\"" + std::string(value.substr(0, end)) + "...\"");
-}
-
 LogLine Number(std::size_t number) {
   return Literal(std::to_string(number));
-}
-
-// One line below the other is the same in every language, so the join is not translated.
-void AddLine(LogLine& lines, LogLine line) {
-  lines =
-      lines.format.empty() ? std::move(line) : LogLine{"%1\n%2", {lines, std::move(line)}, false};
 }
 
 // ---- Frequencies and tones as the layout writes them ----
@@ -245,7 +225,7 @@ std::optional<std::int64_t> DirectionHz(const ChannelRow& row, bool rx, bool adv
                         : QT_TRANSLATE_NOOP("Vexalon",
                                             "its TX frequency %1 is not a frequency in Hz (digits "
                                             "only, a multiple of 10 Hz)."),
-                     {Shown(typed)});
+                     {QuotedValue(typed)});
       return std::nullopt;
     }
     text = TrimmedHzText(typed);
@@ -507,12 +487,12 @@ std::optional<LogLine> ReadTones(const Record& record, ChannelEntry& entry) {
     }
     if (!tx || !rx || (tx->kind == ToneKind::None && rx->kind == ToneKind::None)) {
       return Line(QT_TRANSLATE_NOOP("Vexalon", "the radio has no cross mode %1 (CrossMode)."),
-                  {Shown(cross)});
+                  {QuotedValue(cross)});
     }
     sources = {*tx, *rx};
   } else if (!mode.empty()) {
     return Line(QT_TRANSLATE_NOOP("Vexalon", "the radio has no tone mode %1 (Tone)."),
-                {Shown(mode)});
+                {QuotedValue(mode)});
   }
 
   // The polarity pairs TX and RX; only a direction with a code has one to check.
@@ -525,13 +505,13 @@ std::optional<LogLine> ReadTones(const Record& record, ChannelEntry& entry) {
       *index = QtIndex(value);
       if (*index == 0) {
         return Line(QT_TRANSLATE_NOOP("Vexalon", "the radio has no tone %1 Hz (%2)."),
-                    {Shown(value), column});
+                    {QuotedValue(value), column});
       }
     } else if (source.kind == ToneKind::Dqt) {
       *index = DqtIndex(value);
       if (*index == 0) {
         return Line(QT_TRANSLATE_NOOP("Vexalon", "the radio has no DTCS code %1 (%2)."),
-                    {Shown(value), column});
+                    {QuotedValue(value), column});
       }
       const auto isPolarity = [](char c) { return LowerAscii(c) == 'n' || LowerAscii(c) == 'r'; };
       const bool normal = polarity.size() == 2 &&
@@ -541,7 +521,7 @@ std::optional<LogLine> ReadTones(const Record& record, ChannelEntry& entry) {
         return Line(
             QT_TRANSLATE_NOOP(
                 "Vexalon", "the radio has DTCS codes of normal polarity only (DtcsPolarity %1)."),
-            {Shown(polarity)});
+            {QuotedValue(polarity)});
       }
     }
   }
@@ -573,7 +553,7 @@ RowReading ReadRow(const Record& record) {
   const std::optional<Mhz> rx = ParseMhz(frequency);
   if (const std::optional<LogLine> problem = FrequencyProblem(rx)) {
     reading.fileRefusal = Line(QT_TRANSLATE_NOOP("Vexalon", "the RX frequency (Frequency %1) %2."),
-                               {Shown(frequency), *problem});
+                               {QuotedValue(frequency), *problem});
     return reading;
   }
   entry.rxHz = rx->hz;
@@ -589,21 +569,21 @@ RowReading ReadRow(const Record& record) {
     if (!offset) {
       reading.fileRefusal =
           Line(QT_TRANSLATE_NOOP("Vexalon", "the offset (Offset %1) is not a number of MHz."),
-               {Shown(offsetText)});
+               {QuotedValue(offsetText)});
       return reading;
     }
     tx = Mhz{rx->hz + (duplex == "+" ? offset->hz : -offset->hz), offset->belowHz};
     txSource = Line(QT_TRANSLATE_NOOP("Vexalon", "Frequency %1 with Duplex %2 and Offset %3"),
-                    {Shown(frequency), Shown(duplex), Shown(offsetText)});
+                    {QuotedValue(frequency), QuotedValue(duplex), QuotedValue(offsetText)});
   } else if (EqualsIgnoringCase(duplex, "split")) {
     tx = ParseMhz(offsetText);
-    txSource =
-        Line(QT_TRANSLATE_NOOP("Vexalon", "Offset %1 with Duplex \"split\""), {Shown(offsetText)});
+    txSource = Line(QT_TRANSLATE_NOOP("Vexalon", "Offset %1 with Duplex \"split\""),
+                    {QuotedValue(offsetText)});
   } else if (!EqualsIgnoringCase(duplex, "off")) {
     reading.rowRefusal =
         Line(QT_TRANSLATE_NOOP("Vexalon",
                                "Duplex %1 is none of \"\", \"+\", \"-\", \"split\" and \"off\"."),
-             {Shown(duplex)});
+             {QuotedValue(duplex)});
     return reading;
   }
   if (txSource) {
@@ -693,7 +673,7 @@ Header ReadHeader(CsvRecords& records) {
 }
 
 LoadedPlan Refused(const LogLine& reason) {
-  return {std::nullopt, {reason, {}}};
+  return {std::nullopt, {reason, {}}, {}};
 }
 
 }  // namespace
@@ -712,8 +692,8 @@ CsvText CsvPlanText(const ChannelPlan& plan) {
     const std::optional<std::int64_t> rxHz = DirectionHz(row, true, plan.advancedMode, rxProblem);
     const std::optional<std::int64_t> txHz = DirectionHz(row, false, plan.advancedMode, txProblem);
     const auto add = [&](const LogLine& problem) {
-      AddLine(problems,
-              Line(QT_TRANSLATE_NOOP("Vexalon", "Channel %1: %2"), {Literal(n), problem}));
+      AddNoticeLine(problems,
+                    Line(QT_TRANSLATE_NOOP("Vexalon", "Channel %1: %2"), {Literal(n), problem}));
     };
     for (const LogLine& problem : {rxProblem, txProblem}) {
       if (!problem.format.empty()) {
@@ -787,10 +767,11 @@ LoadedPlan CsvPlanFromText(std::string_view text, bool advancedMode) {
   std::array<std::optional<ChannelEntry>, kChannelCount> entries;
   std::array<std::size_t, kChannelCount> rowLine{};
   LogLine notice;
+  std::vector<PlanProblem> problems;
   int skippedRows = 0;
   const auto skip = [&](const LogLine& line) {
     if (++skippedRows <= kMaxSkippedRowLines) {
-      AddLine(notice, line);
+      AddNoticeLine(notice, line);
     }
   };
   Record record;
@@ -808,7 +789,7 @@ LoadedPlan CsvPlanFromText(std::string_view text, bool advancedMode) {
         skip(
             Line(QT_TRANSLATE_NOOP(
                      "Vexalon", "Line %1: location %2 is skipped; the radio has channels 1 to 15."),
-                 {line, Shown(location)}));
+                 {line, QuotedValue(location)}));
       } else if (rowLine[channel - 1] != 0) {
         skip(Line(QT_TRANSLATE_NOOP(
                       "Vexalon", "Line %1: another row for channel %2 (after line %3) is skipped."),
@@ -821,9 +802,11 @@ LoadedPlan CsvPlanFromText(std::string_view text, bool advancedMode) {
                               {Literal(channel), line, *reading.fileRefusal}));
         }
         if (reading.rowRefusal) {
-          AddLine(notice,
-                  Line(QT_TRANSLATE_NOOP("Vexalon", "Channel %1 (line %2) is left not in use: %3"),
-                       {Literal(channel), line, *reading.rowRefusal}));
+          const LogLine leftUnused =
+              Line(QT_TRANSLATE_NOOP("Vexalon", "Channel %1 (line %2) is left not in use: %3"),
+                   {Literal(channel), line, *reading.rowRefusal});
+          AddNoticeLine(notice, leftUnused);
+          problems.push_back({leftUnused, false});
         }
         entries[channel - 1] = reading.entry;
       }
@@ -837,13 +820,25 @@ LoadedPlan CsvPlanFromText(std::string_view text, bool advancedMode) {
                         {Number(*records.UnclosedQuoteLine())}));
   }
   if (skippedRows > kMaxSkippedRowLines) {
-    AddLine(notice,
-            Line(QT_TRANSLATE_NOOP("Vexalon",
-                                   "%1 more rows for other locations or repeated channels are "
-                                   "skipped."),
-                 {Literal(skippedRows - kMaxSkippedRowLines)}));
+    AddNoticeLine(
+        notice, Line(QT_TRANSLATE_NOOP("Vexalon",
+                                       "%1 more rows for other locations or repeated channels are "
+                                       "skipped."),
+                     {Literal(skippedRows - kMaxSkippedRowLines)}));
   }
-  return {PlanOf(entries, advancedMode), {{}, notice}};
+  return {PlanOf(entries, advancedMode), {{}, notice}, problems};
+}
+
+std::optional<LogLine> CsvPlanOutputRefusal(const std::string& fileName) {
+  const WholeFile file = ReadWholeFile(fileName);
+  if (file.state != FileState::Read || IsBlank(file.bytes) ||
+      CsvPlanFromText(file.bytes, false).plan) {
+    return std::nullopt;
+  }
+  return Line(
+      QT_TRANSLATE_NOOP("Vexalon",
+                        "%1 is not a CSV channel plan; it is not replaced. Choose another file."),
+      {Literal(fileName)});
 }
 
 PlanFileOutcome SaveCsvPlanFile(const std::string& fileName, const ChannelPlan& plan) {
@@ -854,7 +849,13 @@ PlanFileOutcome SaveCsvPlanFile(const std::string& fileName, const ChannelPlan& 
             {}};
   }
   FileReplacement replacement(fileName);
-  if (!replacement.Begin() || !replacement.Commit(csv.text)) {
+  if (!replacement.Begin()) {
+    return {Line(QT_TRANSLATE_NOOP("Vexalon", "Unable to write to %1."), {Literal(fileName)}), {}};
+  }
+  if (const auto refusal = CsvPlanOutputRefusal(fileName)) {
+    return {*refusal, {}};
+  }
+  if (!replacement.Commit(csv.text)) {
     return {Line(QT_TRANSLATE_NOOP("Vexalon", "Unable to write to %1."), {Literal(fileName)}), {}};
   }
   return {};
@@ -870,7 +871,7 @@ LoadedPlan LoadCsvPlanFile(const std::string& fileName, bool settings, bool adva
     loaded.outcome.failure = Line(QT_TRANSLATE_NOOP("Vexalon", "%1 was not loaded. %2"),
                                   {Literal(fileName), loaded.outcome.failure});
   } else if (settings) {
-    AddLine(loaded.outcome.notice, Line(kNoSettingsInFile));
+    AddNoticeLine(loaded.outcome.notice, Line(kNoSettingsInFile));
   }
   return loaded;
 }

@@ -33,14 +33,18 @@ CsvText CsvPlanText(const ChannelPlan& plan);
 // advanced-mode plan of Hz texts. Rows for other locations and later rows for a channel
 // are skipped (the notice names the first ten); a row with a tone, code, inverted DTCS
 // polarity, tone mode or duplex the radio does not have leaves its channel not in use (the
-// notice names each). The whole text is refused when it is not a CSV plan or a channel's
-// frequency is not a positive whole multiple of 10 Hz below 1000 MHz.
+// notice names each, and each is a problem). The whole text is refused when it is not a
+// CSV plan or a channel's frequency is not a positive whole multiple of 10 Hz below
+// 1000 MHz.
 LoadedPlan CsvPlanFromText(std::string_view text, bool advancedMode);
 
 // As SavePlanFile: a plan the layout cannot hold is refused and nothing is written; a file
 // that cannot be written fails with "Unable to write to " + file name + "." and stays as it
-// was.
+// was. An existing file is replaced whole, and only when it is empty or a CSV plan
+// (CsvPlanOutputRefusal).
 PlanFileOutcome SaveCsvPlanFile(const std::string& fileName, const ChannelPlan& plan);
+// Why SaveCsvPlanFile would refuse the file; nothing when it would write it.
+std::optional<LogLine> CsvPlanOutputRefusal(const std::string& fileName);
 
 // As LoadPlanFile: a file that cannot be read fails with "Unable to read " + file name +
 // "."; with `settings` the notice tells that the file holds none, as for an INI file

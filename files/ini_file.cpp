@@ -102,7 +102,9 @@ bool EndsWithBlankLine(std::string_view text) {
   return Trim(text.substr(previous == std::string_view::npos ? 0 : previous + 1)).empty();
 }
 
-std::optional<int> ParseInteger(std::string_view text) {
+}  // namespace
+
+std::optional<int> IniInteger(std::string_view text) {
   const bool negative = text.starts_with('-');
   if (negative || text.starts_with('+')) {
     text.remove_prefix(1);
@@ -132,8 +134,6 @@ std::optional<int> ParseInteger(std::string_view text) {
   return static_cast<int>(value);
 }
 
-}  // namespace
-
 IniWriteError::IniWriteError(const std::string& fileName)
     : std::runtime_error("Unable to write to " + fileName) {}
 
@@ -154,10 +154,14 @@ IniFile::IniFile() : replacement_(fileName_), inMemory_(true) {
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue) const {
+  return Value(section, key).value_or(std::string(defaultValue));
+}
+
+std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const {
   const std::optional<Section> found = FindSection(section);
   const KeyLookup lookup = found ? FindKey(*found, key) : KeyLookup{};
   if (!lookup.found) {
-    return std::string(defaultValue);
+    return std::nullopt;
   }
   std::string_view value(text_);
   value = value.substr(lookup.valueBegin, lookup.valueEnd - lookup.valueBegin);
@@ -171,7 +175,7 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
 }
 
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
-  return ParseInteger(ReadString(section, key, "")).value_or(defaultValue);
+  return IniInteger(ReadString(section, key, "")).value_or(defaultValue);
 }
 
 bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {

@@ -18,6 +18,10 @@ class IniWriteError : public std::runtime_error {
   explicit IniWriteError(const std::string& fileName);
 };
 
+// An integer value as IniFile reads it: decimal with optional sign, or hexadecimal after
+// "0x", "0X" or "$"; nothing for any other text, including a value beyond 32 bits.
+std::optional<int> IniInteger(std::string_view text);
+
 // Key-by-key access to an INI file with the rules of the Windows private-profile
 // functions, so a file written on Windows reads the same everywhere: sections and keys
 // match without regard to ASCII case, the first of duplicate sections or keys counts,
@@ -41,8 +45,9 @@ class IniFile {
   // a NUL byte and after kMaxIniValueLength characters.
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;
-  // Decimal with optional sign, or hexadecimal after "0x", "0X" or "$". Anything else,
-  // including a value beyond 32 bits, gives the default.
+  // As ReadString, with nothing for a missing section or key.
+  std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+  // IniInteger of the value; anything else gives the default.
   int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
   // An integer; any value but 0 is true.
   bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;

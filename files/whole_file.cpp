@@ -30,6 +30,10 @@ bool WriteAll(int fd, const std::string& content) {
 
 }  // namespace
 
+bool IsBlank(std::string_view bytes) {
+  return bytes.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
+}
+
 WholeFile ReadWholeFile(const std::string& path) {
   WholeFile file;
   file_system::ReadHandle handle = -1;

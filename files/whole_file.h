@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // A plan file is a few kilobytes; anything far larger is not one, and reading it whole
 // could exhaust memory.
@@ -13,6 +14,9 @@ struct WholeFile {
   FileState state = FileState::Missing;
   std::string bytes;
 };
+
+// Nothing but blanks and line breaks: a file that loses nothing when it is replaced.
+bool IsBlank(std::string_view bytes);
 
 // Reads a regular file whole. Directories, devices, pipes and files over the limit are
 // Unreadable, so a load never blocks or runs out of memory on them.

@@ -64,6 +64,12 @@ LogLine HandshakeFailureLine(const HandshakeOutcome& handshake) {
   }
 }
 
+// A handshake that failed on a reply worth showing. What a line that never falls quiet
+// gave is kilobytes of filler; the line that says so is enough.
+bool HandshakeAnswered(const HandshakeOutcome& handshake) {
+  return handshake.kind != HandshakeOutcome::Identified && !handshake.cutOff;
+}
+
 // What ended a transfer that could not go on, or nothing when it went to its end.
 std::optional<LogLine> InterruptionLine(TransferEnd end,
                                         const std::optional<PortFailure>& portFailure) {
@@ -190,7 +196,7 @@ std::vector<LogLine> WriteFinishedLines(const WriteOutcome& outcome) {
   }
   std::vector<LogLine> lines = {
       Line(QT_TRANSLATE_NOOP("Vexalon", "Verified: the radio holds what was written."))};
-  if (outcome.unacknowledged == 0) {
+  if (outcome.unacknowledgedHalves == 0) {
     lines.push_back(Line(QT_TRANSLATE_NOOP("Vexalon", "Done!")));
   } else {
     lines.push_back(Line(
@@ -306,6 +312,14 @@ LogLine HalfNotAcknowledgedLine(int channel, bool toneHalf, const ByteString& re
               {Literal(channel), Literal(HexDump(reply))});
 }
 
+LogLine OtherWritesNotAcknowledgedLine(int count) {
+  return Line(
+      count == 1
+          ? QT_TRANSLATE_NOOP("Vexalon", "[!] The radio did not acknowledge %1 other write.")
+          : QT_TRANSLATE_NOOP("Vexalon", "[!] The radio did not acknowledge %1 other writes."),
+      {Literal(count)});
+}
+
 LogLine WritingToneTablesLine() {
   return Line(QT_TRANSLATE_NOOP("Vexalon", "Writing DT/QDT settings..."));
 }
@@ -353,6 +367,27 @@ std::optional<LogLine> HiddenFrequencyLine(int channel, const ChannelRow& row) {
       {Literal(channel), held});
 }
 
+std::optional<LogLine> HiddenFrequenciesQuestion(const std::vector<int>& channels) {
+  if (channels.empty()) {
+    return std::nullopt;
+  }
+  return Line(
+      channels.size() == 1
+          ? QT_TRANSLATE_NOOP(
+                "Vexalon",
+                "Channel %1 holds a frequency in the radio that normal mode could not show, so "
+                "the window shows it as not in use. Writing now clears it in the radio.\r\n\r\n"
+                "To keep it, answer No, turn on advanced mode (Other settings and info) and read "
+                "the radio again.\r\n\r\nWrite anyway?")
+          : QT_TRANSLATE_NOOP(
+                "Vexalon",
+                "Channels %1 hold frequencies in the radio that normal mode could not show, so "
+                "the window shows them as not in use. Writing now clears them in the "
+                "radio.\r\n\r\nTo keep them, answer No, turn on advanced mode (Other settings "
+                "and info) and read the radio again.\r\n\r\nWrite anyway?"),
+      {JoinedNumbers(channels)});
+}
+
 LogLine UnwritableHzTextLine(const UnwritableHzText& box) {
   return Line(box.direction == Direction::Rx
                   ? QT_TRANSLATE_NOOP(
@@ -368,7 +403,7 @@ LogLine UnwritableHzTextLine(const UnwritableHzText& box) {
 
 std::vector<LogLine> OutcomeLines(const ReadOutcome& outcome) {
   std::vector<LogLine> lines;
-  if (outcome.handshake.kind != HandshakeOutcome::Identified) {
+  if (HandshakeAnswered(outcome.handshake)) {
     lines.push_back(HandshakeFailureLine(outcome.handshake));
   }
   if (const auto interruption = InterruptionLine(outcome.end, outcome.portFailure)) {
@@ -381,7 +416,7 @@ std::vector<LogLine> OutcomeLines(const ReadOutcome& outcome) {
 
 std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome) {
   std::vector<LogLine> lines;
-  if (outcome.handshake.kind != HandshakeOutcome::Identified) {
+  if (HandshakeAnswered(outcome.handshake)) {
     // The write has one line for every failed handshake; on a port that opened, the
     // reason the read would give follows it, since an empty dump alone says nothing.
     lines.push_back(Line(QT_TRANSLATE_NOOP("Vexalon", "Unknown response from radio: %1"),
@@ -393,14 +428,14 @@ std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome) {
   }
   if (const auto interruption = InterruptionLine(outcome.end, outcome.portFailure)) {
     lines.push_back(*interruption);
-    if (outcome.blocksWritten > 0) {
+    if (outcome.BlocksSent() > 0) {
       lines.push_back(Line(
           QT_TRANSLATE_NOOP("Vexalon",
                             "%1 of %2 blocks were written; the radio may now hold a mix of old "
                             "and new channels."),
           {Literal(outcome.blocksWritten), Literal(outcome.blocksToWrite)}));
     }
-    if (outcome.blocksWritten > 0 && !outcome.backupFile.empty()) {
+    if (outcome.BlocksSent() > 0 && !outcome.backupFile.empty()) {
       lines.push_back(
           Line(QT_TRANSLATE_NOOP("Vexalon",
                                  "What the radio held before is in %1; restore it once the radio "
@@ -431,7 +466,7 @@ namespace {
 std::vector<LogLine> ReadingEndLines(const HandshakeOutcome& handshake, TransferEnd end,
                                      const std::optional<PortFailure>& portFailure) {
   std::vector<LogLine> lines;
-  if (handshake.kind != HandshakeOutcome::Identified) {
+  if (HandshakeAnswered(handshake)) {
     lines.push_back(HandshakeFailureLine(handshake));
   }
   if (const auto interruption = InterruptionLine(end, portFailure)) {

@@ -36,6 +36,9 @@ LogLine BackupNotKeptLine(const std::string& failure);
 LogLine WriteWithoutBackupQuestion(const LogLine& why);
 LogLine WritingChannelsLine();
 LogLine HalfNotAcknowledgedLine(int channel, bool toneHalf, const ByteString& reply);
+// After the blocks: the writes the radio did not acknowledge beside the bank 0 channel
+// halves, which have lines of their own.
+LogLine OtherWritesNotAcknowledgedLine(int count);
 LogLine WritingToneTablesLine();
 LogLine WritingSettingsLine();
 LogLine VerifyingLine();
@@ -45,6 +48,9 @@ LogLine BlockNotReadBackLine(std::uint16_t address);
 // For a row read in normal mode: the frequencies the channel lists cannot show, which a
 // write from normal mode would clear; nothing when the lists show the row whole.
 std::optional<LogLine> HiddenFrequencyLine(int channel, const ChannelRow& row);
+// The question before a write that would clear such frequencies on these channels, in
+// ascending order; nothing when there are none.
+std::optional<LogLine> HiddenFrequenciesQuestion(const std::vector<int>& channels);
 // A Hz box that stops a write before anything is sent.
 LogLine UnwritableHzTextLine(const UnwritableHzText& box);
 

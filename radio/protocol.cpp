@@ -74,12 +74,15 @@ ByteString Exchange(TBlockSerial& serial, const ByteString& command) {
 }
 
 HandshakeOutcome EnterProgrammingMode(TBlockSerial& serial) {
-  ByteString reply = Exchange(serial, kProgrammingModeCommand);
-  if (IsBareAcknowledgement(reply)) {
-    reply = Exchange(serial, kProgrammingModeCommand);
+  Collected reply = ExchangeCollected(serial, kProgrammingModeCommand);
+  if (!reply.cutOff && IsBareAcknowledgement(reply.bytes)) {
+    reply = ExchangeCollected(serial, kProgrammingModeCommand);
   }
-  HandshakeOutcome outcome = ClassifyHandshakeReply(reply);
-  if (outcome.kind == HandshakeOutcome::Identified) {
+  HandshakeOutcome outcome = ClassifyHandshakeReply(reply.bytes);
+  if (reply.cutOff) {
+    outcome.kind = HandshakeOutcome::UnknownResponse;
+    outcome.cutOff = true;
+  } else if (outcome.kind == HandshakeOutcome::Identified) {
     Acknowledge(serial);
   }
   return outcome;

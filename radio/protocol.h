@@ -40,6 +40,8 @@ struct HandshakeOutcome {
   Kind kind = NoResponse;
   std::string ModelVariant;  // "E", "E2" or "T" when Identified
   ByteString reply;          // the handshake's final reply
+  // The line never fell quiet: the reply is what a babbling line gave, not an answer.
+  bool cutOff = false;
 };
 
 // What arrived until the line had been quiet for the asked time.
@@ -54,7 +56,7 @@ Collected CollectUntilQuiet(TBlockSerial& serial, int quietMs);
 // bytes counts from when the command can have left at line speed.
 ByteString Exchange(TBlockSerial& serial, const ByteString& command);
 // Programming-mode command, one resend after a bare acknowledgement, identity check and
-// the acknowledgement that accepts it.
+// the acknowledgement that accepts it. A reply the reply limits cut off is an unknown one.
 HandshakeOutcome EnterProgrammingMode(TBlockSerial& serial);
 // The radio was not ready and the programming-mode command is to be sent once more.
 bool IsBareAcknowledgement(const ByteString& reply);

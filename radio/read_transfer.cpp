@@ -77,7 +77,7 @@ ReadOutcome ReadRadio(TBlockSerial& link, const std::string& portName, TransferO
   observer.Waiting();
   outcome.handshake = session.Identify();
   if (outcome.handshake.kind != HandshakeOutcome::Identified) {
-    outcome.end = session.HandshakeEnd(outcome.portFailure);
+    outcome.end = session.HandshakeEnd(outcome.handshake, outcome.portFailure);
   } else {
     session.Log(ReadDetectedLine(outcome.handshake.ModelVariant));
     session.Log(ReadingChannelsLine());

@@ -17,22 +17,25 @@ bool IsBank0Channel(const BlockPlace& place) {
 
 // A reply that is neither 06 nor silence may be a babbling line or a late answer, so the
 // line must settle before the next block; a bank 0 channel half that is not acknowledged is
-// said and counted. False when the write cannot go on.
+// said at once. False when the write cannot go on.
 bool WriteBlock(Session& session, const MemoryBlock& block, const BlockPlace& place,
                 WriteOutcome& outcome) {
   const ByteString reply = BlockWrite(session.link(), block.address, block.data);
-  // A reply shows the radio heard the block, even from a line lost just after.
-  if (!reply.empty() || !session.link().LineLost()) {
+  const bool acknowledged = IsWriteAcknowledged(reply);
+  if (acknowledged) {
     ++outcome.blocksWritten;
+  } else if (!reply.empty() || !session.link().LineLost()) {
+    // Silence from a lost line says nothing of the block; on a line still there it does.
+    ++outcome.unacknowledged;
+    outcome.unacknowledgedHalves += IsBank0Channel(place) ? 1 : 0;
   }
   if (!session.StillThere()) {
     return false;
   }
-  if (IsWriteAcknowledged(reply)) {
+  if (acknowledged) {
     return true;
   }
   if (IsBank0Channel(place)) {
-    ++outcome.unacknowledged;
     session.Log(HalfNotAcknowledgedLine(place.channel, place.secondHalf, reply));
     // A late 06 must not pass for the acknowledgement of the next half.
     return session.BackInStep();
@@ -71,12 +74,16 @@ HandshakeOutcome Session::Identify() {
   }
 }
 
-TransferEnd Session::HandshakeEnd(std::optional<PortFailure>& portFailure) {
+TransferEnd Session::HandshakeEnd(const HandshakeOutcome& handshake,
+                                  std::optional<PortFailure>& portFailure) {
   if (!link_.IsOpen()) {
     portFailure = PortFailure{link_.DeviceName(), link_.OpenError()};
     return TransferEnd::PortNotOpened;
   }
-  return link_.LineLost() ? TransferEnd::LineLost : TransferEnd::NotIdentified;
+  if (link_.LineLost()) {
+    return TransferEnd::LineLost;
+  }
+  return handshake.cutOff ? TransferEnd::LineNeverQuiet : TransferEnd::NotIdentified;
 }
 
 bool Session::StillThere() {

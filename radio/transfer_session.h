@@ -32,8 +32,10 @@ class Session {
   // The transfer will read and write this many blocks; each one done is told.
   void Expect(int blocks) { progressTotal_ = blocks; }
   void BlockDone() { observer_.Progress(++progressDone_, progressTotal_); }
-  // How a failed handshake ended: the port may never have opened, or the radio vanished.
-  TransferEnd HandshakeEnd(std::optional<PortFailure>& portFailure);
+  // How a failed handshake ended: the port may never have opened, the radio vanished, or
+  // the line never fell quiet.
+  TransferEnd HandshakeEnd(const HandshakeOutcome& handshake,
+                           std::optional<PortFailure>& portFailure);
 
   // Once the radio is gone every further exchange would be empty: stop instead of
   // failing each block, and never end as done.
@@ -65,7 +67,7 @@ bool Begin(Session& session, const std::string& portName, Outcome& outcome) {
   if (outcome.handshake.kind == HandshakeOutcome::Identified) {
     return true;
   }
-  outcome.end = session.HandshakeEnd(outcome.portFailure);
+  outcome.end = session.HandshakeEnd(outcome.handshake, outcome.portFailure);
   return false;
 }
 
@@ -82,9 +84,8 @@ struct BlocksRead {
 // whole is asked for once more. False when the dialogue cannot go on.
 bool ReadBlocks(Session& session, const std::vector<MemoryRead>& reads, BlocksRead& read);
 
-// Sends the blocks in order. Only bank 0 channel halves have their replies examined: an
-// unacknowledged one is logged and counted, and the write goes on. False when the
-// dialogue cannot go on.
+// Sends the blocks in order and counts every reply; an unacknowledged bank 0 channel half
+// is logged at once, and the write goes on. False when the dialogue cannot go on.
 bool WriteBlocks(Session& session, const MemoryBlocks& blocks, WriteOutcome& outcome);
 
 // Reads the blocks back and compares them with what was sent, saying so per block.

@@ -76,10 +76,19 @@ struct WriteOutcome {
   std::vector<std::uint16_t> backupUnread;
   std::string backupFailure;
   int blocksToWrite = 0;
+  // A block counts as written once the radio acknowledged it with 06; any other reply, or
+  // none, makes it unacknowledged, whichever block it is, and the write goes on. Once every
+  // block went out the two add up to blocksToWrite; a block whose reply a lost line took
+  // is neither.
   int blocksWritten = 0;
-  // Bank 0 halves the radio did not acknowledge; the write went on after each.
   int unacknowledged = 0;
+  // The bank 0 channel halves among the unacknowledged, each logged by its channel; they
+  // and the check decide whether the write is done.
+  int unacknowledgedHalves = 0;
   Verification verification;
+
+  // Blocks the radio may hold now, acknowledged or not.
+  int BlocksSent() const { return blocksWritten + unacknowledged; }
 };
 
 // A check of what a radio holds against the blocks a write would send; nothing is written.

@@ -75,9 +75,12 @@ TransferEnd WriteIdentified(Session& session, const MemoryBlocks& blocks, Backup
     return session.Stopped().value_or(TransferEnd::NothingWritten);
   }
   session.Log(WritingChannelsLine());
-  const bool whole =
-      WriteBlocks(session, blocks, outcome) && VerifyBlocks(session, blocks, outcome.verification);
-  return session.End(whole && outcome.unacknowledged == 0 && outcome.verification.Holds());
+  const bool sent = WriteBlocks(session, blocks, outcome);
+  if (const int others = outcome.unacknowledged - outcome.unacknowledgedHalves; others > 0) {
+    session.Log(OtherWritesNotAcknowledgedLine(others));
+  }
+  const bool whole = sent && VerifyBlocks(session, blocks, outcome.verification);
+  return session.End(whole && outcome.unacknowledgedHalves == 0 && outcome.verification.Holds());
 }
 
 WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const MemoryBlocks& blocks,

@@ -15,7 +15,7 @@ fuzz=(clang libclang-rt-14-dev)
 mingw=(g++-mingw-w64-x86-64 libcli11-dev nlohmann-json3-dev)
 windows=(g++-mingw-w64-x86-64 dpkg-dev xz-utils perl wine wine64 nsis zip xvfb xauth xdotool x11-apps
   imagemagick qt6-translations-l10n)
-package=(dpkg-dev file desktop-file-utils appstream)
+package=(dpkg-dev file desktop-file-utils appstream lintian)
 debcheck=(debootstrap)
 
 groups=("$@")

@@ -61,7 +61,14 @@ TEST_F(BadPlanFiles, AFlawedFileLoadsWhatItCanAndNothingElse) {
                  "\n[OtherSettings]\nSquelchLevel=8\nTOT=\xFF\xFE\n"
                  "[OtherSettings]\nSquelchLevel=1\n");
   Load(path);
-  EXPECT_TRUE(Shown().isEmpty());
+  // One notice names what the plan lacks; the keys found are loaded.
+  const QStringList notice = Shown();
+  ASSERT_EQ(notice.size(), 1);
+  EXPECT_TRUE(notice[0].startsWith(QString::fromStdString(
+      "Some of the plan in " + path +
+      " is missing or cannot be used; these take their defaults:\n[General] AdvancedMode is "
+      "missing.\n[Ch1] FreqTX is missing.\n")))
+      << notice[0].toStdString();
   EXPECT_FALSE(form.AdvancedMode());
   EXPECT_EQ(ListIndex(form, "cb_A1_freq_rx"), 5);
   EXPECT_EQ(ListIndex(form, "cb_A1_freq_tx"), 0);
@@ -81,8 +88,12 @@ TEST_F(BadPlanFiles, AFlawedFileLoadsWhatItCanAndNothingElse) {
   Save(path);
   Load(path);
   EXPECT_EQ(EditText(form, "edit_A1_freq_rx"), shown);
-  EXPECT_EQ(Shown(), QStringList{"The configuration file did not have settings included, but "
-                                 "frequencies had been loaded."});
+  const QStringList first = Shown();
+  ASSERT_EQ(first.size(), 1);
+  EXPECT_TRUE(
+      first[0].endsWith("\nThe configuration file did not have settings included, but "
+                        "frequencies had been loaded."))
+      << first[0].toStdString();
 }
 
 TEST_F(BadPlanFiles, GarbageHugeAndUnreadableFilesNeverHarmTheWindow) {
@@ -136,7 +147,13 @@ TEST_F(BadPlanFiles, AByteOrderMarkIsSkippedAndKept) {
              "\xEF\xBB\xBF[General]\r\nAdvancedMode=0\r\nOtherSettings=1\r\n[Ch1]\r\nFreqRX=2\r\n"
              "[OtherSettings]\r\nSquelchLevel=9\r\n");
   Load(path);
-  EXPECT_TRUE(Shown().isEmpty());
+  // [General] is found: the notice starts with the first key after it that the file lacks.
+  const QStringList notice = Shown();
+  ASSERT_EQ(notice.size(), 1);
+  EXPECT_TRUE(notice[0].startsWith(QString::fromStdString(
+      "Some of the plan in " + path +
+      " is missing or cannot be used; these take their defaults:\n[Ch1] FreqTX is missing.\n")))
+      << notice[0].toStdString();
   EXPECT_EQ(ListIndex(form, "cb_A1_freq_rx"), 2);
   EXPECT_EQ(SliderPosition(form, "squelch_level"), 9);
   Save(path);
@@ -176,6 +193,75 @@ TEST_F(BadPlanFiles, ARefusedSaveKeepsTheFileWholeAndSaysSo) {
   EXPECT_EQ(ControlValues(form), values);
   // Only the files the test made: no temporary file left behind.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 4);
+}
+
+// A plan cut off half-way through its first channel, and one with values the plan cannot
+// use: each loads as it always did, with one notice of what it lacks or could not use.
+TEST_F(BadPlanFiles, ACutOffPlanOrOneWithBadValuesLoadsWithOneNotice) {
+  const std::string cut = folder / "cut.ini";
+  WriteBytes(cut, "[General]\r\nAdvancedMode=0\r\nOtherSettings=0\r\n[Ch1]\r\nFreqRX=3\r\nFreq");
+  SelectListIndex(form, "cb_A2_freq_rx", 6);
+  Load(cut);
+  EXPECT_EQ(ListIndex(form, "cb_A1_freq_rx"), 3);
+  EXPECT_EQ(ListIndex(form, "cb_A2_freq_rx"), 0);
+  EXPECT_EQ(Shown(), QStringList{QString::fromStdString(
+                         "Some of the plan in " + cut +
+                         " is missing or cannot be used; these take their defaults:\n"
+                         "[Ch1] FreqTX is missing.\n[Ch1] CTCSSRX is missing.\n[Ch1] CTCSSTX is "
+                         "missing.\n[Ch1] Shift is missing.\n[Ch1] Lockout is missing.\n[Ch2] "
+                         "is missing.\n[Ch3] is missing.\n[Ch4] is missing.\n[Ch5] is "
+                         "missing.\n[Ch6] is missing.\n9 more are missing or cannot be used.\n"
+                         "The configuration file did not have settings included, but "
+                         "frequencies had been loaded.")});
+  EXPECT_TRUE(EditingEnabled());
+
+  std::string whole = "[General]\nAdvancedMode=0\nOtherSettings=1\n";
+  for (int n = 1; n <= 15; ++n) {
+    whole += "[Ch" + std::to_string(n) +
+             "]\nFreqRX=1\nFreqTX=1\nCTCSSRX=0\nCTCSSTX=2\nShift=0\nLockout=0\n";
+  }
+  const std::string bad = folder / "bad.ini";
+  WriteBytes(bad, "[Ch1]\nFreqRX=99\nCTCSSTX=abc\n" + whole +
+                      "[OtherSettings]\nMonitorKey=9\nSquelchLevel=42\nBeepTones=1\n"
+                      "BatterySaving=1\nSelfProgramming=1\nTOT=99\nTOTRekey=0\nTOTReset=0\n");
+  Load(bad);
+  EXPECT_EQ(ListIndex(form, "cb_A1_freq_rx"), 0);
+  EXPECT_EQ(ListIndex(form, "cb_A1_ctcss_tx"), 0);
+  EXPECT_EQ(ListIndex(form, "cb_A2_ctcss_tx"), 2);
+  EXPECT_EQ(SliderPosition(form, "squelch_level"), 10);
+  EXPECT_EQ(ListIndex(form, "cb_monitor"), 3);
+  EXPECT_EQ(ListIndex(form, "cb_tot"), 0);
+  EXPECT_EQ(Shown(), QStringList{QString::fromStdString(
+                         "Some of the plan in " + bad +
+                         " is missing or cannot be used; these take their defaults:\n"
+                         "[Ch1] FreqRX \"99\" lies outside 0 to 8.\n"
+                         "[Ch1] FreqTX is missing.\n[Ch1] CTCSSRX is missing.\n"
+                         "[Ch1] CTCSSTX \"abc\" is not a whole number.\n"
+                         "[Ch1] Shift is missing.\n[Ch1] Lockout is missing.\n"
+                         "[OtherSettings] MonitorKey \"9\" lies outside 0 to 3.\n"
+                         "[OtherSettings] SquelchLevel \"42\" lies outside 0 to 10.\n"
+                         "[OtherSettings] TOT \"99\" lies outside 0 to 10.")});
+}
+
+TEST_F(BadPlanFiles, ASaveIntoAFileThatIsNoPlanIsRefusedAndChangesNothing) {
+  const std::string kept = "Vexalon radio backup, format 1\nVariant: E\n";
+  const std::string backup = folder / "before.vxbackup";
+  WriteBytes(backup, kept);
+  Save(backup);
+  EXPECT_EQ(dialogs->failures,
+            QStringList{QString::fromStdString(
+                backup + " is not a Vexalon channel plan; the plan is not saved into it. Choose "
+                         "another file.")});
+  EXPECT_EQ(ReadBytes(backup), kept);
+  dialogs->failures.clear();
+
+  const std::string sheet = folder / "sheet.csv";
+  WriteBytes(sheet, "Name,Phone\nAnn,123\n");
+  Save(sheet);
+  EXPECT_EQ(dialogs->failures,
+            QStringList{QString::fromStdString(
+                sheet + " is not a CSV channel plan; it is not replaced. Choose another file.")});
+  EXPECT_EQ(ReadBytes(sheet), "Name,Phone\nAnn,123\n");
 }
 
 // Each part of a composed refusal or notice is said in German, the file's name and the

@@ -1,7 +1,7 @@
 # Installs the build into a fresh prefix and compares what landed there with what the
-# Debian package must hold: the program, the command line with its manual page, the simulator,
-# the desktop entry, the icons and the software centre's entry, and nothing else (no test, no
-# bench, no library).
+# Debian package must hold: the program, the command line, the simulator, a manual page for
+# each, the desktop entry, the icons, the software centre's entry, the package's copyright
+# file, changelog and lintian overrides, and nothing else (no test, no bench, no library).
 # Usage: cmake -DBUILD_DIR=... -DPREFIX=... -P install_layout_test.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -14,7 +14,12 @@ set(expected
   bin/vexalon
   bin/vexalon-cli
   bin/vexalon-radiosim
+  share/man/man1/vexalon.1.gz
   share/man/man1/vexalon-cli.1.gz
+  share/man/man1/vexalon-radiosim.1.gz
+  share/doc/vexalon/copyright
+  share/doc/vexalon/changelog.Debian.gz
+  share/lintian/overrides/vexalon
   share/applications/vexalon.desktop
   share/metainfo/org.example.vexalon.metainfo.xml
   share/icons/hicolor/scalable/apps/vexalon.svg)

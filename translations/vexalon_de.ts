@@ -815,5 +815,79 @@ Please restart this software to normal mode.</source>
         <translation>Diese Konfigurationsdatei wurde im normalen Modus gespeichert, Sie sind aber im erweiterten Modus.<byte value="xd"/>
 Bitte starten Sie das Programm im normalen Modus neu.</translation>
     </message>
+    <message>
+        <source>[!] The radio did not acknowledge %1 other write.</source>
+        <translation>[!] Das Funkgerät hat %1 weiteren Schreibvorgang nicht bestätigt.</translation>
+    </message>
+    <message>
+        <source>[!] The radio did not acknowledge %1 other writes.</source>
+        <translation>[!] Das Funkgerät hat %1 weitere Schreibvorgänge nicht bestätigt.</translation>
+    </message>
+    <message>
+        <source>Channel %1 holds a frequency in the radio that normal mode could not show, so the window shows it as not in use. Writing now clears it in the radio.<byte value="xd"/>
+<byte value="xd"/>
+To keep it, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
+<byte value="xd"/>
+Write anyway?</source>
+        <translation>Kanal %1 enthält im Funkgerät eine Frequenz, die der normale Modus nicht anzeigen konnte; das Fenster zeigt sie daher als nicht benutzt. Wenn Sie jetzt schreiben, wird sie im Funkgerät gelöscht.<byte value="xd"/>
+<byte value="xd"/>
+Um sie zu behalten, antworten Sie mit Nein, schalten den erweiterten Modus ein (Weitere Einstellungen) und lesen das Funkgerät erneut.<byte value="xd"/>
+<byte value="xd"/>
+Trotzdem schreiben?</translation>
+    </message>
+    <message>
+        <source>Channels %1 hold frequencies in the radio that normal mode could not show, so the window shows them as not in use. Writing now clears them in the radio.<byte value="xd"/>
+<byte value="xd"/>
+To keep them, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
+<byte value="xd"/>
+Write anyway?</source>
+        <translation>Die Kanäle %1 enthalten im Funkgerät Frequenzen, die der normale Modus nicht anzeigen konnte; das Fenster zeigt sie daher als nicht benutzt. Wenn Sie jetzt schreiben, werden sie im Funkgerät gelöscht.<byte value="xd"/>
+<byte value="xd"/>
+Um sie zu behalten, antworten Sie mit Nein, schalten den erweiterten Modus ein (Weitere Einstellungen) und lesen das Funkgerät erneut.<byte value="xd"/>
+<byte value="xd"/>
+Trotzdem schreiben?</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon radio backup; it is not replaced. Choose another file.</source>
+        <translation>%1 ist keine Vexalon-Funkgerätesicherung; die Datei wird nicht ersetzt. Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a CSV channel plan; it is not replaced. Choose another file.</source>
+        <translation>%1 ist kein CSV-Kanalplan; die Datei wird nicht ersetzt. Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>[%1] is missing.</source>
+        <translation>[%1] fehlt.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 is not a whole number.</source>
+        <translation>[%1] %2 %3 ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 has no value.</source>
+        <translation>[%1] %2 hat keinen Wert.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing.</source>
+        <translation>[%1] %2 fehlt.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 lies outside 0 to %4.</source>
+        <translation>[%1] %2 %3 liegt außerhalb von 0 bis %4.</translation>
+    </message>
+    <message>
+        <source>%1 more are missing or cannot be used.</source>
+        <translation>%1 weitere fehlen oder sind nicht verwendbar.</translation>
+    </message>
+    <message>
+        <source>Some of the plan in %1 is missing or cannot be used; these take their defaults:
+%2</source>
+        <translation>Ein Teil des Plans in %1 fehlt oder ist nicht verwendbar; dafür gelten die Vorgaben:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon channel plan; the plan is not saved into it. Choose another file.</source>
+        <translation>%1 ist kein Vexalon-Kanalplan; der Plan wird nicht darin gespeichert. Wählen Sie eine andere Datei.</translation>
+    </message>
 </context>
 </TS>

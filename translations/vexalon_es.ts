@@ -815,5 +815,79 @@ Please restart this software to normal mode.</source>
         <translation>Este archivo de configuración se guardó en modo normal, pero usted está en modo avanzado.<byte value="xd"/>
 Reinicie el programa en modo normal.</translation>
     </message>
+    <message>
+        <source>[!] The radio did not acknowledge %1 other write.</source>
+        <translation>[!] La radio no confirmó %1 escritura más.</translation>
+    </message>
+    <message>
+        <source>[!] The radio did not acknowledge %1 other writes.</source>
+        <translation>[!] La radio no confirmó %1 escrituras más.</translation>
+    </message>
+    <message>
+        <source>Channel %1 holds a frequency in the radio that normal mode could not show, so the window shows it as not in use. Writing now clears it in the radio.<byte value="xd"/>
+<byte value="xd"/>
+To keep it, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
+<byte value="xd"/>
+Write anyway?</source>
+        <translation>El canal %1 contiene en la radio una frecuencia que el modo normal no pudo mostrar, por eso la ventana la muestra sin usar. Si escribe ahora, se borrará en la radio.<byte value="xd"/>
+<byte value="xd"/>
+Para conservarla, responda No, active el modo avanzado (Otros ajustes e info) y vuelva a leer la radio.<byte value="xd"/>
+<byte value="xd"/>
+¿Escribir de todos modos?</translation>
+    </message>
+    <message>
+        <source>Channels %1 hold frequencies in the radio that normal mode could not show, so the window shows them as not in use. Writing now clears them in the radio.<byte value="xd"/>
+<byte value="xd"/>
+To keep them, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
+<byte value="xd"/>
+Write anyway?</source>
+        <translation>Los canales %1 contienen en la radio frecuencias que el modo normal no pudo mostrar, por eso la ventana las muestra sin usar. Si escribe ahora, se borrarán en la radio.<byte value="xd"/>
+<byte value="xd"/>
+Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y vuelva a leer la radio.<byte value="xd"/>
+<byte value="xd"/>
+¿Escribir de todos modos?</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon radio backup; it is not replaced. Choose another file.</source>
+        <translation>%1 no es una copia de seguridad de radio de Vexalon; el archivo no se sustituye. Elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a CSV channel plan; it is not replaced. Choose another file.</source>
+        <translation>%1 no es un plan de canales CSV; el archivo no se sustituye. Elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>[%1] is missing.</source>
+        <translation>Falta [%1].</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 is not a whole number.</source>
+        <translation>[%1] %2 %3 no es un número entero.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 has no value.</source>
+        <translation>[%1] %2 no tiene valor.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing.</source>
+        <translation>Falta [%1] %2.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 lies outside 0 to %4.</source>
+        <translation>[%1] %2 %3 está fuera del rango de 0 a %4.</translation>
+    </message>
+    <message>
+        <source>%1 more are missing or cannot be used.</source>
+        <translation>Otros %1 faltan o no se pueden usar.</translation>
+    </message>
+    <message>
+        <source>Some of the plan in %1 is missing or cannot be used; these take their defaults:
+%2</source>
+        <translation>Parte del plan de %1 falta o no se puede usar; se toman los valores predeterminados:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon channel plan; the plan is not saved into it. Choose another file.</source>
+        <translation>%1 no es un plan de canales de Vexalon; el plan no se guarda en él. Elija otro archivo.</translation>
+    </message>
 </context>
 </TS>

@@ -815,5 +815,79 @@ Please restart this software to normal mode.</source>
         <translation>Ce fichier de configuration a été enregistré en mode normal, mais vous êtes en mode avancé.<byte value="xd"/>
 Veuillez redémarrer le logiciel en mode normal.</translation>
     </message>
+    <message>
+        <source>[!] The radio did not acknowledge %1 other write.</source>
+        <translation>[!] La radio n&apos;a pas acquitté %1 autre écriture.</translation>
+    </message>
+    <message>
+        <source>[!] The radio did not acknowledge %1 other writes.</source>
+        <translation>[!] La radio n&apos;a pas acquitté %1 autres écritures.</translation>
+    </message>
+    <message>
+        <source>Channel %1 holds a frequency in the radio that normal mode could not show, so the window shows it as not in use. Writing now clears it in the radio.<byte value="xd"/>
+<byte value="xd"/>
+To keep it, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
+<byte value="xd"/>
+Write anyway?</source>
+        <translation>Le canal %1 contient dans la radio une fréquence que le mode normal n&apos;a pas pu afficher&#xa0;; la fenêtre la montre donc comme non utilisée. Écrire maintenant l&apos;efface dans la radio.<byte value="xd"/>
+<byte value="xd"/>
+Pour la conserver, répondez Non, activez le mode avancé (Autres réglages et infos) et relisez la radio.<byte value="xd"/>
+<byte value="xd"/>
+Écrire quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Channels %1 hold frequencies in the radio that normal mode could not show, so the window shows them as not in use. Writing now clears them in the radio.<byte value="xd"/>
+<byte value="xd"/>
+To keep them, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
+<byte value="xd"/>
+Write anyway?</source>
+        <translation>Les canaux %1 contiennent dans la radio des fréquences que le mode normal n&apos;a pas pu afficher&#xa0;; la fenêtre les montre donc comme non utilisées. Écrire maintenant les efface dans la radio.<byte value="xd"/>
+<byte value="xd"/>
+Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et infos) et relisez la radio.<byte value="xd"/>
+<byte value="xd"/>
+Écrire quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon radio backup; it is not replaced. Choose another file.</source>
+        <translation>%1 n&apos;est pas une sauvegarde de radio Vexalon&#xa0;; le fichier n&apos;est pas remplacé. Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is not a CSV channel plan; it is not replaced. Choose another file.</source>
+        <translation>%1 n&apos;est pas un plan de canaux CSV&#xa0;; le fichier n&apos;est pas remplacé. Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>[%1] is missing.</source>
+        <translation>[%1] manque.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 is not a whole number.</source>
+        <translation>[%1] %2 %3 n&apos;est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 has no value.</source>
+        <translation>[%1] %2 n&apos;a pas de valeur.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing.</source>
+        <translation>[%1] %2 manque.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 lies outside 0 to %4.</source>
+        <translation>[%1] %2 %3 sort de la plage de 0 à %4.</translation>
+    </message>
+    <message>
+        <source>%1 more are missing or cannot be used.</source>
+        <translation>%1 autres manquent ou sont inutilisables.</translation>
+    </message>
+    <message>
+        <source>Some of the plan in %1 is missing or cannot be used; these take their defaults:
+%2</source>
+        <translation>Une partie du plan dans %1 manque ou est inutilisable&#xa0;; les valeurs par défaut s&apos;appliquent&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon channel plan; the plan is not saved into it. Choose another file.</source>
+        <translation>%1 n&apos;est pas un plan de canaux Vexalon&#xa0;; le plan n&apos;y est pas enregistré. Choisissez un autre fichier.</translation>
+    </message>
 </context>
 </TS>

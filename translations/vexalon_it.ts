@@ -815,5 +815,79 @@ Please restart this software to normal mode.</source>
         <translation>Questo file di configurazione è stato salvato in modalità normale, ma sei in modalità avanzata.<byte value="xd"/>
 Riavvia il programma in modalità normale.</translation>
     </message>
+    <message>
+        <source>[!] The radio did not acknowledge %1 other write.</source>
+        <translation>[!] La radio non ha confermato %1 altra scrittura.</translation>
+    </message>
+    <message>
+        <source>[!] The radio did not acknowledge %1 other writes.</source>
+        <translation>[!] La radio non ha confermato altre %1 scritture.</translation>
+    </message>
+    <message>
+        <source>Channel %1 holds a frequency in the radio that normal mode could not show, so the window shows it as not in use. Writing now clears it in the radio.<byte value="xd"/>
+<byte value="xd"/>
+To keep it, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
+<byte value="xd"/>
+Write anyway?</source>
+        <translation>Il canale %1 contiene nella radio una frequenza che la modalità normale non ha potuto mostrare, quindi la finestra la mostra come non in uso. Scrivendo ora verrà cancellata nella radio.<byte value="xd"/>
+<byte value="xd"/>
+Per conservarla, rispondere No, attivare la modalità avanzata (Altre impostazioni e info) e rileggere la radio.<byte value="xd"/>
+<byte value="xd"/>
+Scrivere comunque?</translation>
+    </message>
+    <message>
+        <source>Channels %1 hold frequencies in the radio that normal mode could not show, so the window shows them as not in use. Writing now clears them in the radio.<byte value="xd"/>
+<byte value="xd"/>
+To keep them, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
+<byte value="xd"/>
+Write anyway?</source>
+        <translation>I canali %1 contengono nella radio frequenze che la modalità normale non ha potuto mostrare, quindi la finestra le mostra come non in uso. Scrivendo ora verranno cancellate nella radio.<byte value="xd"/>
+<byte value="xd"/>
+Per conservarle, rispondere No, attivare la modalità avanzata (Altre impostazioni e info) e rileggere la radio.<byte value="xd"/>
+<byte value="xd"/>
+Scrivere comunque?</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon radio backup; it is not replaced. Choose another file.</source>
+        <translation>%1 non è un backup di radio Vexalon; il file non viene sostituito. Scegliere un altro file.</translation>
+    </message>
+    <message>
+        <source>%1 is not a CSV channel plan; it is not replaced. Choose another file.</source>
+        <translation>%1 non è un piano dei canali CSV; il file non viene sostituito. Scegliere un altro file.</translation>
+    </message>
+    <message>
+        <source>[%1] is missing.</source>
+        <translation>[%1] manca.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 is not a whole number.</source>
+        <translation>[%1] %2 %3 non è un numero intero.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 has no value.</source>
+        <translation>[%1] %2 non ha un valore.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing.</source>
+        <translation>[%1] %2 manca.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 lies outside 0 to %4.</source>
+        <translation>[%1] %2 %3 è fuori dall&apos;intervallo da 0 a %4.</translation>
+    </message>
+    <message>
+        <source>%1 more are missing or cannot be used.</source>
+        <translation>Altri %1 mancano o non sono utilizzabili.</translation>
+    </message>
+    <message>
+        <source>Some of the plan in %1 is missing or cannot be used; these take their defaults:
+%2</source>
+        <translation>Parte del piano in %1 manca o non è utilizzabile; valgono i valori predefiniti:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon channel plan; the plan is not saved into it. Choose another file.</source>
+        <translation>%1 non è un piano dei canali Vexalon; il piano non viene salvato al suo interno. Scegliere un altro file.</translation>
+    </message>
 </context>
 </TS>

@@ -815,5 +815,79 @@ Please restart this software to normal mode.</source>
         <translation>Dit configuratiebestand is opgeslagen in de normale modus, maar je bent in de geavanceerde modus.<byte value="xd"/>
 Start het programma opnieuw in de normale modus.</translation>
     </message>
+    <message>
+        <source>[!] The radio did not acknowledge %1 other write.</source>
+        <translation>[!] De radio heeft %1 andere schrijfopdracht niet bevestigd.</translation>
+    </message>
+    <message>
+        <source>[!] The radio did not acknowledge %1 other writes.</source>
+        <translation>[!] De radio heeft %1 andere schrijfopdrachten niet bevestigd.</translation>
+    </message>
+    <message>
+        <source>Channel %1 holds a frequency in the radio that normal mode could not show, so the window shows it as not in use. Writing now clears it in the radio.<byte value="xd"/>
+<byte value="xd"/>
+To keep it, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
+<byte value="xd"/>
+Write anyway?</source>
+        <translation>Kanaal %1 bevat in de radio een frequentie die de normale modus niet kon tonen; het venster toont die daarom als niet in gebruik. Als je nu schrijft, wordt die in de radio gewist.<byte value="xd"/>
+<byte value="xd"/>
+Om die te houden: antwoord Nee, zet de geavanceerde modus aan (Overige instellingen) en lees de radio opnieuw.<byte value="xd"/>
+<byte value="xd"/>
+Toch schrijven?</translation>
+    </message>
+    <message>
+        <source>Channels %1 hold frequencies in the radio that normal mode could not show, so the window shows them as not in use. Writing now clears them in the radio.<byte value="xd"/>
+<byte value="xd"/>
+To keep them, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
+<byte value="xd"/>
+Write anyway?</source>
+        <translation>De kanalen %1 bevatten in de radio frequenties die de normale modus niet kon tonen; het venster toont ze daarom als niet in gebruik. Als je nu schrijft, worden ze in de radio gewist.<byte value="xd"/>
+<byte value="xd"/>
+Om ze te houden: antwoord Nee, zet de geavanceerde modus aan (Overige instellingen) en lees de radio opnieuw.<byte value="xd"/>
+<byte value="xd"/>
+Toch schrijven?</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon radio backup; it is not replaced. Choose another file.</source>
+        <translation>%1 is geen Vexalon-back-up van een portofoon; het bestand wordt niet vervangen. Kies een ander bestand.</translation>
+    </message>
+    <message>
+        <source>%1 is not a CSV channel plan; it is not replaced. Choose another file.</source>
+        <translation>%1 is geen CSV-kanaalplan; het bestand wordt niet vervangen. Kies een ander bestand.</translation>
+    </message>
+    <message>
+        <source>[%1] is missing.</source>
+        <translation>[%1] ontbreekt.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 is not a whole number.</source>
+        <translation>[%1] %2 %3 is geen geheel getal.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 has no value.</source>
+        <translation>[%1] %2 heeft geen waarde.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing.</source>
+        <translation>[%1] %2 ontbreekt.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 lies outside 0 to %4.</source>
+        <translation>[%1] %2 %3 ligt buiten 0 tot en met %4.</translation>
+    </message>
+    <message>
+        <source>%1 more are missing or cannot be used.</source>
+        <translation>Nog %1 ontbreken of zijn onbruikbaar.</translation>
+    </message>
+    <message>
+        <source>Some of the plan in %1 is missing or cannot be used; these take their defaults:
+%2</source>
+        <translation>Een deel van het plan in %1 ontbreekt of is onbruikbaar; daarvoor gelden de standaardwaarden:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon channel plan; the plan is not saved into it. Choose another file.</source>
+        <translation>%1 is geen Vexalon-kanaalplan; het plan wordt er niet in opgeslagen. Kies een ander bestand.</translation>
+    </message>
 </context>
 </TS>

@@ -815,5 +815,79 @@ Please restart this software to normal mode.</source>
         <translation>Ten plik konfiguracyjny zapisano w trybie normalnym, a jesteś w trybie zaawansowanym.<byte value="xd"/>
 Uruchom program ponownie w trybie normalnym.</translation>
     </message>
+    <message>
+        <source>[!] The radio did not acknowledge %1 other write.</source>
+        <translation>[!] Radio nie potwierdziło %1 innego zapisu.</translation>
+    </message>
+    <message>
+        <source>[!] The radio did not acknowledge %1 other writes.</source>
+        <translation>[!] Radio nie potwierdziło innych zapisów: %1.</translation>
+    </message>
+    <message>
+        <source>Channel %1 holds a frequency in the radio that normal mode could not show, so the window shows it as not in use. Writing now clears it in the radio.<byte value="xd"/>
+<byte value="xd"/>
+To keep it, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
+<byte value="xd"/>
+Write anyway?</source>
+        <translation>Kanał %1 ma w radiu częstotliwość, której tryb normalny nie potrafił pokazać, dlatego okno pokazuje ją jako nieużywaną. Zapis teraz wyczyści ją w radiu.<byte value="xd"/>
+<byte value="xd"/>
+Aby ją zachować, odpowiedz Nie, włącz tryb zaawansowany (Pozostałe ustawienia) i odczytaj radio ponownie.<byte value="xd"/>
+<byte value="xd"/>
+Zapisać mimo to?</translation>
+    </message>
+    <message>
+        <source>Channels %1 hold frequencies in the radio that normal mode could not show, so the window shows them as not in use. Writing now clears them in the radio.<byte value="xd"/>
+<byte value="xd"/>
+To keep them, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
+<byte value="xd"/>
+Write anyway?</source>
+        <translation>Kanały %1 mają w radiu częstotliwości, których tryb normalny nie potrafił pokazać, dlatego okno pokazuje je jako nieużywane. Zapis teraz wyczyści je w radiu.<byte value="xd"/>
+<byte value="xd"/>
+Aby je zachować, odpowiedz Nie, włącz tryb zaawansowany (Pozostałe ustawienia) i odczytaj radio ponownie.<byte value="xd"/>
+<byte value="xd"/>
+Zapisać mimo to?</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon radio backup; it is not replaced. Choose another file.</source>
+        <translation>%1 nie jest kopią zapasową radiotelefonu Vexalon; plik nie zostanie zastąpiony. Wybierz inny plik.</translation>
+    </message>
+    <message>
+        <source>%1 is not a CSV channel plan; it is not replaced. Choose another file.</source>
+        <translation>%1 nie jest planem kanałów CSV; plik nie zostanie zastąpiony. Wybierz inny plik.</translation>
+    </message>
+    <message>
+        <source>[%1] is missing.</source>
+        <translation>Brak [%1].</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 is not a whole number.</source>
+        <translation>[%1] %2 %3 nie jest liczbą całkowitą.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 has no value.</source>
+        <translation>[%1] %2 nie ma wartości.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing.</source>
+        <translation>Brak [%1] %2.</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 lies outside 0 to %4.</source>
+        <translation>[%1] %2 %3 wykracza poza zakres od 0 do %4.</translation>
+    </message>
+    <message>
+        <source>%1 more are missing or cannot be used.</source>
+        <translation>Kolejne braki lub wartości nie do użycia: %1.</translation>
+    </message>
+    <message>
+        <source>Some of the plan in %1 is missing or cannot be used; these take their defaults:
+%2</source>
+        <translation>Części planu w %1 brakuje lub nie da się jej użyć; w tych miejscach obowiązują wartości domyślne:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Vexalon channel plan; the plan is not saved into it. Choose another file.</source>
+        <translation>%1 nie jest planem kanałów Vexalon; plan nie zostanie w nim zapisany. Wybierz inny plik.</translation>
+    </message>
 </context>
 </TS>

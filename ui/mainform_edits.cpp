@@ -1,10 +1,13 @@
 // What the window remembers of its plan between operations: the rows a read could not
-// fill, and whether anything has replaced the start-up plan yet.
+// fill, the rows whose frequencies it could not show, and whether anything has replaced
+// the start-up plan yet.
 #include <QAbstractSlider>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "radio/memory_map.h"
+#include "radio/transfers.h"
 #include "ui/grid_names.h"
 #include "ui/settings_page.h"
 #include "ui/unit_mainform.h"
@@ -17,15 +20,41 @@ void Tmainform::MarkChannelUnread(int channel, bool unread) {
   PaintChannelLabel(channel, unread);
 }
 
+void Tmainform::RememberHiddenFrequencies(const ReadOutcome& outcome) {
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    // A row the read did not fill still shows what it showed before.
+    if (const std::optional<ChannelRow>& row = outcome.channels[channel - 1]) {
+      hiddenRows[channel] = !advancedMode && (!ChannelListShows(*row, Direction::Rx) ||
+                                              !ChannelListShows(*row, Direction::Tx));
+    }
+  }
+}
+
+std::vector<int> Tmainform::HiddenRows() const {
+  std::vector<int> channels;
+  for (int channel = 1; channel <= kChannelCount; ++channel) {
+    if (hiddenRows[channel]) {
+      channels.push_back(channel);
+    }
+  }
+  return channels;
+}
+
 // Only the user's own changes count: the signals below are not sent when the program
 // sets a value.
 void Tmainform::TrackEdits() {
   for (int channel = 1; channel <= kChannelCount; ++channel) {
     const auto edited = [this, channel] { MarkChannelUnread(channel, false); };
+    // Once the user chooses a frequency for the row, the radio's is no longer to keep.
+    const auto frequencyChosen = [this, channel] { hiddenRows[channel] = false; };
     for (const GridRole role :
          {GridRole::FreqRx, GridRole::FreqTx, GridRole::CtcssRx, GridRole::CtcssTx}) {
       connect(Find<QComboBox>(GridControlName(role, channel, false)), &QComboBox::activated, this,
               edited);
+    }
+    for (const GridRole role : {GridRole::FreqRx, GridRole::FreqTx}) {
+      connect(Find<QComboBox>(GridControlName(role, channel, false)), &QComboBox::activated, this,
+              frequencyChosen);
     }
     for (const GridRole role : {GridRole::Shift, GridRole::Lockout}) {
       connect(Find<QCheckBox>(GridControlName(role, channel, false)), &QCheckBox::clicked, this,
@@ -46,7 +75,10 @@ void Tmainform::TrackHzEdits() {
   for (int channel = 1; channel <= kChannelCount; ++channel) {
     for (const GridRole role : {GridRole::FreqRx, GridRole::FreqTx}) {
       connect(Find<QLineEdit>(GridControlName(role, channel, true)), &QLineEdit::textEdited, this,
-              [this, channel] { MarkChannelUnread(channel, false); });
+              [this, channel] {
+                MarkChannelUnread(channel, false);
+                hiddenRows[channel] = false;
+              });
     }
   }
 }

@@ -43,6 +43,7 @@ void Tmainform::LoadFromFile(const std::string& fileName, bool settings) {
                                 : LoadPlanFile(fileName, settings, advancedMode);
   if (loaded.plan) {
     ShowPlan(*loaded.plan);
+    hiddenRows = {};
     planFileName = Shown(Literal(fileName));
   }
   if (!loaded.outcome.failure.format.empty()) {

@@ -59,6 +59,7 @@ void Tmainform::cmdReadRadioClick() {
   BeginTransfer();
   WindowObserver observer(*this);
   const ReadOutcome outcome = ReadRadio(serial, port, observer);
+  RememberHiddenFrequencies(outcome);
   for (const int channel : outcome.unreadChannels) {
     MarkChannelUnread(channel, true);
   }
@@ -89,10 +90,18 @@ void Tmainform::cmdWriteClick() {
   if (holdsStartupPlan && !dialogs->AskWarningYesNo(this, WriteStartupPlanQuestion())) {
     return;
   }
+  if (const auto question = HiddenFrequenciesQuestion(HiddenRows());
+      question && !AskWarning(*question)) {
+    return;
+  }
   BeginTransfer();
   WindowObserver observer(*this);
   ResponsiveBackups backups;
   const WriteOutcome outcome = WriteRadio(serial, port, plan, observer, backups);
+  // The radio now holds what the window shows.
+  if (outcome.end == TransferEnd::Done) {
+    hiddenRows = {};
+  }
   for (const LogLine& line : OutcomeLines(outcome)) {
     AppendLog(line);
   }

@@ -4,12 +4,15 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "radio/channel_plan.h"
 #include "radio/log_line.h"
 #include "radio/serial_link.h"
 #include "ui/control_lookup.h"
 #include "ui/dialogs.h"
+
+struct ReadOutcome;
 
 // The program's one window. Its controls are the only store of the channel plan and the
 // settings: every operation looks the control it needs up by name at that moment. A
@@ -111,6 +114,8 @@ class Tmainform : public QWidget {
   void ShowPlan(const ChannelPlan& plan);
   void TrackEdits();
   void TrackHzEdits();
+  void RememberHiddenFrequencies(const ReadOutcome& outcome);
+  std::vector<int> HiddenRows() const;
   void PaintChannelLabel(int channel, bool red);
 
   template <class Control>
@@ -126,6 +131,10 @@ class Tmainform : public QWidget {
   bool holdsStartupPlan = true;
   // Rows, by channel number, that the last read could not fill.
   std::array<bool, kChannelCount + 1> unreadRows{};
+  // Rows, by channel number, whose frequencies in the radio the read that filled them could
+  // not show in normal mode: a write would clear those, so it asks first. Forgotten when the
+  // user chooses the row's frequency, and for all rows on a load or a write that is done.
+  std::array<bool, kChannelCount + 1> hiddenRows{};
   bool transferRunning = false;
   // The plan file last loaded or saved, for the channel card; empty before any.
   QString planFileName;

@@ -34,7 +34,9 @@ Radio:
                          a latency timer does (an FTDI chip's is 16 ms; default 0: off)
   --quiet                do not report skipped bytes and other notes on stderr
 
-Faults (HEX is bytes in hex, spaces allowed: "00 00"; ADDR is a hex address):
+Faults:
+  HEX is bytes in hex, spaces allowed ("00 00"); ADDR is a hex address.
+
   --bare-ack ZEROS       answer the programming-mode command with 06 behind ZEROS
                          (0 to 3) bytes 00 first; the resend gets the identity
   --ack-every-program    answer every programming-mode command with 06
@@ -42,18 +44,23 @@ Faults (HEX is bytes in hex, spaces allowed: "00 00"; ADDR is a hex address):
   --silent               answer nothing
   --split-identity K:G   pause G ms after the first K bytes of the identity reply
   --split-read K:G       pause G ms after the first K bytes of every read reply
-  --read-length L[@ADDR] cut read replies (or the one for ADDR) to L bytes
-  --write-reply ADDR=HEX answer a write to ADDR with HEX (empty for nothing)
+  --read-length L[@ADDR]
+                         cut read replies (or the one for ADDR) to L bytes
+  --write-reply ADDR=HEX
+                         answer a write to ADDR with HEX (empty for nothing)
   --write-stores ADDR=HEX
                          acknowledge a write to ADDR but store HEX instead of its data
   --refuse-writes-from ADDR
                          store no write to ADDR or above and answer those with 15
-  --fail-reads ADDR-ADDR answer reads of the addresses in that range with the header alone
+  --fail-reads ADDR-ADDR
+                         answer reads of the addresses in that range with the header
+                         alone
   --never-quiet          send a filler byte every few ms, so the line never falls quiet
   --noise HEX            send HEX ahead of every reply
   --extra KIND:HEX       send HEX after every reply to commands of KIND (program, ack,
                          read, write)
-  --delay KIND:MS[@ADDR] answer commands of KIND (program, ack, read, write), or only
+  --delay KIND:MS[@ADDR]
+                         answer commands of KIND (program, ack, read, write), or only
                          the one for ADDR, MS later than usual
   --pull-after N         pull the cable once the N-th command has been answered
   --help                 show this text
