@@ -137,8 +137,7 @@ TEST_F(CliFiles, AWritesCountsAreWhatTheRadioAnswered) {
   radio.SetWritesRefusedFrom(0x0100);
   const std::string plan = folder / "plan.ini";
   ASSERT_TRUE(SavePlanFile(plan, DistinctPlan(false)).failure.format.empty());
-  const Ran ran =
-      Run({"write", "--port", port, "--backup-dir", backups, "--json", plan});
+  const Ran ran = Run({"write", "--port", port, "--backup-dir", backups, "--json", plan});
   EXPECT_EQ(ran.status, 1) << ran.err;
 
   int refused = 0;

@@ -25,10 +25,10 @@
 #include "radio/serial_ports.h"
 #include "radio/transfers.h"
 #include "tests/support/distinct_plan.h"
+#include "tests/support/in_process_cli.h"
 #include "tests/support/recording_observer.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/transfer_log.h"
-#include "tests/support/in_process_cli.h"
 #include "tools/radiosim/simulated_line.h"
 
 namespace {

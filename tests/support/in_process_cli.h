@@ -131,4 +131,3 @@ class Cli : public testing::Test {
   std::vector<SimulatedLine*> lines = {&line};
   Presses* presses = nullptr;
 };
-
