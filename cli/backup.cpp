@@ -50,11 +50,11 @@ int RunBackup(Context& context) {
   BackupToFile inFile(options.output, context.console);
   BackupStore& store = options.output.empty() ? static_cast<BackupStore&>(inFolder) : inFile;
   const RadioId radio{options.ports.front()};
-  TBlockSerial link;
+  const std::unique_ptr<TBlockSerial> link = context.makeLink(radio.port);
   BackupOutcome outcome;
   {
     RadioObserver observer(context, radio, false);
-    outcome = BackupRadio(link, radio.port, observer, store);
+    outcome = BackupRadio(*link, radio.port, observer, store);
   }
   return Conclude(context, {EndRadio(context, radio, outcome)});
 }

@@ -1,16 +1,10 @@
 #include "cli/console.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
 constexpr int kBarWidth = 30;
-
-void Write(std::FILE* stream, const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
-  std::fflush(stream);
-}
 
 std::string ProgressText(const std::string& radio, int done, int total) {
   const int filled = total > 0 ? std::clamp(done * kBarWidth / total, 0, kBarWidth) : 0;
@@ -32,7 +26,7 @@ void Console::Say(const std::string& label, const std::string& text) {
 
 void Console::Out(const std::string& text) {
   const std::lock_guard lock(mutex_);
-  Write(stdout, text);
+  out_(text);
 }
 
 void Console::Progress(const std::string& radio, int done, int total) {
@@ -83,14 +77,14 @@ void Console::Print(const std::string& label, const std::string& text) {
   }
   const std::lock_guard lock(mutex_);
   EraseProgress();
-  Write(stderr, lines);
+  err_(lines);
   DrawProgress();
 }
 
 // The cursor stands below the progress lines; up to the first of them, and clear to the end.
 void Console::EraseProgress() {
   if (!progress_.empty()) {
-    Write(stderr, "\x1b[" + std::to_string(progress_.size()) + "A\x1b[J");
+    err_("\x1b[" + std::to_string(progress_.size()) + "A\x1b[J");
   }
 }
 
@@ -100,6 +94,6 @@ void Console::DrawProgress() {
     lines += text + "\n";
   }
   if (!lines.empty()) {
-    Write(stderr, lines);
+    err_(lines);
   }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <utility>
@@ -10,7 +11,11 @@
 // stderr is a terminal each radio at work has a progress line, redrawn below the log.
 class Console {
  public:
-  Console(bool quiet, bool progressLines) : quiet_(quiet), progressLines_(progressLines) {}
+  // Where a text for stdout or stderr goes, whole.
+  using Stream = std::function<void(const std::string&)>;
+
+  Console(bool quiet, bool progressLines, Stream out, Stream err)
+      : quiet_(quiet), progressLines_(progressLines), out_(std::move(out)), err_(std::move(err)) {}
 
   // A line as things happen; --quiet leaves it out.
   void Log(const std::string& label, const std::string& text);
@@ -29,6 +34,8 @@ class Console {
 
   const bool quiet_;
   const bool progressLines_;
+  const Stream out_;
+  const Stream err_;
   std::mutex mutex_;
   // Each radio's progress line as shown, in the order the radios began.
   std::vector<std::pair<std::string, std::string>> progress_;

@@ -5,12 +5,14 @@
 #include "cli/console.h"
 #include "cli/interrupt.h"
 #include "cli/options.h"
+#include "cli/platform.h"
 
 // What every radio of a command shares while it runs.
 struct Context {
   const Options& options;
   Console& console;
-  const InterruptWatch& interrupts;
+  const Interrupts& interrupts;
+  const LinkMaker& makeLink;
 };
 
 // A radio in the output: its port, and with --repeat its number on that port, from 1.

@@ -66,13 +66,14 @@ std::string SummaryTable(const std::vector<RadioReport>& reports) {
 
 }  // namespace
 
-std::vector<RadioReport> RunOnEveryPort(const std::vector<std::string>& ports, const PortJob& job) {
+std::vector<RadioReport> RunOnEveryPort(const Context& context, const PortJob& job) {
+  const std::vector<std::string>& ports = context.options.ports;
   std::vector<std::vector<RadioReport>> perPort(ports.size());
   std::vector<std::thread> threads;
   for (std::size_t i = 0; i < ports.size(); ++i) {
     threads.emplace_back([&, i] {
-      TBlockSerial link;
-      job(link, ports[i], perPort[i]);
+      const std::unique_ptr<TBlockSerial> link = context.makeLink(ports[i]);
+      job(*link, ports[i], perPort[i]);
     });
   }
   std::vector<RadioReport> reports;

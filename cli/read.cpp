@@ -42,11 +42,11 @@ int RunRead(Context& context) {
     return kExitRefused;
   }
   const RadioId radio{options.ports.front()};
-  TBlockSerial link;
+  const std::unique_ptr<TBlockSerial> link = context.makeLink(radio.port);
   ReadOutcome outcome;
   {
     RadioObserver observer(context, radio, false);
-    outcome = ReadRadio(link, radio.port, observer);
+    outcome = ReadRadio(*link, radio.port, observer);
   }
   std::vector<std::string> more;
   nlohmann::ordered_json extra = nlohmann::ordered_json::object();

@@ -22,11 +22,11 @@ int RunRestore(Context& context) {
                               " taken on " + BackupTimeText(read.backup->taken) + ".");
   BackupFolder backups(folder);
   const RadioId radio{options.ports.front()};
-  TBlockSerial link;
+  const std::unique_ptr<TBlockSerial> link = context.makeLink(radio.port);
   WriteOutcome outcome;
   {
     RadioObserver observer(context, radio, false);
-    outcome = RestoreRadio(link, radio.port, *read.backup, observer, backups);
+    outcome = RestoreRadio(*link, radio.port, *read.backup, observer, backups);
   }
   return Conclude(context, {EndRadio(context, radio, outcome)});
 }

@@ -62,8 +62,8 @@ int RunWrite(Context& context) {
     return kExitRefused;
   }
   BackupFolder backups(folder);
-  const auto reports = RunOnEveryPort(
-      options.ports, [&](TBlockSerial& link, const std::string& port, auto& reports) {
+  const auto reports =
+      RunOnEveryPort(context, [&](TBlockSerial& link, const std::string& port, auto& reports) {
         WriteOnPort(context, *plan, backups, link, port, reports);
       });
   return Conclude(context, reports);
@@ -75,8 +75,8 @@ int RunVerify(Context& context) {
   if (!plan || !PortsDistinct(context.console, options.ports)) {
     return kExitRefused;
   }
-  const auto reports = RunOnEveryPort(
-      options.ports, [&](TBlockSerial& link, const std::string& port, auto& reports) {
+  const auto reports =
+      RunOnEveryPort(context, [&](TBlockSerial& link, const std::string& port, auto& reports) {
         const RadioId radio{port};
         VerifyOutcome outcome;
         {

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "radio/deadline.h"
-
 const ByteString kProgrammingModeCommand = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M'};
 const ByteString kAcknowledgement = {0x06};
 const ByteString kNotConnectedReply = {0x00, 0x00};
@@ -32,10 +30,10 @@ ByteString CommandHeader(std::uint8_t code, std::uint16_t address, std::uint8_t 
           count};
 }
 
-// As CollectUntilQuiet, with a wait of its own for the first bytes.
+// As CollectUntilQuiet, with a wait of its own for the first bytes. Every time is the link's.
 Collected Collect(TBlockSerial& serial, SteadyClock::time_point firstBytesBy, int quietMs) {
   Collected collected;
-  const auto limit = DeadlineAfterMs(kReplyTimeLimitMs);
+  const auto limit = serial.Now() + std::chrono::milliseconds(kReplyTimeLimitMs);
   for (bool first = true;; first = false) {
     const ByteString chunk =
         first ? serial.ReceiveChunkUntil(firstBytesBy) : serial.ReceiveChunk(quietMs);
@@ -43,7 +41,7 @@ Collected Collect(TBlockSerial& serial, SteadyClock::time_point firstBytesBy, in
     if (chunk.empty() || serial.LineLost()) {
       return collected;
     }
-    if (collected.bytes.size() >= kReplyByteLimit || SteadyClock::now() >= limit) {
+    if (collected.bytes.size() >= kReplyByteLimit || serial.Now() >= limit) {
       collected.cutOff = true;
       return collected;
     }
@@ -53,20 +51,19 @@ Collected Collect(TBlockSerial& serial, SteadyClock::time_point firstBytesBy, in
 }  // namespace
 
 Collected CollectUntilQuiet(TBlockSerial& serial, int quietMs) {
-  return Collect(serial, DeadlineAfterMs(quietMs), quietMs);
+  return Collect(serial, serial.Now() + std::chrono::milliseconds(quietMs), quietMs);
 }
 
 namespace {
 
 Collected ExchangeCollected(TBlockSerial& serial, const ByteString& command) {
   const SteadyClock::time_point lineFree =
-      SteadyClock::now() + kLineByteTime * static_cast<long>(command.size());
+      serial.Now() + kLineByteTime * static_cast<long>(command.size());
   serial.SendBytes(command);
   // Many drivers report a write done once the adapter holds the bytes (a pty, several USB
   // adapters), while the command still takes its time on the line: the radio's 25 ms
   // count from when it can have heard the whole command.
-  return Collect(serial,
-                 std::max(lineFree, SteadyClock::now()) + std::chrono::milliseconds(kQuietGapMs),
+  return Collect(serial, std::max(lineFree, serial.Now()) + std::chrono::milliseconds(kQuietGapMs),
                  kQuietGapMs);
 }
 

@@ -5,12 +5,10 @@
 #include <charconv>
 #include <string_view>
 
-#include "radio/serial_system.h"
-
 namespace {
 
-using serial_system::ModemLine;
-using serial_system::Parity;
+using ModemLine = SerialSystem::ModemLine;
+using Parity = SerialSystem::Parity;
 
 // Decimal digits only, no sign or blanks; -1 for anything else, including overflow.
 int WholeNumber(std::string_view text) {
@@ -97,6 +95,11 @@ int PortNumberForName(const std::string& name) {
   return -1;
 }
 
+TBlockSerial::TBlockSerial() : TBlockSerial(PlatformSerialSystem(), SteadyLinkClock()) {}
+
+TBlockSerial::TBlockSerial(SerialSystem& system, const LinkClock& clock)
+    : system_(system), clock_(clock) {}
+
 TBlockSerial::~TBlockSerial() {
   ClosePort();
 }
@@ -126,8 +129,7 @@ void TBlockSerial::OpenPort(const std::string& name) {
     return;
   }
   deviceName_ = DevicePathForName(name);
-  if (SerialError error = serial_system::Open(deviceName_, port_);
-      error.kind != SerialError::None) {
+  if (SerialError error = system_.Open(deviceName_, port_); error.kind != SerialError::None) {
     port_ = kNoSerialPort;
     portNumber_ = -1;
     openError_ = error;
@@ -138,8 +140,8 @@ void TBlockSerial::OpenPort(const std::string& name) {
   openError_ = {};
   lineLost_ = false;
   // A pseudo-terminal has no modem lines; these then only set the last-error code.
-  lastError_ = serial_system::SetModemLine(port_, ModemLine::Rts, true);
-  lastError_ = serial_system::SetModemLine(port_, ModemLine::Dtr, true);
+  lastError_ = system_.SetModemLine(port_, ModemLine::Rts, true);
+  lastError_ = system_.SetModemLine(port_, ModemLine::Dtr, true);
   PurgeBuffers();
 }
 
@@ -149,38 +151,39 @@ void TBlockSerial::ConfigureLine(int baud, int dataBits, char parity, int stopBi
     lastError_ = {SerialError::NotOpen};
     return;
   }
-  Record(serial_system::Configure(
-      port_, {baud, dataBits, ParityForLetter(parity), stopBits, softwareFlow, hardwareFlow}));
+  Record(
+      system_.Configure(port_, SerialSystem::LineSettings{baud, dataBits, ParityForLetter(parity),
+                                                          stopBits, softwareFlow, hardwareFlow}));
 }
 
 void TBlockSerial::SendBytes(const ByteString& bytes) {
   if (ReadyForTransfer()) {
-    Record(serial_system::Send(port_, bytes));
+    Record(system_.Send(port_, bytes));
   }
 }
 
 ByteString TBlockSerial::ReceiveBefore(SteadyClock::time_point deadline) {
   ByteString received;
   if (ReadyForTransfer()) {
-    Record(serial_system::Receive(port_, deadline, received));
+    Record(system_.Receive(port_, deadline, received));
   }
   return received;
 }
 
 void TBlockSerial::SetWaitHandler(std::function<void()> handler) {
   waitHandler_ = std::move(handler);
-  waitHandlerRan_ = SteadyClock::now();
+  waitHandlerRan_ = Now();
 }
 
 void TBlockSerial::RunWaitHandlerWhenDue() {
-  if (SteadyClock::now() - waitHandlerRan_ >= std::chrono::milliseconds(kWaitSliceMs)) {
+  if (Now() - waitHandlerRan_ >= std::chrono::milliseconds(kWaitSliceMs)) {
     waitHandler_();
-    waitHandlerRan_ = SteadyClock::now();
+    waitHandlerRan_ = Now();
   }
 }
 
 ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {
-  return ReceiveChunkUntil(DeadlineAfterMs(timeoutMs));
+  return ReceiveChunkUntil(DeadlineAfterMs(clock_, timeoutMs));
 }
 
 ByteString TBlockSerial::ReceiveChunkUntil(SteadyClock::time_point deadline) {
@@ -195,8 +198,7 @@ ByteString TBlockSerial::ReceiveChunkUntil(SteadyClock::time_point deadline) {
     const auto sliceEnd =
         std::min(deadline, waitHandlerRan_ + std::chrono::milliseconds(kWaitSliceMs));
     ByteString chunk = ReceiveBefore(sliceEnd);
-    if (!chunk.empty() || lastError_.kind != SerialError::TimedOut ||
-        SteadyClock::now() >= deadline) {
+    if (!chunk.empty() || lastError_.kind != SerialError::TimedOut || Now() >= deadline) {
       return chunk;
     }
   }
@@ -207,15 +209,15 @@ void TBlockSerial::PurgeBuffers() {
     lastError_ = {SerialError::NotOpen};
     return;
   }
-  Record(serial_system::Purge(port_));
+  Record(system_.Purge(port_));
 }
 
 void TBlockSerial::ClosePort() {
   if (IsOpen()) {
-    serial_system::Purge(port_);
-    serial_system::SetModemLine(port_, ModemLine::Rts, false);
-    serial_system::SetModemLine(port_, ModemLine::Dtr, false);
-    serial_system::Release(port_);
+    system_.Purge(port_);
+    system_.SetModemLine(port_, ModemLine::Rts, false);
+    system_.SetModemLine(port_, ModemLine::Dtr, false);
+    system_.Release(port_);
     port_ = kNoSerialPort;
   }
   portNumber_ = -1;

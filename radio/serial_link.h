@@ -1,20 +1,17 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
 #include "radio/byte_string.h"
 #include "radio/deadline.h"
 #include "radio/serial_error.h"
-
-// A file descriptor or a Windows handle; -1 means none to both.
-using SerialPortHandle = std::intptr_t;
-inline constexpr SerialPortHandle kNoSerialPort = -1;
+#include "radio/serial_system.h"
 
 // The serial port as the radio dialogue needs it: at most one open port, six
 // operations, no exceptions. A failure only sets the last-error code, so what the
-// dialogue sees of any port problem is an empty receive.
+// dialogue sees of any port problem is an empty receive. It runs on the system calls and
+// the clock it is given: the platform's and the steady clock unless a test supplies a line.
 class TBlockSerial {
  public:
   static constexpr int kDeadlockTimeoutMs = 30000;
@@ -22,7 +19,9 @@ class TBlockSerial {
   // How often a receive calls the wait handler, by the clock.
   static constexpr int kWaitSliceMs = 5;
 
-  TBlockSerial() = default;
+  TBlockSerial();
+  // Both must outlive the link.
+  TBlockSerial(SerialSystem& system, const LinkClock& clock);
   ~TBlockSerial();
   TBlockSerial(const TBlockSerial&) = delete;
   TBlockSerial& operator=(const TBlockSerial&) = delete;
@@ -43,6 +42,9 @@ class TBlockSerial {
   // Input that arrives while the handler runs is taken afterwards, never lost. Empty: no
   // calls.
   void SetWaitHandler(std::function<void()> handler);
+
+  // The time on the link's clock, which every wait of the dialogue reads.
+  SteadyClock::time_point Now() const { return clock_.Now(); }
 
   bool IsOpen() const { return port_ != kNoSerialPort; }
   const SerialError& LastError() const { return lastError_; }
@@ -66,6 +68,8 @@ class TBlockSerial {
   // Runs the wait handler when kWaitSliceMs have passed since it last ran.
   void RunWaitHandlerWhenDue();
 
+  SerialSystem& system_;
+  const LinkClock& clock_;
   SerialPortHandle port_ = kNoSerialPort;
   std::function<void()> waitHandler_;
   SteadyClock::time_point waitHandlerRan_;

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "radio/low_latency.h"
+#include "radio/serial_link.h"
 #include "radio/serial_system.h"
 
 namespace {
@@ -76,7 +77,7 @@ constexpr SpeedCode kSpeeds[] = {{1200, B1200},   {2400, B2400},    {4800, B4800
 constexpr tcflag_t kCharacterSizes[] = {CS5, CS6, CS7, CS8};
 constexpr int kFewestDataBits = 5;
 
-// c_cflag parity bits, in the order of serial_system::Parity.
+// c_cflag parity bits, in the order of SerialSystem::Parity.
 constexpr tcflag_t kParityFlags[] = {0, PARENB | PARODD, PARENB, PARENB | CMSPAR | PARODD,
                                      PARENB | CMSPAR};
 
@@ -92,7 +93,7 @@ enum class Wait { Readable, TimedOut, HungUp, Failed };
 Wait WaitForInput(int fd, SteadyClock::time_point deadline) {
   for (;;) {
     pollfd entry{fd, POLLIN, 0};
-    const timespec timeout = TimespecUntil(deadline);
+    const timespec timeout = TimespecUntil(SteadyClock::now(), deadline);
     const int ready = ppoll(&entry, 1, &timeout, nullptr);
     if (ready > 0) {
       return (entry.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0 ? Wait::HungUp : Wait::Readable;
@@ -119,9 +120,21 @@ std::string DevicePathForName(const std::string& name) {
   return number >= 1 ? "/dev/ttyS" + std::to_string(number - 1) : name;
 }
 
-namespace serial_system {
+namespace {
 
-SerialError Open(const std::string& devicePath, SerialPortHandle& port) {
+class PosixSerialSystem final : public SerialSystem {
+ public:
+  SerialError Open(const std::string& devicePath, SerialPortHandle& port) override;
+  SerialError SetModemLine(SerialPortHandle port, ModemLine line, bool asserted) override;
+  SerialError Configure(SerialPortHandle port, const LineSettings& settings) override;
+  SerialError Send(SerialPortHandle port, const ByteString& bytes) override;
+  SerialError Receive(SerialPortHandle port, SteadyClock::time_point deadline,
+                      ByteString& received) override;
+  SerialError Purge(SerialPortHandle port) override;
+  void Release(SerialPortHandle port) override;
+};
+
+SerialError PosixSerialSystem::Open(const std::string& devicePath, SerialPortHandle& port) {
   // Non-blocking so that the open never waits for carrier on a modem line.
   const int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   const int error = fd < 0 ? errno : ClaimPort(fd);
@@ -139,7 +152,7 @@ SerialError Open(const std::string& devicePath, SerialPortHandle& port) {
   return {};
 }
 
-SerialError SetModemLine(SerialPortHandle port, ModemLine line, bool asserted) {
+SerialError PosixSerialSystem::SetModemLine(SerialPortHandle port, ModemLine line, bool asserted) {
   int bits = line == ModemLine::Rts ? TIOCM_RTS : TIOCM_DTR;
   if (ioctl(Fd(port), asserted ? TIOCMBIS : TIOCMBIC, &bits) != 0) {
     return {SerialError::System, std::strerror(errno)};
@@ -147,7 +160,7 @@ SerialError SetModemLine(SerialPortHandle port, ModemLine line, bool asserted) {
   return {};
 }
 
-SerialError Configure(SerialPortHandle port, const LineSettings& settings) {
+SerialError PosixSerialSystem::Configure(SerialPortHandle port, const LineSettings& settings) {
   termios line{};
   if (tcgetattr(Fd(port), &line) != 0) {
     return IoFailure(errno);
@@ -198,9 +211,9 @@ SerialError Configure(SerialPortHandle port, const LineSettings& settings) {
   return {};
 }
 
-SerialError Send(SerialPortHandle port, const ByteString& bytes) {
+SerialError PosixSerialSystem::Send(SerialPortHandle port, const ByteString& bytes) {
   const int fd = Fd(port);
-  const auto deadline = DeadlineAfterMs(TBlockSerial::kDeadlockTimeoutMs);
+  const auto deadline = DeadlineAfterMs(SteadyLinkClock(), TBlockSerial::kDeadlockTimeoutMs);
   std::size_t sent = 0;
   while (sent < bytes.size()) {
     const ssize_t written = write(fd, bytes.data() + sent, bytes.size() - sent);
@@ -216,7 +229,7 @@ SerialError Send(SerialPortHandle port, const ByteString& bytes) {
     }
     // The driver's output queue is full: wait for room, but not for ever.
     pollfd entry{fd, POLLOUT, 0};
-    const int ready = poll(&entry, 1, MillisecondsUntil(deadline));
+    const int ready = poll(&entry, 1, MillisecondsUntil(SteadyClock::now(), deadline));
     if (ready == 0) {
       tcflush(fd, TCOFLUSH);
       return {SerialError::TimedOut};
@@ -235,7 +248,8 @@ SerialError Send(SerialPortHandle port, const ByteString& bytes) {
   return {};
 }
 
-SerialError Receive(SerialPortHandle port, SteadyClock::time_point deadline, ByteString& received) {
+SerialError PosixSerialSystem::Receive(SerialPortHandle port, SteadyClock::time_point deadline,
+                                       ByteString& received) {
   const int fd = Fd(port);
   int queued = QueuedInput(fd);
   bool hungUp = false;
@@ -288,11 +302,11 @@ SerialError Receive(SerialPortHandle port, SteadyClock::time_point deadline, Byt
   return received.empty() ? SerialError{SerialError::TimedOut} : SerialError{};
 }
 
-SerialError Purge(SerialPortHandle port) {
+SerialError PosixSerialSystem::Purge(SerialPortHandle port) {
   return tcflush(Fd(port), TCIOFLUSH) == 0 ? SerialError{} : IoFailure(errno);
 }
 
-void Release(SerialPortHandle port) {
+void PosixSerialSystem::Release(SerialPortHandle port) {
   // Exclusivity belongs to the tty, not to this descriptor: left set, it outlives this
   // link wherever the tty stays open (a simulator's own slave side), and no other user
   // could open the port again.
@@ -310,4 +324,9 @@ void Release(SerialPortHandle port) {
   close(Fd(port));
 }
 
-}  // namespace serial_system
+}  // namespace
+
+SerialSystem& PlatformSerialSystem() {
+  static PosixSerialSystem system;
+  return system;
+}

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "radio/serial_link.h"
 #include "radio/serial_system.h"
 
 namespace {
@@ -18,7 +19,7 @@ constexpr DWORD kReadIntervalTimeoutMs = 65535;
 constexpr DWORD kLineErrors = CE_FRAME | CE_OVERRUN | CE_RXPARITY | CE_TXFULL;
 constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
 
-// DCB parity codes, in the order of serial_system::Parity.
+// DCB parity codes, in the order of SerialSystem::Parity.
 constexpr BYTE kParityCodes[] = {NOPARITY, ODDPARITY, EVENPARITY, MARKPARITY, SPACEPARITY};
 
 HANDLE Native(SerialPortHandle port) {
@@ -209,9 +210,21 @@ std::string DevicePathForName(const std::string& name) {
   return number >= 1 ? "\\\\.\\COM" + std::to_string(number) : name;
 }
 
-namespace serial_system {
+namespace {
 
-SerialError Open(const std::string& devicePath, SerialPortHandle& port) {
+class Win32SerialSystem final : public SerialSystem {
+ public:
+  SerialError Open(const std::string& devicePath, SerialPortHandle& port) override;
+  SerialError SetModemLine(SerialPortHandle port, ModemLine line, bool asserted) override;
+  SerialError Configure(SerialPortHandle port, const LineSettings& settings) override;
+  SerialError Send(SerialPortHandle port, const ByteString& bytes) override;
+  SerialError Receive(SerialPortHandle port, SteadyClock::time_point deadline,
+                      ByteString& received) override;
+  SerialError Purge(SerialPortHandle port) override;
+  void Release(SerialPortHandle port) override;
+};
+
+SerialError Win32SerialSystem::Open(const std::string& devicePath, SerialPortHandle& port) {
   SetLastError(0);
   const HANDLE handle = CreateFileA(devicePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
@@ -233,13 +246,13 @@ SerialError Open(const std::string& devicePath, SerialPortHandle& port) {
   return {};
 }
 
-SerialError SetModemLine(SerialPortHandle port, ModemLine line, bool asserted) {
+SerialError Win32SerialSystem::SetModemLine(SerialPortHandle port, ModemLine line, bool asserted) {
   const DWORD function =
       line == ModemLine::Rts ? (asserted ? SETRTS : CLRRTS) : (asserted ? SETDTR : CLRDTR);
   return EscapeCommFunction(Native(port), function) ? SerialError{} : IoFailure(GetLastError());
 }
 
-SerialError Configure(SerialPortHandle port, const LineSettings& settings) {
+SerialError Win32SerialSystem::Configure(SerialPortHandle port, const LineSettings& settings) {
   DCB line{};
   line.DCBlength = sizeof line;
   if (!GetCommState(Native(port), &line)) {
@@ -272,7 +285,7 @@ SerialError Configure(SerialPortHandle port, const LineSettings& settings) {
   return SetCommState(Native(port), &line) ? SerialError{} : IoFailure(GetLastError());
 }
 
-SerialError Send(SerialPortHandle port, const ByteString& bytes) {
+SerialError Win32SerialSystem::Send(SerialPortHandle port, const ByteString& bytes) {
   const HANDLE handle = Native(port);
   PendingTransfer transfer;
   if (!WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr, transfer.get()) &&
@@ -290,11 +303,12 @@ SerialError Send(SerialPortHandle port, const ByteString& bytes) {
   return result;
 }
 
-SerialError Receive(SerialPortHandle port, SteadyClock::time_point deadline, ByteString& received) {
+SerialError Win32SerialSystem::Receive(SerialPortHandle port, SteadyClock::time_point deadline,
+                                       ByteString& received) {
   const HANDLE handle = Native(port);
   Sleep(0);
   InputQueue queue = QueuedInput(handle);
-  if (queue.count == 0 && WaitForData(handle, MillisecondsUntil(deadline))) {
+  if (queue.count == 0 && WaitForData(handle, MillisecondsUntil(SteadyClock::now(), deadline))) {
     queue = QueuedInput(handle);
   }
   ReadOutcome outcome;
@@ -302,7 +316,7 @@ SerialError Receive(SerialPortHandle port, SteadyClock::time_point deadline, Byt
     // The line events gave up early: under Wine on a pseudo-terminal WaitCommEvent fails
     // at once, and some USB adapters' drivers report them unreliably. The rest of the
     // time-out is waited out on the read itself.
-    outcome = ReadWhenAvailable(handle, MillisecondsUntil(deadline));
+    outcome = ReadWhenAvailable(handle, MillisecondsUntil(SteadyClock::now(), deadline));
   } else if (queue.count > 0) {
     outcome = ReadOverlapped(handle, static_cast<std::size_t>(queue.count));
   } else if (queue.count < 0) {
@@ -322,12 +336,17 @@ SerialError Receive(SerialPortHandle port, SteadyClock::time_point deadline, Byt
   return {};
 }
 
-SerialError Purge(SerialPortHandle port) {
+SerialError Win32SerialSystem::Purge(SerialPortHandle port) {
   return PurgeComm(Native(port), kPurgeAll) ? SerialError{} : IoFailure(GetLastError());
 }
 
-void Release(SerialPortHandle port) {
+void Win32SerialSystem::Release(SerialPortHandle port) {
   CloseHandle(Native(port));
 }
 
-}  // namespace serial_system
+}  // namespace
+
+SerialSystem& PlatformSerialSystem() {
+  static Win32SerialSystem system;
+  return system;
+}

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,47 +11,18 @@
 #include "files/plan_file.h"
 #include "radio/memory_map.h"
 #include "radio/protocol.h"
-#include "tests/support/child_process.h"
 #include "tests/support/distinct_plan.h"
-#include "tests/support/fast_radio.h"
+#include "tests/support/in_process_cli.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
-
-struct Ran {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) {
-    lines.push_back(line);
-  }
-  return lines;
-}
 
 bool Holds(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-class CliFiles : public testing::Test {
- protected:
-  void SetUp() override { StartFastRadio(radio); }
-
-  Ran Run(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), CLI_COMMAND);
-    ChildProcess child(arguments, {{"XDG_DATA_HOME", folder / "data"}});
-    const int status = child.Wait();
-    return {status, child.Stdout(), child.Stderr()};
-  }
-
-  TempFolder folder;
-  const std::string backups = folder / "backups";
-  RadioSimulator radio;
-};
+// The commands meet the files a user has at hand.
+class CliFiles : public Cli {};
 
 TEST_F(CliFiles, APlanCutOffOrWithValuesItCannotUseIsRefusedWithNothingSent) {
   const std::string cut = folder / "cut.ini";
@@ -76,7 +46,6 @@ TEST_F(CliFiles, APlanCutOffOrWithValuesItCannotUseIsRefusedWithNothingSent) {
   }
   WriteBytes(bad, text);
 
-  const std::string port = radio.PortPath();
   for (const std::string command : {"write", "verify"}) {
     const auto run = [&](std::vector<std::string> arguments) {
       arguments.insert(arguments.begin(), {command, "--port", port});
@@ -118,7 +87,6 @@ TEST_F(CliFiles, APlanCutOffOrWithValuesItCannotUseIsRefusedWithNothingSent) {
 }
 
 TEST_F(CliFiles, OutputsLandOnlyInFilesOfTheirOwnKindOrOnStdout) {
-  const std::string port = radio.PortPath();
   const std::string kept = folder / "before.vxbackup";
   ASSERT_EQ(Run({"backup", "--port", port, "-o", kept}).status, 0);
   const std::string backupText = ReadBytes(kept);
@@ -169,8 +137,7 @@ TEST_F(CliFiles, AWritesCountsAreWhatTheRadioAnswered) {
   radio.SetWritesRefusedFrom(0x0100);
   const std::string plan = folder / "plan.ini";
   ASSERT_TRUE(SavePlanFile(plan, DistinctPlan(false)).failure.format.empty());
-  const Ran ran =
-      Run({"write", "--port", radio.PortPath(), "--backup-dir", backups, "--json", plan});
+  const Ran ran = Run({"write", "--port", port, "--backup-dir", backups, "--json", plan});
   EXPECT_EQ(ran.status, 1) << ran.err;
 
   int refused = 0;

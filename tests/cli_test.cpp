@@ -1,14 +1,20 @@
-// vexalon-cli as a user runs it: the real program in a process of its own, against
-// simulated radios on pseudo-terminals in this one.
+// vexalon-cli's commands as a user gives them, run in this process: each port's link on a
+// line to a simulated radio in simulated time, Ctrl+C pressed by the test, and stdout and
+// stderr captured as the program would print them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "cli/command_line.h"
 #include "files/backup_file.h"
 #include "files/csv_plan.h"
 #include "files/plan_file.h"
@@ -18,35 +24,20 @@
 #include "radio/read_plan.h"
 #include "radio/serial_ports.h"
 #include "radio/transfers.h"
-#include "tests/support/child_process.h"
 #include "tests/support/distinct_plan.h"
-#include "tests/support/fast_radio.h"
+#include "tests/support/in_process_cli.h"
 #include "tests/support/recording_observer.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/transfer_log.h"
+#include "tools/radiosim/simulated_line.h"
 
 namespace {
 
 using nlohmann::json;
+using namespace std::chrono_literals;
 
-constexpr int kTries = 3;
 constexpr char kFirstInterrupt[] =
     "Stopping once the radios in progress are done; Ctrl+C again stops at once.";
-
-struct Ran {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) {
-    lines.push_back(line);
-  }
-  return lines;
-}
 
 std::vector<json> JsonLines(const std::string& text) {
   std::vector<json> objects;
@@ -71,6 +62,15 @@ bool Holds(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos;
+       at = text.find(part, at + part.size())) {
+    ++count;
+  }
+  return count;
+}
+
 // The radio's bytes where a plan's blocks lie.
 MemoryBlocks HeldAt(const RadioSimulator& radio, const MemoryBlocks& blocks) {
   MemoryBlocks held;
@@ -86,72 +86,22 @@ void Hold(RadioSimulator& radio, const ChannelPlan& plan) {
   }
 }
 
-class Cli : public testing::Test {
- public:
-  // Every run keeps its backups, and anything else it might put in the user's data folder,
-  // in the test's own folder.
-  std::unique_ptr<ChildProcess> StartCli(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), CLI_COMMAND);
-    return std::make_unique<ChildProcess>(
-        arguments, std::map<std::string, std::string>{{"XDG_DATA_HOME", folder / "data"}});
-  }
-
- protected:
-  void SetUp() override { StartFastRadio(radio); }
-
-  Ran Run(const std::vector<std::string>& arguments) {
-    const auto child = StartCli(arguments);
-    const int status = child->Wait();
-    return {status, child->Stdout(), child->Stderr()};
-  }
-  // A transfer. On a small shared machine a reply now and then reaches the program later
-  // than the quiet gap allows, which the transfer rightly reports as a failed radio; as a
-  // user would, a run so spoiled is made again, up to three times in all.
-  Ran Transfer(const std::vector<std::string>& arguments,
-               const std::function<bool(const Ran&)>& spoiled = Failed) {
-    Ran ran = Run(arguments);
-    for (int attempt = 2; attempt <= kTries && spoiled(ran); ++attempt) {
-      ran = Run(arguments);
-    }
-    return ran;
-  }
-  static bool Failed(const Ran& ran) { return ran.status == 1; }
-  std::vector<std::filesystem::path> Backups(const std::string& in) const {
-    std::vector<std::filesystem::path> files;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(in, error)) {
-      files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-  }
-  std::string PlanFile(const ChannelPlan& plan, const std::string& name = "plan.ini") {
-    const std::string path = folder / name;
-    EXPECT_TRUE(SavePlanFile(path, plan).failure.Text().empty());
-    return path;
-  }
-
-  TempFolder folder;
-  const std::string backups = folder / "backups";
-  RadioSimulator radio;
-};
-
 TEST_F(Cli, ReadGivesThePlanFileTextOnStdoutOrWritesTheFileNamed) {
   Hold(radio, DistinctPlan(false));
-  TBlockSerial link;
+  TBlockSerial link(line, line.Clock());
   RecordingObserver observer;
-  const ReadOutcome direct = ReadRadio(link, radio.PortPath(), observer);
+  const ReadOutcome direct = ReadRadio(link, port, observer);
   const ChannelPlan held = PlanFromRead(direct).plan;
   ASSERT_FALSE(held.advancedMode);
 
   // The log as the window shows it, on stderr; the plan on stdout.
-  Ran ran = Transfer({"read", "--port", radio.PortPath()});
+  Ran ran = Run({"read", "--port", port});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_EQ(ran.out, PlanFileText(held));
   EXPECT_EQ(Lines(ran.err), observer.LogWith(direct)) << ran.err;
 
   // Quiet: only how it ended.
-  ran = Transfer({"read", "--port", radio.PortPath(), "-o", folder / "read.ini", "--quiet"});
+  ran = Run({"read", "--port", port, "-o", folder / "read.ini", "--quiet"});
   EXPECT_EQ(ran.status, 0);
   EXPECT_EQ(ran.err, "Done!\n");
   EXPECT_EQ(ran.out, "");
@@ -159,15 +109,14 @@ TEST_F(Cli, ReadGivesThePlanFileTextOnStdoutOrWritesTheFileNamed) {
   ASSERT_TRUE(loaded.plan);
   EXPECT_EQ(PlanFileText(*loaded.plan), PlanFileText(held));
 
-  ran = Transfer({"read", "--port", radio.PortPath(), "--no-settings"});
+  ran = Run({"read", "--port", port, "--no-settings"});
   ChannelPlan channelsOnly = held;
   channelsOnly.settings.reset();
   EXPECT_EQ(ran.out, PlanFileText(channelsOnly));
 
   // CHIRP's layout has no row for a TX frequency without an RX one: the file is refused,
   // and the read with it.
-  ran = Transfer({"read", "--port", radio.PortPath(), "-o", folder / "read.csv"},
-                 [](const Ran& ran) { return !Holds(ran.err, "Done!\n"); });
+  ran = Run({"read", "--port", port, "-o", folder / "read.csv"});
   EXPECT_EQ(ran.status, 1);
   EXPECT_TRUE(Holds(ran.err,
                     "Channel 9: its TX frequency is set while its RX frequency is not "
@@ -178,14 +127,14 @@ TEST_F(Cli, ReadGivesThePlanFileTextOnStdoutOrWritesTheFileNamed) {
   ChannelPlan csvPlan = DistinctPlan(false);
   csvPlan.channels[8].rxChannelIndex = 1;
   Hold(radio, csvPlan);
-  ran = Transfer({"read", "--port", radio.PortPath(), "-o", folder / "read.csv", "--json"});
+  ran = Run({"read", "--port", port, "-o", folder / "read.csv", "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   const LoadedPlan csv = LoadCsvPlanFile(folder / "read.csv", false, false);
   ASSERT_TRUE(csv.plan) << csv.outcome.failure.Text();
   EXPECT_EQ(csv.plan->channels[8].rxChannelIndex, 1);
   const std::vector<json> objects = JsonLines(ran.out);
   ASSERT_EQ(objects.size(), 1u);
-  EXPECT_EQ(objects[0]["port"], radio.PortPath());
+  EXPECT_EQ(objects[0]["port"], port);
   EXPECT_EQ(objects[0]["variant"], "E");
   EXPECT_EQ(objects[0]["result"], "done");
   EXPECT_EQ(objects[0]["plan_file"], folder / "read.csv");
@@ -199,7 +148,7 @@ TEST_F(Cli, ReadLosesNoFrequencyOutsideTheChannelLists) {
   plan.channels[4] = {.rxHzText = "446006250", .txHzText = "446006250"};
   plan.channels[8] = {.rxHzText = "446100000", .txHzText = "446006250"};
   Hold(radio, plan);
-  const Ran ran = Transfer({"read", "--port", radio.PortPath()});
+  const Ran ran = Run({"read", "--port", port});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_TRUE(Holds(ran.err,
                     "Channels 3 and 9 hold frequencies outside the PMR446 channels, so the plan is "
@@ -217,14 +166,13 @@ TEST_F(Cli, ReadLosesNoFrequencyOutsideTheChannelLists) {
 
 // Status 2: the command cannot be carried out as given, and no radio has heard a byte.
 TEST_F(Cli, BadUsageAndUnusableFilesEndWithStatusTwoBeforeAnythingIsSent) {
-  const std::string port = radio.PortPath();
   const std::string plan = PlanFile(DistinctPlan(false));
   const std::string broken = folder / "broken.ini";
   WriteBytes(broken, "[Repeater]\r\nCallsign=XX0XX\r\n");
   const ChannelPlan unwritablePlan = DistinctPlan(true);
   const std::string unwritable = PlanFile(unwritablePlan, "unwritable.ini");
   const std::string damaged = folder / "damaged.vxbackup";
-  ASSERT_EQ(Transfer({"backup", "--port", port, "-o", damaged}).status, 0);
+  ASSERT_EQ(Run({"backup", "--port", port, "-o", damaged}).status, 0);
   std::string text = ReadBytes(damaged);
   text[text.find("0000: ") + 6] ^= 1;
   WriteBytes(damaged, text);
@@ -276,7 +224,7 @@ TEST_F(Cli, BadUsageAndUnusableFilesEndWithStatusTwoBeforeAnythingIsSent) {
 // Status 1: a radio that could not be reached, or that does not hold the plan.
 TEST_F(Cli, ASilentRadioOrOneThatDiffersEndsWithStatusOne) {
   radio.SetSilent(true);
-  Ran ran = Run({"read", "--port", radio.PortPath()});
+  Ran ran = Run({"read", "--port", port});
   EXPECT_EQ(ran.status, 1);
   EXPECT_EQ(Lines(ran.err), std::vector<std::string>{kNoResponse}) << ran.err;
   EXPECT_EQ(ran.out, "");
@@ -285,15 +233,13 @@ TEST_F(Cli, ASilentRadioOrOneThatDiffersEndsWithStatusOne) {
   const ChannelPlan plan = DistinctPlan(false);
   Hold(radio, plan);
   const std::string file = PlanFile(plan);
-  ran = Transfer({"verify", "--port", radio.PortPath(), file, "--json"});
+  ran = Run({"verify", "--port", port, file, "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_EQ(JsonLines(ran.out).at(0)["result"], "done");
 
   const ByteString stray = {1, 2, 3, 4, 5, 6, 7, 8};
   radio.WriteMemory(0x0298, stray);
-  // A late reply would leave a block unverified rather than differing.
-  ran = Transfer({"verify", "--port", radio.PortPath(), file, "--json"},
-                 [](const Ran& ran) { return !Holds(ran.out, "\"unverified_blocks\":[]"); });
+  ran = Run({"verify", "--port", port, file, "--json"});
   EXPECT_EQ(ran.status, 1);
   const std::vector<json> objects = JsonLines(ran.out);
   ASSERT_EQ(objects.size(), 1u);
@@ -317,7 +263,7 @@ TEST_F(Cli, APlanWithoutSettingsLeavesEachRadioItsOwn) {
   ChannelPlan plan = DistinctPlan(false);
   plan.settings.reset();
   const std::string file = PlanFile(plan);
-  const Ran ran = Transfer({"write", "--port", radio.PortPath(), "--backup-dir", backups, file});
+  const Ran ran = Run({"write", "--port", port, "--backup-dir", backups, file});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_TRUE(ran.err.starts_with(file + " holds no settings; each radio keeps its own.\n"))
       << ran.err;
@@ -327,23 +273,19 @@ TEST_F(Cli, APlanWithoutSettingsLeavesEachRadioItsOwn) {
 
 TEST_F(Cli, FourRadiosAreWrittenAtOnceAndSummedUp) {
   std::vector<std::unique_ptr<RadioSimulator>> radios;
+  std::vector<std::unique_ptr<SimulatedLine>> radioLines;
   std::vector<std::string> arguments = {"write", "--json"};
   for (int i = 0; i < 4; ++i) {
     radios.push_back(std::make_unique<RadioSimulator>(i == 2 ? RadioVariant::T : RadioVariant::E));
-    StartFastRadio(*radios.back());
-    arguments.insert(arguments.end(), {"--port", radios.back()->PortPath()});
+    radioLines.push_back(
+        std::make_unique<SimulatedLine>(*radios.back(), "/dev/ttySIM" + std::to_string(i + 1)));
+    lines.push_back(radioLines.back().get());
+    arguments.insert(arguments.end(), {"--port", radioLines.back()->PortName()});
   }
   const ChannelPlan plan = DistinctPlan(false);
-  arguments.push_back(PlanFile(plan));
-  // Made again as Transfer does, with a backups folder of its own each time.
-  Ran ran;
-  std::string kept;
-  for (int attempt = 1; attempt <= kTries && ran.status != 0; ++attempt) {
-    kept = folder / ("backups-" + std::to_string(attempt));
-    std::vector<std::string> run = arguments;
-    run.insert(run.end(), {"--backup-dir", kept});
-    ran = Run(run);
-  }
+  const std::string kept = folder / "fleet-backups";
+  arguments.insert(arguments.end(), {PlanFile(plan), "--backup-dir", kept});
+  const Ran ran = Run(arguments);
   EXPECT_EQ(ran.status, 0) << ran.err;
 
   const std::vector<json> objects = JsonLines(ran.out);
@@ -355,7 +297,7 @@ TEST_F(Cli, FourRadiosAreWrittenAtOnceAndSummedUp) {
   ASSERT_NE(table, err.end()) << ran.err;
   ASSERT_EQ(err.end() - table, 5) << ran.err;
   for (std::size_t i = 0; i < radios.size(); ++i) {
-    const std::string port = radios[i]->PortPath();
+    const std::string port = radioLines[i]->PortName();
     EXPECT_EQ(HeldAt(*radios[i], PlanBlocks(plan)), PlanBlocks(plan)) << port;
     // Each radio's lines are marked with its port.
     EXPECT_TRUE(Holds(ran.err, port + ": Done!\n")) << port;
@@ -382,21 +324,21 @@ TEST_F(Cli, ABackupIsKeptAndPutBack) {
   radio.WriteMemory(kSettingsAddress, ByteString(8, 0x01));
   const ByteString before = radio.Memory();
   const std::string file = folder / "radio.vxbackup";
-  Ran ran = Transfer({"backup", "--port", radio.PortPath(), "-o", file, "--quiet"});
+  Ran ran = Run({"backup", "--port", port, "-o", file, "--quiet"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   const BackupFileRead kept = LoadBackupFile(file);
   ASSERT_TRUE(kept.backup);
   EXPECT_EQ(kept.backup->blocks, HeldAt(radio, kept.backup->blocks));
 
   // Without -o, a new file in the backups folder; one that failed keeps none.
-  ran = Transfer({"backup", "--port", radio.PortPath(), "--backup-dir", backups, "--json"});
+  ran = Run({"backup", "--port", port, "--backup-dir", backups, "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   ASSERT_EQ(Backups(backups).size(), 1u);
   EXPECT_EQ(JsonLines(ran.out).at(0)["backup"], Backups(backups)[0].string());
 
   const ChannelPlan plan = DistinctPlan(false);
   Hold(radio, plan);
-  ran = Transfer({"restore", "--port", radio.PortPath(), file, "--backup-dir", backups, "--json"});
+  ran = Run({"restore", "--port", port, file, "--backup-dir", backups, "--json"});
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_EQ(radio.Memory(), before);
   EXPECT_TRUE(ran.err.starts_with("Restoring the backup of an HT-446E taken on " +
@@ -410,53 +352,38 @@ TEST_F(Cli, ABackupIsKeptAndPutBack) {
 
 // Two radios on one cable: the first written, taken off, another of another variant and
 // memory put on and written, taken off too; Ctrl+C while the program waits for a third.
-struct RepeatRun {
-  Ran ran;
-  std::vector<ByteString> held;  // each radio's memory before its write
-};
-
-void RunRepeatScenario(Cli& test, RadioSimulator& radio, const std::string& plan,
-                       const std::string& kept, RepeatRun& run) {
-  radio.SetSilent(false);
-  radio.SetVariant(RadioVariant::E);
-  radio.WriteMemory(0x0000, ByteString(0x3C8, 0x11));
-  run.held = {radio.Memory()};
-  const auto child = test.StartCli(
-      {"write", "--repeat", "--json", "--port", radio.PortPath(), "--backup-dir", kept, plan});
-  ASSERT_TRUE(child->WaitForStdout("\"radio\":1,", 60000)) << child->Stderr();
-  radio.SetSilent(true);
-  ASSERT_TRUE(child->WaitForStderr("Waiting for the next radio...", 20000)) << child->Stderr();
-  radio.SetVariant(RadioVariant::E2);
-  radio.WriteMemory(0x0000, ByteString(0x3C8, 0x77));
-  run.held.push_back(radio.Memory());
-  radio.SetSilent(false);
-  ASSERT_TRUE(child->WaitForStdout("\"radio\":2,", 60000)) << child->Stderr();
-  radio.SetSilent(true);
-  ASSERT_TRUE(child->WaitForStderr("Waiting for the next radio...", 20000, 2)) << child->Stderr();
-  child->Interrupt();
-  run.ran.status = child->Wait();
-  run.ran.out = child->Stdout();
-  run.ran.err = child->Stderr();
-}
-
 TEST_F(Cli, RepeatWritesOneRadioAfterAnotherUntilInterrupted) {
   const ChannelPlan plan = DistinctPlan(false);
   const std::string file = PlanFile(plan);
-  RepeatRun run;
-  std::string kept;
-  // Made again as Transfer does, with a backups folder of its own each time.
-  for (int attempt = 1; attempt <= kTries && run.ran.status != 0; ++attempt) {
-    kept = folder / ("backups-" + std::to_string(attempt));
-    RunRepeatScenario(*this, radio, file, kept, run);
-    if (HasFatalFailure()) {
-      return;
-    }
-  }
-  EXPECT_EQ(run.ran.status, 0) << run.ran.err;
+  const std::string kept = folder / "repeat-backups";
+  radio.WriteMemory(0x0000, ByteString(0x3C8, 0x11));
+  std::vector<ByteString> held = {radio.Memory()};  // each radio's memory before its write
+  int step = 0;
+  const Ran ran = Run({"write", "--repeat", "--json", "--port", port, "--backup-dir", kept, file},
+                      [&](const std::string& out, const std::string& err) {
+                        const std::size_t waits = Count(err, "Waiting for the next radio...");
+                        if (step == 0 && Holds(out, "\"radio\":1,")) {
+                          radio.SetSilent(true);
+                        } else if (step == 1 && waits == 1) {
+                          radio.SetVariant(RadioVariant::E2);
+                          radio.WriteMemory(0x0000, ByteString(0x3C8, 0x77));
+                          held.push_back(radio.Memory());
+                          radio.SetSilent(false);
+                        } else if (step == 2 && Holds(out, "\"radio\":2,")) {
+                          radio.SetSilent(true);
+                        } else if (step == 3 && waits == 2) {
+                          PressCtrlC(line);
+                        } else {
+                          return;
+                        }
+                        ++step;
+                      });
+  ASSERT_EQ(step, 4) << ran.err;
+  EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_EQ(HeldAt(radio, PlanBlocks(plan)), PlanBlocks(plan));
 
-  const std::vector<json> objects = JsonLines(run.ran.out);
-  ASSERT_EQ(objects.size(), 2u) << run.ran.out;
+  const std::vector<json> objects = JsonLines(ran.out);
+  ASSERT_EQ(objects.size(), 2u) << ran.out;
   for (int n = 1; n <= 2; ++n) {
     const json& object = objects[n - 1];
     EXPECT_EQ(object["radio"], n);
@@ -465,58 +392,54 @@ TEST_F(Cli, RepeatWritesOneRadioAfterAnotherUntilInterrupted) {
     const BackupFileRead backup = LoadBackupFile(object["backup"]);
     ASSERT_TRUE(backup.backup);
     EXPECT_EQ(backup.backup->variant, n == 1 ? "E" : "E2");
-    const ByteString& held = run.held[n - 1];
+    const ByteString& before = held[n - 1];
     for (const MemoryBlock& block : backup.backup->blocks) {
-      EXPECT_EQ(block.data, ByteString(held.begin() + block.address,
-                                       held.begin() + block.address + block.data.size()))
+      EXPECT_EQ(block.data, ByteString(before.begin() + block.address,
+                                       before.begin() + block.address + block.data.size()))
           << n << " " << block.address;
     }
-    EXPECT_TRUE(Holds(run.ran.err, "#" + std::to_string(n) + ": Done!\n"));
+    EXPECT_TRUE(Holds(ran.err, "#" + std::to_string(n) + ": Done!\n"));
   }
   EXPECT_EQ(Backups(kept).size(), 2u);
-  EXPECT_TRUE(Holds(run.ran.err, kFirstInterrupt));
+  EXPECT_TRUE(Holds(ran.err, kFirstInterrupt));
 }
 
 // A write under way, interrupted once or twice once it writes.
-Ran InterruptedWrite(Cli& test, const std::vector<std::string>& arguments, int interrupts) {
-  const auto child = test.StartCli(arguments);
-  EXPECT_TRUE(child->WaitForStderr("Writing channels...", 30000)) << child->Stderr();
-  child->Interrupt();
-  if (interrupts == 2) {
-    // A second signal sent before the first was taken would be merged with it.
-    EXPECT_TRUE(child->WaitForStderr(kFirstInterrupt, 10000));
-    child->Interrupt();
-  }
-  const int status = child->Wait();
-  return {status, child->Stdout(), child->Stderr()};
-}
-
 TEST_F(Cli, OneInterruptLetsAWriteFinishASecondStopsIt) {
   const ChannelPlan plan = DistinctPlan(false);
-  const std::vector<std::string> write = {"write",        "--json", "--port",      radio.PortPath(),
+  const std::vector<std::string> write = {"write",        "--json", "--port",      port,
                                           "--backup-dir", backups,  PlanFile(plan)};
-  Ran ran;
-  for (int attempt = 1; attempt <= kTries && ran.status != 0; ++attempt) {
-    ran = InterruptedWrite(*this, write, 1);
-  }
+  bool pressed = false;
+  Ran ran = Run(write, [&](const std::string&, const std::string& err) {
+    if (!pressed && Holds(err, "Writing channels...")) {
+      pressed = true;
+      PressCtrlC(line);
+    }
+  });
   EXPECT_EQ(ran.status, 0) << ran.err;
   EXPECT_TRUE(Holds(ran.err, std::string(kFirstInterrupt) + "\n"));
   EXPECT_EQ(JsonLines(ran.out).at(0)["result"], "done");
   EXPECT_EQ(HeldAt(radio, PlanBlocks(plan)), PlanBlocks(plan));
 
-  json object;
-  for (int attempt = 1; attempt <= kTries && object["result"] != "stopped"; ++attempt) {
-    ran = InterruptedWrite(*this, write, 2);
-    object = JsonLines(ran.out).at(0);
-  }
+  // A second signal sent before the first was taken would be merged with it.
+  int pressedTimes = 0;
+  ran = Run(write, [&](const std::string&, const std::string& err) {
+    if (pressedTimes == 0 && Holds(err, "Writing channels...")) {
+      ++pressedTimes;
+      PressCtrlC(line);
+    } else if (pressedTimes == 1 && Holds(err, kFirstInterrupt)) {
+      ++pressedTimes;
+      PressCtrlC(line);
+    }
+  });
+  const json object = JsonLines(ran.out).at(0);
   EXPECT_EQ(ran.status, 1) << ran.err;
   EXPECT_EQ(object["result"], "stopped");
   EXPECT_EQ(object["half_written"], true);
   const int written = object["blocks_written"];
   EXPECT_GT(written, 0);
   EXPECT_LT(written, 69);
-  EXPECT_EQ(Lines(ran.err).back(), radio.PortPath() +
-                                       " may be half written; what it held before is in " +
+  EXPECT_EQ(Lines(ran.err).back(), port + " may be half written; what it held before is in " +
                                        object["backup"].get<std::string>() + ".")
       << ran.err;
 }

@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include "radio/memory_map.h"
-#include "tests/support/fast_radio.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_harness.h"
 #include "ui/control_lookup.h"
@@ -36,8 +35,7 @@ class HiddenFrequencies : public testing::Test {
     held.channels[4] = {.rxHzText = "162550000", .txHzText = "162550000"};
     heldBlocks = PlanBlocks(held);
     Hold();
-    StartFastRadio(radio);
-    harness.ChoosePort(radio.PortPath());
+    harness.ChoosePort(line.PortName());
     harness.Read();
     ASSERT_EQ(harness.Log().back(), "Done!");
     held4 = radio.ReadMemory(ChannelRecordAddress(0, 4), 32);
@@ -62,7 +60,8 @@ class HiddenFrequencies : public testing::Test {
   }
 
   RadioSimulator radio;
-  WindowHarness harness;
+  SimulatedLine line{radio};
+  WindowHarness harness{line};
   MemoryBlocks heldBlocks;
   ByteString held4;
 };

@@ -15,6 +15,7 @@
 #include "tests/support/transfer_log.h"
 #include "tests/support/window_harness.h"
 #include "tools/radiosim/radio_simulator.h"
+#include "tools/radiosim/simulated_line.h"
 
 namespace {
 
@@ -131,16 +132,16 @@ TEST(PortList, TheOpenListShowsWholeNamesInAStyleThatDoesNotWidenIt) {
   list.hidePopup();
 }
 
-// The item shows the adapter's name; the port opened is the path behind the item.
+// The item shows the adapter's name; the port opened is the path behind the item, where the
+// simulated radio's line answers.
 TEST(PortList, PickingAnItemOpensItsPathAndAGonePortIsSaid) {
-  RadioSimulator radio;
-  radio.SetPacing(false);
-  radio.SetReactionDelayMs(0);
-  radio.Start();
   FakeSerialTree tree;
-  tree.AddUsbAdapter("ttyUSB0", kFtdi, 1, radio.PortPath());
+  tree.AddUsbAdapter("ttyUSB0", kFtdi, 1);
   tree.AddUsbAdapter("ttyUSB1", kCh340, 2);
-  WindowHarness harness;
+  const std::string path = (tree.Dev() / "ttyUSB0").string();
+  RadioSimulator radio;
+  SimulatedLine line(radio, path);
+  WindowHarness harness(line);
   auto* ports = FindControl<PortList>(&harness.window, std::string("comport"));
   ScanInto(*ports, tree);
 
@@ -149,7 +150,6 @@ TEST(PortList, PickingAnItemOpensItsPathAndAGonePortIsSaid) {
   const int nameWidth = ports->view()->fontMetrics().horizontalAdvance(ports->itemText(0));
   EXPECT_GE(ports->view()->width(), nameWidth);
   ports->hidePopup();
-  const std::string path = (tree.Dev() / "ttyUSB0").string();
   ASSERT_EQ(ports->itemText(0).toStdString(), path + " \u2014 FT232R USB UART (0403:6001)");
   PressDown(ports);
   ASSERT_TRUE(harness.TransferButtonsEnabled());

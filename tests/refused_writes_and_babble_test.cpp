@@ -8,17 +8,15 @@
 #include "radio/log_texts.h"
 #include "radio/transfers.h"
 #include "tests/support/distinct_plan.h"
-#include "tests/support/fast_radio.h"
 #include "tests/support/kept_backups.h"
 #include "tests/support/recording_observer.h"
 #include "tests/support/transfer_log.h"
+#include "tools/radiosim/simulated_line.h"
 
 namespace {
 
 class RefusedWritesAndBabble : public testing::Test {
  protected:
-  void SetUp() override { StartFastRadio(radio); }
-
   // The writes the radio answered with anything but 06, by its own log.
   int RefusedByTheRadio() const {
     const auto commands = radio.CommandLog();
@@ -31,7 +29,9 @@ class RefusedWritesAndBabble : public testing::Test {
   }
 
   RadioSimulator radio;
-  TBlockSerial link;
+  SimulatedLine line{radio};
+  TBlockSerial link{line, line.Clock()};
+  const std::string port = line.PortName();
   RecordingObserver observer;
   KeptBackups backups;
   const ChannelPlan plan = DistinctPlan(false);
@@ -41,7 +41,7 @@ TEST_F(RefusedWritesAndBabble, EveryRefusedWriteIsCountedAndTheOthersAreSaidInOn
   // Bank 1, the tone tables and the settings refused, and one bank 0 half besides.
   radio.SetWritesRefusedFrom(0x0100);
   radio.SetWriteReply(0x0018, ByteString{0x15});
-  const WriteOutcome outcome = WriteRadio(link, radio.PortPath(), plan, observer, backups);
+  const WriteOutcome outcome = WriteRadio(link, port, plan, observer, backups);
   EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
   EXPECT_EQ(RefusedByTheRadio(), 38);
   EXPECT_EQ(outcome.unacknowledged, 38);
@@ -63,7 +63,7 @@ TEST_F(RefusedWritesAndBabble, EveryRefusedWriteIsCountedAndTheOthersAreSaidInOn
 // write with 15 but stores it holds what was written.
 TEST_F(RefusedWritesAndBabble, AWriteOtherThanABank0HalfRefusedButStoredStillEndsDone) {
   radio.SetWriteReply(kSettingsAddress, ByteString{0x15});
-  const WriteOutcome outcome = WriteRadio(link, radio.PortPath(), plan, observer, backups);
+  const WriteOutcome outcome = WriteRadio(link, port, plan, observer, backups);
   EXPECT_EQ(outcome.end, TransferEnd::Done);
   EXPECT_EQ(outcome.unacknowledged, 1);
   EXPECT_EQ(outcome.blocksWritten, 68);
@@ -81,15 +81,15 @@ TEST_F(RefusedWritesAndBabble, ALineThatBabblesFromTheStartEndsEveryTransferAsNe
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].Text(), kNeverQuiet);
   };
-  const ReadOutcome read = ReadRadio(link, radio.PortPath(), observer);
+  const ReadOutcome read = ReadRadio(link, port, observer);
   ended(read.end, OutcomeLines(read));
-  const WriteOutcome write = WriteRadio(link, radio.PortPath(), plan, observer, backups);
+  const WriteOutcome write = WriteRadio(link, port, plan, observer, backups);
   ended(write.end, OutcomeLines(write));
-  const VerifyOutcome verify = VerifyRadio(link, radio.PortPath(), plan, observer);
+  const VerifyOutcome verify = VerifyRadio(link, port, plan, observer);
   ended(verify.end, OutcomeLines(verify));
-  const BackupOutcome backedUp = BackupRadio(link, radio.PortPath(), observer, backups);
+  const BackupOutcome backedUp = BackupRadio(link, port, observer, backups);
   ended(backedUp.end, OutcomeLines(backedUp));
-  const WriteOutcome restore = RestoreRadio(link, radio.PortPath(), backup, observer, backups);
+  const WriteOutcome restore = RestoreRadio(link, port, backup, observer, backups);
   ended(restore.end, OutcomeLines(restore));
   EXPECT_TRUE(observer.log.empty());
   EXPECT_TRUE(backups.kept.empty());

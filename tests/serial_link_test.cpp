@@ -25,16 +25,18 @@ namespace {
 using namespace std::chrono_literals;
 
 TEST(Deadline, RoundsUpSoAWaitNeverEndsEarlyAndKeepsTheNanoseconds) {
-  EXPECT_EQ(MillisecondsUntil(SteadyClock::now() - 1s), 0);
-  EXPECT_EQ(MillisecondsUntil(SteadyClock::now() + 300us), 1);
-  const int left = MillisecondsUntil(DeadlineAfterMs(40));
+  const auto now = SteadyClock::now();
+  EXPECT_EQ(MillisecondsUntil(now, now - 1s), 0);
+  EXPECT_EQ(MillisecondsUntil(now, now + 300us), 1);
+  const auto deadline = DeadlineAfterMs(SteadyLinkClock(), 40);
+  const int left = MillisecondsUntil(SteadyClock::now(), deadline);
   EXPECT_GT(left, 30);
   EXPECT_LE(left, 40);
 
-  const timespec none = TimespecUntil(SteadyClock::now() - 1s);
+  const timespec none = TimespecUntil(now, now - 1s);
   EXPECT_EQ(none.tv_sec, 0);
   EXPECT_EQ(none.tv_nsec, 0);
-  const timespec later = TimespecUntil(SteadyClock::now() + 1500ms);
+  const timespec later = TimespecUntil(now, now + 1500ms);
   EXPECT_EQ(later.tv_sec, 1);
   EXPECT_GT(later.tv_nsec, 400'000'000);
   EXPECT_LE(later.tv_nsec, 500'000'000);
@@ -95,12 +97,13 @@ TEST(SerialLink, RefusesWhatIsNotASerialDevice) {
 
 TEST(SerialLink, ConfiguresARawLineAsAsked) {
   RadioSimulator radio;
-  radio.Start();
+  PseudoTerminalLine pty(radio);
+  pty.Start();
   // Termios belong to the tty, so a second descriptor sees what the link set.
-  const int probe = open(radio.PortPath().c_str(), O_RDWR | O_NOCTTY);
+  const int probe = open(pty.PortPath().c_str(), O_RDWR | O_NOCTTY);
   ASSERT_GE(probe, 0);
   TBlockSerial serial;
-  serial.OpenPort(radio.PortPath());
+  serial.OpenPort(pty.PortPath());
   ASSERT_TRUE(serial.IsOpen());
   termios line{};
 
@@ -137,20 +140,21 @@ TEST(SerialLink, ConfiguresARawLineAsAsked) {
 // and the link works as before.
 TEST(SerialLink, ARefusedLowLatencyRequestIsHarmless) {
   RadioSimulator radio;
-  radio.Start();
-  const int probe = open(radio.PortPath().c_str(), O_RDWR | O_NOCTTY);
+  PseudoTerminalLine pty(radio);
+  pty.Start();
+  const int probe = open(pty.PortPath().c_str(), O_RDWR | O_NOCTTY);
   ASSERT_GE(probe, 0);
   EXPECT_EQ(RequestLowLatency(probe), std::nullopt);
   RestoreSerialFlags(probe, 0);
   close(probe);
 
   TBlockSerial serial;
-  serial.OpenPort(radio.PortPath());
+  serial.OpenPort(pty.PortPath());
   ASSERT_TRUE(serial.IsOpen());
   serial.ConfigureLine(9600, 8, 'N', 2, false, false);
   EXPECT_EQ(Exchange(serial, kProgrammingModeCommand), ModelIdE);
   serial.ClosePort();
-  serial.OpenPort(radio.PortPath());
+  serial.OpenPort(pty.PortPath());
   EXPECT_TRUE(serial.IsOpen());
 }
 
@@ -159,8 +163,8 @@ using LinkToRadio = RadioOnPty;
 TEST_F(LinkToRadio, AHeldPortIsRefusedUntilItsHolderClosesIt) {
   const auto link = TempPath("held-port");
   std::filesystem::remove(link);
-  std::filesystem::create_symlink(radio.PortPath(), link);
-  for (const std::string& path : {radio.PortPath(), link.string()}) {
+  std::filesystem::create_symlink(pty.PortPath(), link);
+  for (const std::string& path : {pty.PortPath(), link.string()}) {
     TBlockSerial second;
     second.OpenPort(path);
     EXPECT_FALSE(second.IsOpen()) << path;
@@ -178,11 +182,12 @@ TEST_F(LinkToRadio, AHeldPortIsRefusedUntilItsHolderClosesIt) {
 
 TEST_F(LinkToRadio, OpeningAnOpenLinkIsRefusedAndTheFirstPortStaysInUse) {
   RadioSimulator other;
-  other.Start();
-  serial.OpenPort(other.PortPath());
+  PseudoTerminalLine otherPty(other);
+  otherPty.Start();
+  serial.OpenPort(otherPty.PortPath());
   EXPECT_EQ(serial.LastError().kind, SerialError::AlreadyOpen);
   EXPECT_TRUE(serial.IsOpen());
-  EXPECT_EQ(serial.DeviceName(), radio.PortPath());
+  EXPECT_EQ(serial.DeviceName(), pty.PortPath());
   EXPECT_EQ(EnterProgrammingMode(serial).kind, HandshakeOutcome::Identified);
   EXPECT_TRUE(radio.WaitForCommands(2, 2000));
   EXPECT_TRUE(other.CommandLog().empty());
@@ -248,8 +253,9 @@ TEST_F(LinkToRadio, APulledCableIsALostLineThatNeverWaits) {
   serial.ClosePort();
 
   RadioSimulator other;
-  StartFastRadio(other);
-  serial.OpenPort(other.PortPath());
+  PseudoTerminalLine otherPty(other);
+  StartFastRadio(other, otherPty);
+  serial.OpenPort(otherPty.PortPath());
   EXPECT_FALSE(serial.LineLost());
   EXPECT_EQ(EnterProgrammingMode(serial).kind, HandshakeOutcome::Identified);
 }

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "radio/transfers.h"
-#include "tests/support/fast_radio.h"
 #include "tests/support/kept_backups.h"
 #include "tests/support/recording_observer.h"
 #include "tools/radiosim/radio_simulator.h"
+#include "tools/radiosim/simulated_line.h"
 
 namespace {
 
@@ -14,21 +14,21 @@ TEST(TransferWaits, TheFrontEndHandlesItsEventsWhileTheRadioIsSlowToAnswer) {
   RadioSimulator radio;
   // Silence ends either transfer after the quiet gap that ends its handshake.
   radio.SetSilent(true);
-  StartFastRadio(radio);
+  SimulatedLine line(radio);
 
   for (const bool write : {false, true}) {
     RecordingObserver observer;
-    TBlockSerial serial;
+    TBlockSerial serial(line, line.Clock());
     KeptBackups backups;
-    const TransferEnd end = write ? WriteRadio(serial, radio.PortPath(), {}, observer, backups).end
-                                  : ReadRadio(serial, radio.PortPath(), observer).end;
+    const TransferEnd end = write ? WriteRadio(serial, line.PortName(), {}, observer, backups).end
+                                  : ReadRadio(serial, line.PortName(), observer).end;
     EXPECT_EQ(end, TransferEnd::NotIdentified);
     // The read asks for one pass of its own before the handshake, the write none.
     const int ownPasses = write ? 0 : 1;
     EXPECT_GT(observer.waits, ownPasses) << (write ? "write" : "read");
 
     const int afterTransfer = observer.waits;
-    serial.OpenPort(radio.PortPath());
+    serial.OpenPort(line.PortName());
     serial.ReceiveChunk(50);
     EXPECT_EQ(observer.waits, afterTransfer) << (write ? "write" : "read");
   }

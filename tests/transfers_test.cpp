@@ -1,11 +1,11 @@
-// The transfers as functions of a link and values, against the simulated radio on a pty:
-// the shared cases through a front end without widgets, then the outcomes themselves.
+// The transfers as functions of a link and values, against the simulated radio on a line in
+// memory, in simulated time: the shared cases through a front end without widgets, how the
+// transfers meet a faulty radio, then the outcomes themselves.
 #include "radio/transfers.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <thread>
 
 #include "radio/codecs.h"
 #include "radio/log_texts.h"
@@ -15,10 +15,15 @@
 #include "tests/support/kept_backups.h"
 #include "tests/support/recording_observer.h"
 #include "tests/transfer_cases.h"
+#include "tools/bench/line_floor.h"
 
 namespace {
 
+using namespace std::chrono_literals;
+
 struct LibraryHarness {
+  explicit LibraryHarness(SimulatedLine& line) : front(line, line.Clock()) {}
+
   FakeFrontEnd front;
 
   void ChoosePort(const std::string& path) { front.portName = path; }
@@ -48,6 +53,111 @@ struct LibraryHarness {
 
 namespace transfer_cases {
 INSTANTIATE_TYPED_TEST_SUITE_P(Library, Transfers, LibraryHarness);
+
+// How the transfers meet a radio that answers late, too much, not at all or not any more:
+// what the front end then shows follows from the outcome alone.
+using TransferFaults = Transfers<LibraryHarness>;
+
+// The record is bytes 4 to 4 + N - 1 of the reply, whatever follows it.
+TEST_F(TransferFaults, ReadRepliesLongerThanTheirRecordAreDecoded) {
+  this->LoadOddRadio();
+  for (const ByteString& extra : {Bytes({0x06}), Bytes({0x57, 0x00, 0x20, 0x10, 0xFF})}) {
+    SetRow(this->window(), 1, Row{});
+    this->window().ShowSettings({.monitorKey = 0});
+    this->radio.SetExtraBytes(SimCommand::Read, extra);
+    this->radio.ClearCommandLog();
+    this->harness.Read();
+    ExpectOddRadioRead(this->harness.Log(), this->window());
+    EXPECT_EQ(this->window().Settings().monitorKey, -1);
+    EXPECT_EQ(this->window().Settings().squelchLevel, 10);
+    EXPECT_EQ(this->radio.ReplyLog()[2].size(), 20u + extra.size());
+  }
+  this->ExpectEndedCleanly();
+}
+
+TEST_F(TransferFaults, AnUnacknowledgedBank0HalfIsLoggedAndTheWriteGoesOn) {
+  this->radio.SetWriteReply(0x0058, Bytes({0x15}));
+  this->radio.SetWriteReply(0x0020, Bytes({0x06, 0x06}));
+  // A bank 1 refusal has no line of its own; it is counted with the other writes.
+  this->radio.SetWriteReply(0x0158, Bytes({0x15}));
+  this->harness.Write();
+  // The radio stored what it did not acknowledge, as the check shows.
+  EXPECT_EQ(WithBackupNamed(this->harness.Log()),
+            SafeWriteLog({" Ch 2 frequency failed, unknown response from radio: (2 bytes)  06 06",
+                          " Ch 5 QT/DQT failed, unknown response from radio: (1 bytes)  15",
+                          "Writing DT/QDT settings...", "Writing settings...",
+                          "[!] The radio did not acknowledge 1 other write."},
+                         {"Verified: the radio holds what was written.",
+                          "Finished with errors: 3 writes were not acknowledged, although the "
+                          "radio holds what was written."}));
+  EXPECT_EQ(this->Commands(0x57).size(), 69u);
+}
+
+TEST_F(TransferFaults, APulledCableEndsTheTransferWithoutClaimingSuccess) {
+  this->radio.PullCableAfter(9);
+  this->harness.Read();
+  auto log = this->harness.Log();
+  EXPECT_EQ(log.back(), kRadioLost);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Done!"), 0);
+  EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                          [](const std::string& line) { return line.starts_with("[!]"); }),
+            0);
+  this->ExpectEndedCleanly();
+}
+
+TEST_F(TransferFaults, APulledCableEndsAWriteToo) {
+  // Ten writes after the handshake and the backup.
+  this->radio.PullCableAfter(2 + 70 + 10);
+  this->harness.Write();
+  EXPECT_EQ(WithBackupNamed(this->harness.Log()),
+            (std::vector<std::string>{
+                kSupportedForWrite, kSafeWriteTime, "Backing up what the radio holds...",
+                "What the radio held is kept in <backup>.", "Writing channels...", kRadioLost,
+                "10 of 69 blocks were written; the radio may now hold a mix of old and new "
+                "channels.",
+                "What the radio held before is in <backup>; restore it once the radio answers "
+                "again."}));
+  this->ExpectEndedCleanly();
+}
+
+// A reply that comes too late must never land in another channel's row.
+TEST_F(TransferFaults, ALateReplyNeverFillsAnotherRow) {
+  for (const int delayMs : {40, 60, 100}) {
+    SetRow(this->window(), 5, Row{});
+    SetRow(this->window(), 6, Row{});
+    this->radio.WriteMemory(0x50, kRecord1);
+    this->radio.WriteMemory(0x60, kRecord2);
+    this->radio.SetExtraDelay(SimCommand::Read, delayMs, 0x0050);
+    this->harness.Read();
+    const auto log = this->harness.Log();
+    const auto failed = [&log](int n) {
+      return std::count(log.begin(), log.end(),
+                        "[!] Couldn't read channel " + std::to_string(n) + ".") == 1;
+    };
+    EXPECT_TRUE(failed(5)) << delayMs;
+    ExpectRow(this->window(), 5, Row{});
+    // The late reply is waited out and dropped, so the next channel reads as usual.
+    EXPECT_FALSE(failed(6)) << delayMs;
+    ExpectRow(this->window(), 6, kRow2);
+    EXPECT_EQ(log.back(),
+              "Finished with errors: channel 5 could not be read; it keeps its earlier values.");
+  }
+}
+
+TEST_F(TransferFaults, ALateAcknowledgementIsNotTakenForTheNextHalf) {
+  for (const int delayMs : {40, 100}) {
+    this->radio.SetExtraDelay(SimCommand::Write, delayMs, 0x0018);
+    this->harness.Write();
+    EXPECT_EQ(WithBackupNamed(this->harness.Log()),
+              SafeWriteLog({" Ch 1 QT/DQT failed, unknown response from radio: (0 bytes) ",
+                            "Writing DT/QDT settings...", "Writing settings..."},
+                           {"Verified: the radio holds what was written.",
+                            "Finished with errors: 1 write was not acknowledged, although the "
+                            "radio holds what was written."}))
+        << delayMs;
+  }
+}
+
 }  // namespace transfer_cases
 
 namespace {
@@ -61,15 +171,15 @@ ByteString Reply(const ByteString& record) {
 
 class Outcomes : public testing::Test {
  protected:
-  void SetUp() override { StartFastRadio(radio); }
-
-  ReadOutcome Read() { return ReadRadio(link, radio.PortPath(), observer); }
+  ReadOutcome Read() { return ReadRadio(link, port, observer); }
   WriteOutcome Write(const ChannelPlan& plan) {
-    return WriteRadio(link, radio.PortPath(), plan, observer, backups);
+    return WriteRadio(link, port, plan, observer, backups);
   }
 
   RadioSimulator radio;
-  TBlockSerial link;
+  SimulatedLine line{radio};
+  const std::string port = line.PortName();
+  TBlockSerial link{line, line.Clock()};
   RecordingObserver observer;
   KeptBackups backups;
 };
@@ -134,8 +244,8 @@ TEST_F(Outcomes, APortThatDidNotOpenIsNamedWithTheSystemsReason) {
   EXPECT_EQ(outcome.portFailure->devicePath, "/dev/vexalon-no-such-port");
   EXPECT_EQ(outcome.portFailure->error.Text(), "No such file or directory");
 
-  TBlockSerial holder;
-  holder.OpenPort(radio.PortPath());
+  TBlockSerial holder(line, line.Clock());
+  holder.OpenPort(port);
   const WriteOutcome busy = Write(ChannelPlan{});
   EXPECT_EQ(busy.end, TransferEnd::PortNotOpened);
   EXPECT_EQ(busy.portFailure->error.kind, SerialError::PortBusy);
@@ -209,7 +319,7 @@ struct AnsweringObserver : RecordingObserver {
 class SafeWrites : public Outcomes {
  protected:
   WriteOutcome Write(const ChannelPlan& plan) {
-    return WriteRadio(link, radio.PortPath(), plan, answering, backups);
+    return WriteRadio(link, port, plan, answering, backups);
   }
   // The radio's bytes where the blocks lie.
   MemoryBlocks HeldAt(const MemoryBlocks& blocks) const {
@@ -243,28 +353,43 @@ TEST_F(SafeWrites, TheBackupHoldsWhatTheRadioHeldBeforeTheWrite) {
   EXPECT_EQ(answering.asked, 0);
 }
 
-TEST_F(SafeWrites, ABlockLateOnceIsAskedForAgainAndKept) {
-  const auto readsOfTables = [this] {
-    const auto log = radio.CommandLog();
-    return std::count_if(log.begin(), log.end(), [](const ByteString& c) {
-      return c.size() >= 3 && c[0] == kReadCommandCode && c[1] == 0x02 && c[2] == 0x90;
-    });
-  };
-  radio.SetExtraDelay(SimCommand::Read, 100, 0x0290);
-  std::thread onTime([&] {
-    while (readsOfTables() == 0) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    radio.SetExtraDelay(SimCommand::Read, 0);
+// Reads of the first tone table, in the radio's log.
+long ReadsOfTables(const RadioSimulator& radio) {
+  const auto log = radio.CommandLog();
+  return std::count_if(log.begin(), log.end(), [](const ByteString& c) {
+    return c.size() >= 3 && c[0] == kReadCommandCode && c[1] == 0x02 && c[2] == 0x90;
   });
+}
+
+// The radio answers the first read of the tone tables too late, and the next ones in time.
+void LateOnceForTheTables(RadioSimulator& radio) {
+  radio.SetExtraDelay(SimCommand::Read, 100, 0x0290);
+  radio.SetCommandObserver([&radio](const ByteString& command) {
+    if (command == ReadCommand(0x0290, 16)) {
+      radio.SetExtraDelay(SimCommand::Read, 0);
+    }
+  });
+}
+
+TEST_F(SafeWrites, ABlockLateOnceIsAskedForAgainAndKept) {
+  LateOnceForTheTables(radio);
   const MemoryBlocks before = HeldAt(PlanBlocks(plan));
-  const WriteOutcome outcome = Write(plan);
-  onTime.join();
-  EXPECT_EQ(outcome.end, TransferEnd::Done);
+  const BackupOutcome backup = BackupRadio(link, port, answering, backups);
+  EXPECT_EQ(backup.end, TransferEnd::Done);
   ASSERT_EQ(backups.kept.size(), 1u);
   EXPECT_EQ(backups.kept[0].blocks, before);
-  // Twice in the backup, once in the check.
-  EXPECT_EQ(readsOfTables(), 3);
+  EXPECT_EQ(ReadsOfTables(radio), 2);
+
+  // So does the check after a write.
+  for (const MemoryBlock& block : PlanBlocks(plan)) {
+    radio.WriteMemory(block.address, block.data);
+  }
+  radio.ClearCommandLog();
+  LateOnceForTheTables(radio);
+  const VerifyOutcome check = VerifyRadio(link, port, plan, answering);
+  EXPECT_EQ(check.end, TransferEnd::Done);
+  EXPECT_TRUE(check.verification.Holds());
+  EXPECT_EQ(ReadsOfTables(radio), 2);
 }
 
 TEST_F(SafeWrites, ABlockStoredWrongIsFoundAndNamed) {
@@ -310,12 +435,12 @@ TEST_F(SafeWrites, WritesRefusedAboveBank0AreFound) {
 
 TEST_F(SafeWrites, ABlockThatCannotBeReadBackIsNotVerified) {
   // Once the 69 writes are out, the tables no longer read.
-  std::thread failing([this] {
-    radio.WaitForCommands(2 + 70 + 69, 20000);
-    radio.SetReadsFailing(std::pair<std::uint16_t, std::uint16_t>{0x0290, 0x02B0});
+  radio.SetCommandObserver([this](const ByteString&) {
+    if (radio.CommandLog().size() == 2 + 70 + 69) {
+      radio.SetReadsFailing(std::pair<std::uint16_t, std::uint16_t>{0x0290, 0x02B0});
+    }
   });
   const WriteOutcome outcome = Write(plan);
-  failing.join();
   EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
   EXPECT_TRUE(outcome.verification.differing.empty());
   EXPECT_EQ(outcome.verification.unverified,
@@ -362,7 +487,7 @@ TEST_F(SafeWrites, ARestorePutsBackWhatTheBackupHolds) {
   ASSERT_NE(radio.Memory(), before);
 
   const RadioBackup backup = backups.kept.at(0);
-  const WriteOutcome restored = RestoreRadio(link, radio.PortPath(), backup, answering, backups);
+  const WriteOutcome restored = RestoreRadio(link, port, backup, answering, backups);
   EXPECT_EQ(restored.end, TransferEnd::Done);
   EXPECT_EQ(radio.Memory(), before);
   // The restore took a backup of its own first, so it can be undone too.
@@ -377,7 +502,7 @@ TEST_F(SafeWrites, ARestoreLeavesARadioOfAnotherVariantAsItIs) {
   backup.variant = "E2";
   const ByteString before = radio.Memory();
   radio.ClearCommandLog();
-  const WriteOutcome outcome = RestoreRadio(link, radio.PortPath(), backup, answering, backups);
+  const WriteOutcome outcome = RestoreRadio(link, port, backup, answering, backups);
   EXPECT_EQ(outcome.end, TransferEnd::NothingWritten);
   EXPECT_EQ(radio.CommandLog().size(), 2u);
   EXPECT_EQ(radio.Memory(), before);
@@ -410,14 +535,14 @@ class FleetParts : public Outcomes {
 
 TEST_F(FleetParts, AVerifyComparesTheRadioWithThePlanAndWritesNothing) {
   const ChannelPlan plan = DistinctPlan(false);
-  ASSERT_EQ(WriteRadio(link, radio.PortPath(), plan, observer, backups).end, TransferEnd::Done);
+  ASSERT_EQ(WriteRadio(link, port, plan, observer, backups).end, TransferEnd::Done);
   radio.ClearCommandLog();
-  VerifyOutcome outcome = VerifyRadio(link, radio.PortPath(), plan, fleet);
+  VerifyOutcome outcome = VerifyRadio(link, port, plan, fleet);
   EXPECT_EQ(outcome.end, TransferEnd::Done);
   EXPECT_EQ(fleet.LogWith(outcome).back(), "Done!");
   radio.WriteMemory(0x0030, ByteString(8, 0x11));
   radio.WriteMemory(kSettingsAddress, ByteString(8, 0x22));
-  outcome = VerifyRadio(link, radio.PortPath(), plan, fleet);
+  outcome = VerifyRadio(link, port, plan, fleet);
   EXPECT_EQ(outcome.end, TransferEnd::FinishedWithErrors);
   ASSERT_EQ(outcome.verification.differing.size(), 2u);
   EXPECT_EQ(outcome.verification.differing[0].address, 0x0030);
@@ -427,7 +552,7 @@ TEST_F(FleetParts, AVerifyComparesTheRadioWithThePlanAndWritesNothing) {
   ChannelPlan channelsOnly = plan;
   channelsOnly.settings.reset();
   radio.WriteMemory(0x0030, PlanBlocks(plan)[6].data);
-  EXPECT_EQ(VerifyRadio(link, radio.PortPath(), channelsOnly, fleet).end, TransferEnd::Done);
+  EXPECT_EQ(VerifyRadio(link, port, channelsOnly, fleet).end, TransferEnd::Done);
   for (const ByteString& command : radio.CommandLog()) {
     EXPECT_NE(command[0], 0x57);
   }
@@ -435,7 +560,7 @@ TEST_F(FleetParts, AVerifyComparesTheRadioWithThePlanAndWritesNothing) {
 
 TEST_F(FleetParts, ABackupKeepsEveryBlockAWriteCanReplace) {
   radio.WriteMemory(0x0290, ByteString(16, 0x07));
-  const BackupOutcome outcome = BackupRadio(link, radio.PortPath(), fleet, backups);
+  const BackupOutcome outcome = BackupRadio(link, port, fleet, backups);
   EXPECT_EQ(outcome.end, TransferEnd::Done);
   ASSERT_EQ(backups.kept.size(), 1u);
   EXPECT_EQ(backups.kept[0].blocks.size(), 69u);
@@ -443,7 +568,7 @@ TEST_F(FleetParts, ABackupKeepsEveryBlockAWriteCanReplace) {
   EXPECT_EQ(fleet.progress.back(), std::pair(35, 35));
 
   radio.SetReadsFailing(std::pair<std::uint16_t, std::uint16_t>{0x03C0, 0x03C0});
-  const BackupOutcome unread = BackupRadio(link, radio.PortPath(), fleet, backups);
+  const BackupOutcome unread = BackupRadio(link, port, fleet, backups);
   EXPECT_EQ(unread.end, TransferEnd::FinishedWithErrors);
   EXPECT_EQ(unread.backupUnread, std::vector<std::uint16_t>{0x03C0});
   EXPECT_EQ(backups.kept.size(), 1u);
@@ -453,8 +578,7 @@ TEST_F(FleetParts, ABackupKeepsEveryBlockAWriteCanReplace) {
 // says how far it got.
 TEST_F(FleetParts, AStopAtOnceEndsTheWriteAndSaysHowFarItGot) {
   fleet.stopAfter = 35 + 20;
-  const WriteOutcome outcome =
-      WriteRadio(link, radio.PortPath(), DistinctPlan(false), fleet, backups);
+  const WriteOutcome outcome = WriteRadio(link, port, DistinctPlan(false), fleet, backups);
   EXPECT_EQ(outcome.end, TransferEnd::Stopped);
   // The exchange under way when the stop came went to its end.
   EXPECT_EQ(outcome.blocksWritten, 21);
@@ -474,35 +598,50 @@ TEST_F(FleetParts, AStopAtOnceEndsTheWriteAndSaysHowFarItGot) {
 TEST_F(FleetParts, OneCableManyRadiosComeAndGo) {
   // No radio at first; one is put on the cable a moment later.
   radio.SetSilent(true);
-  std::thread putOn([this] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
-    radio.SetSilent(false);
-  });
+  line.Clock().After(700ms, [this] { radio.SetSilent(false); });
   fleet.keepWaitingLooks = 100;
-  const WriteOutcome written =
-      WriteRadio(link, radio.PortPath(), DistinctPlan(false), fleet, backups);
-  putOn.join();
+  const WriteOutcome written = WriteRadio(link, port, DistinctPlan(false), fleet, backups);
   EXPECT_EQ(written.end, TransferEnd::Done);
   EXPECT_GE(fleet.looks, 1);
 
   // It answers until it is taken off again.
-  std::thread takeOff([this] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
-    radio.SetSilent(true);
-  });
+  line.Clock().After(700ms, [this] { radio.SetSilent(true); });
   fleet.looks = 0;
-  EXPECT_TRUE(WaitUntilRadioGone(link, radio.PortPath(), fleet));
-  takeOff.join();
+  EXPECT_TRUE(WaitUntilRadioGone(link, port, fleet));
   EXPECT_GE(fleet.looks, 2);
   EXPECT_FALSE(link.IsOpen());
 
   // Told to stop waiting, neither waits.
   fleet.keepWaitingLooks = 0;
   radio.SetSilent(false);
-  EXPECT_FALSE(WaitUntilRadioGone(link, radio.PortPath(), fleet));
+  EXPECT_FALSE(WaitUntilRadioGone(link, port, fleet));
   radio.SetSilent(true);
-  EXPECT_EQ(WriteRadio(link, radio.PortPath(), DistinctPlan(false), fleet, backups).end,
+  EXPECT_EQ(WriteRadio(link, port, DistinctPlan(false), fleet, backups).end,
             TransferEnd::NotIdentified);
+}
+
+// The quiet gap, the line's pacing and the radio's reaction are all a safe write waits for:
+// in simulated time it takes exactly the floor the bench measures the real program against.
+TEST(TransferTime, ASafeWriteTakesTheProtocolFloor) {
+  for (const int reactionDelayMs : {0, RadioSimulator::kDefaultReactionDelayMs}) {
+    RadioSimulator radio;
+    radio.SetReactionDelayMs(reactionDelayMs);
+    SimulatedLine line(radio);
+    TBlockSerial link(line, line.Clock());
+    RecordingObserver observer;
+    KeptBackups backups;
+    const auto start = line.Clock().Now();
+    const WriteOutcome outcome =
+        WriteRadio(link, line.PortName(), DistinctPlan(false), observer, backups);
+    const double tookMs =
+        std::chrono::duration<double, std::milli>(line.Clock().Now() - start).count();
+    ASSERT_EQ(outcome.end, TransferEnd::Done);
+    const double floorMs = ProtocolFloorMs(radio.CommandLog(), radio.ReplyLog(), reactionDelayMs);
+    EXPECT_NEAR(tookMs, floorMs, 1.0) << reactionDelayMs;
+    if (reactionDelayMs == RadioSimulator::kDefaultReactionDelayMs) {
+      EXPECT_NEAR(floorMs, 8589.2, 0.05);
+    }
+  }
 }
 
 }  // namespace

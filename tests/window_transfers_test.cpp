@@ -1,5 +1,6 @@
-// The transfers as the user meets them in the real window offscreen: the shared cases, and
-// what only the window does around a transfer.
+// The transfers as the user meets them in the real window offscreen, its link on a line to
+// the simulated radio in simulated time: the shared cases, and what only the window does
+// around a transfer.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -29,12 +30,7 @@ namespace {
 // over the radio, and holding a close request until the transfer ends.
 class WindowTransfers : public testing::Test {
  protected:
-  void SetUp() override {
-    radio.SetPacing(false);
-    radio.SetReactionDelayMs(0);
-    radio.Start();
-    harness.ChoosePort(radio.PortPath());
-  }
+  void SetUp() override { harness.ChoosePort(line.PortName()); }
   std::size_t Questions() const { return harness.dialogs->asked.count(kStartupQuestion); }
 
   const QString kStartupQuestion = QStringLiteral(
@@ -42,7 +38,8 @@ class WindowTransfers : public testing::Test {
       "started. Writing now replaces all 15 channels in the radio with empty channels and its "
       "settings with the ones shown.\r\n\r\nWrite anyway?");
   RadioSimulator radio;
-  WindowHarness harness;
+  SimulatedLine line{radio};
+  WindowHarness harness{line};
 };
 
 TEST_F(WindowTransfers, WritingTheStartUpPlanAsksFirstAndNoOtherWriteDoes) {
@@ -66,9 +63,9 @@ TEST_F(WindowTransfers, WritingTheStartUpPlanAsksFirstAndNoOtherWriteDoes) {
   harness.Write();
   EXPECT_EQ(Questions(), 2u);
   EXPECT_EQ(harness.Log().back(), "Done!");
-  WindowHarness edited;
+  WindowHarness edited(line);
   edited.dialogs->answerYes = false;
-  edited.ChoosePort(radio.PortPath());
+  edited.ChoosePort(line.PortName());
   FindControl<QCheckBox>(&edited.window, std::string("cb_selfprog"))->click();
   edited.Write();
   EXPECT_TRUE(edited.dialogs->asked.isEmpty());
@@ -101,7 +98,8 @@ TEST_F(WindowTransfers, AnUnreadRowStaysMarkedUntilTheUserEditsItOrAFileIsLoaded
 
 TEST_F(WindowTransfers, ClosingDuringAWriteWaitsForItsEnd) {
   harness.window.show();
-  // The user closes the window once a tenth of the write has gone out.
+  // The user closes the window once a tenth of the write has gone out. The window handles its
+  // events every 5 ms of the write, and the timer's turn comes with each.
   QTimer closer;
   QObject::connect(&closer, &QTimer::timeout, [this, &closer] {
     if (radio.CommandLog().size() >= 10) {
@@ -109,7 +107,7 @@ TEST_F(WindowTransfers, ClosingDuringAWriteWaitsForItsEnd) {
       harness.window.close();
     }
   });
-  closer.start(1);
+  closer.start(0);
   harness.Write();
   const auto log = harness.Log();
   const auto closing =
@@ -143,7 +141,7 @@ TEST_F(WindowTransfers, TheLoadSaveMenuIsDisabledWhileATransferRuns) {
         }
       }
     });
-    chooser.start(1);
+    chooser.start(0);
     write ? harness.Write() : harness.Read();
     chooser.stop();
     ASSERT_FALSE(enabledDuring.empty()) << write;
@@ -301,9 +299,9 @@ TEST_F(WindowSafetyNet, WithoutAWholeBackupTheUserIsAskedAndNoMeansNothingIsWrit
 TEST(WindowInGerman, AReadAndAWriteSpeakGerman) {
   const Translations german{QLocale(QStringLiteral("de_DE"))};
   RadioSimulator radio;
-  StartFastRadio(radio);
-  WindowHarness harness;
-  harness.ChoosePort(radio.PortPath());
+  SimulatedLine line(radio);
+  WindowHarness harness(line);
+  harness.ChoosePort(line.PortName());
   const std::string done = QCoreApplication::translate(kTextContext, "Done!").toStdString();
   ASSERT_NE(done, "Done!");
   harness.Read();

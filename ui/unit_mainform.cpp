@@ -22,7 +22,12 @@
 
 Tmainform::Tmainform() : Tmainform(std::make_unique<ModalDialogs>()) {}
 
-Tmainform::Tmainform(std::unique_ptr<Dialogs> dialogs) : dialogs(std::move(dialogs)) {
+Tmainform::Tmainform(std::unique_ptr<Dialogs> dialogs)
+    : Tmainform(std::move(dialogs), PlatformSerialSystem(), SteadyLinkClock()) {}
+
+Tmainform::Tmainform(std::unique_ptr<Dialogs> dialogs, SerialSystem& serialSystem,
+                     const LinkClock& clock)
+    : dialogs(std::move(dialogs)), serial(serialSystem, clock) {
   BuildDesignedControls(this);
   ConnectHandlers();
   FormCreate();

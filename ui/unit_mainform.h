@@ -22,7 +22,11 @@ class Tmainform : public QWidget {
 
  public:
   Tmainform();
+  // On the platform's serial ports and the steady clock.
   explicit Tmainform(std::unique_ptr<Dialogs> dialogs);
+  // On the system calls and the clock given, as a test's line to a simulated radio; both
+  // must outlive the window.
+  Tmainform(std::unique_ptr<Dialogs> dialogs, SerialSystem& serialSystem, const LinkClock& clock);
   ~Tmainform() override;
 
   bool AdvancedMode() const { return advancedMode; }

@@ -15,6 +15,9 @@
 // read gives back, hands a write its plan, and keeps the log the window would show.
 class FakeFrontEnd : public ShownPlan {
  public:
+  // Its link on the system calls and the clock given, as a line to a simulated radio.
+  FakeFrontEnd(SerialSystem& system, const LinkClock& clock) : serial(system, clock) {}
+
   bool AdvancedMode() const override { return advancedMode_; }
   // The window also turns its channel lists into Hz boxes; here the rows keep what they
   // hold and the Hz texts count from now on.

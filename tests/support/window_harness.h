@@ -12,6 +12,7 @@
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/shown_plan.h"
 #include "tests/support/temp_folder.h"
+#include "tools/radiosim/simulated_line.h"
 #include "ui/control_lookup.h"
 #include "ui/unit_mainform.h"
 
@@ -36,14 +37,21 @@ class WindowShownPlan : public ShownPlan {
 // dialogs answered by the test (Yes unless it says otherwise, so a write of the start-up
 // plan goes ahead).
 struct WindowHarness {
+  // On the platform's serial ports, in real time.
+  WindowHarness() : WindowHarness(PlatformSerialSystem(), SteadyLinkClock()) {}
+  // On a line to a simulated radio, in simulated time.
+  explicit WindowHarness(SimulatedLine& line) : WindowHarness(line, line.Clock()) {}
+  WindowHarness(SerialSystem& system, const LinkClock& clock)
+      : window(std::unique_ptr<Dialogs>(dialogs), system, clock) {
+    dialogs->answerYes = true;
+  }
+
   // The window keeps its backups in the user's data folder: here one of the test's own.
   TempFolder dataHome;
   bool dataHomeSet = setenv("XDG_DATA_HOME", dataHome.Path().c_str(), 1) == 0;
   ScriptedDialogs* dialogs = new ScriptedDialogs;
-  Tmainform window{std::unique_ptr<Dialogs>(dialogs)};
+  Tmainform window;
   WindowShownPlan shown{window};
-
-  WindowHarness() { dialogs->answerYes = true; }
 
   void ChoosePort(const std::string& path) {
     auto* ports = FindControl<QComboBox>(&window, std::string("comport"));

@@ -26,7 +26,9 @@
 #include "tests/support/recording_observer.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/transfer_log.h"
+#include "tools/radiosim/pseudo_terminal_line.h"
 #include "tools/radiosim/radio_simulator.h"
+#include "tools/radiosim/simulated_line.h"
 
 namespace {
 
@@ -146,28 +148,28 @@ CliRun RunCli(const std::vector<std::string>& arguments, const TempFolder& folde
 class WineSerial : public testing::Test {
  protected:
   void SetUp() override {
-    radio.SetLinkPath(Required("WINEPREFIX") + "/" + kRadioLink);
-    radio.Start();
+    pty.SetLinkPath(Required("WINEPREFIX") + "/" + kRadioLink);
+    pty.Start();
   }
 
-  // The same operation through the Linux link on a started radio of its own: what Windows
-  // must match.
-  static void LinuxWrite(RadioSimulator& other, const ChannelPlan& plan) {
-    TBlockSerial serial;
+  // The same operation on a radio of its own on a simulated line: what Windows must match.
+  static void SimulatedWrite(SimulatedLine& line, const ChannelPlan& plan) {
+    TBlockSerial serial(line, line.Clock());
     RecordingObserver observer;
     KeptBackups backups;
-    ASSERT_EQ(WriteRadio(serial, other.PortPath(), plan, observer, backups).end, TransferEnd::Done);
+    ASSERT_EQ(WriteRadio(serial, line.PortName(), plan, observer, backups).end, TransferEnd::Done);
   }
-  static ChannelPlan LinuxRead(RadioSimulator& other) {
-    TBlockSerial serial;
+  static ChannelPlan SimulatedRead(SimulatedLine& line) {
+    TBlockSerial serial(line, line.Clock());
     RecordingObserver observer;
-    const ReadOutcome outcome = ReadRadio(serial, other.PortPath(), observer);
+    const ReadOutcome outcome = ReadRadio(serial, line.PortName(), observer);
     EXPECT_EQ(outcome.end, TransferEnd::Done);
     return PlanFromRead(outcome).plan;
   }
 
   // At line speed, as a real radio answers.
   RadioSimulator radio;
+  PseudoTerminalLine pty{radio};
 };
 
 TEST_F(WineSerial, HandshakeWaitsForALateReplyAndForTheQuietGapWithoutAWaitHandler) {
@@ -185,15 +187,14 @@ TEST_F(WineSerial, WholeWriteAndWholeReadMatchTheLinuxLink) {
   EXPECT_EQ(write.log.front(), kSupportedForWrite);
   EXPECT_EQ(write.log.back(), "Done!");
   RadioSimulator expected;
-  expected.SetPacing(false);
-  expected.Start();
-  LinuxWrite(expected, DistinctPlan(false));
+  SimulatedLine expectedLine(expected);
+  SimulatedWrite(expectedLine, DistinctPlan(false));
   EXPECT_EQ(radio.Memory(), expected.Memory());
 
   const ProbeOutput read = RunProbe("read");
   EXPECT_EQ(read.log.front(), kSupportedForRead);
   EXPECT_EQ(read.log.back(), "Done!");
-  EXPECT_EQ(read.controls, PlanValues(LinuxRead(expected)));
+  EXPECT_EQ(read.controls, PlanValues(SimulatedRead(expectedLine)));
   std::cout << "Windows link at line speed: write " << write.elapsedMs << " ms, read "
             << read.elapsedMs << " ms\n";
 }
@@ -232,12 +233,11 @@ TEST_F(WineSerial, TheCommandLineWritesChecksAndReadsTheRadio) {
   }
 
   RadioSimulator expected;
-  expected.SetPacing(false);
-  expected.Start();
-  LinuxWrite(expected, plan);
+  SimulatedLine expectedLine(expected);
+  SimulatedWrite(expectedLine, plan);
   const CliRun read = RunCli({"read", "--port", kPort}, folder);
   EXPECT_EQ(read.status, 0) << read.err;
-  EXPECT_EQ(read.out, PlanFileText(LinuxRead(expected)));
+  EXPECT_EQ(read.out, PlanFileText(SimulatedRead(expectedLine)));
 
   WriteBytes(folder / "broken.ini", "[Repeater]\r\nCallsign=XX0XX\r\n");
   radio.ClearCommandLog();
@@ -253,7 +253,7 @@ TEST_F(WineSerial, TheCommandLineWritesChecksAndReadsTheRadio) {
 // not keep two Windows programs off one device, as Windows does.
 TEST_F(WineSerial, APortInUseByAnotherProgramIsRefusedAndNamed) {
   TBlockSerial holder;
-  holder.OpenPort(radio.PortPath());
+  holder.OpenPort(pty.PortPath());
   ASSERT_TRUE(holder.IsOpen()) << holder.OpenError().Text();
 
   const ProbeOutput refused = RunProbe("read");

@@ -12,6 +12,7 @@
 
 #include "files/plan_file.h"
 #include "radio/deadline.h"
+#include "tools/radiosim/pseudo_terminal_line.h"
 #include "tools/radiosim/radio_simulator.h"
 
 extern char** environ;
@@ -85,14 +86,16 @@ std::vector<FleetFigures> BenchFleet(const std::string& command, const std::vect
   std::vector<FleetFigures> fleets;
   for (const int size : sizes) {
     std::vector<std::unique_ptr<RadioSimulator>> radios;
+    std::vector<std::unique_ptr<PseudoTerminalLine>> lines;
     std::vector<std::string> arguments = {command, "write", "--quiet", "--backup-dir",
                                           folder / "backups"};
     for (int i = 0; i < size; ++i) {
       radios.push_back(std::make_unique<RadioSimulator>());
       radios.back()->SetPacing(true);
       radios.back()->SetReactionDelayMs(reactionDelayMs);
-      radios.back()->Start();
-      arguments.insert(arguments.end(), {"--port", radios.back()->PortPath()});
+      lines.push_back(std::make_unique<PseudoTerminalLine>(*radios.back()));
+      lines.back()->Start();
+      arguments.insert(arguments.end(), {"--port", lines.back()->PortPath()});
     }
     arguments.push_back(plan);
     FleetFigures figures;

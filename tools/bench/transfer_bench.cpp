@@ -12,6 +12,7 @@
 #include "tools/bench/event_gap_meter.h"
 #include "tools/bench/line_floor.h"
 #include "tools/bench/unattended_dialogs.h"
+#include "tools/radiosim/pseudo_terminal_line.h"
 #include "tools/radiosim/radio_simulator.h"
 #include "ui/control_lookup.h"
 #include "ui/unit_mainform.h"
@@ -97,13 +98,14 @@ TransferBench BenchTransfers(int runs, int reactionDelayMs, int burstMs) {
   radio.SetPacing(true);
   radio.SetReactionDelayMs(reactionDelayMs);
   radio.SetBurstMs(burstMs);
-  radio.Start();
+  PseudoTerminalLine line(radio);
+  line.Start();
 
   auto dialogs = std::make_unique<UnattendedDialogs>();
   UnattendedDialogs& shown = *dialogs;
   Tmainform window(std::move(dialogs));
   window.show();
-  ChoosePort(window, radio.PortPath());
+  ChoosePort(window, line.PortPath());
 
   TransferBench bench;
   for (int run = 0; run < runs; ++run) {

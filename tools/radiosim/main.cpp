@@ -10,6 +10,7 @@
 #include <string>
 
 #include "tools/radiosim/hex_text.h"
+#include "tools/radiosim/pseudo_terminal_line.h"
 #include "tools/radiosim/radio_simulator.h"
 
 namespace {
@@ -226,6 +227,7 @@ int main(int argc, char** argv) {
     }
   }
   RadioSimulator radio;
+  PseudoTerminalLine line(radio);
   Settings settings;
   try {
     settings = Configure(radio, argc, argv);
@@ -249,7 +251,7 @@ int main(int argc, char** argv) {
         [](const std::string& note) { std::cerr << "vexalon-radiosim: " << note << "\n"; });
   }
 
-  // Blocked before the radio's thread starts, so that it inherits the mask and only
+  // Blocked before the line's thread starts, so that it inherits the mask and only
   // sigwait below ever takes these signals.
   sigset_t stopSignals;
   sigemptyset(&stopSignals);
@@ -263,14 +265,14 @@ int main(int argc, char** argv) {
       radio.LoadImage(settings.image);
     }
     if (!settings.link.empty()) {
-      radio.SetLinkPath(settings.link);
+      line.SetLinkPath(settings.link);
     }
-    radio.Start();
+    line.Start();
   } catch (const std::exception& error) {
     std::cerr << "vexalon-radiosim: " << error.what() << "\n";
     return 1;
   }
-  std::cout << radio.PortPath() << "\n";
+  std::cout << line.PortPath() << "\n";
   if (!settings.link.empty()) {
     std::cout << settings.link << "\n";
   }

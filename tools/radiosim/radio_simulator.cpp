@@ -1,33 +1,21 @@
 #include "tools/radiosim/radio_simulator.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <chrono>
-#include <deque>
 #include <stdexcept>
-#include <system_error>
 
-#include "radio/deadline.h"
 #include "radio/protocol.h"
 #include "tools/radiosim/hex_text.h"
 #include "tools/radiosim/memory_image.h"
-#include "tools/radiosim/pseudo_terminal.h"
 
 namespace {
 
-// While the cable is to be pulled, the program gets this long to take the last reply.
-constexpr int kLastReplyGraceMs = 500;
 // What a radio answers to a write it will not store.
 constexpr std::uint8_t kRefusal = 0x15;
-// How soon a write the pty refused (its buffer full) or a pending pull is tried again.
-constexpr int kRetryMs = 2;
 
-SteadyClock::duration Milliseconds(double ms) {
-  return std::chrono::duration_cast<SteadyClock::duration>(
+using TimePoint = RadioSimulator::TimePoint;
+
+TimePoint::duration Milliseconds(double ms) {
+  return std::chrono::duration_cast<TimePoint::duration>(
       std::chrono::duration<double, std::milli>(ms));
 }
 
@@ -41,25 +29,6 @@ const ByteString& IdentityOf(RadioVariant variant) {
       break;
   }
   return ModelIdE;
-}
-
-struct TimedByte {
-  SteadyClock::time_point due;
-  std::uint8_t byte;
-};
-
-void SendDueBytes(std::deque<TimedByte>& output, int master, SteadyClock::time_point now) {
-  ByteString due;
-  for (auto next = output.begin(); next != output.end() && next->due <= now; ++next) {
-    due.push_back(next->byte);
-  }
-  if (due.empty()) {
-    return;
-  }
-  const ssize_t written = write(master, due.data(), due.size());
-  if (written > 0) {
-    output.erase(output.begin(), output.begin() + written);
-  }
 }
 
 }  // namespace
@@ -97,80 +66,54 @@ struct RadioSimulator::Faults {
   std::optional<std::size_t> pullAfter;
 };
 
-// What only the simulator's thread touches once it runs.
-struct RadioSimulator::Line {
-  Line() {
-    if (pipe2(wake, O_NONBLOCK | O_CLOEXEC) != 0) {
-      throw std::system_error(errno, std::generic_category(), "pipe2");
-    }
-  }
-  ~Line() {
-    close(wake[0]);
-    close(wake[1]);
-  }
-
-  PseudoTerminal pty;
-  std::unique_ptr<SlaveLink> link;
-  int wake[2] = {-1, -1};
-  ByteString input;
-  // When the bytes at the front of input arrived: the command's line time counts from
-  // there, since the pty delivers a whole command at once.
-  SteadyClock::time_point inputStart;
-  SteadyClock::time_point lastInput;
-  std::deque<TimedByte> output;
-  SteadyClock::time_point lineFreeAt;
-  // The adapter's latency timer runs from here, whatever the line carries.
-  SteadyClock::time_point burstClockStart = SteadyClock::now();
-  SteadyClock::time_point nextFiller;
-  std::optional<SteadyClock::time_point> pullDueSince;
-  bool bareAckSent = false;
-};
-
 RadioSimulator::RadioSimulator(RadioVariant variant)
     : variant_(variant), memory_(DefaultRadioMemory()), faults_(std::make_unique<Faults>()) {}
 
-RadioSimulator::~RadioSimulator() {
-  {
-    std::lock_guard lock(mutex_);
-    stopping_ = true;
-  }
-  Wake();
-  if (thread_.joinable()) {
-    thread_.join();
-  }
-}
-
-void RadioSimulator::SetLinkPath(const std::string& path) {
-  linkPath_ = path;
-}
+RadioSimulator::~RadioSimulator() = default;
 
 void RadioSimulator::SetCommandObserver(std::function<void(const ByteString&)> observer) {
+  std::lock_guard lock(mutex_);
   commandObserver_ = std::move(observer);
 }
 
 void RadioSimulator::SetNoteObserver(std::function<void(const std::string&)> observer) {
+  std::lock_guard lock(mutex_);
   noteObserver_ = std::move(observer);
 }
 
-void RadioSimulator::Start() {
-  if (line_) {
-    throw std::logic_error("the radio simulator is already running");
-  }
-  auto line = std::make_unique<Line>();
-  line->pty.GiveToSudoUser();
-  if (!linkPath_.empty()) {
-    line->link = std::make_unique<SlaveLink>(linkPath_, line->pty.SlavePath());
-  }
-  portPath_ = line->pty.SlavePath();
-  line_ = std::move(line);
-  thread_ = std::thread(&RadioSimulator::Run, this);
+void RadioSimulator::SetWakeUp(std::function<void()> wakeUp) {
+  std::lock_guard lock(mutex_);
+  wakeUp_ = std::move(wakeUp);
 }
 
 void RadioSimulator::Wake() const {
-  if (line_) {
-    const char byte = 0;
-    // A full pipe already holds a wake-up.
-    [[maybe_unused]] const ssize_t ignored = write(line_->wake[1], &byte, 1);
+  std::function<void()> wakeUp;
+  {
+    std::lock_guard lock(mutex_);
+    wakeUp = wakeUp_;
+  }
+  if (wakeUp) {
+    wakeUp();
+  }
+}
+
+void RadioSimulator::Tell(const Reports& reports) const {
+  std::function<void(const ByteString&)> commandObserver;
+  std::function<void(const std::string&)> noteObserver;
+  {
+    std::lock_guard lock(mutex_);
+    commandObserver = commandObserver_;
+    noteObserver = noteObserver_;
+  }
+  for (const ByteString& command : reports.commands) {
+    if (commandObserver) {
+      commandObserver(command);
+    }
+  }
+  for (const std::string& note : reports.notes) {
+    if (noteObserver) {
+      noteObserver(note);
+    }
   }
 }
 
@@ -379,108 +322,84 @@ bool RadioSimulator::CablePulled() const {
   return cablePulled_;
 }
 
-struct RadioSimulator::Reports {
-  std::vector<ByteString> commands;
-  std::vector<std::string> notes;
-};
-
-void RadioSimulator::Run() {
-  Line& line = *line_;
-  for (;;) {
-    std::optional<SteadyClock::time_point> wake;
-    {
-      std::lock_guard lock(mutex_);
-      wake = NextWake(line);
-    }
-    pollfd ready[2] = {{line.pty.Master(), POLLIN, 0}, {line.wake[0], POLLIN, 0}};
-    // To the microsecond: a wait in whole milliseconds would send each byte up to a
-    // millisecond late, and the line would look slower than it is.
-    std::optional<timespec> timeout;
-    if (wake) {
-      timeout = TimespecUntil(*wake);
-    }
-    ppoll(ready, 2, timeout ? &*timeout : nullptr, nullptr);
-    char drained[64];
-    while (read(line.wake[0], drained, sizeof drained) > 0) {
-    }
-    const auto now = SteadyClock::now();
-    std::uint8_t received[256];
-    ssize_t got = 0;
-    while ((ready[0].revents & POLLIN) != 0 &&
-           (got = read(line.pty.Master(), received, sizeof received)) > 0) {
-      if (line.input.empty()) {
-        line.inputStart = now;
-      }
-      line.input.insert(line.input.end(), received, received + got);
-      line.lastInput = now;
-    }
-
-    Reports reports;
-    bool pulled = false;
-    {
-      std::lock_guard lock(mutex_);
-      if (stopping_) {
-        return;
-      }
-      ParseInput(line, reports);
-      if (!line.input.empty() &&
-          now - line.lastInput >= std::chrono::milliseconds(kIncompleteCommandTimeoutMs)) {
-        reports.notes.push_back("dropped incomplete command " + HexText(line.input));
-        line.input.clear();
-      }
-      SendDueBytes(line.output, line.pty.Master(), now);
-      SendFiller(line);
-      pulled = PullCableIfDue(line, reports);
-    }
-    for (const ByteString& command : reports.commands) {
-      if (commandObserver_) {
-        commandObserver_(command);
-      }
-    }
-    for (const std::string& note : reports.notes) {
-      if (noteObserver_) {
-        noteObserver_(note);
-      }
-    }
-    if (pulled) {
-      return;
-    }
-  }
+bool RadioSimulator::CableDueToBePulled() const {
+  std::lock_guard lock(mutex_);
+  return faults_->pullAfter == 0u && output_.empty();
 }
 
-std::optional<SteadyClock::time_point> RadioSimulator::NextWake(const Line& line) const {
-  const auto now = SteadyClock::now();
-  std::optional<SteadyClock::time_point> next;
-  const auto consider = [&next](SteadyClock::time_point at) {
+void RadioSimulator::CableWasPulled() {
+  {
+    std::lock_guard lock(mutex_);
+    faults_->pullAfter.reset();
+    cablePulled_ = true;
+  }
+  Tell({{}, {"cable pulled"}});
+}
+
+void RadioSimulator::Hear(const ByteString& bytes, TimePoint at) {
+  Reports reports;
+  {
+    std::lock_guard lock(mutex_);
+    if (input_.empty()) {
+      inputStart_ = at;
+    }
+    input_.insert(input_.end(), bytes.begin(), bytes.end());
+    lastInput_ = at;
+    ParseInput(reports);
+  }
+  Tell(reports);
+}
+
+RadioSimulator::Output RadioSimulator::Speak(TimePoint now) {
+  Output output;
+  Reports reports;
+  {
+    std::lock_guard lock(mutex_);
+    if (!input_.empty() &&
+        now - lastInput_ >= std::chrono::milliseconds(kIncompleteCommandTimeoutMs)) {
+      reports.notes.push_back("dropped incomplete command " + HexText(input_));
+      input_.clear();
+    }
+    while (!output_.empty() && output_.front().due <= now) {
+      output.reply.push_back(output_.front().byte);
+      output_.pop_front();
+    }
+    if (faults_->neverQuiet && now >= nextFiller_) {
+      output.filler = true;
+      nextFiller_ = now + std::chrono::milliseconds(kNeverQuietIntervalMs);
+    }
+  }
+  Tell(reports);
+  return output;
+}
+
+std::optional<TimePoint> RadioSimulator::NextEvent() const {
+  std::lock_guard lock(mutex_);
+  std::optional<TimePoint> next;
+  const auto consider = [&next](TimePoint at) {
     if (!next || at < *next) {
       next = at;
     }
   };
-  if (!line.output.empty()) {
-    // A byte still due after a send found the pty's buffer full: try again a little later
-    // rather than spin. Any other byte goes out when it is due.
-    const auto due = line.output.front().due;
-    consider(due <= now ? now + std::chrono::milliseconds(kRetryMs) : due);
+  if (!output_.empty()) {
+    consider(output_.front().due);
   }
-  if (!line.input.empty()) {
-    consider(line.lastInput + std::chrono::milliseconds(kIncompleteCommandTimeoutMs));
+  if (!input_.empty()) {
+    consider(lastInput_ + std::chrono::milliseconds(kIncompleteCommandTimeoutMs));
   }
   if (faults_->neverQuiet) {
-    consider(line.nextFiller);
-  }
-  if (faults_->pullAfter == 0u) {
-    consider(now + std::chrono::milliseconds(kRetryMs));
+    consider(nextFiller_);
   }
   return next;
 }
 
-void RadioSimulator::ParseInput(Line& line, Reports& reports) {
+void RadioSimulator::ParseInput(Reports& reports) {
   ByteString skipped;
   for (;;) {
-    const ParsedCommand command = ParseCommand(line.input);
+    const ParsedCommand command = ParseCommand(input_);
     if (command.status == ParsedCommand::NoCommand) {
-      skipped.push_back(line.input.front());
-      line.input.erase(line.input.begin());
+      skipped.push_back(input_.front());
+      input_.erase(input_.begin());
       continue;
     }
     if (!skipped.empty()) {
@@ -490,16 +409,16 @@ void RadioSimulator::ParseInput(Line& line, Reports& reports) {
     if (command.status == ParsedCommand::Incomplete) {
       return;
     }
-    const auto end = line.input.begin() + static_cast<std::ptrdiff_t>(command.length);
-    const ByteString bytes(line.input.begin(), end);
-    line.input.erase(line.input.begin(), end);
-    HandleCommand(line, command, bytes, reports);
-    line.inputStart = line.lastInput;
+    const auto end = input_.begin() + static_cast<std::ptrdiff_t>(command.length);
+    const ByteString bytes(input_.begin(), end);
+    input_.erase(input_.begin(), end);
+    HandleCommand(command, bytes, reports);
+    inputStart_ = lastInput_;
   }
 }
 
-void RadioSimulator::HandleCommand(Line& line, const ParsedCommand& command,
-                                   const ByteString& bytes, Reports& reports) {
+void RadioSimulator::HandleCommand(const ParsedCommand& command, const ByteString& bytes,
+                                   Reports& reports) {
   log_.push_back(bytes);
   replies_.emplace_back();
   logChanged_.notify_all();
@@ -512,16 +431,16 @@ void RadioSimulator::HandleCommand(Line& line, const ParsedCommand& command,
     faults_->neverQuietFrom.reset();
   }
   if (faults_->silent) {
-    line.bareAckSent = false;
+    bareAckSent_ = false;
     return;
   }
-  Schedule(line, command, ReplyTo(command, bytes, line, reports));
+  Schedule(command, ReplyTo(command, bytes, reports));
 }
 
 ByteString RadioSimulator::ReplyTo(const ParsedCommand& command, const ByteString& bytes,
-                                   Line& line, Reports& reports) {
-  const bool resend = line.bareAckSent;
-  line.bareAckSent = false;
+                                   Reports& reports) {
+  const bool resend = bareAckSent_;
+  bareAckSent_ = false;
   const bool beyondMemory = command.address + command.count > memory_.size();
   switch (command.kind) {
     case SimCommand::Program:
@@ -532,7 +451,7 @@ ByteString RadioSimulator::ReplyTo(const ParsedCommand& command, const ByteStrin
         return kAcknowledgement;
       }
       if (faults_->bareAckZeros && !resend) {
-        line.bareAckSent = true;
+        bareAckSent_ = true;
         return kBareAcknowledgements.at(static_cast<std::size_t>(*faults_->bareAckZeros));
       }
       return IdentityOf(variant_);
@@ -581,7 +500,7 @@ ByteString RadioSimulator::ReplyTo(const ParsedCommand& command, const ByteStrin
   return reply;
 }
 
-void RadioSimulator::Schedule(Line& line, const ParsedCommand& command, const ByteString& reply) {
+void RadioSimulator::Schedule(const ParsedCommand& command, const ByteString& reply) {
   ByteString bytes = faults_->noise;
   bytes.insert(bytes.end(), reply.begin(), reply.end());
   if (const auto extra = faults_->extraBytes.find(command.kind);
@@ -593,14 +512,14 @@ void RadioSimulator::Schedule(Line& line, const ParsedCommand& command, const By
   }
   replies_.back() = bytes;
   const double byteTimeMs = pacing_ ? kByteTimeMs : 0.0;
-  // The pty hands over a command at once; a real line would still be carrying it.
+  // A line may hand over a whole command at once; a real one would still be carrying it.
   double delayMs = static_cast<double>(command.length) * byteTimeMs + reactionDelayMs_;
   if (const auto extra = faults_->delays.find(command.kind);
       extra != faults_->delays.end() &&
       (!extra->second.address || *extra->second.address == command.address)) {
     delayMs += extra->second.ms;
   }
-  const auto start = std::max(line.inputStart + Milliseconds(delayMs), line.lineFreeAt);
+  const auto start = std::max(inputStart_ + Milliseconds(delayMs), lineFreeAt_);
   const auto split = faults_->splits.find(command.kind);
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     // Each byte from the reply's start, not from the byte before, so no drift adds up.
@@ -608,49 +527,19 @@ void RadioSimulator::Schedule(Line& line, const ParsedCommand& command, const By
     if (split != faults_->splits.end() && i >= split->second.afterBytes) {
       atMs += split->second.gapMs;
     }
-    line.lineFreeAt = start + Milliseconds(atMs);
-    line.output.push_back({NextBurst(line, line.lineFreeAt), bytes[i]});
+    lineFreeAt_ = start + Milliseconds(atMs);
+    output_.push_back({NextBurst(lineFreeAt_), bytes[i]});
   }
 }
 
-SteadyClock::time_point RadioSimulator::NextBurst(const Line& line,
-                                                  SteadyClock::time_point arrival) const {
-  if (burstMs_ == 0 || arrival <= line.burstClockStart) {
+// The adapter's latency timer runs freely, its periods counted from the clock's epoch.
+TimePoint RadioSimulator::NextBurst(TimePoint arrival) const {
+  if (burstMs_ == 0) {
     return arrival;
   }
-  const auto period = std::chrono::milliseconds(burstMs_);
-  const auto periods =
-      (arrival - line.burstClockStart + period - SteadyClock::duration(1)) / period;
-  return line.burstClockStart + periods * period;
-}
-
-void RadioSimulator::SendFiller(Line& line) {
-  const auto now = SteadyClock::now();
-  if (!faults_->neverQuiet || now < line.nextFiller) {
-    return;
-  }
-  // A full pty buffer just loses the filler byte.
-  [[maybe_unused]] const ssize_t ignored = write(line.pty.Master(), &kFillerByte, 1);
-  line.nextFiller = now + std::chrono::milliseconds(kNeverQuietIntervalMs);
-}
-
-bool RadioSimulator::PullCableIfDue(Line& line, Reports& reports) {
-  if (faults_->pullAfter != 0u || !line.output.empty()) {
-    line.pullDueSince.reset();
-    return false;
-  }
-  const auto now = SteadyClock::now();
-  if (!line.pullDueSince) {
-    line.pullDueSince = now;
-  }
-  // Closing the master flushes what the program has not read yet; give it the last reply.
-  if (line.pty.SlaveInputPending() &&
-      now - *line.pullDueSince < std::chrono::milliseconds(kLastReplyGraceMs)) {
-    return false;
-  }
-  line.pty.CloseMaster();
-  faults_->pullAfter.reset();
-  cablePulled_ = true;
-  reports.notes.push_back("cable pulled");
-  return true;
+  const auto period =
+      std::chrono::duration_cast<TimePoint::duration>(std::chrono::milliseconds(burstMs_));
+  const auto sinceEpoch = arrival.time_since_epoch();
+  const auto periods = (sinceEpoch + period - TimePoint::duration(1)) / period;
+  return TimePoint(periods * period);
 }

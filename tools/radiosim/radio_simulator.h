@@ -4,13 +4,13 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "radio/byte_string.h"
@@ -18,8 +18,11 @@
 
 enum class RadioVariant { E, E2, T };
 
-// An HT-446 on the far side of a pseudo-terminal. Start() opens the pty and answers on
-// its own thread; the program under test opens PortPath() like any serial port.
+// An HT-446 as its cable sees it: memory, identity and faults, and the time at which each
+// byte of a reply goes out on the line. A line brings it what the program sends and takes
+// its replies back when they are due: PseudoTerminalLine does so in real time for a program
+// that opens a device, SimulatedLine in simulated time for a link in the same process. No
+// system calls here, so that tests on every platform have the same radio.
 //
 // Every setter is thread-safe and takes effect from the next command on, so a test can
 // change the radio's behaviour between two transfers. Fault setters state one case in
@@ -27,6 +30,8 @@ enum class RadioVariant { E, E2, T };
 // `radio.SetReplySplit(SimCommand::Program, 4, 80)`; ClearFaults() ends them all.
 class RadioSimulator {
  public:
+  using TimePoint = std::chrono::steady_clock::time_point;
+
   // One byte on the line at 9600 baud, 8 data bits, 2 stop bits: 11 bit times.
   static constexpr double kByteTimeMs = 11.0 * 1000.0 / 9600.0;
   static constexpr int kDefaultReactionDelayMs = 2;
@@ -37,25 +42,15 @@ class RadioSimulator {
   static constexpr std::uint8_t kFillerByte = 0x55;
 
   explicit RadioSimulator(RadioVariant variant = RadioVariant::E);
-  // Stops the thread, closes the pty and removes the link.
   ~RadioSimulator();
   RadioSimulator(const RadioSimulator&) = delete;
   RadioSimulator& operator=(const RadioSimulator&) = delete;
 
-  // Before Start(): a symbolic link to the slave side at this path, replacing an older
-  // link there (never a file); removed again by the destructor.
-  void SetLinkPath(const std::string& path);
-  // Before Start(): called on the simulator's thread for every command received and for
-  // every note (skipped bytes, dropped incomplete commands, addresses outside memory).
-  // They must not call back into the simulator.
+  // Called on the line's thread for every command received and for every note (skipped
+  // bytes, dropped incomplete commands, addresses outside memory, the pulled cable), without
+  // the simulator's lock: they may change the radio's behaviour for the commands that follow.
   void SetCommandObserver(std::function<void(const ByteString&)> observer);
   void SetNoteObserver(std::function<void(const std::string&)> observer);
-
-  // Opens the pseudo-terminal and starts answering. Throws std::system_error when no
-  // pty can be had or the link cannot be made.
-  void Start();
-  // The device path to open as the serial port; valid after Start().
-  const std::string& PortPath() const { return portPath_; }
 
   void SetVariant(RadioVariant variant);
   // Real line pacing (on by default): the command's own line time and the reaction delay
@@ -131,40 +126,56 @@ class RadioSimulator {
   void SetExtraDelay(SimCommand kind, int delayMs,
                      std::optional<std::uint16_t> address = std::nullopt);
   // The cable is pulled once the reply to the commands-th command from now has been
-  // taken by the program (0: at once). The master side closes, so the program sees a
+  // taken by the program (0: at once). The line then reports the loss to the program, as a
   // hang-up; the simulator answers nothing more.
   void PullCableAfter(std::size_t commands);
   bool CablePulled() const;
 
+  // The line's side: what the program sent, as it reached the radio.
+  void Hear(const ByteString& bytes, TimePoint at);
+  struct Output {
+    ByteString reply;     // reply bytes due by then, in order
+    bool filler = false;  // a filler byte of a line that never falls quiet
+  };
+  // What goes out on the line by `now`; a command left incomplete too long is dropped then.
+  Output Speak(TimePoint now);
+  // When the radio next has something to do without more input; none while it only waits.
+  std::optional<TimePoint> NextEvent() const;
+  // A line that waits on a thread of its own is told when a setter may have moved the next
+  // event or made the pull due; empty: nobody is told.
+  void SetWakeUp(std::function<void()> wakeUp);
+  // The reply before the pull is out: the line is to be pulled once the program took it.
+  bool CableDueToBePulled() const;
+  // The line has gone, as the program sees it; the radio answers nothing more.
+  void CableWasPulled();
+
  private:
   struct Faults;
-  struct Line;
-  struct Reports;
+  struct TimedByte {
+    TimePoint due;
+    std::uint8_t byte;
+  };
+  struct Reports {
+    std::vector<ByteString> commands;
+    std::vector<std::string> notes;
+  };
 
-  void Run();
-  void Wake() const;
-  // Steps of one turn of the loop, taken under the lock.
-  // When the loop must act next without input; none while it only waits for input.
-  std::optional<std::chrono::steady_clock::time_point> NextWake(const Line& line) const;
-  void ParseInput(Line& line, Reports& reports);
-  void HandleCommand(Line& line, const ParsedCommand& command, const ByteString& bytes,
-                     Reports& reports);
-  ByteString ReplyTo(const ParsedCommand& command, const ByteString& bytes, Line& line,
-                     Reports& reports);
-  void Schedule(Line& line, const ParsedCommand& command, const ByteString& reply);
+  // Steps taken under the lock.
+  void ParseInput(Reports& reports);
+  void HandleCommand(const ParsedCommand& command, const ByteString& bytes, Reports& reports);
+  ByteString ReplyTo(const ParsedCommand& command, const ByteString& bytes, Reports& reports);
+  void Schedule(const ParsedCommand& command, const ByteString& reply);
   // When a byte that reaches the adapter at arrival is handed on to the program.
-  std::chrono::steady_clock::time_point NextBurst(
-      const Line& line, std::chrono::steady_clock::time_point arrival) const;
-  void SendFiller(Line& line);
-  bool PullCableIfDue(Line& line, Reports& reports);
-
-  std::string linkPath_;
-  std::string portPath_;
-  std::function<void(const ByteString&)> commandObserver_;
-  std::function<void(const std::string&)> noteObserver_;
+  TimePoint NextBurst(TimePoint arrival) const;
+  // Tells the observers, without the lock.
+  void Tell(const Reports& reports) const;
+  void Wake() const;
 
   mutable std::mutex mutex_;
   mutable std::condition_variable logChanged_;
+  std::function<void(const ByteString&)> commandObserver_;
+  std::function<void(const std::string&)> noteObserver_;
+  std::function<void()> wakeUp_;
   RadioVariant variant_;
   bool pacing_ = true;
   int reactionDelayMs_ = kDefaultReactionDelayMs;
@@ -174,8 +185,14 @@ class RadioSimulator {
   std::vector<ByteString> replies_;
   std::unique_ptr<Faults> faults_;
   bool cablePulled_ = false;
-  bool stopping_ = false;
 
-  std::unique_ptr<Line> line_;
-  std::thread thread_;
+  ByteString input_;
+  // When the bytes at the front of input arrived: the command's line time counts from
+  // there, since a line may hand over a whole command at once.
+  TimePoint inputStart_;
+  TimePoint lastInput_;
+  std::deque<TimedByte> output_;
+  TimePoint lineFreeAt_;
+  TimePoint nextFiller_;
+  bool bareAckSent_ = false;
 };
