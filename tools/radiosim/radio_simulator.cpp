@@ -20,6 +20,7 @@ TimePoint::duration Milliseconds(double ms) {
 }
 
 // The variants stand in the order of the radio's table of them.
+static_assert(static_cast<std::size_t>(RadioVariant::T) + 1 == kKnownVariants.size());
 const ByteString& IdentityOf(RadioVariant variant) {
   return kKnownVariants.at(static_cast<std::size_t>(variant)).identity;
 }
