@@ -4,8 +4,7 @@
 #include <set>
 
 #include "files/backup_folder.h"
-#include "files/csv_plan.h"
-#include "files/plan_file.h"
+#include "files/plan_by_name.h"
 #include "files/whole_file.h"
 #include "radio/hz_text.h"
 #include "radio/log_texts.h"
@@ -55,8 +54,7 @@ bool PortsDistinct(Console& console, const std::vector<std::string>& ports) {
 
 std::optional<ChannelPlan> UsablePlan(Console& console, const Options& options, bool forWrite) {
   const std::string& file = options.file;
-  const LoadedPlan loaded = IsCsvPlanFileName(file) ? LoadCsvPlanFile(file, true, false)
-                                                    : LoadPlanFile(file, true, false);
+  const LoadedPlan loaded = LoadPlan(file, true, false);
   if (!loaded.plan) {
     console.Say("", loaded.outcome.failure.Text());
     return std::nullopt;

@@ -4,8 +4,7 @@
 #include "cli/exit_status.h"
 #include "cli/fleet.h"
 #include "cli/radio_observer.h"
-#include "files/csv_plan.h"
-#include "files/plan_file.h"
+#include "files/plan_by_name.h"
 #include "radio/read_plan.h"
 
 namespace {
@@ -25,20 +24,13 @@ std::string AdvancedModeLine(const std::vector<int>& channels) {
          " outside the PMR446 channels, so the plan is in advanced mode (frequencies in Hz).";
 }
 
-PlanFileOutcome Save(const std::string& file, const ChannelPlan& plan) {
-  return IsCsvPlanFileName(file) ? SaveCsvPlanFile(file, plan) : SavePlanFile(file, plan);
-}
-
-std::optional<LogLine> OutputRefusal(const std::string& file) {
-  return IsCsvPlanFileName(file) ? CsvPlanOutputRefusal(file) : PlanFileOutputRefusal(file);
-}
-
 }  // namespace
 
 int RunRead(Context& context) {
   const Options& options = context.options;
   const bool toFile = !options.output.empty() && options.output != kStandardOutput;
-  if (toFile && !OutputWritable(context.console, options.output, OutputRefusal(options.output))) {
+  if (toFile &&
+      !OutputWritable(context.console, options.output, PlanOutputRefusal(options.output))) {
     return kExitRefused;
   }
   const RadioId radio{options.ports.front()};
@@ -67,7 +59,7 @@ int RunRead(Context& context) {
       planText = PlanFileText(read.plan);
       kept = true;
     } else {
-      const PlanFileOutcome saved = Save(options.output, read.plan);
+      const PlanFileOutcome saved = SavePlan(options.output, read.plan);
       kept = saved.failure.format.empty();
       if (!kept) {
         more.push_back(saved.failure.Text());

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "files/whole_file.h"
+#include "radio/hex_text.h"
+#include "radio/variants.h"
 
 namespace {
 
@@ -16,7 +18,6 @@ constexpr char kFirstLinePrefix[] = "Vexalon radio backup, format ";
 constexpr char kVariantKey[] = "Variant: ";
 constexpr char kTakenKey[] = "Taken: ";
 constexpr char kChecksumKey[] = "Checksum: CRC-32 ";
-constexpr const char* kVariants[] = {"E", "E2", "T"};
 // A backup is a few kilobytes; this is far beyond any.
 constexpr std::size_t kMostLines = 1000;
 
@@ -33,26 +34,13 @@ std::uint32_t Crc32(const std::string& text) {
   return ~crc;
 }
 
-std::string HexByte(std::uint8_t byte) {
-  char text[3];
-  std::snprintf(text, sizeof text, "%02X", byte);
-  return text;
-}
-
 std::string BlockLine(std::uint16_t address, const ByteString& bytes) {
-  char start[8];
-  std::snprintf(start, sizeof start, "%04X:", address);
-  std::string line = start;
-  for (const std::uint8_t byte : bytes) {
-    line += ' ' + HexByte(byte);
-  }
-  return line;
+  const std::string start = HexDigits(address, 4) + ":";
+  return bytes.empty() ? start : start + " " + HexBytes(bytes, " ");
 }
 
 std::string ChecksumLine(const std::string& text) {
-  char checksum[16];
-  std::snprintf(checksum, sizeof checksum, "%08X", Crc32(text));
-  return kChecksumKey + std::string(checksum);
+  return kChecksumKey + HexDigits(Crc32(text), 8);
 }
 
 std::tm LocalTime(std::time_t time) {
@@ -182,8 +170,7 @@ BackupFileRead BackupFromText(const std::string& text, const std::string& fileNa
   }
   RadioBackup backup;
   backup.variant = lines[1].substr(sizeof kVariantKey - 1);
-  if (std::find(std::begin(kVariants), std::end(kVariants), backup.variant) ==
-      std::end(kVariants)) {
+  if (!IsKnownVariant(backup.variant)) {
     return {std::nullopt, unreadable};
   }
   const auto taken = ParseTime(lines[2].substr(sizeof kTakenKey - 1));

@@ -5,26 +5,25 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <optional>
 #include <tuple>
 #include <vector>
 
+#include "files/csv_records.h"
 #include "files/quoted_value.h"
 #include "files/whole_file.h"
 #include "radio/hz_text.h"
 #include "radio/memory_map.h"
+#include "radio/mhz_text.h"
+#include "radio/pmr_channels.h"
 #include "radio/tables.h"
+#include "radio/text_rules.h"
 
 namespace {
 
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kBlanks = " \t";
-// CHIRP writes its CSV files with CRLF line ends, as RFC 4180 asks and as the INI plans
-// are written here; spreadsheet programs on every system read them, and the reader below
-// takes LF alone as well.
-constexpr char kLineEnd[] = "\r\n";
+// Six decimals, as CHIRP writes its frequencies.
+constexpr int kMhzDecimals = 6;
 
 enum Column : std::size_t {
   kLocation,
@@ -69,45 +68,12 @@ constexpr std::array<ColumnSpec, kColumnCount> kColumns = {{
     {"RPT1CALL", ""},       {"RPT2CALL", ""},       {"DVCODE", ""},
 }};
 
-constexpr std::int64_t kHzPerMhz = 1000000;
-constexpr std::size_t kMhzFractionDigits = 6;
 constexpr std::int64_t kHzStep = 10;
 // Nine Hz digits, as an advanced-mode Hz box holds at most.
 constexpr std::int64_t kHzLimit = 1000000000;
-// Whole MHz beyond this are all equally too high; capping them keeps the sums in range.
-constexpr std::int64_t kMhzCap = 1000000;
-constexpr std::int64_t kFirstPmrHz = 446006250;
-constexpr std::int64_t kPmrSpacingHz = 12500;
-constexpr int kPmrChannels = 8;
 // CHIRP files of larger radios hold many rows beyond channel 15; the notice names the
 // first of them and counts the rest.
 constexpr int kMaxSkippedRowLines = 10;
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-bool AllDigits(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), IsDigit);
-}
-
-char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return LowerAscii(x) == LowerAscii(y);
-         });
-}
-
-std::string_view Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 std::string_view WithoutLeadingZeros(std::string_view digits) {
   const std::size_t first = digits.find_first_not_of('0');
@@ -119,12 +85,6 @@ LogLine Number(std::size_t number) {
 }
 
 // ---- Frequencies and tones as the layout writes them ----
-
-std::string MhzText(std::int64_t hz) {
-  std::string fraction = std::to_string(hz % kHzPerMhz);
-  fraction.insert(0, kMhzFractionDigits - fraction.size(), '0');
-  return std::to_string(hz / kHzPerMhz) + "." + fraction;
-}
 
 long TenthsOfHz(int qtIndex) {
   return std::lround(ToneFrequencies[qtIndex - 1] * 10);
@@ -243,81 +203,6 @@ std::optional<std::int64_t> DirectionHz(const ChannelRow& row, bool rx, bool adv
 
 // ---- Reading CSV text ----
 
-// Splits CSV text into records and fields as RFC 4180 does, taking LF alone and CR alone
-// as line ends too and blanks before an opening quote as nothing. A quote inside an
-// unquoted field is an ordinary character.
-class CsvRecords {
- public:
-  using FieldSink = std::function<void(std::size_t index, std::string&& field)>;
-
-  explicit CsvRecords(std::string_view text) : text_(text) {}
-
-  // Hands each field of the next record to the sink; false when the text has no more.
-  bool Next(const FieldSink& sink) {
-    if (pos_ >= text_.size()) {
-      return false;
-    }
-    recordLine_ = line_;
-    std::size_t index = 0;
-    std::string field;
-    bool quoted = false;
-    while (pos_ < text_.size()) {
-      const char c = text_[pos_++];
-      if (c == '"' && !quoted && Trim(field).empty()) {
-        field.clear();
-        quoted = true;
-        ReadQuoted(field);
-      } else if (c == ',') {
-        sink(index++, std::move(field));
-        field.clear();
-        quoted = false;
-      } else if (c == '\n' || c == '\r') {
-        if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n') {
-          ++pos_;
-        }
-        ++line_;
-        break;
-      } else {
-        field += c;
-      }
-    }
-    sink(index, std::move(field));
-    return true;
-  }
-
-  // The line the last record read starts on, counted from 1.
-  std::size_t RecordLine() const { return recordLine_; }
-  // Where a quoted field starts that the text ends inside of.
-  std::optional<std::size_t> UnclosedQuoteLine() const { return unclosedQuoteLine_; }
-
- private:
-  void ReadQuoted(std::string& field) {
-    const std::size_t openedOnLine = line_;
-    while (pos_ < text_.size()) {
-      const char c = text_[pos_++];
-      if (c == '"') {
-        if (pos_ < text_.size() && text_[pos_] == '"') {
-          field += '"';
-          ++pos_;
-          continue;
-        }
-        return;
-      }
-      if (c == '\n' || (c == '\r' && (pos_ == text_.size() || text_[pos_] != '\n'))) {
-        ++line_;
-      }
-      field += c;
-    }
-    unclosedQuoteLine_ = openedOnLine;
-  }
-
-  std::string_view text_;
-  std::size_t pos_ = 0;
-  std::size_t line_ = 1;
-  std::size_t recordLine_ = 1;
-  std::optional<std::size_t> unclosedQuoteLine_;
-};
-
 // A record's cells of the known columns; a column the file lacks, or a short record,
 // leaves the cell empty so that it reads as the column's default.
 struct Record {
@@ -326,51 +211,17 @@ struct Record {
 
   std::string_view Get(Column column) const {
     const auto& cell = cells[column];
-    return cell ? Trim(*cell) : std::string_view(kColumns[column].value);
+    return cell ? Trim(*cell, kSpacesAndTabs) : std::string_view(kColumns[column].value);
   }
   bool Blank() const {
-    return std::all_of(cells.begin(), cells.end(),
-                       [](const auto& cell) { return !cell || Trim(*cell).empty(); });
+    return std::all_of(cells.begin(), cells.end(), [](const auto& cell) {
+      return !cell || Trim(*cell, kSpacesAndTabs).empty();
+    });
   }
 };
-
-// Hz of a decimal MHz text, computed from its digits so that "446.00625" is exactly
-// 446006250. Digits below 1 Hz set `belowHz`.
-struct Mhz {
-  std::int64_t hz = 0;
-  bool belowHz = false;
-};
-
-std::optional<Mhz> ParseMhz(std::string_view text) {
-  bool negative = false;
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  const std::size_t point = text.find('.');
-  const std::string_view whole = text.substr(0, point);
-  const std::string_view fraction =
-      point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
-  if ((whole.empty() && fraction.empty()) || !AllDigits(whole) || !AllDigits(fraction)) {
-    return std::nullopt;
-  }
-  std::int64_t mhz = 0;
-  for (const char c : whole) {
-    mhz = std::min(mhz * 10 + (c - '0'), kMhzCap);
-  }
-  std::int64_t fractionHz = 0;
-  for (std::size_t i = 0; i < kMhzFractionDigits; ++i) {
-    fractionHz = fractionHz * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
-  }
-  Mhz value;
-  value.hz = (mhz * kHzPerMhz + fractionHz) * (negative ? -1 : 1);
-  value.belowHz = fraction.size() > kMhzFractionDigits &&
-                  fraction.find_first_not_of('0', kMhzFractionDigits) != std::string_view::npos;
-  return value;
-}
 
 // Why the value is no frequency for the radio; nothing when it is one.
-std::optional<LogLine> FrequencyProblem(const std::optional<Mhz>& value) {
+std::optional<LogLine> FrequencyProblem(const std::optional<MhzValue>& value) {
   if (!value) {
     return Line(QT_TRANSLATE_NOOP("Vexalon", "is not a number of MHz"));
   }
@@ -386,19 +237,12 @@ std::optional<LogLine> FrequencyProblem(const std::optional<Mhz>& value) {
   return std::nullopt;
 }
 
-// The channel list index of a PMR446 channel's Hz; 0 for any other frequency.
-int PmrChannelIndex(std::int64_t hz) {
-  const std::int64_t steps = (hz - kFirstPmrHz) / kPmrSpacingHz;
-  const bool onChannel = hz >= kFirstPmrHz && (hz - kFirstPmrHz) % kPmrSpacingHz == 0;
-  return onChannel && steps < kPmrChannels ? static_cast<int>(steps) + 1 : 0;
-}
-
 // The tone list index of a QT tone text such as "67.0" or "67"; 0 when the radio has no
 // such tone.
 int QtIndex(std::string_view text) {
-  const std::optional<Mhz> value = ParseMhz(text);
+  const std::optional<MhzValue> value = ParseMhz(text);
   // Read as MHz, 67.0 Hz is 67000000 "Hz": tenths of a Hz are whole multiples of 100000.
-  constexpr std::int64_t kPerTenth = kHzPerMhz / 10;
+  constexpr std::int64_t kPerTenth = 100000;
   if (!value || value->belowHz || value->hz <= 0 || value->hz % kPerTenth != 0) {
     return 0;
   }
@@ -550,7 +394,7 @@ RowReading ReadRow(const Record& record) {
   RowReading reading;
   ChannelEntry entry;
   const std::string_view frequency = record.Get(kFrequency);
-  const std::optional<Mhz> rx = ParseMhz(frequency);
+  const std::optional<MhzValue> rx = ParseMhz(frequency);
   if (const std::optional<LogLine> problem = FrequencyProblem(rx)) {
     reading.fileRefusal = Line(QT_TRANSLATE_NOOP("Vexalon", "the RX frequency (Frequency %1) %2."),
                                {QuotedValue(frequency), *problem});
@@ -560,19 +404,19 @@ RowReading ReadRow(const Record& record) {
 
   const std::string_view duplex = record.Get(kDuplex);
   const std::string_view offsetText = record.Get(kOffset);
-  std::optional<Mhz> tx;
+  std::optional<MhzValue> tx;
   std::optional<LogLine> txSource;
   if (duplex.empty()) {
     entry.txHz = entry.rxHz;
   } else if (duplex == "+" || duplex == "-") {
-    const std::optional<Mhz> offset = ParseMhz(offsetText);
+    const std::optional<MhzValue> offset = ParseMhz(offsetText);
     if (!offset) {
       reading.fileRefusal =
           Line(QT_TRANSLATE_NOOP("Vexalon", "the offset (Offset %1) is not a number of MHz."),
                {QuotedValue(offsetText)});
       return reading;
     }
-    tx = Mhz{rx->hz + (duplex == "+" ? offset->hz : -offset->hz), offset->belowHz};
+    tx = MhzValue{rx->hz + (duplex == "+" ? offset->hz : -offset->hz), offset->belowHz};
     txSource = Line(QT_TRANSLATE_NOOP("Vexalon", "Frequency %1 with Duplex %2 and Offset %3"),
                     {QuotedValue(frequency), QuotedValue(duplex), QuotedValue(offsetText)});
   } else if (EqualsIgnoringCase(duplex, "split")) {
@@ -618,8 +462,8 @@ int LocationChannel(std::string_view location) {
 ChannelPlan PlanOf(const std::array<std::optional<ChannelEntry>, kChannelCount>& entries,
                    bool advancedMode) {
   const auto onPmrChannels = [](const std::optional<ChannelEntry>& entry) {
-    return !entry || (PmrChannelIndex(entry->rxHz) != 0 &&
-                      (!entry->txHz || PmrChannelIndex(*entry->txHz) != 0));
+    return !entry || (PmrChannelAt(entry->rxHz, kPmrChannelCount) != 0 &&
+                      (!entry->txHz || PmrChannelAt(*entry->txHz, kPmrChannelCount) != 0));
   };
   ChannelPlan plan;
   plan.advancedMode = advancedMode || !std::all_of(entries.begin(), entries.end(), onPmrChannels);
@@ -633,8 +477,8 @@ ChannelPlan PlanOf(const std::array<std::optional<ChannelEntry>, kChannelCount>&
       row.rxHzText = std::to_string(entry.rxHz);
       row.txHzText = entry.txHz ? std::to_string(*entry.txHz) : "";
     } else {
-      row.rxChannelIndex = PmrChannelIndex(entry.rxHz);
-      row.txChannelIndex = entry.txHz ? PmrChannelIndex(*entry.txHz) : 0;
+      row.rxChannelIndex = PmrChannelAt(entry.rxHz, kPmrChannelCount);
+      row.txChannelIndex = entry.txHz ? PmrChannelAt(*entry.txHz, kPmrChannelCount) : 0;
     }
     row.rxToneIndex = entry.rxToneIndex;
     row.txToneIndex = entry.txToneIndex;
@@ -654,7 +498,7 @@ struct Header {
 Header ReadHeader(CsvRecords& records) {
   Header header;
   const auto name = [&](std::size_t index, std::string&& text) {
-    const std::string_view trimmed = Trim(text);
+    const std::string_view trimmed = Trim(text, kSpacesAndTabs);
     if (trimmed.empty()) {
       return;
     }
@@ -679,11 +523,11 @@ LoadedPlan Refused(const LogLine& reason) {
 }  // namespace
 
 CsvText CsvPlanText(const ChannelPlan& plan) {
-  std::string text;
+  Cells names;
   for (std::size_t column = 0; column < kColumnCount; ++column) {
-    text += (column == 0 ? "" : ",") + std::string(kColumns[column].name);
+    names[column] = kColumns[column].name;
   }
-  text += kLineEnd;
+  std::string text = CsvRecordText(names);
   LogLine problems;
   for (int n = 1; n <= kChannelCount; ++n) {
     const ChannelRow& row = plan.channels[n - 1];
@@ -716,19 +560,16 @@ CsvText CsvPlanText(const ChannelPlan& plan) {
       cells[column] = kColumns[column].value;
     }
     cells[kLocation] = std::to_string(n);
-    cells[kFrequency] = MhzText(*rxHz);
+    cells[kFrequency] = MhzText(*rxHz, kMhzDecimals, ".");
     if (!txHz) {
       cells[kDuplex] = "off";
     } else if (*txHz != *rxHz) {
       cells[kDuplex] = "split";
-      cells[kOffset] = MhzText(*txHz);
+      cells[kOffset] = MhzText(*txHz, kMhzDecimals, ".");
     }
     WriteTones(row, cells);
     cells[kComment] = CommentText(row);
-    for (std::size_t column = 0; column < kColumnCount; ++column) {
-      text += (column == 0 ? "" : ",") + cells[column];
-    }
-    text += kLineEnd;
+    text += CsvRecordText(cells);
   }
   if (!problems.format.empty()) {
     return {{},

@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <limits>
 
+#include "radio/text_rules.h"
+
 namespace {
 
 constexpr std::string_view kWhitespace = " \t\r\v\f";
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 enum class LineKind { Other, Header, BrokenHeader, Key };
 
@@ -19,33 +20,6 @@ struct Line {
   std::size_t valueBegin = 0;
   std::size_t valueEnd = 0;
 };
-
-// ASCII only: bytes above 0x7F have no case in an 8-bit file of unknown code page.
-char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    c = LowerAscii(c);
-  }
-  return lower;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return LowerAscii(x) == LowerAscii(y);
-         });
-}
-
-std::string_view Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kWhitespace);
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(kWhitespace) - first + 1);
-}
 
 // Lines end at LF; a CR before it belongs to the line ending, not to the content.
 Line ParseLine(std::string_view text, std::size_t begin) {
@@ -69,7 +43,7 @@ Line ParseLine(std::string_view text, std::size_t begin) {
     const std::size_t close = content.find(']', first);
     line.kind = close == std::string_view::npos ? LineKind::BrokenHeader : LineKind::Header;
     if (close != std::string_view::npos) {
-      line.name = Trim(content.substr(first + 1, close - first - 1));
+      line.name = Trim(content.substr(first + 1, close - first - 1), kWhitespace);
     }
     return line;
   }
@@ -78,9 +52,9 @@ Line ParseLine(std::string_view text, std::size_t begin) {
     return line;
   }
   line.kind = LineKind::Key;
-  line.name = Trim(content.substr(first, equals - first));
+  line.name = Trim(content.substr(first, equals - first), kWhitespace);
   const std::size_t valueFirst = content.find_first_not_of(kWhitespace, equals + 1);
-  const std::string_view value = Trim(content.substr(equals + 1));
+  const std::string_view value = Trim(content.substr(equals + 1), kWhitespace);
   line.valueBegin = begin + (valueFirst == std::string_view::npos ? content.size() : valueFirst);
   line.valueEnd = line.valueBegin + value.size();
   return line;
@@ -99,7 +73,8 @@ std::string DetectNewline(std::string_view text) {
 bool EndsWithBlankLine(std::string_view text) {
   text.remove_suffix(1);
   const std::size_t previous = text.rfind('\n');
-  return Trim(text.substr(previous == std::string_view::npos ? 0 : previous + 1)).empty();
+  return Trim(text.substr(previous == std::string_view::npos ? 0 : previous + 1), kWhitespace)
+      .empty();
 }
 
 }  // namespace
@@ -195,14 +170,14 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   if (!found) {
     AppendSection(section, line);
   } else if (const KeyLookup lookup = FindKey(*found, key); lookup.found) {
-    Splice(lookup.valueBegin, lookup.valueEnd - lookup.valueBegin, value, Lower(section));
+    Splice(lookup.valueBegin, lookup.valueEnd - lookup.valueBegin, value, LowerAscii(section));
   } else {
     const std::size_t pos = lookup.afterLastKey;
     if (text_[pos - 1] != '\n') {
       line.insert(0, newline_);
     }
     line += newline_;
-    Splice(pos, 0, line, Lower(section));
+    Splice(pos, 0, line, LowerAscii(section));
   }
   changed_ = true;
 }
@@ -226,7 +201,7 @@ void IniFile::Commit() {
 }
 
 std::optional<IniFile::Section> IniFile::FindSection(std::string_view name) const {
-  std::string lowerName = Lower(name);
+  std::string lowerName = LowerAscii(name);
   if (const auto known = sections_.find(lowerName); known != sections_.end()) {
     return known->second;
   }
@@ -321,5 +296,5 @@ void IniFile::AppendSection(std::string_view name, std::string_view line) {
       section->end = headerBegin;
     }
   }
-  sections_[Lower(name)] = Section{bodyBegin, text_.size()};
+  sections_[LowerAscii(name)] = Section{bodyBegin, text_.size()};
 }

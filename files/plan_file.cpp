@@ -4,6 +4,7 @@
 
 #include "files/ini_file.h"
 #include "files/quoted_value.h"
+#include "radio/settings_table.h"
 #include "radio/tables.h"
 
 namespace {
@@ -12,6 +13,12 @@ constexpr char kGeneral[] = "General";
 constexpr char kAdvancedModeKey[] = "AdvancedMode";
 constexpr char kOtherSettingsKey[] = "OtherSettings";
 constexpr char kSettingsSection[] = "OtherSettings";
+constexpr char kRxFrequencyKey[] = "FreqRX";
+constexpr char kTxFrequencyKey[] = "FreqTX";
+constexpr char kRxToneKey[] = "CTCSSRX";
+constexpr char kTxToneKey[] = "CTCSSTX";
+constexpr char kShiftKey[] = "Shift";
+constexpr char kLockoutKey[] = "Lockout";
 // A file may lack almost every key; a dialog names the first of them and counts the rest.
 constexpr std::size_t kMaxProblemLines = 10;
 
@@ -123,27 +130,22 @@ bool LooksLikeAPlan(const IniFile& ini) {
 void SaveChannel(IniFile& ini, int channel, const ChannelRow& row, bool advanced) {
   const std::string section = ChannelSection(channel);
   if (advanced) {
-    ini.WriteString(section, "FreqRX", row.rxHzText);
-    ini.WriteString(section, "FreqTX", row.txHzText);
+    ini.WriteString(section, kRxFrequencyKey, row.rxHzText);
+    ini.WriteString(section, kTxFrequencyKey, row.txHzText);
   } else {
-    ini.WriteInteger(section, "FreqRX", row.rxChannelIndex);
-    ini.WriteInteger(section, "FreqTX", row.txChannelIndex);
+    ini.WriteInteger(section, kRxFrequencyKey, row.rxChannelIndex);
+    ini.WriteInteger(section, kTxFrequencyKey, row.txChannelIndex);
   }
-  ini.WriteInteger(section, "CTCSSRX", row.rxToneIndex);
-  ini.WriteInteger(section, "CTCSSTX", row.txToneIndex);
-  ini.WriteBool(section, "Shift", row.shift);
-  ini.WriteBool(section, "Lockout", row.lockout);
+  ini.WriteInteger(section, kRxToneKey, row.rxToneIndex);
+  ini.WriteInteger(section, kTxToneKey, row.txToneIndex);
+  ini.WriteBool(section, kShiftKey, row.shift);
+  ini.WriteBool(section, kLockoutKey, row.lockout);
 }
 
 void SaveSettings(IniFile& ini, const RadioSettings& settings) {
-  ini.WriteInteger(kSettingsSection, "MonitorKey", settings.monitorKey);
-  ini.WriteInteger(kSettingsSection, "SquelchLevel", settings.squelchLevel);
-  ini.WriteBool(kSettingsSection, "BeepTones", settings.beepTones);
-  ini.WriteBool(kSettingsSection, "BatterySaving", settings.batterySaving);
-  ini.WriteBool(kSettingsSection, "SelfProgramming", settings.selfProgramming);
-  ini.WriteInteger(kSettingsSection, "TOT", settings.tot);
-  ini.WriteInteger(kSettingsSection, "TOTRekey", settings.totRekey);
-  ini.WriteInteger(kSettingsSection, "TOTReset", settings.totReset);
+  for (const SettingSpec& spec : kSettingSpecs) {
+    ini.WriteInteger(kSettingsSection, spec.key, SettingValue(settings, spec.setting));
+  }
 }
 
 ChannelRow LoadChannel(KeyReader& keys, int channel, bool advanced) {
@@ -152,35 +154,40 @@ ChannelRow LoadChannel(KeyReader& keys, int channel, bool advanced) {
   ChannelRow row;
   if (advanced) {
     // An empty Hz text is a channel not in use; the write checks the rest.
-    row.rxHzText = keys.Text(section, "FreqRX");
-    row.txHzText = keys.Text(section, "FreqTX");
+    row.rxHzText = keys.Text(section, kRxFrequencyKey);
+    row.txHzText = keys.Text(section, kTxFrequencyKey);
   } else {
-    row.rxChannelIndex = keys.ListIndex(section, "FreqRX", kChannelListCount, 0);
-    row.txChannelIndex = keys.ListIndex(section, "FreqTX", kChannelListCount, 0);
+    row.rxChannelIndex = keys.ListIndex(section, kRxFrequencyKey, kChannelListCount, 0);
+    row.txChannelIndex = keys.ListIndex(section, kTxFrequencyKey, kChannelListCount, 0);
   }
-  row.rxToneIndex = keys.ListIndex(section, "CTCSSRX", kToneListCount, 0);
-  row.txToneIndex = keys.ListIndex(section, "CTCSSTX", kToneListCount, 0);
-  row.shift = keys.Bool(section, "Shift", false);
-  row.lockout = keys.Bool(section, "Lockout", false);
+  row.rxToneIndex = keys.ListIndex(section, kRxToneKey, kToneListCount, 0);
+  row.txToneIndex = keys.ListIndex(section, kTxToneKey, kToneListCount, 0);
+  row.shift = keys.Bool(section, kShiftKey, false);
+  row.lockout = keys.Bool(section, kLockoutKey, false);
   return row;
 }
 
 // A missing key reads as the settings page's designed default.
 RadioSettings LoadSettings(KeyReader& keys) {
-  const RadioSettings& byDefault = kDefaultSettings;
   const std::string section = kSettingsSection;
   keys.ExpectSection(section);
   RadioSettings settings;
-  settings.monitorKey =
-      keys.ListIndex(section, "MonitorKey", kMonitorKeyCount, byDefault.monitorKey);
-  settings.squelchLevel =
-      keys.InRange(section, "SquelchLevel", kSquelchLevelMax, byDefault.squelchLevel);
-  settings.beepTones = keys.Bool(section, "BeepTones", byDefault.beepTones);
-  settings.batterySaving = keys.Bool(section, "BatterySaving", byDefault.batterySaving);
-  settings.selfProgramming = keys.Bool(section, "SelfProgramming", byDefault.selfProgramming);
-  settings.tot = keys.ListIndex(section, "TOT", kTotCount, byDefault.tot);
-  settings.totRekey = keys.ListIndex(section, "TOTRekey", kTotRekeyCount, byDefault.totRekey);
-  settings.totReset = keys.ListIndex(section, "TOTReset", kTotResetCount, byDefault.totReset);
+  for (const SettingSpec& spec : kSettingSpecs) {
+    const int byDefault = SettingValue(kDefaultSettings, spec.setting);
+    int value = byDefault;
+    switch (spec.kind) {
+      case SettingKind::List:
+        value = keys.ListIndex(section, spec.key, spec.count, byDefault);
+        break;
+      case SettingKind::Level:
+        value = keys.InRange(section, spec.key, spec.count - 1, byDefault);
+        break;
+      case SettingKind::Switch:
+        value = keys.Bool(section, spec.key, byDefault != 0) ? 1 : 0;
+        break;
+    }
+    SetSettingValue(settings, spec.setting, value);
+  }
   return settings;
 }
 

@@ -33,7 +33,7 @@ void CheckChannel(const ByteString& reply) {
 
 void CheckSettings(const ByteString& reply) {
   const auto settings = SettingsFromReply(reply);
-  Require(settings.has_value() == (reply.size() > kReadReplyHeaderSize + kTotResetOffset),
+  Require(settings.has_value() == (reply.size() >= kReadReplyHeaderSize + kSettingsFieldsSize),
           "settings are decoded exactly when the reset byte arrived");
   if (settings) {
     Require(settings->squelchLevel >= 0 && settings->squelchLevel <= kSquelchLevelMax,

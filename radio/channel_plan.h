@@ -38,13 +38,6 @@ struct RadioSettings {
   bool operator==(const RadioSettings&) const = default;
 };
 
-// How many values each setting takes: the items of its list, or squelch levels 0 to max.
-inline constexpr int kMonitorKeyCount = 4;
-inline constexpr int kTotCount = 11;
-inline constexpr int kTotRekeyCount = 61;
-inline constexpr int kTotResetCount = 16;
-inline constexpr int kSquelchLevelMax = 10;
-
 // The settings a new plan starts with, and what a plan file's missing keys read as.
 inline constexpr int kDefaultMonitorKey = 3;
 inline constexpr int kDefaultSquelchLevel = 5;

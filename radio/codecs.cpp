@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "radio/hex_text.h"
 #include "radio/tables.h"
 
 namespace {
@@ -10,12 +11,6 @@ namespace {
 // Hz text holds nine digits; the code keeps the first eight (10 Hz units).
 constexpr std::size_t kHzTextLength = 9;
 const char kNotInUseHzText[] = "FFFFFFFFF";
-
-void AppendHexByte(std::string& text, std::uint8_t byte) {
-  static constexpr char kHexDigits[] = "0123456789ABCDEF";
-  text += kHexDigits[byte >> 4];
-  text += kHexDigits[byte & 0x0F];
-}
 
 // Only ASCII spaces and control characters count as blank; anything else the user
 // typed makes the text a frequency, however odd.
@@ -79,11 +74,7 @@ std::string DecodeFrequency(const ByteString& code) {
   if (code.size() != kFrequencyCodeSize || code == ChannelCodes[0]) {
     return {};
   }
-  std::string text;
-  for (auto byte = code.rbegin(); byte != code.rend(); ++byte) {
-    AppendHexByte(text, *byte);
-  }
-  return text + "0";
+  return HexBytes(ByteString(code.rbegin(), code.rend()), "") + "0";
 }
 
 // Reading each pair as hex rather than decimal makes this the exact inverse of
@@ -155,10 +146,6 @@ ByteString ChannelFlagsByte(bool bit2Flag, bool shift, bool lockout) {
 }
 
 std::string HexDump(const ByteString& bytes) {
-  std::string text = "(" + std::to_string(bytes.size()) + " bytes) ";
-  for (const std::uint8_t byte : bytes) {
-    text += ' ';
-    AppendHexByte(text, byte);
-  }
-  return text;
+  const std::string count = "(" + std::to_string(bytes.size()) + " bytes) ";
+  return bytes.empty() ? count : count + " " + HexBytes(bytes, " ");
 }

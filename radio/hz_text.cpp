@@ -1,29 +1,21 @@
 #include "radio/hz_text.h"
 
-#include <algorithm>
 #include <utility>
+
+#include "radio/text_rules.h"
 
 namespace {
 
 constexpr std::size_t kMaxHzDigits = 9;
-constexpr char kSpaces[] = " \t";
 // Hz text digits in front of the decimal point of the MHz value.
 constexpr std::size_t kMegahertzDigits = 3;
 // The code counts 10 Hz units, so the last Hz digit is always 0 and not shown.
 constexpr std::size_t kShownFractionDigits = 5;
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 }  // namespace
 
 std::string TrimmedHzText(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(kSpaces);
-  if (first == std::string::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(kSpaces) - first + 1);
+  return std::string(Trim(text, kSpacesAndTabs));
 }
 
 bool IsWritableHzText(const std::string& text) {
@@ -31,7 +23,7 @@ bool IsWritableHzText(const std::string& text) {
   if (digits.empty()) {
     return true;
   }
-  if (digits.size() > kMaxHzDigits || !std::all_of(digits.begin(), digits.end(), IsDigit)) {
+  if (digits.size() > kMaxHzDigits || !AllDigits(digits)) {
     return false;
   }
   const bool zero = digits.find_first_not_of('0') == std::string::npos;

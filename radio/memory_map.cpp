@@ -10,20 +10,23 @@ namespace {
 
 // The radio's own bytes after the flags are not kept: every write restores these.
 const ByteString kChannelRecordTail = {0x01, 0x01, 0xFF};
-const ByteString kSettingsRecordTail = {0xFF, 0xFF};
+// Bits 7..4 and 2 of the settings flags byte are always set.
+constexpr std::uint8_t kSettingsFlagsAlwaysSet = 0xF4;
 constexpr std::uint8_t kToneIndexTableEnd = 0xFF;
 constexpr int kLastChannelByRxTone = 8;
 
-// The channel flags are active low, the settings flags active high (BitIsSet positions).
+// The channel flags are active low (BitIsSet positions).
 constexpr int kShiftBitPosition = 7;
 constexpr int kLockoutBitPosition = 8;
-constexpr int kSelfProgrammingBitPosition = 5;
-constexpr int kBatterySavingBitPosition = 7;
-constexpr int kBeepTonesBitPosition = 8;
 
 // A list index of -1, "no selection", becomes FF.
 std::uint8_t LowByte(int value) {
   return static_cast<std::uint8_t>(value);
+}
+
+// The bit that BitIsSet tests at this position.
+std::uint8_t FlagBit(int position) {
+  return static_cast<std::uint8_t>(0x80 >> (position - 1));
 }
 
 void Append(ByteString& bytes, const ByteString& more) {
@@ -109,38 +112,37 @@ std::array<MemoryBlock, 4> ToneIndexTableBlocks(
 }
 
 ByteString SettingsRecord(const RadioSettings& settings) {
-  // Bit 7 first; bits 7..4 and 2 are always set.
-  std::string flags = "1111";
-  flags += settings.selfProgramming ? '1' : '0';
-  flags += '1';
-  flags += settings.batterySaving ? '1' : '0';
-  flags += settings.beepTones ? '1' : '0';
-  ByteString record = BitsToByte(flags);
-  record.push_back(LowByte(settings.squelchLevel));
-  record.push_back(LowByte(settings.monitorKey));
-  record.push_back(LowByte(settings.tot));
-  record.push_back(LowByte(settings.totRekey));
-  record.push_back(LowByte(settings.totReset));
-  Append(record, kSettingsRecordTail);
+  // The bytes after the settings are FF.
+  ByteString record(kSettingsFieldsSize, 0);
+  record.resize(kSettingsRecordSize, 0xFF);
+  for (const SettingSpec& spec : kSettingSpecs) {
+    if (spec.kind == SettingKind::Switch) {
+      record[spec.offset] |=
+          kSettingsFlagsAlwaysSet | (settings.*spec.flag ? FlagBit(spec.bitPosition) : 0);
+    } else {
+      record[spec.offset] = LowByte(settings.*spec.number);
+    }
+  }
   return record;
 }
 
 std::optional<RadioSettings> SettingsFromReply(const ByteString& reply) {
   const ByteString record = ReadReplyData(reply, kSettingsRecordSize);
-  if (record.size() <= kTotResetOffset) {
+  if (record.size() < kSettingsFieldsSize) {
     return std::nullopt;
   }
-  const std::uint8_t flags = record[kSettingsFlagsOffset];
   RadioSettings settings;
-  settings.beepTones = BitIsSet(flags, kBeepTonesBitPosition);
-  settings.batterySaving = BitIsSet(flags, kBatterySavingBitPosition);
-  settings.selfProgramming = BitIsSet(flags, kSelfProgrammingBitPosition);
-  // A level beyond the range cannot be chosen, so a later write stores the highest.
-  settings.squelchLevel = std::min<int>(record[kSquelchOffset], kSquelchLevelMax);
-  settings.monitorKey = record[kMonitorKeyOffset];
-  settings.tot = record[kTotOffset];
-  settings.totRekey = record[kTotRekeyOffset];
-  settings.totReset = record[kTotResetOffset];
+  for (const SettingSpec& spec : kSettingSpecs) {
+    const std::uint8_t byte = record[spec.offset];
+    if (spec.kind == SettingKind::Switch) {
+      settings.*spec.flag = BitIsSet(byte, spec.bitPosition);
+    } else if (spec.kind == SettingKind::Level) {
+      // A level beyond the range cannot be chosen, so a later write stores the highest.
+      settings.*spec.number = std::min<int>(byte, spec.count - 1);
+    } else {
+      settings.*spec.number = byte;
+    }
+  }
   return settings;
 }
 

@@ -9,6 +9,7 @@
 
 #include "radio/byte_string.h"
 #include "radio/channel_plan.h"
+#include "radio/settings_table.h"
 
 // Channel records lie at bank × 0x100 + 16 × n. Channel 0 is the slot at the head of each
 // bank, which every write fills with FF; bank 1 is written as a copy of bank 0, never read.
@@ -30,13 +31,9 @@ inline constexpr std::array<std::uint16_t, 2> kToneIndexTableAddresses = {0x0290
 inline constexpr std::size_t kToneIndexTableSize = 16;
 
 inline constexpr std::uint16_t kSettingsAddress = 0x03C0;
+// The settings record's fields lie where the settings table places them.
 inline constexpr std::uint8_t kSettingsRecordSize = 8;
-inline constexpr std::size_t kSettingsFlagsOffset = 0;
-inline constexpr std::size_t kSquelchOffset = 1;
-inline constexpr std::size_t kMonitorKeyOffset = 2;
-inline constexpr std::size_t kTotOffset = 3;
-inline constexpr std::size_t kTotRekeyOffset = 4;
-inline constexpr std::size_t kTotResetOffset = 5;
+static_assert(kSettingsFieldsSize <= kSettingsRecordSize);
 
 // One 8-byte write: where it goes and what it carries.
 struct MemoryBlock {
@@ -100,5 +97,5 @@ std::array<MemoryBlock, 4> ToneIndexTableBlocks(
     const std::array<int, kChannelCount>& txToneIndexes);
 
 ByteString SettingsRecord(const RadioSettings& settings);
-// Nothing when the record ends before the last field used (the TOT reset byte).
+// Nothing when the record ends before the last byte that holds a setting.
 std::optional<RadioSettings> SettingsFromReply(const ByteString& reply);

@@ -6,9 +6,6 @@
 const ByteString kProgrammingModeCommand = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M'};
 const ByteString kAcknowledgement = {0x06};
 const ByteString kNotConnectedReply = {0x00, 0x00};
-const ByteString ModelIdE = {'P', '3', '1', '5', '5', 0xF0, 'E', ' '};
-const ByteString ModelIdE2 = {'P', '3', '1', '5', '5', 0xF0, 'E', '2'};
-const ByteString ModelIdT = {'P', '3', '1', '5', '5', 0xF0, 'T', ' '};
 const std::array<ByteString, 4> kBareAcknowledgements = {{
     {0x06},
     {0x00, 0x06},
@@ -17,13 +14,6 @@ const std::array<ByteString, 4> kBareAcknowledgements = {{
 }};
 
 namespace {
-
-struct KnownModel {
-  const ByteString& identity;
-  const char* variant;
-};
-const std::array<KnownModel, 3> kKnownModels = {
-    {{ModelIdE, "E"}, {ModelIdE2, "E2"}, {ModelIdT, "T"}}};
 
 ByteString CommandHeader(std::uint8_t code, std::uint16_t address, std::uint8_t count) {
   return {code, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF),
@@ -96,10 +86,10 @@ bool IsBareAcknowledgement(const ByteString& reply) {
 HandshakeOutcome ClassifyHandshakeReply(const ByteString& reply) {
   HandshakeOutcome outcome;
   outcome.reply = reply;
-  for (const KnownModel& model : kKnownModels) {
-    if (reply == model.identity) {
+  for (const KnownVariant& variant : kKnownVariants) {
+    if (reply == variant.identity) {
       outcome.kind = HandshakeOutcome::Identified;
-      outcome.ModelVariant = model.variant;
+      outcome.ModelVariant = variant.name;
       return outcome;
     }
   }

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "radio/byte_string.h"
+#include "radio/line_format.h"
 #include "radio/serial_link.h"
+#include "radio/variants.h"
 
 // A reply is what arrives until the line has been quiet this long.
 inline constexpr int kQuietGapMs = 25;
-// One byte at 9600 baud with a start bit, 8 data bits and 2 stop bits.
-inline constexpr std::chrono::microseconds kLineByteTime(11'000'000 / 9600);
 // A line that never falls quiet still ends a reply after this long or this many bytes.
 inline constexpr int kReplyTimeLimitMs = 1000;
 inline constexpr std::size_t kReplyByteLimit = 4096;
@@ -25,9 +25,6 @@ extern const ByteString kAcknowledgement;         // 06
 extern const ByteString kNotConnectedReply;       // 00 00
 // 06 behind zero to three 0x00 bytes: the radio was not ready, ask once more.
 extern const std::array<ByteString, 4> kBareAcknowledgements;
-extern const ByteString ModelIdE;
-extern const ByteString ModelIdE2;
-extern const ByteString ModelIdT;
 
 // Read command "R" addr_hi addr_lo count; write command "W" addr_hi addr_lo count data.
 inline constexpr std::uint8_t kReadCommandCode = 0x52;

@@ -4,8 +4,15 @@
 
 #include "radio/log_line.h"
 
-const std::array<double, 8> PmrFrequencies = {446.00625, 446.01875, 446.03125, 446.04375,
-                                              446.05625, 446.06875, 446.08125, 446.09375};
+// Division rounds correctly, so each value is the double nearest its MHz text, as a typed
+// constant would be.
+const std::array<double, kPmrChannelCount> PmrFrequencies = [] {
+  std::array<double, kPmrChannelCount> mhz{};
+  for (int channel = 1; channel <= kPmrChannelCount; ++channel) {
+    mhz[channel - 1] = static_cast<double>(PmrChannelHz(channel)) / 1e6;
+  }
+  return mhz;
+}();
 
 const std::array<double, kQtToneCount> ToneFrequencies = {
     67.0,  71.9,  74.4,  77.0,  79.7,  82.5,  85.4,  88.5,  91.5,  94.8,  97.4,  100.0, 103.5,
@@ -83,8 +90,8 @@ std::string ToneItemText(int index, const std::string& decimalSeparator) {
 }
 
 std::string PmrChannelHzText(int index) {
-  if (index < 1 || index > 8) {
+  if (index < 1 || index > kPmrChannelCount) {
     return {};
   }
-  return std::to_string(446006250 + 12500 * (index - 1));
+  return std::to_string(PmrChannelHz(index));
 }

@@ -4,17 +4,18 @@
 #include <string>
 
 #include "radio/byte_string.h"
+#include "radio/pmr_channels.h"
 
 // Channel list: index 0 = "Not in use", 1..8 = the PMR446 channels.
-inline constexpr int kChannelListCount = 9;
+inline constexpr int kChannelListCount = kPmrChannelCount + 1;
 // Tone list: index 0 = "None", 1..26 = QT tones, 27..38 = DQT codes.
 inline constexpr int kToneListCount = 39;
 inline constexpr int kQtToneCount = 26;
 inline constexpr int kDqtCount = 12;
 inline constexpr int kFirstDqtIndex = kQtToneCount + 1;
 
-extern const std::array<double, 8> PmrFrequencies;              // MHz
-extern const std::array<double, kQtToneCount> ToneFrequencies;  // Hz
+extern const std::array<double, kPmrChannelCount> PmrFrequencies;  // MHz
+extern const std::array<double, kQtToneCount> ToneFrequencies;     // Hz
 extern const std::array<ByteString, kChannelListCount> ChannelCodes;
 extern const std::array<ByteString, kQtToneCount + 1> ToneCodes;
 extern const std::array<const char*, kDqtCount> DqtNames;

@@ -6,10 +6,10 @@
 
 namespace {
 
-constexpr int kBaudRate = 9600;
-constexpr int kDataBits = 8;
-constexpr char kParity = 'N';
-constexpr int kStopBits = 2;
+constexpr int kBaudRate = kRadioLine.baudRate;
+constexpr int kDataBits = kRadioLine.dataBits;
+constexpr char kParity = kRadioLine.parity;
+constexpr int kStopBits = kRadioLine.stopBits;
 
 bool IsBank0Channel(const BlockPlace& place) {
   return place.kind == BlockPlace::ChannelRecord && place.bank == 0 && place.channel > 0;

@@ -18,6 +18,7 @@
 #include "files/backup_file.h"
 #include "files/csv_plan.h"
 #include "files/plan_file.h"
+#include "radio/hex_text.h"
 #include "radio/hz_text.h"
 #include "radio/log_texts.h"
 #include "radio/memory_map.h"
@@ -45,17 +46,6 @@ std::vector<json> JsonLines(const std::string& text) {
     objects.push_back(json::parse(line));
   }
   return objects;
-}
-
-// "01 02 0A", as --json gives a block's bytes.
-std::string Hex(const ByteString& bytes) {
-  std::string hex;
-  for (const std::uint8_t byte : bytes) {
-    char text[4];
-    std::snprintf(text, sizeof text, hex.empty() ? "%02X" : " %02X", byte);
-    hex += text;
-  }
-  return hex;
 }
 
 bool Holds(const std::string& text, const std::string& part) {
@@ -247,7 +237,8 @@ TEST_F(Cli, ASilentRadioOrOneThatDiffersEndsWithStatusOne) {
   EXPECT_EQ(object["result"], "finished with errors");
   ASSERT_EQ(PlanBlocks(plan)[65].address, 0x0298);
   EXPECT_EQ(object["differing_blocks"],
-            json::parse(R"([{"address": "0x0298", "written": ")" + Hex(PlanBlocks(plan)[65].data) +
+            json::parse(R"([{"address": "0x0298", "written": ")" +
+                        HexBytes(PlanBlocks(plan)[65].data, " ") +
                         R"(", "read_back": "01 02 03 04 05 06 07 08"}])"));
   EXPECT_EQ(object["unverified_blocks"], json::array());
   EXPECT_EQ(object["lines"].back(),

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 const ByteString kHeader = {0x57, 0x00, 0x10, 0x10};
@@ -153,6 +156,35 @@ TEST(SettingsReply, AReplyCutBeforeTheResetTimeGivesNoSettings) {
   EXPECT_EQ(SettingsFromReply(Reply({0xF4, 0, 0, 0, 0, 0})), RadioSettings{});
   EXPECT_FALSE(SettingsFromReply({}));
   EXPECT_FALSE(SettingsFromReply(Reply({0xFF, 5, 3, 0, 0})));
+}
+
+// Each setting of the table, changed alone to its last value, changes its own byte or bit of
+// the record and nothing else, and reads back as it was written.
+TEST(SettingsTable, EachSettingOwnsItsPlaceInTheRecord) {
+  const ByteString initial = SettingsRecord(RadioSettings{});
+  std::vector<bool> byteUsed(kSettingsFieldsSize, false);
+  for (const SettingSpec& spec : kSettingSpecs) {
+    ASSERT_LT(spec.offset, kSettingsFieldsSize) << spec.key;
+    byteUsed[spec.offset] = true;
+    RadioSettings settings;
+    SetSettingValue(settings, spec.setting, spec.count - 1);
+    const ByteString record = SettingsRecord(settings);
+    for (std::size_t i = 0; i < record.size(); ++i) {
+      if (i == spec.offset) {
+        const int changed = record[i] ^ initial[i];
+        EXPECT_EQ(changed, spec.kind == SettingKind::Switch ? 0x80 >> (spec.bitPosition - 1)
+                                                            : spec.count - 1)
+            << spec.key;
+      } else {
+        EXPECT_EQ(record[i], initial[i]) << spec.key << " byte " << i;
+      }
+    }
+    EXPECT_EQ(SettingsFromReply(Reply(record)), settings) << spec.key;
+  }
+  EXPECT_EQ(std::count(byteUsed.begin(), byteUsed.end(), false), 0);
+  EXPECT_EQ(kSquelchLevelMax, 10);
+  EXPECT_EQ(std::vector<int>({kMonitorKeyCount, kTotCount, kTotRekeyCount, kTotResetCount}),
+            std::vector<int>({4, 11, 61, 16}));
 }
 
 // The write's 69 blocks in the order they go out; both banks from the same rows, the Hz

@@ -248,7 +248,8 @@ TEST(RadioSimCommandLine, ServesALinkSavesItsImageAndLogsCommands) {
   {
     TBlockSerial serial;
     serial.OpenPort(link.string());
-    serial.ConfigureLine(9600, 8, 'N', 2, false, false);
+    serial.ConfigureLine(kRadioLine.baudRate, kRadioLine.dataBits, kRadioLine.parity,
+                         kRadioLine.stopBits, false, false);
     const HandshakeOutcome outcome = EnterProgrammingMode(serial);
     EXPECT_EQ(outcome.ModelVariant, "T");
     EXPECT_TRUE(IsWriteAcknowledged(BlockWrite(serial, 0x03C0, ByteString(8, 0x42))));

@@ -41,6 +41,20 @@ TEST(Tables, ChannelCodesMatchThePmrFrequencies) {
   EXPECT_EQ(PmrChannelHzText(9), "");
 }
 
+TEST(PmrChannels, EveryChannelOfTheBandIsFoundAtItsFrequencyAndNothingBetween) {
+  for (int channel = 1; channel <= kPmrBandChannelCount; ++channel) {
+    const std::int64_t hz = PmrChannelHz(channel);
+    EXPECT_EQ(PmrChannelAt(hz, kPmrBandChannelCount), channel);
+    EXPECT_EQ(PmrChannelAt(hz, kPmrChannelCount), channel <= kPmrChannelCount ? channel : 0);
+    EXPECT_EQ(PmrChannelAt(hz + 10, kPmrBandChannelCount), 0);
+    EXPECT_EQ(PmrChannelAt(hz - 10, kPmrBandChannelCount), 0);
+  }
+  EXPECT_EQ(PmrChannelHz(16), 446193750);
+  EXPECT_EQ(PmrChannelAt(PmrChannelHz(0), kPmrBandChannelCount), 0);
+  EXPECT_EQ(PmrChannelAt(PmrChannelHz(17), kPmrBandChannelCount), 0);
+  EXPECT_EQ(PmrChannelAt(0, kPmrBandChannelCount), 0);
+}
+
 // Saved plans and the tone index tables store list positions, so the DQT order is fixed.
 TEST(Tables, ItemTexts) {
   EXPECT_EQ(ChannelItemText(0, "."), "Not in use");

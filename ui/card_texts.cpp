@@ -8,6 +8,7 @@
 
 #include "radio/hz_text.h"
 #include "radio/log_line.h"
+#include "radio/mhz_text.h"
 #include "radio/tables.h"
 #include "ui/list_fillers.h"
 
@@ -15,32 +16,14 @@ namespace {
 
 const QString kNothingSelected = QStringLiteral("—");
 
-// PMR446 has had 16 channels since the band was widened in 2016; the radio's own list
-// knows the first 8.
-constexpr int kPmrChannelCount = 16;
-constexpr std::int64_t kPmrChannelOneHz = 446006250;
-constexpr std::int64_t kPmrChannelSpacingHz = 12500;
-
 QString Separator() {
   return QString::fromStdString(DecimalSeparator());
 }
 
-int PmrChannelNumber(std::int64_t hz) {
-  const std::int64_t offset = hz - kPmrChannelOneHz;
-  if (offset < 0 || offset % kPmrChannelSpacingHz != 0) {
-    return 0;
-  }
-  const std::int64_t number = offset / kPmrChannelSpacingHz + 1;
-  return number <= kPmrChannelCount ? static_cast<int>(number) : 0;
-}
-
 // Every frequency the radio takes is a multiple of 10 Hz: five decimals in MHz say it all.
 QString FrequencyText(std::int64_t hz) {
-  QString text = QStringLiteral("%1%2%3")
-                     .arg(hz / 1000000)
-                     .arg(Separator())
-                     .arg(hz % 1000000 / 10, 5, 10, QLatin1Char('0'));
-  if (const int pmr = PmrChannelNumber(hz); pmr != 0) {
+  QString text = QString::fromStdString(MhzText(hz, 5, DecimalSeparator()));
+  if (const int pmr = PmrChannelAt(hz, kPmrBandChannelCount); pmr != 0) {
     text += QCoreApplication::translate("Vexalon", " (PMR %1)").arg(pmr);
   }
   return text;
@@ -59,8 +42,8 @@ QString ChannelIndexText(int index) {
   if (index == 0) {
     return QCoreApplication::translate(kTextContext, ChannelItemText(0, {}).c_str());
   }
-  const std::optional<std::int64_t> hz = HzValue(PmrChannelHzText(index));
-  return hz ? FrequencyText(*hz) : kNothingSelected;
+  return index > 0 && index <= kPmrChannelCount ? FrequencyText(PmrChannelHz(index))
+                                                : kNothingSelected;
 }
 
 QString HzText(const std::string& typed) {
@@ -102,26 +85,17 @@ QString ListItem(Setting setting, int index) {
   return index >= 0 && index < items.size() ? items.at(index) : kNothingSelected;
 }
 
-QString SettingValue(Setting setting, const RadioSettings& settings) {
-  switch (setting) {
-    case Setting::MonitorKey:
-      return ListItem(setting, settings.monitorKey);
-    case Setting::SquelchLevel:
+QString ValueText(Setting setting, const RadioSettings& settings) {
+  const int value = SettingValue(settings, setting);
+  switch (SpecOf(setting).kind) {
+    case SettingKind::List:
+      return ListItem(setting, value);
+    case SettingKind::Level:
       return QCoreApplication::translate("Vexalon", "%1 of %2")
-          .arg(settings.squelchLevel)
-          .arg(kSquelchLevelMax);
-    case Setting::BeepTones:
-      return SwitchText(settings.beepTones);
-    case Setting::BatterySaving:
-      return SwitchText(settings.batterySaving);
-    case Setting::SelfProgramming:
-      return SwitchText(settings.selfProgramming);
-    case Setting::Tot:
-      return ListItem(setting, settings.tot);
-    case Setting::TotRekey:
-      return ListItem(setting, settings.totRekey);
-    case Setting::TotReset:
-      return ListItem(setting, settings.totReset);
+          .arg(value)
+          .arg(SpecOf(setting).count - 1);
+    case SettingKind::Switch:
+      return SwitchText(value != 0);
   }
   return kNothingSelected;
 }
@@ -147,5 +121,5 @@ CardRow ChannelCardRow(int channel, const ChannelRow& row, bool advancedMode) {
 }
 
 std::pair<QString, QString> SettingLine(Setting setting, const RadioSettings& settings) {
-  return {SettingCaption(setting), SettingValue(setting, settings)};
+  return {SettingCaption(setting), ValueText(setting, settings)};
 }

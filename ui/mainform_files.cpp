@@ -7,7 +7,7 @@
 #include <QFileInfo>
 
 #include "files/csv_plan.h"
-#include "files/plan_file.h"
+#include "files/plan_by_name.h"
 #include "ui/channel_card.h"
 #include "ui/shown_text.h"
 #include "ui/unit_mainform.h"
@@ -38,9 +38,7 @@ void Tmainform::LoadChosenFile(bool settings) {
 
 void Tmainform::LoadFromFile(const std::string& fileName, bool settings) {
   SetControlsEnabled(false);
-  const LoadedPlan loaded = IsCsvPlanFileName(fileName)
-                                ? LoadCsvPlanFile(fileName, settings, advancedMode)
-                                : LoadPlanFile(fileName, settings, advancedMode);
+  const LoadedPlan loaded = LoadPlan(fileName, settings, advancedMode);
   if (loaded.plan) {
     ShowPlan(*loaded.plan);
     hiddenRows = {};
@@ -64,15 +62,13 @@ void Tmainform::SaveChosenFile(bool settings) {
 }
 
 void Tmainform::SaveToFile(const std::string& fileName, bool settings) {
-  const bool csv = IsCsvPlanFileName(fileName);
-  const PlanFileOutcome saved =
-      csv ? SaveCsvPlanFile(fileName, Plan(false)) : SavePlanFile(fileName, Plan(settings));
+  const PlanFileOutcome saved = SavePlan(fileName, Plan(settings));
   if (!saved.failure.format.empty()) {
     dialogs->ShowFailure(this, Shown(saved.failure));
     return;
   }
   planFileName = Shown(Literal(fileName));
-  if (csv && settings) {
+  if (settings && IsCsvPlanFileName(fileName)) {
     dialogs->ShowInformation(this, CsvHoldsNoSettings());
   }
 }

@@ -4,10 +4,10 @@
 
 namespace {
 
-// "Disabled", then the given values with their unit ("1 second", "2 seconds" ...).
-QStringList DurationItems(int first, int last, int step) {
+// "Disabled", then the setting's other values with their unit ("1 second", "2 seconds" ...).
+QStringList DurationItems(Setting setting, int first, int step) {
   QStringList items{QCoreApplication::translate("Vexalon", "Disabled")};
-  for (int value = first; value <= last; value += step) {
+  for (int value = first; items.size() < SpecOf(setting).count; value += step) {
     items << (value == 1 ? QCoreApplication::translate("Vexalon", "1 second")
                          : QCoreApplication::translate("Vexalon", "%1 seconds").arg(value));
   }
@@ -17,25 +17,7 @@ QStringList DurationItems(int first, int last, int step) {
 }  // namespace
 
 QString SettingCaption(Setting setting) {
-  switch (setting) {
-    case Setting::MonitorKey:
-      return QCoreApplication::translate("Vexalon", "Monitor key:");
-    case Setting::SquelchLevel:
-      return QCoreApplication::translate("Vexalon", "Squelch level:");
-    case Setting::BeepTones:
-      return QCoreApplication::translate("Vexalon", "Beep tones:");
-    case Setting::BatterySaving:
-      return QCoreApplication::translate("Vexalon", "Battery saving:");
-    case Setting::SelfProgramming:
-      return QCoreApplication::translate("Vexalon", "Self-programming:");
-    case Setting::Tot:
-      return QCoreApplication::translate("Vexalon", "Time out timer (TOT):");
-    case Setting::TotRekey:
-      return QCoreApplication::translate("Vexalon", "TOT rekey time:");
-    case Setting::TotReset:
-      return QCoreApplication::translate("Vexalon", "TOT reset time:");
-  }
-  return {};
+  return QCoreApplication::translate("Vexalon", SpecOf(setting).caption);
 }
 
 QStringList SettingItems(Setting setting) {
@@ -46,11 +28,10 @@ QStringList SettingItems(Setting setting) {
               QCoreApplication::translate("Vexalon", "Monitor lock"),
               QCoreApplication::translate("Vexalon", "Squelch off momentary")};
     case Setting::Tot:
-      return DurationItems(30, 300, 30);
+      return DurationItems(setting, 30, 30);
     case Setting::TotRekey:
-      return DurationItems(1, 60, 1);
     case Setting::TotReset:
-      return DurationItems(1, 15, 1);
+      return DurationItems(setting, 1, 1);
     case Setting::SquelchLevel:
     case Setting::BeepTones:
     case Setting::BatterySaving:

@@ -3,18 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "radio/settings_table.h"
+
 // The settings page's captions and list items. The page shows them and the channel card
 // prints them, so that the card reads exactly as the page does.
-enum class Setting {
-  MonitorKey,
-  SquelchLevel,
-  BeepTones,
-  BatterySaving,
-  SelfProgramming,
-  Tot,
-  TotRekey,
-  TotReset
-};
 
 // The label beside the setting's control, e.g. "Monitor key:".
 QString SettingCaption(Setting setting);

@@ -15,7 +15,8 @@ class RadioOnPty : public ::testing::Test {
     StartFastRadio(radio, pty);
     serial.OpenPort(pty.PortPath());
     ASSERT_TRUE(serial.IsOpen()) << serial.OpenError().Text();
-    serial.ConfigureLine(9600, 8, 'N', 2, false, false);
+    serial.ConfigureLine(kRadioLine.baudRate, kRadioLine.dataBits, kRadioLine.parity,
+                         kRadioLine.stopBits, false, false);
   }
 
   RadioSimulator radio;

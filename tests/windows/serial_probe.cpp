@@ -39,7 +39,8 @@ const char* KindName(HandshakeOutcome::Kind kind) {
 void Handshake(const std::string& port) {
   TBlockSerial serial;
   serial.OpenPort(port);
-  serial.ConfigureLine(9600, 8, 'N', 2, false, false);
+  serial.ConfigureLine(kRadioLine.baudRate, kRadioLine.dataBits, kRadioLine.parity,
+                       kRadioLine.stopBits, false, false);
   const HandshakeOutcome outcome = EnterProgrammingMode(serial);
   std::cout << "outcome " << KindName(outcome.kind) << ' ' << outcome.ModelVariant << '\n';
   serial.ClosePort();

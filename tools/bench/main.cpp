@@ -123,7 +123,7 @@ void PrintFiles(const FileBench& files) {
 
 void PrintDefinitions() {
   std::printf(
-      "\nProtocol floor: per exchange the command's line time (11 bit times a byte at 9600\n"
+      "\nProtocol floor: per exchange the command's line time (%d bit times a byte at %d\n"
       "baud) and the %d ms quiet gap, plus for an answered command the reply's line time and\n"
       "the radio's reaction delay. Bursts: the radio's replies reach the program only every\n"
       "few ms, as through a USB adapter whose latency timer is left at its default. Longest\n"
@@ -131,7 +131,7 @@ void PrintDefinitions() {
       "handler, i.e. how long a click or a repaint had to wait. Radios at once: the whole\n"
       "program's run for a safe write of each radio on a port of its own.\n"
       "A save syncs the file and its folder to the disk, so its time follows the disk's.\n",
-      kQuietGapMs);
+      kLineBitsPerByte, kRadioLine.baudRate, kQuietGapMs);
 }
 
 }  // namespace

@@ -9,7 +9,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "tools/radiosim/hex_text.h"
+#include "radio/hex_text.h"
+#include "radio/variants.h"
 #include "tools/radiosim/pseudo_terminal_line.h"
 #include "tools/radiosim/radio_simulator.h"
 
@@ -114,13 +115,12 @@ SimCommand ParseKind(const std::string& text) {
 }
 
 RadioVariant ParseVariant(const std::string& text) {
-  static const std::map<std::string, RadioVariant> variants = {
-      {"E", RadioVariant::E}, {"E2", RadioVariant::E2}, {"T", RadioVariant::T}};
-  const auto variant = variants.find(text);
-  if (variant == variants.end()) {
-    throw std::invalid_argument("unknown variant: " + text);
+  for (std::size_t i = 0; i < kKnownVariants.size(); ++i) {
+    if (text == kKnownVariants[i].name) {
+      return static_cast<RadioVariant>(i);
+    }
   }
-  return variant->second;
+  throw std::invalid_argument("unknown variant: " + text);
 }
 
 void SetSplit(RadioSimulator& radio, SimCommand kind, const std::string& text) {
@@ -244,7 +244,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     radio.SetCommandObserver(
-        [&log](const ByteString& command) { log << HexText(command) << std::endl; });
+        [&log](const ByteString& command) { log << HexBytes(command, " ") << std::endl; });
   }
   if (!settings.quiet) {
     radio.SetNoteObserver(

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "radio/hex_text.h"
 #include "radio/protocol.h"
-#include "tools/radiosim/hex_text.h"
 #include "tools/radiosim/memory_image.h"
 
 namespace {
@@ -19,16 +19,10 @@ TimePoint::duration Milliseconds(double ms) {
       std::chrono::duration<double, std::milli>(ms));
 }
 
+// The variants stand in the order of the radio's table of them.
+static_assert(static_cast<std::size_t>(RadioVariant::T) + 1 == kKnownVariants.size());
 const ByteString& IdentityOf(RadioVariant variant) {
-  switch (variant) {
-    case RadioVariant::E2:
-      return ModelIdE2;
-    case RadioVariant::T:
-      return ModelIdT;
-    case RadioVariant::E:
-      break;
-  }
-  return ModelIdE;
+  return kKnownVariants.at(static_cast<std::size_t>(variant)).identity;
 }
 
 }  // namespace
@@ -357,7 +351,7 @@ RadioSimulator::Output RadioSimulator::Speak(TimePoint now) {
     std::lock_guard lock(mutex_);
     if (!input_.empty() &&
         now - lastInput_ >= std::chrono::milliseconds(kIncompleteCommandTimeoutMs)) {
-      reports.notes.push_back("dropped incomplete command " + HexText(input_));
+      reports.notes.push_back("dropped incomplete command " + HexBytes(input_, " "));
       input_.clear();
     }
     while (!output_.empty() && output_.front().due <= now) {
@@ -403,7 +397,7 @@ void RadioSimulator::ParseInput(Reports& reports) {
       continue;
     }
     if (!skipped.empty()) {
-      reports.notes.push_back("skipped " + HexText(skipped));
+      reports.notes.push_back("skipped " + HexBytes(skipped, " "));
       skipped.clear();
     }
     if (command.status == ParsedCommand::Incomplete) {

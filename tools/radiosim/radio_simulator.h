@@ -14,8 +14,10 @@
 #include <vector>
 
 #include "radio/byte_string.h"
+#include "radio/line_format.h"
 #include "tools/radiosim/command_parser.h"
 
+// In the order of kKnownVariants.
 enum class RadioVariant { E, E2, T };
 
 // An HT-446 as its cable sees it: memory, identity and faults, and the time at which each
@@ -32,8 +34,8 @@ class RadioSimulator {
  public:
   using TimePoint = std::chrono::steady_clock::time_point;
 
-  // One byte on the line at 9600 baud, 8 data bits, 2 stop bits: 11 bit times.
-  static constexpr double kByteTimeMs = 11.0 * 1000.0 / 9600.0;
+  // One byte on the line, unrounded.
+  static constexpr double kByteTimeMs = 1000.0 * kLineBitsPerByte / kRadioLine.baudRate;
   static constexpr int kDefaultReactionDelayMs = 2;
   // Bytes that might still become a command are dropped after this long without more.
   static constexpr int kIncompleteCommandTimeoutMs = 200;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "radio/byte_string.h"
+
+// The HT-446 variants and the identity each answers the programming-mode command with.
+extern const ByteString ModelIdE;
+extern const ByteString ModelIdE2;
+extern const ByteString ModelIdT;
+
+struct KnownVariant {
+  const ByteString& identity;
+  const char* name;  // "E", "E2" or "T"
+};
+extern const std::array<KnownVariant, 3> kKnownVariants;
+
+// Whether a variant name, as a backup or the simulator's command line gives it, is one of
+// the radio's.
+bool IsKnownVariant(const std::string& name);
