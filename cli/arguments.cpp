@@ -35,6 +35,15 @@ void AddBackupFolder(CLI::App& command, Options& options) {
       ->type_name("DIR");
 }
 
+void AddReport(CLI::App& command, Options& options) {
+  command
+      .add_option("--report", options.reportFile,
+                  "Append a row for each radio to the CSV file FILE as it ends: date and time, "
+                  "port, radio number, variant, result, blocks written, blocks read back "
+                  "different, backup file")
+      ->type_name("FILE");
+}
+
 void AddPorts(CLI::App& command, Options& options) {
   command
       .add_option("--port", options.ports,
@@ -88,6 +97,7 @@ struct CommandLine {
                     "One radio after another on each port, until Ctrl+C: when a radio is done and "
                     "taken off the cable, the next one that answers is written");
     AddBackupFolder(*write, options);
+    AddReport(*write, options);
     AddOutputOptions(*write, options);
 
     CLI::App* verify =
@@ -113,6 +123,7 @@ struct CommandLine {
     restore->add_option("--port", port, kPortHelp)->required()->type_name("PORT");
     restore->add_option("BACKUP", options.file, "The backup file")->required()->type_name("FILE");
     AddBackupFolder(*restore, options);
+    AddReport(*restore, options);
     AddOutputOptions(*restore, options);
 
     commands = {ports, read, write, verify, backup, restore};
@@ -153,6 +164,9 @@ std::string Misuse(const CommandLine& line, Command command, const Options& opti
   }
   if (line.Given(command, "--output") && options.output.empty()) {
     return EmptyValue("-o", options.output, "a file name, or - for stdout");
+  }
+  if (line.Given(command, "--report") && options.reportFile.empty()) {
+    return EmptyValue("--report", options.reportFile, "a file name");
   }
   if (line.Given(command, "--backup-dir") && options.backupDir.empty()) {
     return EmptyValue("--backup-dir", options.backupDir, "a folder");

@@ -1,8 +1,12 @@
 // vexalon-cli's arguments and the command they name.
 #include "cli/command_line.h"
 
+#include <optional>
+
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/report_file.h"
 
 namespace {
 
@@ -32,7 +36,15 @@ int RunCommandLine(int argc, const char* const argv[], const Platform& platform)
       console.Say("", count == 1 ? kFirstInterrupt : kSecondInterrupt);
     }
   });
-  Context context{options, console, *interrupts, platform.makeLink};
+  std::optional<ReportFile> report;
+  if (!options.reportFile.empty()) {
+    if (const auto refusal = ReportFileRefusal(options.reportFile)) {
+      console.Say("", *refusal);
+      return kExitRefused;
+    }
+    report.emplace(options.reportFile, console);
+  }
+  Context context{options, console, *interrupts, platform.makeLink, report ? &*report : nullptr};
   switch (parsed.command) {
     case Command::Read:
       return RunRead(context);

@@ -7,12 +7,16 @@
 #include "cli/options.h"
 #include "cli/platform.h"
 
+class ReportFile;
+
 // What every radio of a command shares while it runs.
 struct Context {
   const Options& options;
   Console& console;
   const Interrupts& interrupts;
   const LinkMaker& makeLink;
+  // Where --report appends a row as each radio ends; none without it.
+  ReportFile* report = nullptr;
 };
 
 // A radio in the output: its port, and with --repeat its number on that port, from 1.

@@ -64,6 +64,18 @@ std::string SummaryTable(const std::vector<RadioReport>& reports) {
   return Table(rows);
 }
 
+// A radio that failed before its first block went out is not written rather than failed:
+// what it held is untouched.
+std::string TallyLine(const std::vector<RadioReport>& reports) {
+  const auto count = [&](auto kind) { return std::count_if(reports.begin(), reports.end(), kind); };
+  const auto written = count([](const RadioReport& report) { return report.succeeded; });
+  const auto untouched =
+      count([](const RadioReport& report) { return !report.succeeded && report.blocksSent == 0; });
+  return "Radios written: " + std::to_string(written) +
+         ", failed: " + std::to_string(reports.size() - written - untouched) +
+         ", not written: " + std::to_string(untouched) + ".";
+}
+
 }  // namespace
 
 std::vector<RadioReport> RunOnEveryPort(const Context& context, const PortJob& job) {
@@ -87,6 +99,9 @@ std::vector<RadioReport> RunOnEveryPort(const Context& context, const PortJob& j
 int Conclude(Context& context, const std::vector<RadioReport>& reports) {
   if (reports.size() > 1) {
     context.console.Say("", SummaryTable(reports));
+  }
+  if (context.options.repeat) {
+    context.console.Say("", TallyLine(reports));
   }
   // Last, where a user who stopped the program looks first.
   for (const RadioReport& report : reports) {

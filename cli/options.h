@@ -14,6 +14,8 @@ struct Options {
   // -o of read and backup; empty without it, kStandardOutput for stdout.
   std::string output;
   std::string backupDir;
+  // --report: the CSV file a row per radio is appended to; empty without it.
+  std::string reportFile;
   bool noSettings = false;
   // A plan's missing keys and channels take their defaults rather than refusing it.
   bool missingAsUnused = false;

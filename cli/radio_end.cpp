@@ -24,6 +24,9 @@ RadioReport ReportOf(const WriteOutcome& outcome) {
   RadioReport report = Basics(outcome.handshake, outcome.end);
   report.backupFile = outcome.backupFile;
   report.halfWritten = HalfWritten(outcome);
+  report.blocksWritten = outcome.blocksWritten;
+  report.blocksSent = outcome.BlocksSent();
+  report.blocksDiffering = static_cast<int>(outcome.verification.differing.size());
   return report;
 }
 

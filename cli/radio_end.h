@@ -18,6 +18,11 @@ struct RadioReport {
   std::string backupFile;
   // Stopped at once after some of its blocks went out.
   bool halfWritten = false;
+  // Of a write: blocks the radio acknowledged, blocks it may hold now, and blocks that read
+  // back different.
+  int blocksWritten = 0;
+  int blocksSent = 0;
+  int blocksDiffering = 0;
 };
 
 bool HalfWritten(const WriteOutcome& outcome);

@@ -4,6 +4,7 @@
 #include "cli/exit_status.h"
 #include "cli/fleet.h"
 #include "cli/radio_observer.h"
+#include "cli/report_file.h"
 #include "files/backup_file.h"
 #include "files/backup_folder.h"
 
@@ -28,5 +29,7 @@ int RunRestore(Context& context) {
     RadioObserver observer(context, radio, false);
     outcome = RestoreRadio(*link, radio.port, *read.backup, observer, backups);
   }
-  return Conclude(context, {EndRadio(context, radio, outcome)});
+  const RadioReport report = EndRadio(context, radio, outcome);
+  Record(context, report);
+  return Conclude(context, {report});
 }

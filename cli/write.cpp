@@ -4,6 +4,7 @@
 #include "cli/exit_status.h"
 #include "cli/fleet.h"
 #include "cli/radio_observer.h"
+#include "cli/report_file.h"
 #include "files/backup_folder.h"
 #include "radio/radio_presence.h"
 
@@ -37,6 +38,7 @@ void WriteOnPort(Context& context, const ChannelPlan& plan, BackupStore& backups
       return;
     }
     reports.push_back(EndRadio(context, radio, outcome));
+    Record(context, reports.back());
     if (!repeat || context.interrupts.Count() > 0 || outcome.end == TransferEnd::PortNotOpened) {
       return;
     }
