@@ -6,20 +6,9 @@
 #include <fstream>
 
 #include "cli/json_report.h"
+#include "files/csv_records.h"
 
 namespace {
-
-// A field as CSV needs it: quoted when it holds a comma, a quote or a line end.
-std::string Field(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) {
-    return text;
-  }
-  std::string quoted = "\"";
-  for (const char c : text) {
-    quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  }
-  return quoted + "\"";
-}
 
 std::string Now() {
   const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
@@ -73,11 +62,7 @@ std::string ReportRow(const RadioReport& report, const std::string& when) {
       std::to_string(report.blocksWritten),
       std::to_string(report.blocksDiffering),
       report.backupFile};
-  std::string row;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    row += (i > 0 ? "," : "") + Field(fields[i]);
-  }
-  return row;
+  return CsvRecordText(fields);
 }
 
 void ReportFile::Append(const RadioReport& report) {
@@ -88,12 +73,12 @@ void ReportFile::Append(const RadioReport& report) {
       !std::filesystem::exists(path_, error) || std::filesystem::file_size(path_, error) == 0;
   std::ofstream file(path_, std::ios::binary | std::ios::app);
   if (file) {
-    file << (fresh ? std::string(kReportHeader) + "\r\n" : "") << row << "\r\n";
+    file << (fresh ? std::string(kReportHeader) + "\r\n" : "") << row;
     file.close();
   }
   if (!file) {
     console_.Say("", "Could not append to the report " + path_ + "; its row is here instead:");
-    console_.Say("", row);
+    console_.Say("", row.substr(0, row.find_last_not_of("\r\n") + 1));
   }
 }
 

@@ -16,8 +16,8 @@ inline constexpr char kReportHeader[] =
 // Why --report cannot append to the file (it exists and is no report); nothing when it can.
 std::optional<std::string> ReportFileRefusal(const std::string& path);
 
-// A radio's row: when it ended (local time, as "2026-12-10 09:30:00"), its port, its number
-// with --repeat, its variant, result, counts and backup.
+// A radio's row, with its line end: when it ended (local time, as "2026-12-10 09:30:00"), its port,
+// its number with --repeat, its variant, result, counts and backup.
 std::string ReportRow(const RadioReport& report, const std::string& when);
 
 // A CSV record of the radios a command took, a row appended as each ends, so a crash or

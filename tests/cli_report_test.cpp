@@ -148,7 +148,8 @@ TEST(ReportRow, QuotesWhatCsvNeedsQuoted) {
   report.backupFile = R"(C:\Users\Ann "Club", backups\HT-446T.vxbackup)";
   EXPECT_EQ(
       ReportRow(report, "2026-12-10 09:30:00"),
-      R"(2026-12-10 09:30:00,COM3,2,T,done,69,0,"C:\Users\Ann ""Club"", backups\HT-446T.vxbackup")");
+      R"(2026-12-10 09:30:00,COM3,2,T,done,69,0,"C:\Users\Ann ""Club"", backups\HT-446T.vxbackup")"
+      "\r\n");
 }
 
 }  // namespace
