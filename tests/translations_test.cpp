@@ -11,7 +11,10 @@ namespace {
 
 struct Message {
   QString source;
-  QString translation;
+  // One text, or one for each plural form of the language when the sentence depends on a
+  // number.
+  QStringList translations;
+  bool numerus = false;
   QString type;  // "unfinished", "vanished", "obsolete" or empty
 };
 
@@ -24,11 +27,16 @@ std::vector<Message> MessagesOf(const QString& path) {
     xml.readNext();
     if (xml.isStartElement() && xml.name() == u"message") {
       messages.emplace_back();
+      messages.back().numerus = xml.attributes().value(QStringLiteral("numerus")) == u"yes";
     } else if (xml.isStartElement() && xml.name() == u"source") {
       messages.back().source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
     } else if (xml.isStartElement() && xml.name() == u"translation") {
       messages.back().type = xml.attributes().value(QStringLiteral("type")).toString();
-      messages.back().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+      if (!messages.back().numerus) {
+        messages.back().translations << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+      }
+    } else if (xml.isStartElement() && xml.name() == u"numerusform") {
+      messages.back().translations << xml.readElementText(QXmlStreamReader::IncludeChildElements);
     }
   }
   EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
@@ -37,31 +45,41 @@ std::vector<Message> MessagesOf(const QString& path) {
 
 std::multiset<QString> Placeholders(const QString& text) {
   std::multiset<QString> found;
-  for (const auto& match : QRegularExpression(QStringLiteral("%[1-9]")).globalMatch(text)) {
+  for (const auto& match : QRegularExpression(QStringLiteral("%[1-9n]")).globalMatch(text)) {
     found.insert(match.captured());
   }
   return found;
 }
 
-class Translation : public testing::TestWithParam<const char*> {};
+// A language and how many plural forms it has.
+struct Language {
+  const char* code;
+  qsizetype pluralForms;
+};
+
+class Translation : public testing::TestWithParam<Language> {};
 
 TEST_P(Translation, IsCompleteAndKeepsPlaceholdersAndAccessKeys) {
-  const QString path = QStringLiteral(TRANSLATIONS_DIR "/vexalon_%1.ts").arg(GetParam());
+  const QString path = QStringLiteral(TRANSLATIONS_DIR "/vexalon_%1.ts").arg(GetParam().code);
   const std::vector<Message> messages = MessagesOf(path);
   ASSERT_FALSE(messages.empty());
   for (const Message& message : messages) {
     const std::string source = message.source.toStdString();
     EXPECT_TRUE(message.type.isEmpty()) << message.type.toStdString() << ": " << source;
-    EXPECT_FALSE(message.translation.isEmpty()) << source;
-    EXPECT_EQ(Placeholders(message.translation), Placeholders(message.source)) << source;
-    EXPECT_EQ(message.translation.count('&') > 0, message.source.count('&') > 0) << source;
-    EXPECT_EQ(message.translation.endsWith(QStringLiteral("...")),
-              message.source.endsWith(QStringLiteral("...")))
-        << source;
+    EXPECT_EQ(message.translations.size(), message.numerus ? GetParam().pluralForms : 1) << source;
+    for (const QString& translation : message.translations) {
+      EXPECT_FALSE(translation.isEmpty()) << source;
+      EXPECT_EQ(Placeholders(translation), Placeholders(message.source)) << source;
+      EXPECT_EQ(translation.count('&') > 0, message.source.count('&') > 0) << source;
+      EXPECT_EQ(translation.endsWith(QStringLiteral("...")),
+                message.source.endsWith(QStringLiteral("...")))
+          << source;
+    }
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(EachLanguage, Translation,
-                         testing::Values("de", "fr", "it", "es", "nl", "pl"));
+                         testing::Values(Language{"de", 2}, Language{"fr", 2}, Language{"it", 2},
+                                         Language{"es", 2}, Language{"nl", 2}, Language{"pl", 3}));
 
 }  // namespace
