@@ -51,8 +51,7 @@ Session::Session(TBlockSerial& link, const std::string& portName, TransferObserv
   // The front end goes on handling its events while the dialogue waits for the radio,
   // not only between blocks.
   link_.SetWaitHandler([&observer] { observer.Waiting(); });
-  link_.OpenPort(portName);
-  link_.ConfigureLine(kBaudRate, kDataBits, kParity, kStopBits, false, false);
+  Open(portName);
 }
 
 Session::~Session() {
@@ -61,6 +60,11 @@ Session::~Session() {
   }
   link_.ClosePort();
   link_.SetWaitHandler(nullptr);
+}
+
+void Session::Open(const std::string& portName) {
+  link_.OpenPort(portName);
+  link_.ConfigureLine(kBaudRate, kDataBits, kParity, kStopBits, false, false);
 }
 
 TransferResult Session::Identify() {

@@ -51,6 +51,8 @@ class Session {
   std::optional<TransferEnd> Stopped() const { return stopped_; }
 
  private:
+  // Opens the port and sets the line up.
+  void Open(const std::string& portName);
   // How a failed handshake ended: the port may never have opened, the radio vanished, or
   // the line never fell quiet.
   void EndHandshake(TransferResult& result) const;
