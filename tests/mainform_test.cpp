@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include "radio/memory_map.h"
+#include "tests/support/languages.h"
 #include "tests/support/mainform_fixture.h"
 #include "tests/support/named_controls.h"
 #include "ui/grid_names.h"
@@ -435,14 +436,6 @@ TEST_P(WindowInALanguage, NothingIsClippedOrOverlapping) {
   ExpectNothingClippedOrOverlapping(form);
   form.EnterAdvancedMode();
   ExpectNothingClippedOrOverlapping(form);
-}
-
-std::vector<std::string> Languages() {
-  std::vector<std::string> languages;
-  for (const QString& language : QString::fromLatin1(VEXALON_LANGUAGES).split(' ')) {
-    languages.push_back(language.toStdString());
-  }
-  return languages;
 }
 
 INSTANTIATE_TEST_SUITE_P(EachLanguage, WindowInALanguage, testing::ValuesIn(Languages()));

@@ -7,6 +7,8 @@
 #include <QXmlStreamReader>
 #include <set>
 
+#include "tests/support/languages.h"
+
 namespace {
 
 struct Message {
@@ -80,14 +82,6 @@ TEST_P(Translation, IsCompleteAndKeepsPlaceholdersAndAccessKeys) {
           << source;
     }
   }
-}
-
-std::vector<std::string> Languages() {
-  std::vector<std::string> languages;
-  for (const QString& language : QString::fromLatin1(VEXALON_LANGUAGES).split(' ')) {
-    languages.push_back(language.toStdString());
-  }
-  return languages;
 }
 
 INSTANTIATE_TEST_SUITE_P(EachLanguage, Translation, testing::ValuesIn(Languages()));
