@@ -7,7 +7,7 @@
 #include "files/plan_by_name.h"
 #include "files/whole_file.h"
 #include "radio/hz_text.h"
-#include "radio/log_texts.h"
+#include "radio/progress_lines.h"
 #include "radio/serial_link.h"
 
 namespace {
@@ -22,20 +22,27 @@ std::string DeviceOf(const std::string& port) {
   return error ? device : canonical.string();
 }
 
-void SayNotice(Console& console, const std::string& notice) {
+// The notice of a plan loaded with its settings, one line at a time. A plan that has none
+// ends its notice with the window's words for that, which the command line says its own way.
+void SayNotice(Console& console, const std::string& notice, bool planHasSettings) {
+  std::vector<std::string> lines;
   std::size_t begin = 0;
   while (begin < notice.size()) {
     std::size_t end = notice.find('\n', begin);
     end = end == std::string::npos ? notice.size() : end;
-    std::string line = notice.substr(begin, end - begin);
-    if (!line.empty() && line.back() == '\r') {
-      line.pop_back();
-    }
-    // The window's words for it; a plan without settings is said below for the command line.
-    if (!line.empty() && line != kNoSettingsInFile) {
-      console.Log("", line);
+    lines.push_back(notice.substr(begin, end - begin));
+    if (lines.back().ends_with('\r')) {
+      lines.back().pop_back();
     }
     begin = end + 1;
+  }
+  if (!planHasSettings && !lines.empty()) {
+    lines.pop_back();
+  }
+  for (const std::string& line : lines) {
+    if (!line.empty()) {
+      console.Log("", line);
+    }
   }
 }
 
@@ -81,7 +88,7 @@ std::optional<ChannelPlan> UsablePlan(Console& console, const Options& options, 
   if (refused || missing || unusable) {
     return std::nullopt;
   }
-  SayNotice(console, loaded.outcome.notice.Text());
+  SayNotice(console, loaded.outcome.notice.Text(), loaded.plan->settings.has_value());
   if (!loaded.plan->settings) {
     console.Say("", file + (forWrite ? " holds no settings; each radio keeps its own."
                                      : " holds no settings; they are not compared."));

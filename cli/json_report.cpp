@@ -31,14 +31,13 @@ json OrNull(const std::string& text) {
 }
 
 // What every transfer has: the radio it found and how it ended.
-json Common(const HandshakeOutcome& handshake, TransferEnd end,
-            const std::optional<PortFailure>& portFailure) {
-  json object = {
-      {"variant", OrNull(handshake.kind == HandshakeOutcome::Identified ? handshake.ModelVariant
-                                                                        : std::string())},
-      {"result", ResultText(end)}};
-  if (portFailure) {
-    object["port_error"] = portFailure->error.Text();
+json Common(const TransferResult& result) {
+  json object = {{"variant", OrNull(result.handshake.kind == HandshakeOutcome::Identified
+                                        ? result.handshake.ModelVariant
+                                        : std::string())},
+                 {"result", ResultText(result.end)}};
+  if (result.portFailure) {
+    object["port_error"] = result.portFailure->error.Text();
   }
   return object;
 }
@@ -54,11 +53,10 @@ void AddVerification(json& object, const Verification& check) {
   object["unverified_blocks"] = Addresses(check.unverified);
 }
 
-void AddBackup(json& object, const std::string& file, const std::vector<std::uint16_t>& unread,
-               const std::string& failure) {
-  object["backup"] = OrNull(file);
-  object["backup_unread_blocks"] = Addresses(unread);
-  object["backup_failure"] = OrNull(failure);
+void AddBackup(json& object, const BackupResult& backup) {
+  object["backup"] = OrNull(backup.backupFile);
+  object["backup_unread_blocks"] = Addresses(backup.backupUnread);
+  object["backup_failure"] = OrNull(backup.backupFailure.Text());
 }
 
 }  // namespace
@@ -96,18 +94,18 @@ std::string ResultText(TransferEnd end) {
 }
 
 json JsonOf(const ReadOutcome& outcome) {
-  json object = Common(outcome.handshake, outcome.end, outcome.portFailure);
+  json object = Common(outcome);
   object["unread_channels"] = outcome.unreadChannels;
   object["settings_unread"] = outcome.settingsUnread;
   return object;
 }
 
 json JsonOf(const WriteOutcome& outcome) {
-  json object = Common(outcome.handshake, outcome.end, outcome.portFailure);
+  json object = Common(outcome);
   if (outcome.otherVariant) {
     object["backup_variant"] = outcome.otherVariant->backup;
   }
-  AddBackup(object, outcome.backupFile, outcome.backupUnread, outcome.backupFailure);
+  AddBackup(object, outcome);
   object["blocks_to_write"] = outcome.blocksToWrite;
   object["blocks_written"] = outcome.blocksWritten;
   object["unacknowledged_writes"] = outcome.unacknowledged;
@@ -117,13 +115,13 @@ json JsonOf(const WriteOutcome& outcome) {
 }
 
 json JsonOf(const VerifyOutcome& outcome) {
-  json object = Common(outcome.handshake, outcome.end, outcome.portFailure);
+  json object = Common(outcome);
   AddVerification(object, outcome.verification);
   return object;
 }
 
 json JsonOf(const BackupOutcome& outcome) {
-  json object = Common(outcome.handshake, outcome.end, outcome.portFailure);
-  AddBackup(object, outcome.backupFile, outcome.backupUnread, outcome.backupFailure);
+  json object = Common(outcome);
+  AddBackup(object, outcome);
   return object;
 }

@@ -1,27 +1,20 @@
 #include "cli/radio_end.h"
 
-namespace {
-
-RadioReport Basics(const HandshakeOutcome& handshake, TransferEnd end) {
-  RadioReport report;
-  report.variant = handshake.kind == HandshakeOutcome::Identified ? handshake.ModelVariant : "";
-  report.end = end;
-  report.succeeded = end == TransferEnd::Done;
-  return report;
-}
-
-}  // namespace
-
 bool HalfWritten(const WriteOutcome& outcome) {
   return outcome.end == TransferEnd::Stopped && outcome.BlocksSent() > 0;
 }
 
-RadioReport ReportOf(const ReadOutcome& outcome) {
-  return Basics(outcome.handshake, outcome.end);
+RadioReport ReportOf(const TransferResult& result) {
+  RadioReport report;
+  report.variant =
+      result.handshake.kind == HandshakeOutcome::Identified ? result.handshake.ModelVariant : "";
+  report.end = result.end;
+  report.succeeded = result.end == TransferEnd::Done;
+  return report;
 }
 
 RadioReport ReportOf(const WriteOutcome& outcome) {
-  RadioReport report = Basics(outcome.handshake, outcome.end);
+  RadioReport report = ReportOf(static_cast<const TransferResult&>(outcome));
   report.backupFile = outcome.backupFile;
   report.halfWritten = HalfWritten(outcome);
   report.blocksWritten = outcome.blocksWritten;
@@ -30,12 +23,8 @@ RadioReport ReportOf(const WriteOutcome& outcome) {
   return report;
 }
 
-RadioReport ReportOf(const VerifyOutcome& outcome) {
-  return Basics(outcome.handshake, outcome.end);
-}
-
 RadioReport ReportOf(const BackupOutcome& outcome) {
-  RadioReport report = Basics(outcome.handshake, outcome.end);
+  RadioReport report = ReportOf(static_cast<const TransferResult&>(outcome));
   report.backupFile = outcome.backupFile;
   return report;
 }

@@ -6,8 +6,9 @@
 
 #include "cli/context.h"
 #include "cli/json_report.h"
-#include "radio/log_texts.h"
+#include "radio/progress_lines.h"
 #include "radio/transfers.h"
+#include "radio/verdict_lines.h"
 
 // How one radio came out, for the summary and the exit status.
 struct RadioReport {
@@ -27,9 +28,9 @@ struct RadioReport {
 
 bool HalfWritten(const WriteOutcome& outcome);
 
-RadioReport ReportOf(const ReadOutcome& outcome);
+// What every transfer reports; a write and a backup add the file of their backup.
+RadioReport ReportOf(const TransferResult& result);
 RadioReport ReportOf(const WriteOutcome& outcome);
-RadioReport ReportOf(const VerifyOutcome& outcome);
 RadioReport ReportOf(const BackupOutcome& outcome);
 
 // The closing lines and `more` on stderr, and the radio's object with `extra` on stdout

@@ -24,7 +24,11 @@ install(FILES /usr/share/doc/nlohmann-json3-dev/copyright DESTINATION licenses/n
         RENAME copyright.txt)
 
 # Qt's own texts (Yes and No, the file dialogs) in the languages Vexalon speaks. The .qm
-# files are the same for every system, so Debian's serve (qt6-translations-l10n).
+# files are the same for every system, so Debian's serve (qt6-translations-l10n). Where Qt
+# has no translation of its own, its few texts stay English.
 foreach(language ${VEXALON_LANGUAGES})
-  install(FILES /usr/share/qt6/translations/qtbase_${language}.qm DESTINATION translations)
+  set(qt_texts /usr/share/qt6/translations/qtbase_${language}.qm)
+  if(EXISTS ${qt_texts})
+    install(FILES ${qt_texts} DESTINATION translations)
+  endif()
 endforeach()

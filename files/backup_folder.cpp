@@ -47,7 +47,9 @@ BackupStore::Kept BackupFolder::Keep(const RadioBackup& backup) {
   std::error_code error;
   fs::create_directories(folder_, error);
   if (error) {
-    return {{}, "the folder " + folder_ + " cannot be made: " + error.message() + "."};
+    return {{},
+            Line(QT_TRANSLATE_NOOP("Vexalon", "the folder %1 cannot be made: %2."),
+                 {Literal(folder_), Literal(error.message())})};
   }
   const std::string text = BackupFileText(backup);
   const std::lock_guard lock(naming_);
@@ -62,8 +64,10 @@ BackupStore::Kept BackupFolder::Keep(const RadioBackup& backup) {
       case NewFile::NameTaken:
         continue;
       case NewFile::Failed:
-        return {{}, "Unable to write to " + path + "."};
+        return {{}, Line(QT_TRANSLATE_NOOP("Vexalon", "Unable to write to %1."), {Literal(path)})};
     }
   }
-  return {{}, "the folder " + folder_ + " holds too many backups of this second."};
+  return {{},
+          Line(QT_TRANSLATE_NOOP("Vexalon", "the folder %1 holds too many backups of this second."),
+               {Literal(folder_)})};
 }

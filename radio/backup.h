@@ -3,6 +3,7 @@
 #include <chrono>
 #include <string>
 
+#include "radio/log_line.h"
 #include "radio/memory_map.h"
 
 // What a radio held in every block a write replaces, read just before the write.
@@ -19,7 +20,7 @@ class BackupStore {
  public:
   struct Kept {
     std::string fileName;  // empty when nothing was kept
-    std::string failure;   // why not, for the user
+    LogLine failure;       // why not, for the user
   };
 
   virtual ~BackupStore() = default;

@@ -12,12 +12,10 @@ constexpr int kSilentLooksForGone = 2;
 
 bool WaitUntilRadioGone(TBlockSerial& link, const std::string& portName,
                         TransferObserver& observer) {
-  Session session(link, observer);
-  session.Open(portName);
+  Session session(link, portName, observer, PortRelease::PurgeAndClose);
   int silentLooks = 0;
   while (silentLooks < kSilentLooksForGone) {
     if (!observer.KeepWaitingForRadio()) {
-      link.ClosePort();
       return false;
     }
     const Collected reply = BlockRead(link, kSettingsAddress, kSettingsRecordSize);
@@ -29,7 +27,5 @@ bool WaitUntilRadioGone(TBlockSerial& link, const std::string& portName,
     }
     CollectUntilQuiet(link, kRadioLookMs);
   }
-  link.PurgeBuffers();
-  link.ClosePort();
   return true;
 }

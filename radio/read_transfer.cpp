@@ -1,7 +1,7 @@
 #include <utility>
 
-#include "radio/log_texts.h"
 #include "radio/memory_map.h"
+#include "radio/progress_lines.h"
 #include "radio/protocol.h"
 #include "radio/transfer_session.h"
 #include "radio/transfers.h"
@@ -72,20 +72,15 @@ bool ReadSettings(Session& session, ReadOutcome& outcome) {
 
 ReadOutcome ReadRadio(TBlockSerial& link, const std::string& portName, TransferObserver& observer) {
   ReadOutcome outcome;
-  Session session(link, observer);
-  session.Open(portName);
+  Session session(link, portName, observer, PortRelease::PurgeAndClose);
   observer.Waiting();
-  outcome.handshake = session.Identify();
-  if (outcome.handshake.kind != HandshakeOutcome::Identified) {
-    outcome.end = session.HandshakeEnd(outcome.handshake, outcome.portFailure);
-  } else {
+  static_cast<TransferResult&>(outcome) = session.Identify();
+  if (outcome.handshake.kind == HandshakeOutcome::Identified) {
     session.Log(ReadDetectedLine(outcome.handshake.ModelVariant));
     session.Log(ReadingChannelsLine());
     session.Expect(kChannelCount + 1);
     const bool whole = ReadChannels(session, outcome) && ReadSettings(session, outcome);
     outcome.end = session.End(whole && outcome.unreadChannels.empty() && !outcome.settingsUnread);
   }
-  link.PurgeBuffers();
-  link.ClosePort();
   return outcome;
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "radio/log_line.h"
+
 // Why a step of the serial link failed, in the same terms on every platform: each
 // platform decodes its system's error codes into one of these kinds.
 struct SerialError {
@@ -27,5 +29,7 @@ struct SerialError {
   // The system's own words for AccessDenied and System; the link's own kinds have fixed texts.
   std::string systemText;
 
-  std::string Text() const;
+  // Why, in a line the window translates; the system's own words stay as they are.
+  LogLine Reason() const;
+  std::string Text() const { return Reason().Text(); }
 };

@@ -48,29 +48,29 @@ std::optional<Parity> ParityForLetter(char letter) {
 
 }  // namespace
 
-std::string SerialError::Text() const {
+LogLine SerialError::Reason() const {
   switch (kind) {
     case None:
-      return {};
+      return Literal("");
     case NotOpen:
-      return "the port is not open";
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "the port is not open"));
     case AlreadyOpen:
-      return "the port is already open";
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "the port is already open"));
     case TimedOut:
-      return "nothing arrived in time";
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "nothing arrived in time"));
     case LineError:
-      return "a framing, overrun or parity error on the line";
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "a framing, overrun or parity error on the line"));
     case LineLost:
-      return "the connection to the device was lost";
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "the connection to the device was lost"));
     case PortBusy:
-      return "the port is in use by another program";
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "the port is in use by another program"));
     case NotASerialPort:
-      return "not a serial port";
+      return Line(QT_TRANSLATE_NOOP("Vexalon", "not a serial port"));
     case AccessDenied:
     case System:
-      return systemText;
+      break;
   }
-  return systemText;
+  return Literal(systemText);
 }
 
 int ComNumber(const std::string& name) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "radio/log_texts.h"
+#include "radio/progress_lines.h"
 
 namespace {
 
@@ -19,15 +19,15 @@ bool IsBank0Channel(const BlockPlace& place) {
 // line must settle before the next block; a bank 0 channel half that is not acknowledged is
 // said at once. False when the write cannot go on.
 bool WriteBlock(Session& session, const MemoryBlock& block, const BlockPlace& place,
-                WriteOutcome& outcome) {
+                BlocksWritten& written) {
   const ByteString reply = BlockWrite(session.link(), block.address, block.data);
   const bool acknowledged = IsWriteAcknowledged(reply);
   if (acknowledged) {
-    ++outcome.blocksWritten;
+    ++written.acknowledged;
   } else if (!reply.empty() || !session.link().LineLost()) {
     // Silence from a lost line says nothing of the block; on a line still there it does.
-    ++outcome.unacknowledged;
-    outcome.unacknowledgedHalves += IsBank0Channel(place) ? 1 : 0;
+    ++written.unacknowledged;
+    written.unacknowledgedHalves += IsBank0Channel(place) ? 1 : 0;
   }
   if (!session.StillThere()) {
     return false;
@@ -45,14 +45,20 @@ bool WriteBlock(Session& session, const MemoryBlock& block, const BlockPlace& pl
 
 }  // namespace
 
-Session::Session(TBlockSerial& link, TransferObserver& observer)
-    : link_(link), observer_(observer) {
+Session::Session(TBlockSerial& link, const std::string& portName, TransferObserver& observer,
+                 PortRelease release)
+    : link_(link), observer_(observer), release_(release) {
   // The front end goes on handling its events while the dialogue waits for the radio,
   // not only between blocks.
   link_.SetWaitHandler([&observer] { observer.Waiting(); });
+  Open(portName);
 }
 
 Session::~Session() {
+  if (release_ == PortRelease::PurgeAndClose) {
+    link_.PurgeBuffers();
+  }
+  link_.ClosePort();
   link_.SetWaitHandler(nullptr);
 }
 
@@ -61,29 +67,33 @@ void Session::Open(const std::string& portName) {
   link_.ConfigureLine(kBaudRate, kDataBits, kParity, kStopBits, false, false);
 }
 
-HandshakeOutcome Session::Identify() {
+TransferResult Session::Identify() {
+  TransferResult result;
   for (;;) {
-    const HandshakeOutcome outcome = EnterProgrammingMode(link_);
-    const bool noRadio = outcome.kind == HandshakeOutcome::NoResponse ||
-                         outcome.kind == HandshakeOutcome::RadioNotConnected;
+    result.handshake = EnterProgrammingMode(link_);
+    const bool noRadio = result.handshake.kind == HandshakeOutcome::NoResponse ||
+                         result.handshake.kind == HandshakeOutcome::RadioNotConnected;
     if (!noRadio || !link_.IsOpen() || link_.LineLost() || !observer_.KeepWaitingForRadio()) {
-      return outcome;
+      break;
     }
     // Whatever a cable without a radio sends meanwhile is no answer to keep.
     CollectUntilQuiet(link_, kRadioLookMs);
   }
+  if (result.handshake.kind != HandshakeOutcome::Identified) {
+    EndHandshake(result);
+  }
+  return result;
 }
 
-TransferEnd Session::HandshakeEnd(const HandshakeOutcome& handshake,
-                                  std::optional<PortFailure>& portFailure) {
+void Session::EndHandshake(TransferResult& result) const {
   if (!link_.IsOpen()) {
-    portFailure = PortFailure{link_.DeviceName(), link_.OpenError()};
-    return TransferEnd::PortNotOpened;
+    result.portFailure = PortFailure{link_.DeviceName(), link_.OpenError()};
+    result.end = TransferEnd::PortNotOpened;
+  } else if (link_.LineLost()) {
+    result.end = TransferEnd::LineLost;
+  } else {
+    result.end = result.handshake.cutOff ? TransferEnd::LineNeverQuiet : TransferEnd::NotIdentified;
   }
-  if (link_.LineLost()) {
-    return TransferEnd::LineLost;
-  }
-  return handshake.cutOff ? TransferEnd::LineNeverQuiet : TransferEnd::NotIdentified;
 }
 
 bool Session::StillThere() {
@@ -167,7 +177,30 @@ bool ReadBlocks(Session& session, const std::vector<MemoryRead>& reads, BlocksRe
   return true;
 }
 
-bool WriteBlocks(Session& session, const MemoryBlocks& blocks, WriteOutcome& outcome) {
+BackupTaken TakeBackup(Session& session, const std::string& variant, BackupStore& store) {
+  session.Log(BackingUpLine());
+  BlocksRead read;
+  BackupTaken taken;
+  if (!ReadBlocks(session, WrittenRegionReads(), read)) {
+    taken.backup.backupUnread = read.failed;
+    return taken;
+  }
+  taken.goesOn = true;
+  if (!read.failed.empty()) {
+    taken.backup.backupUnread = read.failed;
+    session.Log(NoBackupLine(taken.backup));
+    return taken;
+  }
+  const BackupStore::Kept kept =
+      store.Keep({variant, std::chrono::system_clock::now(), std::move(read.blocks)});
+  taken.backup.backupFile = kept.fileName;
+  taken.backup.backupFailure = kept.failure;
+  session.Log(kept.fileName.empty() ? NoBackupLine(taken.backup) : BackupKeptLine(kept.fileName));
+  return taken;
+}
+
+BlocksWritten WriteBlocks(Session& session, const MemoryBlocks& blocks) {
+  BlocksWritten written;
   BlockPlace::Kind previous = BlockPlace::Other;
   for (const MemoryBlock& block : blocks) {
     const BlockPlace place = PlaceOf(block.address);
@@ -181,23 +214,25 @@ bool WriteBlocks(Session& session, const MemoryBlocks& blocks, WriteOutcome& out
     if (IsBank0Channel(place) && !place.secondHalf) {
       session.observer().ChannelBegins(place.channel);
     }
-    const bool written = WriteBlock(session, block, place, outcome);
-    if (IsBank0Channel(place) && (place.secondHalf || !written)) {
+    const bool goesOn = WriteBlock(session, block, place, written);
+    if (IsBank0Channel(place) && (place.secondHalf || !goesOn)) {
       session.observer().ChannelEnds(place.channel);
     }
-    if (!written) {
-      return false;
+    if (!goesOn) {
+      return written;
     }
     session.BlockDone();
   }
-  return true;
+  written.allSent = true;
+  return written;
 }
 
-bool VerifyBlocks(Session& session, const MemoryBlocks& blocks, Verification& verification) {
+Verification VerifyBlocks(Session& session, const MemoryBlocks& blocks) {
   session.Log(VerifyingLine());
+  Verification verification;
   BlocksRead read;
   if (!ReadBlocks(session, ReadsCovering(blocks), read)) {
-    return false;
+    return verification;
   }
   for (const MemoryBlock& written : blocks) {
     const auto back = std::find_if(read.blocks.begin(), read.blocks.end(),
@@ -211,5 +246,5 @@ bool VerifyBlocks(Session& session, const MemoryBlocks& blocks, Verification& ve
     }
   }
   verification.done = true;
-  return true;
+  return verification;
 }

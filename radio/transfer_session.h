@@ -11,11 +11,18 @@
 #include "radio/transfer_observer.h"
 #include "radio/transfers.h"
 
-// One transfer on a link: what it tells the observer, and how it ends once the dialogue
-// cannot go on. The steps every transfer is made of live here.
+// How a transfer lets the port go: a read purges it before closing it, a write leaves that
+// to the close, which purges an open port itself.
+enum class PortRelease { PurgeAndClose, Close };
+
+// One transfer on a link, from opening the port to letting it go: what it tells the
+// observer, and how it ends once the dialogue cannot go on. The steps every transfer is
+// made of live here.
 class Session {
  public:
-  Session(TBlockSerial& link, TransferObserver& observer);
+  // Opens the port and sets the line up; the handshake follows.
+  Session(TBlockSerial& link, const std::string& portName, TransferObserver& observer,
+          PortRelease release);
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -24,19 +31,12 @@ class Session {
   TransferObserver& observer() { return observer_; }
   void Log(const LogLine& line) { observer_.Logged(line); }
 
-  // Opens the port and sets the line up; the handshake follows.
-  void Open(const std::string& portName);
   // The handshake, made again every half second while no radio answers and the observer
-  // wants to wait for one.
-  HandshakeOutcome Identify();
+  // wants to wait for one. The result's end is set when no radio it knows answered.
+  TransferResult Identify();
   // The transfer will read and write this many blocks; each one done is told.
   void Expect(int blocks) { progressTotal_ = blocks; }
   void BlockDone() { observer_.Progress(++progressDone_, progressTotal_); }
-  // How a failed handshake ended: the port may never have opened, the radio vanished, or
-  // the line never fell quiet.
-  TransferEnd HandshakeEnd(const HandshakeOutcome& handshake,
-                           std::optional<PortFailure>& portFailure);
-
   // Once the radio is gone every further exchange would be empty: stop instead of
   // failing each block, and never end as done.
   bool StillThere();
@@ -51,25 +51,19 @@ class Session {
   std::optional<TransferEnd> Stopped() const { return stopped_; }
 
  private:
+  // Opens the port and sets the line up.
+  void Open(const std::string& portName);
+  // How a failed handshake ended: the port may never have opened, the radio vanished, or
+  // the line never fell quiet.
+  void EndHandshake(TransferResult& result) const;
+
   TBlockSerial& link_;
   TransferObserver& observer_;
+  PortRelease release_;
   std::optional<TransferEnd> stopped_;
   int progressDone_ = 0;
   int progressTotal_ = 0;
 };
-
-// Opens the port and runs the handshake. False when no radio it knows answered; the
-// outcome (any with handshake, end and portFailure) then says how it ended.
-template <class Outcome>
-bool Begin(Session& session, const std::string& portName, Outcome& outcome) {
-  session.Open(portName);
-  outcome.handshake = session.Identify();
-  if (outcome.handshake.kind == HandshakeOutcome::Identified) {
-    return true;
-  }
-  outcome.end = session.HandshakeEnd(outcome.handshake, outcome.portFailure);
-  return false;
-}
 
 // Half a second between looks for a radio that is to come or to go.
 inline constexpr int kRadioLookMs = 500;
@@ -84,10 +78,28 @@ struct BlocksRead {
 // whole is asked for once more. False when the dialogue cannot go on.
 bool ReadBlocks(Session& session, const std::vector<MemoryRead>& reads, BlocksRead& read);
 
-// Sends the blocks in order and counts every reply; an unacknowledged bank 0 channel half
-// is logged at once, and the write goes on. False when the dialogue cannot go on.
-bool WriteBlocks(Session& session, const MemoryBlocks& blocks, WriteOutcome& outcome);
+// Reads every block a write can replace and keeps them in the store once all came whole,
+// saying how that went; on a dialogue that cannot go on it says nothing of the blocks.
+struct BackupTaken {
+  BackupResult backup;
+  bool goesOn = false;  // the dialogue can go on
+};
+BackupTaken TakeBackup(Session& session, const std::string& variant, BackupStore& store);
 
-// Reads the blocks back and compares them with what was sent, saying so per block.
-// False when the dialogue cannot go on.
-bool VerifyBlocks(Session& session, const MemoryBlocks& blocks, Verification& verification);
+// How the radio answered the blocks sent. A block counts as written once the radio
+// acknowledged it with 06; any other reply, or none, makes it unacknowledged, and the write
+// goes on. A block whose reply a lost line took is neither.
+struct BlocksWritten {
+  int acknowledged = 0;
+  int unacknowledged = 0;
+  // The bank 0 channel halves among the unacknowledged, each logged by its channel.
+  int unacknowledgedHalves = 0;
+  bool allSent = false;  // false when the dialogue could not go on
+};
+// Sends the blocks in order and counts every reply; an unacknowledged bank 0 channel half
+// is logged at once.
+BlocksWritten WriteBlocks(Session& session, const MemoryBlocks& blocks);
+
+// Reads the blocks back and compares them with what was sent, saying so per block; not
+// done when the dialogue cannot go on.
+Verification VerifyBlocks(Session& session, const MemoryBlocks& blocks);

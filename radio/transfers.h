@@ -32,10 +32,23 @@ struct PortFailure {
   SerialError error;
 };
 
-struct ReadOutcome {
+// What every transfer has to say: the radio it found and how it ended.
+struct TransferResult {
   HandshakeOutcome handshake;
   TransferEnd end = TransferEnd::NotIdentified;
   std::optional<PortFailure> portFailure;
+};
+
+// What became of a backup of the radio's blocks.
+struct BackupResult {
+  // Where what the radio held is kept; empty when it is not.
+  std::string backupFile;
+  // Why there is none: blocks that could not be read, or a store that could not keep them.
+  std::vector<std::uint16_t> backupUnread;
+  LogLine backupFailure;
+};
+
+struct ReadOutcome : TransferResult {
   // What the radio holds, by channel number - 1; nothing where no record was read.
   std::array<std::optional<ChannelRow>, kChannelCount> channels{};
   std::optional<RadioSettings> settings;
@@ -60,21 +73,14 @@ struct Verification {
   bool Holds() const { return done && differing.empty() && unverified.empty(); }
 };
 
-struct WriteOutcome {
-  HandshakeOutcome handshake;
-  TransferEnd end = TransferEnd::NotIdentified;
-  std::optional<PortFailure> portFailure;
+// What the radio held before is in the backup result; a write without one was agreed to.
+struct WriteOutcome : TransferResult, BackupResult {
   // A restore found a radio of another variant than the backup's.
   struct VariantMismatch {
     std::string backup;
     std::string radio;
   };
   std::optional<VariantMismatch> otherVariant;
-  // Where what the radio held before the write is kept; empty when it is not.
-  std::string backupFile;
-  // Why there is no backup, when the user chose to write without one.
-  std::vector<std::uint16_t> backupUnread;
-  std::string backupFailure;
   int blocksToWrite = 0;
   // A block counts as written once the radio acknowledged it with 06; any other reply, or
   // none, makes it unacknowledged, whichever block it is, and the write goes on. Once every
@@ -92,22 +98,12 @@ struct WriteOutcome {
 };
 
 // A check of what a radio holds against the blocks a write would send; nothing is written.
-struct VerifyOutcome {
-  HandshakeOutcome handshake;
-  TransferEnd end = TransferEnd::NotIdentified;
-  std::optional<PortFailure> portFailure;
+struct VerifyOutcome : TransferResult {
   Verification verification;
 };
 
 // What the radio holds in every block a write can replace, kept in a store.
-struct BackupOutcome {
-  HandshakeOutcome handshake;
-  TransferEnd end = TransferEnd::NotIdentified;
-  std::optional<PortFailure> portFailure;
-  std::string backupFile;
-  std::vector<std::uint16_t> backupUnread;
-  std::string backupFailure;
-};
+struct BackupOutcome : TransferResult, BackupResult {};
 
 // Reads the 15 channel records and the settings record from the radio on the named port.
 ReadOutcome ReadRadio(TBlockSerial& link, const std::string& portName, TransferObserver& observer);

@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "radio/log_texts.h"
 #include "radio/memory_map.h"
+#include "radio/progress_lines.h"
 #include "radio/protocol.h"
 #include "radio/transfer_session.h"
 #include "radio/transfers.h"
@@ -32,36 +32,6 @@ int SafeWriteSeconds(const MemoryBlocks& blocks) {
   return static_cast<int>(std::ceil(ms / 1000));
 }
 
-bool AskToWriteWithoutBackup(Session& session, const LogLine& why) {
-  session.Log(why);
-  return session.observer().WriteWithoutBackup(why);
-}
-
-// Reads every block a write can replace and keeps them. False when nothing may be
-// written: the dialogue cannot go on, or there is no whole backup and the user does not
-// agree to write without one.
-bool KeepBackup(Session& session, const std::string& variant, BackupStore& store,
-                WriteOutcome& outcome) {
-  session.Log(BackingUpLine());
-  BlocksRead read;
-  if (!ReadBlocks(session, WrittenRegionReads(), read)) {
-    return false;
-  }
-  if (!read.failed.empty()) {
-    outcome.backupUnread = read.failed;
-    return AskToWriteWithoutBackup(session, BackupUnreadLine(read.failed));
-  }
-  const BackupStore::Kept kept =
-      store.Keep({variant, std::chrono::system_clock::now(), std::move(read.blocks)});
-  if (kept.fileName.empty()) {
-    outcome.backupFailure = kept.failure;
-    return AskToWriteWithoutBackup(session, BackupNotKeptLine(kept.failure));
-  }
-  outcome.backupFile = kept.fileName;
-  session.Log(BackupKeptLine(kept.fileName));
-  return true;
-}
-
 // The backup, the blocks and the check, once the radio is identified. The outcome's end.
 TransferEnd WriteIdentified(Session& session, const MemoryBlocks& blocks, BackupStore& store,
                             WriteOutcome& outcome) {
@@ -71,33 +41,46 @@ TransferEnd WriteIdentified(Session& session, const MemoryBlocks& blocks, Backup
   session.Expect(
       static_cast<int>(WrittenRegionReads().size() + blocks.size() + ReadsCovering(blocks).size()));
   outcome.blocksToWrite = static_cast<int>(blocks.size());
-  if (!KeepBackup(session, variant, store, outcome)) {
+  const BackupTaken taken = TakeBackup(session, variant, store);
+  if (!taken.goesOn) {
+    return session.Stopped().value_or(TransferEnd::NothingWritten);
+  }
+  static_cast<BackupResult&>(outcome) = taken.backup;
+  if (outcome.backupFile.empty() &&
+      !session.observer().WriteWithoutBackup(NoBackupLine(taken.backup))) {
     return session.Stopped().value_or(TransferEnd::NothingWritten);
   }
   session.Log(WritingChannelsLine());
-  const bool sent = WriteBlocks(session, blocks, outcome);
-  if (const int others = outcome.unacknowledged - outcome.unacknowledgedHalves; others > 0) {
+  const BlocksWritten written = WriteBlocks(session, blocks);
+  outcome.blocksWritten = written.acknowledged;
+  outcome.unacknowledged = written.unacknowledged;
+  outcome.unacknowledgedHalves = written.unacknowledgedHalves;
+  if (const int others = written.unacknowledged - written.unacknowledgedHalves; others > 0) {
     session.Log(OtherWritesNotAcknowledgedLine(others));
   }
-  const bool whole = sent && VerifyBlocks(session, blocks, outcome.verification);
-  return session.End(whole && outcome.unacknowledgedHalves == 0 && outcome.verification.Holds());
+  if (written.allSent) {
+    outcome.verification = VerifyBlocks(session, blocks);
+  }
+  return session.End(outcome.verification.done && written.unacknowledgedHalves == 0 &&
+                     outcome.verification.Holds());
 }
 
 WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const MemoryBlocks& blocks,
                        const std::string& requiredVariant, TransferObserver& observer,
                        BackupStore& store) {
   WriteOutcome outcome;
-  Session session(link, observer);
-  if (Begin(session, portName, outcome)) {
-    const std::string& variant = outcome.handshake.ModelVariant;
-    if (!requiredVariant.empty() && variant != requiredVariant) {
-      outcome.otherVariant = {requiredVariant, variant};
-      outcome.end = TransferEnd::NothingWritten;
-    } else {
-      outcome.end = WriteIdentified(session, blocks, store, outcome);
-    }
+  Session session(link, portName, observer, PortRelease::Close);
+  static_cast<TransferResult&>(outcome) = session.Identify();
+  if (outcome.handshake.kind != HandshakeOutcome::Identified) {
+    return outcome;
   }
-  link.ClosePort();
+  const std::string& variant = outcome.handshake.ModelVariant;
+  if (!requiredVariant.empty() && variant != requiredVariant) {
+    outcome.otherVariant = {requiredVariant, variant};
+    outcome.end = TransferEnd::NothingWritten;
+  } else {
+    outcome.end = WriteIdentified(session, blocks, store, outcome);
+  }
   return outcome;
 }
 

@@ -105,8 +105,8 @@ TEST(BackupFolder, FilesAreNamedByTimeAndVariantAndNeverReplaced) {
   WriteBytes(blocked, "not a folder");
   const BackupStore::Kept refused = BackupFolder(blocked).Keep(backup);
   EXPECT_TRUE(refused.fileName.empty());
-  EXPECT_TRUE(refused.failure.starts_with("the folder " + blocked + " cannot be made"))
-      << refused.failure;
+  EXPECT_TRUE(refused.failure.Text().starts_with("the folder " + blocked + " cannot be made"))
+      << refused.failure.Text();
 }
 
 #ifdef _WIN32

@@ -86,6 +86,20 @@ TEST_F(CliFiles, APlanCutOffOrWithValuesItCannotUseIsRefusedWithNothingSent) {
   EXPECT_FALSE(radio.CommandLog().empty());
 }
 
+// What the load noticed is said; that a CSV sheet holds no settings is said in the command
+// line's own words rather than the window's.
+TEST_F(CliFiles, ASheetsNoticeIsSaidInTheCommandLinesWords) {
+  const std::string sheet = folder / "sheet.csv";
+  WriteBytes(sheet, "Location,Frequency\n1,446.006250\n20,446.018750\n");
+  const Ran ran = Run({"verify", "--port", port, sheet});
+  EXPECT_NE(ran.status, 2) << ran.err;
+  EXPECT_TRUE(
+      ran.err.starts_with("Line 3: location \"20\" is skipped; the radio has channels 1 to 15.\n" +
+                          sheet + " holds no settings; they are not compared.\n"))
+      << ran.err;
+  EXPECT_EQ(ran.err.find("did not have settings"), std::string::npos) << ran.err;
+}
+
 TEST_F(CliFiles, OutputsLandOnlyInFilesOfTheirOwnKindOrOnStdout) {
   const std::string kept = folder / "before.vxbackup";
   ASSERT_EQ(Run({"backup", "--port", port, "-o", kept}).status, 0);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "radio/hz_text.h"
-#include "radio/log_texts.h"
+#include "radio/progress_lines.h"
 
 namespace {
 
@@ -21,6 +21,22 @@ TEST(LogLine, NestedLinesMakeTheEnglishText) {
   const LogLine line = {"channels %1 could not be read", {channels}};
   EXPECT_EQ(line.Text(), "channels 4 and 9 could not be read");
   EXPECT_EQ(Literal("%1 stays").Text(), "%1 stays");
+}
+
+// One sentence for any number: English takes its own words for one, and the number goes
+// where %n stands, before the arguments, so an argument's own %n stays as it is.
+TEST(LogLine, ACountedSentenceSaysOneAndOthersInEnglish) {
+  const auto blocks = [](int count) {
+    return Counted(count, "%n blocks at %1", "%n block at %1", {Literal("a%n")}).Text();
+  };
+  EXPECT_EQ(blocks(1), "1 block at a%n");
+  EXPECT_EQ(blocks(2), "2 blocks at a%n");
+  EXPECT_EQ(blocks(0), "0 blocks at a%n");
+  EXPECT_EQ(JoinedLine({Literal(4), Literal(7), Literal(9)}).Text(), "4, 7 and 9");
+  EXPECT_EQ(OtherWritesNotAcknowledgedLine(1).Text(),
+            "[!] The radio did not acknowledge 1 other write.");
+  EXPECT_EQ(HiddenFrequenciesQuestion({4, 9})->Text().substr(0, 40),
+            "Channels 4 and 9 hold frequencies in the");
 }
 
 TEST(LogTexts, UnwritableHzTextsAreNamedByChannelAndDirection) {

@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include "radio/memory_map.h"
+#include "tests/support/languages.h"
 #include "tests/support/mainform_fixture.h"
 #include "tests/support/named_controls.h"
 #include "ui/grid_names.h"
@@ -425,10 +426,10 @@ TEST_F(MainformTest, TheKeysOfADesktopToolWork) {
 
 // Every language the window speaks fits the designed layout on both pages and in advanced
 // mode: a caption too long for its place is shortened in that translation, never clipped.
-class WindowInALanguage : public testing::TestWithParam<const char*> {};
+class WindowInALanguage : public testing::TestWithParam<std::string> {};
 
 TEST_P(WindowInALanguage, NothingIsClippedOrOverlapping) {
-  const Translations translations{QLocale(QString::fromLatin1(GetParam()))};
+  const Translations translations{QLocale(QString::fromStdString(GetParam()))};
   Tmainform form{std::make_unique<ScriptedDialogs>()};
   const QString caption = FindControl<QPushButton>(&form, QStringLiteral("cmdReadRadio"))->text();
   EXPECT_NE(caption, "&Read radio settings");
@@ -437,8 +438,7 @@ TEST_P(WindowInALanguage, NothingIsClippedOrOverlapping) {
   ExpectNothingClippedOrOverlapping(form);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachLanguage, WindowInALanguage,
-                         testing::Values("de_DE", "fr_FR", "it_IT", "es_ES", "nl_NL", "pl_PL"));
+INSTANTIATE_TEST_SUITE_P(EachLanguage, WindowInALanguage, testing::ValuesIn(Languages()));
 
 // Where there is no translation, or English is asked for, the texts are the designed ones.
 TEST(WindowInEnglish, TheCAndEnglishLocalesKeepTheDesignedTexts) {

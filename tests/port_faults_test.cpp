@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,6 +19,7 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/transfer_log.h"
 #include "tests/support/window_harness.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -146,3 +148,31 @@ TEST_F(PortFaults, WhatIsNoSerialPortIsRefusedWithItsReason) {
 }
 
 }  // namespace
+
+// The German window says why a busy port did not open in German; only the device path, the
+// system's own name for the place, stays as it is.
+TEST(PortFaultsInGerman, ABusyPortIsExplainedInGerman) {
+  const Translations german{QLocale(QStringLiteral("de_DE"))};
+  RadioSimulator radio;
+  PseudoTerminalLine pty{radio};
+  StartFastRadio(radio, pty);
+  WindowHarness harness;
+  harness.ChoosePort(pty.PortPath());
+  TBlockSerial holder;
+  holder.OpenPort(pty.PortPath());
+  ASSERT_TRUE(holder.IsOpen()) << holder.OpenError().Text();
+
+  harness.Read();
+  const std::string reason = "der Anschluss wird von einem anderen Programm verwendet";
+  const std::string busy = FillPlaceholders(
+      QCoreApplication::translate(kTextContext, "Could not open %1: %2").toStdString(),
+      {pty.PortPath(), reason});
+  ASSERT_NE(busy.find(reason), std::string::npos);
+  EXPECT_EQ(harness.Log().back(), busy);
+  EXPECT_TRUE(radio.CommandLog().empty());
+  // A look at the window as the user sees it, when one is asked for.
+  if (const char* screenshot = std::getenv("VEXALON_SCREENSHOT")) {
+    harness.window.show();
+    EXPECT_TRUE(harness.window.grab().save(QString::fromLocal8Bit(screenshot)));
+  }
+}

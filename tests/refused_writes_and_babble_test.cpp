@@ -5,8 +5,9 @@
 
 #include <algorithm>
 
-#include "radio/log_texts.h"
+#include "radio/progress_lines.h"
 #include "radio/transfers.h"
+#include "radio/verdict_lines.h"
 #include "tests/support/distinct_plan.h"
 #include "tests/support/kept_backups.h"
 #include "tests/support/recording_observer.h"

@@ -8,7 +8,7 @@
 #include <chrono>
 
 #include "radio/codecs.h"
-#include "radio/log_texts.h"
+#include "radio/progress_lines.h"
 #include "radio/radio_presence.h"
 #include "tests/support/distinct_plan.h"
 #include "tests/support/fake_front_end.h"
@@ -467,7 +467,7 @@ TEST_F(SafeWrites, WithoutAWholeBackupNothingIsWrittenUnlessTheUserAgrees) {
   backups.failure = "Unable to write to /full/disk.";
   outcome = Write(plan);
   EXPECT_EQ(outcome.end, TransferEnd::NothingWritten);
-  EXPECT_EQ(outcome.backupFailure, backups.failure);
+  EXPECT_EQ(outcome.backupFailure.Text(), backups.failure);
   EXPECT_EQ(answering.asked, 2);
   EXPECT_EQ(Writes(), 0u);
 

@@ -12,7 +12,8 @@
 #include <filesystem>
 
 #include "files/backup_file.h"
-#include "radio/log_texts.h"
+#include "radio/progress_lines.h"
+#include "radio/verdict_lines.h"
 #include "tests/support/control_values.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_harness.h"
@@ -316,6 +317,58 @@ TEST(WindowInGerman, AReadAndAWriteSpeakGerman) {
   const std::string kept = BackupFiles(harness).at(0);
   EXPECT_NE(std::find(written.begin(), written.end(), Shown(BackupKeptLine(kept)).toStdString()),
             written.end());
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> ShownVerdict(int differingBlocks) {
+  VerifyOutcome outcome;
+  outcome.handshake.kind = HandshakeOutcome::Identified;
+  outcome.end = TransferEnd::FinishedWithErrors;
+  outcome.verification.done = true;
+  outcome.verification.differing.resize(static_cast<std::size_t>(differingBlocks));
+  std::vector<std::string> lines;
+  for (const LogLine& line : OutcomeLines(outcome)) {
+    lines.push_back(Shown(line).toStdString());
+  }
+  return lines;
+}
+
+// A sentence that depends on a number takes the form the language has for it: English and
+// German one for one and one for the rest, Polish a third for 5 to 21 (and 22 like 2).
+TEST(WindowLanguages, SayEachNumberInItsPluralForm) {
+  const auto said = [] {
+    return std::vector<std::vector<std::string>>{ShownVerdict(1), ShownVerdict(2), ShownVerdict(5),
+                                                 ShownVerdict(22)};
+  };
+  using Lines = std::vector<std::string>;
+  const auto english = said();
+  EXPECT_EQ(english[0],
+            Lines{"Finished with errors: 1 block differs from what the plan would write."});
+  EXPECT_EQ(english[3],
+            Lines{"Finished with errors: 22 blocks differ from what the plan would write."});
+  {
+    const Translations german{QLocale(QStringLiteral("de_DE"))};
+    const auto lines = said();
+    EXPECT_EQ(lines[0], Lines{"Mit Fehlern beendet: 1 Block weicht von dem ab, was der Kanalplan "
+                              "schreiben würde."});
+    EXPECT_EQ(lines[1], Lines{"Mit Fehlern beendet: 2 Blöcke weichen von dem ab, was der Kanalplan "
+                              "schreiben würde."});
+    EXPECT_EQ(lines[2], Lines{"Mit Fehlern beendet: 5 Blöcke weichen von dem ab, was der Kanalplan "
+                              "schreiben würde."});
+  }
+  const Translations polish{QLocale(QStringLiteral("pl_PL"))};
+  const auto lines = said();
+  EXPECT_EQ(lines[0],
+            Lines{"Zakończono z błędami: 1 blok różni się od tego, co zapisałby plan kanałów."});
+  EXPECT_EQ(lines[1],
+            Lines{"Zakończono z błędami: 2 bloki różnią się od tego, co zapisałby plan kanałów."});
+  EXPECT_EQ(lines[2],
+            Lines{"Zakończono z błędami: 5 bloków różni się od tego, co zapisałby plan kanałów."});
+  EXPECT_EQ(lines[3],
+            Lines{"Zakończono z błędami: 22 bloki różnią się od tego, co zapisałby plan kanałów."});
 }
 
 }  // namespace

@@ -427,65 +427,23 @@ Dabei werden alle Kanäle und die Einstellungen im Funkgerät durch die aus der 
         <source>Finished with errors: the settings could not be read; they keep their earlier values.</source>
         <translation>Mit Fehlern beendet: Die Einstellungen konnten nicht gelesen werden; sie behalten ihre bisherigen Werte.</translation>
     </message>
-    <message>
-        <source>Finished with errors: channel %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Mit Fehlern beendet: Kanal %1 und die Einstellungen konnten nicht gelesen werden; sie behalten ihre bisherigen Werte.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Finished with errors: channels %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Mit Fehlern beendet: Die Kanäle %1 und die Einstellungen konnten nicht gelesen werden; sie behalten ihre bisherigen Werte.</translation>
+        <translation>
+            <numerusform>Mit Fehlern beendet: Kanal %1 und die Einstellungen konnten nicht gelesen werden; sie behalten ihre bisherigen Werte.</numerusform>
+            <numerusform>Mit Fehlern beendet: Die Kanäle %1 und die Einstellungen konnten nicht gelesen werden; sie behalten ihre bisherigen Werte.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Finished with errors: channel %1 could not be read; it keeps its earlier values.</source>
-        <translation>Mit Fehlern beendet: Kanal %1 konnte nicht gelesen werden; er behält seine bisherigen Werte.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Finished with errors: channels %1 could not be read; they keep their earlier values.</source>
-        <translation>Mit Fehlern beendet: Die Kanäle %1 konnten nicht gelesen werden; sie behalten ihre bisherigen Werte.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Mit Fehlern beendet: %1 Block wurde anders zurückgelesen, als er geschrieben wurde. Der vorherige Inhalt des Funkgeräts liegt in %2; stellen Sie ihn wieder her oder schreiben Sie erneut.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Mit Fehlern beendet: %1 Blöcke wurden anders zurückgelesen, als sie geschrieben wurden. Der vorherige Inhalt des Funkgeräts liegt in %2; stellen Sie ihn wieder her oder schreiben Sie erneut.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block read back different from what was written; write again.</source>
-        <translation>Mit Fehlern beendet: %1 Block wurde anders zurückgelesen, als er geschrieben wurde; schreiben Sie erneut.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks read back different from what was written; write again.</source>
-        <translation>Mit Fehlern beendet: %1 Blöcke wurden anders zurückgelesen, als sie geschrieben wurden; schreiben Sie erneut.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Mit Fehlern beendet: %1 Block konnte nicht zurückgelesen werden, daher ist das Schreiben nicht überprüft. Der vorherige Inhalt des Funkgeräts liegt in %2; lesen Sie das Funkgerät zur Kontrolle aus oder stellen Sie den vorherigen Inhalt wieder her.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Mit Fehlern beendet: %1 Blöcke konnten nicht zurückgelesen werden, daher ist das Schreiben nicht überprüft. Der vorherige Inhalt des Funkgeräts liegt in %2; lesen Sie das Funkgerät zur Kontrolle aus oder stellen Sie den vorherigen Inhalt wieder her.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Mit Fehlern beendet: %1 Block konnte nicht zurückgelesen werden, daher ist das Schreiben nicht überprüft; lesen Sie das Funkgerät zur Kontrolle aus.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Mit Fehlern beendet: %1 Blöcke konnten nicht zurückgelesen werden, daher ist das Schreiben nicht überprüft; lesen Sie das Funkgerät zur Kontrolle aus.</translation>
+        <translation>
+            <numerusform>Mit Fehlern beendet: Kanal %1 konnte nicht gelesen werden; er behält seine bisherigen Werte.</numerusform>
+            <numerusform>Mit Fehlern beendet: Die Kanäle %1 konnten nicht gelesen werden; sie behalten ihre bisherigen Werte.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Verified: the radio holds what was written.</source>
         <translation>Überprüft: Das Funkgerät enthält, was geschrieben wurde.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 write was not acknowledged, although the radio holds what was written.</source>
-        <translation>Mit Fehlern beendet: %1 Schreibvorgang wurde nicht bestätigt, obwohl das Funkgerät enthält, was geschrieben wurde.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 writes were not acknowledged, although the radio holds what was written.</source>
-        <translation>Mit Fehlern beendet: %1 Schreibvorgänge wurden nicht bestätigt, obwohl das Funkgerät enthält, was geschrieben wurde.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected. Reading will take few seconds, please wait...</source>
@@ -527,13 +485,12 @@ Dabei werden alle Kanäle und die Einstellungen im Funkgerät durch die aus der 
         <source>What the radio held is kept in %1.</source>
         <translation>Der bisherige Inhalt des Funkgeräts ist in %1 gesichert.</translation>
     </message>
-    <message>
-        <source>The radio&apos;s block at %1 could not be read, so no backup was kept.</source>
-        <translation>Der Block des Funkgeräts bei %1 konnte nicht gelesen werden, daher wurde keine Sicherung angelegt.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The radio&apos;s blocks at %1 could not be read, so no backup was kept.</source>
-        <translation>Die Blöcke des Funkgeräts bei %1 konnten nicht gelesen werden, daher wurde keine Sicherung angelegt.</translation>
+        <translation>
+            <numerusform>Der Block des Funkgeräts bei %1 konnte nicht gelesen werden, daher wurde keine Sicherung angelegt.</numerusform>
+            <numerusform>Die Blöcke des Funkgeräts bei %1 konnten nicht gelesen werden, daher wurde keine Sicherung angelegt.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The backup of the radio could not be saved: %1</source>
@@ -618,22 +575,6 @@ Ohne Sicherung lässt sich der jetzige Inhalt des Funkgeräts nicht wiederherste
     <message>
         <source>Nothing was written; the radio keeps what it held.</source>
         <translation>Es wurde nichts geschrieben; das Funkgerät behält seinen bisherigen Inhalt.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block differs from what the plan would write.</source>
-        <translation>Mit Fehlern beendet: %1 Block weicht von dem ab, was der Kanalplan schreiben würde.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks differ from what the plan would write.</source>
-        <translation>Mit Fehlern beendet: %1 Blöcke weichen von dem ab, was der Kanalplan schreiben würde.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read, so the check is not complete.</source>
-        <translation>Mit Fehlern beendet: %1 Block konnte nicht gelesen werden, daher ist die Prüfung unvollständig.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read, so the check is not complete.</source>
-        <translation>Mit Fehlern beendet: %1 Blöcke konnten nicht gelesen werden, daher ist die Prüfung unvollständig.</translation>
     </message>
     <message>
         <source>The radio holds what the plan would write.</source>
@@ -815,37 +756,24 @@ Please restart this software to normal mode.</source>
         <translation>Diese Konfigurationsdatei wurde im normalen Modus gespeichert, Sie sind aber im erweiterten Modus.<byte value="xd"/>
 Bitte starten Sie das Programm im normalen Modus neu.</translation>
     </message>
-    <message>
-        <source>[!] The radio did not acknowledge %1 other write.</source>
-        <translation>[!] Das Funkgerät hat %1 weiteren Schreibvorgang nicht bestätigt.</translation>
-    </message>
-    <message>
-        <source>[!] The radio did not acknowledge %1 other writes.</source>
-        <translation>[!] Das Funkgerät hat %1 weitere Schreibvorgänge nicht bestätigt.</translation>
-    </message>
-    <message>
-        <source>Channel %1 holds a frequency in the radio that normal mode could not show, so the window shows it as not in use. Writing now clears it in the radio.<byte value="xd"/>
-<byte value="xd"/>
-To keep it, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
-<byte value="xd"/>
-Write anyway?</source>
-        <translation>Kanal %1 enthält im Funkgerät eine Frequenz, die der normale Modus nicht anzeigen konnte; das Fenster zeigt sie daher als nicht benutzt. Wenn Sie jetzt schreiben, wird sie im Funkgerät gelöscht.<byte value="xd"/>
-<byte value="xd"/>
-Um sie zu behalten, antworten Sie mit Nein, schalten den erweiterten Modus ein (Weitere Einstellungen) und lesen das Funkgerät erneut.<byte value="xd"/>
-<byte value="xd"/>
-Trotzdem schreiben?</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Channels %1 hold frequencies in the radio that normal mode could not show, so the window shows them as not in use. Writing now clears them in the radio.<byte value="xd"/>
 <byte value="xd"/>
 To keep them, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
 <byte value="xd"/>
 Write anyway?</source>
-        <translation>Die Kanäle %1 enthalten im Funkgerät Frequenzen, die der normale Modus nicht anzeigen konnte; das Fenster zeigt sie daher als nicht benutzt. Wenn Sie jetzt schreiben, werden sie im Funkgerät gelöscht.<byte value="xd"/>
+        <translation>
+            <numerusform>Kanal %1 enthält im Funkgerät eine Frequenz, die der normale Modus nicht anzeigen konnte; das Fenster zeigt sie daher als nicht benutzt. Wenn Sie jetzt schreiben, wird sie im Funkgerät gelöscht.<byte value="xd"/>
 <byte value="xd"/>
 Um sie zu behalten, antworten Sie mit Nein, schalten den erweiterten Modus ein (Weitere Einstellungen) und lesen das Funkgerät erneut.<byte value="xd"/>
 <byte value="xd"/>
-Trotzdem schreiben?</translation>
+Trotzdem schreiben?</numerusform>
+            <numerusform>Die Kanäle %1 enthalten im Funkgerät Frequenzen, die der normale Modus nicht anzeigen konnte; das Fenster zeigt sie daher als nicht benutzt. Wenn Sie jetzt schreiben, werden sie im Funkgerät gelöscht.<byte value="xd"/>
+<byte value="xd"/>
+Um sie zu behalten, antworten Sie mit Nein, schalten den erweiterten Modus ein (Weitere Einstellungen) und lesen das Funkgerät erneut.<byte value="xd"/>
+<byte value="xd"/>
+Trotzdem schreiben?</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 is not a Vexalon radio backup; it is not replaced. Choose another file.</source>
@@ -888,6 +816,98 @@ Trotzdem schreiben?</translation>
     <message>
         <source>%1 is not a Vexalon channel plan; the plan is not saved into it. Choose another file.</source>
         <translation>%1 ist kein Vexalon-Kanalplan; der Plan wird nicht darin gespeichert. Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message numerus="yes">
+        <source>[!] The radio did not acknowledge %n other writes.</source>
+        <translation>
+            <numerusform>[!] Das Funkgerät hat %n weiteren Schreibvorgang nicht bestätigt.</numerusform>
+            <numerusform>[!] Das Funkgerät hat %n weitere Schreibvorgänge nicht bestätigt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks read back different from what was written. What the radio held before is in %1; restore it or write again.</source>
+        <translation>
+            <numerusform>Mit Fehlern beendet: %n Block wurde anders zurückgelesen, als er geschrieben wurde. Der vorherige Inhalt des Funkgeräts liegt in %1; stellen Sie ihn wieder her oder schreiben Sie erneut.</numerusform>
+            <numerusform>Mit Fehlern beendet: %n Blöcke wurden anders zurückgelesen, als sie geschrieben wurden. Der vorherige Inhalt des Funkgeräts liegt in %1; stellen Sie ihn wieder her oder schreiben Sie erneut.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks read back different from what was written; write again.</source>
+        <translation>
+            <numerusform>Mit Fehlern beendet: %n Block wurde anders zurückgelesen, als er geschrieben wurde; schreiben Sie erneut.</numerusform>
+            <numerusform>Mit Fehlern beendet: %n Blöcke wurden anders zurückgelesen, als sie geschrieben wurden; schreiben Sie erneut.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read back, so the write is not verified. What the radio held before is in %1; read the radio to check it, or restore it.</source>
+        <translation>
+            <numerusform>Mit Fehlern beendet: %n Block konnte nicht zurückgelesen werden, daher ist das Schreiben nicht überprüft. Der vorherige Inhalt des Funkgeräts liegt in %1; lesen Sie das Funkgerät zur Kontrolle aus oder stellen Sie den vorherigen Inhalt wieder her.</numerusform>
+            <numerusform>Mit Fehlern beendet: %n Blöcke konnten nicht zurückgelesen werden, daher ist das Schreiben nicht überprüft. Der vorherige Inhalt des Funkgeräts liegt in %1; lesen Sie das Funkgerät zur Kontrolle aus oder stellen Sie den vorherigen Inhalt wieder her.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read back, so the write is not verified; read the radio to check it.</source>
+        <translation>
+            <numerusform>Mit Fehlern beendet: %n Block konnte nicht zurückgelesen werden, daher ist das Schreiben nicht überprüft; lesen Sie das Funkgerät zur Kontrolle aus.</numerusform>
+            <numerusform>Mit Fehlern beendet: %n Blöcke konnten nicht zurückgelesen werden, daher ist das Schreiben nicht überprüft; lesen Sie das Funkgerät zur Kontrolle aus.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n writes were not acknowledged, although the radio holds what was written.</source>
+        <translation>
+            <numerusform>Mit Fehlern beendet: %n Schreibvorgang wurde nicht bestätigt, obwohl das Funkgerät enthält, was geschrieben wurde.</numerusform>
+            <numerusform>Mit Fehlern beendet: %n Schreibvorgänge wurden nicht bestätigt, obwohl das Funkgerät enthält, was geschrieben wurde.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks differ from what the plan would write.</source>
+        <translation>
+            <numerusform>Mit Fehlern beendet: %n Block weicht von dem ab, was der Kanalplan schreiben würde.</numerusform>
+            <numerusform>Mit Fehlern beendet: %n Blöcke weichen von dem ab, was der Kanalplan schreiben würde.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read, so the check is not complete.</source>
+        <translation>
+            <numerusform>Mit Fehlern beendet: %n Block konnte nicht gelesen werden, daher ist die Prüfung unvollständig.</numerusform>
+            <numerusform>Mit Fehlern beendet: %n Blöcke konnten nicht gelesen werden, daher ist die Prüfung unvollständig.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>der Anschluss ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>the port is already open</source>
+        <translation>der Anschluss ist bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>nothing arrived in time</source>
+        <translation>es kam nichts rechtzeitig an</translation>
+    </message>
+    <message>
+        <source>a framing, overrun or parity error on the line</source>
+        <translation>ein Rahmen-, Überlauf- oder Paritätsfehler auf der Leitung</translation>
+    </message>
+    <message>
+        <source>the connection to the device was lost</source>
+        <translation>die Verbindung zum Gerät ist verloren gegangen</translation>
+    </message>
+    <message>
+        <source>the port is in use by another program</source>
+        <translation>der Anschluss wird von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>kein serieller Anschluss</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2.</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 holds too many backups of this second.</source>
+        <translation>der Ordner %1 enthält zu viele Sicherungen aus dieser Sekunde.</translation>
     </message>
 </context>
 </TS>

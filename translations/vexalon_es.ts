@@ -427,65 +427,23 @@ Todos los canales y los ajustes de la radio se sustituirán por los de la copia.
         <source>Finished with errors: the settings could not be read; they keep their earlier values.</source>
         <translation>Terminado con errores: no se pudieron leer los ajustes; conservan sus valores anteriores.</translation>
     </message>
-    <message>
-        <source>Finished with errors: channel %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Terminado con errores: no se pudieron leer el canal %1 ni los ajustes; conservan sus valores anteriores.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Finished with errors: channels %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Terminado con errores: no se pudieron leer los canales %1 ni los ajustes; conservan sus valores anteriores.</translation>
+        <translation>
+            <numerusform>Terminado con errores: no se pudieron leer el canal %1 ni los ajustes; conservan sus valores anteriores.</numerusform>
+            <numerusform>Terminado con errores: no se pudieron leer los canales %1 ni los ajustes; conservan sus valores anteriores.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Finished with errors: channel %1 could not be read; it keeps its earlier values.</source>
-        <translation>Terminado con errores: no se pudo leer el canal %1; conserva sus valores anteriores.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Finished with errors: channels %1 could not be read; they keep their earlier values.</source>
-        <translation>Terminado con errores: no se pudieron leer los canales %1; conservan sus valores anteriores.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Terminado con errores: %1 bloque releído es distinto de lo escrito. Lo que contenía antes la radio está en %2; restáurelo o vuelva a escribir.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Terminado con errores: %1 bloques releídos son distintos de lo escrito. Lo que contenía antes la radio está en %2; restáurelo o vuelva a escribir.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block read back different from what was written; write again.</source>
-        <translation>Terminado con errores: %1 bloque releído es distinto de lo escrito; vuelva a escribir.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks read back different from what was written; write again.</source>
-        <translation>Terminado con errores: %1 bloques releídos son distintos de lo escrito; vuelva a escribir.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Terminado con errores: no se pudo releer %1 bloque, así que la escritura no está verificada. Lo que contenía antes la radio está en %2; lea la radio para comprobarlo, o restáurelo.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Terminado con errores: no se pudieron releer %1 bloques, así que la escritura no está verificada. Lo que contenía antes la radio está en %2; lea la radio para comprobarlo, o restáurelo.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Terminado con errores: no se pudo releer %1 bloque, así que la escritura no está verificada; lea la radio para comprobarlo.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Terminado con errores: no se pudieron releer %1 bloques, así que la escritura no está verificada; lea la radio para comprobarlo.</translation>
+        <translation>
+            <numerusform>Terminado con errores: no se pudo leer el canal %1; conserva sus valores anteriores.</numerusform>
+            <numerusform>Terminado con errores: no se pudieron leer los canales %1; conservan sus valores anteriores.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Verified: the radio holds what was written.</source>
         <translation>Verificado: la radio contiene lo que se escribió.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 write was not acknowledged, although the radio holds what was written.</source>
-        <translation>Terminado con errores: %1 escritura no fue confirmada, aunque la radio contiene lo que se escribió.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 writes were not acknowledged, although the radio holds what was written.</source>
-        <translation>Terminado con errores: %1 escrituras no fueron confirmadas, aunque la radio contiene lo que se escribió.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected. Reading will take few seconds, please wait...</source>
@@ -527,13 +485,12 @@ Todos los canales y los ajustes de la radio se sustituirán por los de la copia.
         <source>What the radio held is kept in %1.</source>
         <translation>Lo que contenía la radio se ha guardado en %1.</translation>
     </message>
-    <message>
-        <source>The radio&apos;s block at %1 could not be read, so no backup was kept.</source>
-        <translation>No se pudo leer el bloque de la radio en la dirección %1, así que no se guardó ninguna copia de seguridad.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The radio&apos;s blocks at %1 could not be read, so no backup was kept.</source>
-        <translation>No se pudieron leer los bloques de la radio en las direcciones %1, así que no se guardó ninguna copia de seguridad.</translation>
+        <translation>
+            <numerusform>No se pudo leer el bloque de la radio en la dirección %1, así que no se guardó ninguna copia de seguridad.</numerusform>
+            <numerusform>No se pudieron leer los bloques de la radio en las direcciones %1, así que no se guardó ninguna copia de seguridad.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The backup of the radio could not be saved: %1</source>
@@ -618,22 +575,6 @@ Sin una copia de seguridad, lo que contiene ahora la radio no se podrá recupera
     <message>
         <source>Nothing was written; the radio keeps what it held.</source>
         <translation>No se ha escrito nada; la radio conserva lo que tenía.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block differs from what the plan would write.</source>
-        <translation>Terminado con errores: %1 bloque difiere de lo que escribiría el plan de canales.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks differ from what the plan would write.</source>
-        <translation>Terminado con errores: %1 bloques difieren de lo que escribiría el plan de canales.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read, so the check is not complete.</source>
-        <translation>Terminado con errores: no se pudo leer %1 bloque, así que la comprobación no está completa.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read, so the check is not complete.</source>
-        <translation>Terminado con errores: no se pudieron leer %1 bloques, así que la comprobación no está completa.</translation>
     </message>
     <message>
         <source>The radio holds what the plan would write.</source>
@@ -815,37 +756,24 @@ Please restart this software to normal mode.</source>
         <translation>Este archivo de configuración se guardó en modo normal, pero usted está en modo avanzado.<byte value="xd"/>
 Reinicie el programa en modo normal.</translation>
     </message>
-    <message>
-        <source>[!] The radio did not acknowledge %1 other write.</source>
-        <translation>[!] La radio no confirmó %1 escritura más.</translation>
-    </message>
-    <message>
-        <source>[!] The radio did not acknowledge %1 other writes.</source>
-        <translation>[!] La radio no confirmó %1 escrituras más.</translation>
-    </message>
-    <message>
-        <source>Channel %1 holds a frequency in the radio that normal mode could not show, so the window shows it as not in use. Writing now clears it in the radio.<byte value="xd"/>
-<byte value="xd"/>
-To keep it, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
-<byte value="xd"/>
-Write anyway?</source>
-        <translation>El canal %1 contiene en la radio una frecuencia que el modo normal no pudo mostrar, por eso la ventana la muestra sin usar. Si escribe ahora, se borrará en la radio.<byte value="xd"/>
-<byte value="xd"/>
-Para conservarla, responda No, active el modo avanzado (Otros ajustes e info) y vuelva a leer la radio.<byte value="xd"/>
-<byte value="xd"/>
-¿Escribir de todos modos?</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Channels %1 hold frequencies in the radio that normal mode could not show, so the window shows them as not in use. Writing now clears them in the radio.<byte value="xd"/>
 <byte value="xd"/>
 To keep them, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
 <byte value="xd"/>
 Write anyway?</source>
-        <translation>Los canales %1 contienen en la radio frecuencias que el modo normal no pudo mostrar, por eso la ventana las muestra sin usar. Si escribe ahora, se borrarán en la radio.<byte value="xd"/>
+        <translation>
+            <numerusform>El canal %1 contiene en la radio una frecuencia que el modo normal no pudo mostrar, por eso la ventana la muestra sin usar. Si escribe ahora, se borrará en la radio.<byte value="xd"/>
+<byte value="xd"/>
+Para conservarla, responda No, active el modo avanzado (Otros ajustes e info) y vuelva a leer la radio.<byte value="xd"/>
+<byte value="xd"/>
+¿Escribir de todos modos?</numerusform>
+            <numerusform>Los canales %1 contienen en la radio frecuencias que el modo normal no pudo mostrar, por eso la ventana las muestra sin usar. Si escribe ahora, se borrarán en la radio.<byte value="xd"/>
 <byte value="xd"/>
 Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y vuelva a leer la radio.<byte value="xd"/>
 <byte value="xd"/>
-¿Escribir de todos modos?</translation>
+¿Escribir de todos modos?</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 is not a Vexalon radio backup; it is not replaced. Choose another file.</source>
@@ -888,6 +816,98 @@ Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y
     <message>
         <source>%1 is not a Vexalon channel plan; the plan is not saved into it. Choose another file.</source>
         <translation>%1 no es un plan de canales de Vexalon; el plan no se guarda en él. Elija otro archivo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>[!] The radio did not acknowledge %n other writes.</source>
+        <translation>
+            <numerusform>[!] La radio no confirmó %n escritura más.</numerusform>
+            <numerusform>[!] La radio no confirmó %n escrituras más.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks read back different from what was written. What the radio held before is in %1; restore it or write again.</source>
+        <translation>
+            <numerusform>Terminado con errores: %n bloque releído es distinto de lo escrito. Lo que contenía antes la radio está en %1; restáurelo o vuelva a escribir.</numerusform>
+            <numerusform>Terminado con errores: %n bloques releídos son distintos de lo escrito. Lo que contenía antes la radio está en %1; restáurelo o vuelva a escribir.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks read back different from what was written; write again.</source>
+        <translation>
+            <numerusform>Terminado con errores: %n bloque releído es distinto de lo escrito; vuelva a escribir.</numerusform>
+            <numerusform>Terminado con errores: %n bloques releídos son distintos de lo escrito; vuelva a escribir.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read back, so the write is not verified. What the radio held before is in %1; read the radio to check it, or restore it.</source>
+        <translation>
+            <numerusform>Terminado con errores: no se pudo releer %n bloque, así que la escritura no está verificada. Lo que contenía antes la radio está en %1; lea la radio para comprobarlo, o restáurelo.</numerusform>
+            <numerusform>Terminado con errores: no se pudieron releer %n bloques, así que la escritura no está verificada. Lo que contenía antes la radio está en %1; lea la radio para comprobarlo, o restáurelo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read back, so the write is not verified; read the radio to check it.</source>
+        <translation>
+            <numerusform>Terminado con errores: no se pudo releer %n bloque, así que la escritura no está verificada; lea la radio para comprobarlo.</numerusform>
+            <numerusform>Terminado con errores: no se pudieron releer %n bloques, así que la escritura no está verificada; lea la radio para comprobarlo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n writes were not acknowledged, although the radio holds what was written.</source>
+        <translation>
+            <numerusform>Terminado con errores: %n escritura no fue confirmada, aunque la radio contiene lo que se escribió.</numerusform>
+            <numerusform>Terminado con errores: %n escrituras no fueron confirmadas, aunque la radio contiene lo que se escribió.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks differ from what the plan would write.</source>
+        <translation>
+            <numerusform>Terminado con errores: %n bloque difiere de lo que escribiría el plan de canales.</numerusform>
+            <numerusform>Terminado con errores: %n bloques difieren de lo que escribiría el plan de canales.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read, so the check is not complete.</source>
+        <translation>
+            <numerusform>Terminado con errores: no se pudo leer %n bloque, así que la comprobación no está completa.</numerusform>
+            <numerusform>Terminado con errores: no se pudieron leer %n bloques, así que la comprobación no está completa.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>el puerto no está abierto</translation>
+    </message>
+    <message>
+        <source>the port is already open</source>
+        <translation>el puerto ya está abierto</translation>
+    </message>
+    <message>
+        <source>nothing arrived in time</source>
+        <translation>no llegó nada a tiempo</translation>
+    </message>
+    <message>
+        <source>a framing, overrun or parity error on the line</source>
+        <translation>un error de trama, de desbordamiento o de paridad en la línea</translation>
+    </message>
+    <message>
+        <source>the connection to the device was lost</source>
+        <translation>se perdió la conexión con el dispositivo</translation>
+    </message>
+    <message>
+        <source>the port is in use by another program</source>
+        <translation>el puerto está en uso por otro programa</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>no es un puerto serie</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2.</source>
+        <translation>no se puede crear la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 holds too many backups of this second.</source>
+        <translation>la carpeta %1 contiene demasiadas copias de seguridad de este segundo.</translation>
     </message>
 </context>
 </TS>

@@ -427,65 +427,23 @@ Tous les canaux et les réglages de la radio seront remplacés par ceux de la sa
         <source>Finished with errors: the settings could not be read; they keep their earlier values.</source>
         <translation>Terminé avec des erreurs&#xa0;: les réglages n&apos;ont pas pu être lus&#xa0;; ils gardent leurs valeurs précédentes.</translation>
     </message>
-    <message>
-        <source>Finished with errors: channel %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Terminé avec des erreurs&#xa0;: le canal %1 et les réglages n&apos;ont pas pu être lus&#xa0;; ils gardent leurs valeurs précédentes.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Finished with errors: channels %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Terminé avec des erreurs&#xa0;: les canaux %1, ainsi que les réglages, n&apos;ont pas pu être lus&#xa0;; ils gardent leurs valeurs précédentes.</translation>
+        <translation>
+            <numerusform>Terminé avec des erreurs&#xa0;: le canal %1 et les réglages n&apos;ont pas pu être lus&#xa0;; ils gardent leurs valeurs précédentes.</numerusform>
+            <numerusform>Terminé avec des erreurs&#xa0;: les canaux %1, ainsi que les réglages, n&apos;ont pas pu être lus&#xa0;; ils gardent leurs valeurs précédentes.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Finished with errors: channel %1 could not be read; it keeps its earlier values.</source>
-        <translation>Terminé avec des erreurs&#xa0;: le canal %1 n&apos;a pas pu être lu&#xa0;; il garde ses valeurs précédentes.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Finished with errors: channels %1 could not be read; they keep their earlier values.</source>
-        <translation>Terminé avec des erreurs&#xa0;: les canaux %1 n&apos;ont pas pu être lus&#xa0;; ils gardent leurs valeurs précédentes.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 bloc relu diffère de ce qui a été écrit. Le contenu précédent de la radio est dans %2&#xa0;; restaurez-le ou écrivez à nouveau.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 blocs relus diffèrent de ce qui a été écrit. Le contenu précédent de la radio est dans %2&#xa0;; restaurez-le ou écrivez à nouveau.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block read back different from what was written; write again.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 bloc relu diffère de ce qui a été écrit&#xa0;; écrivez à nouveau.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks read back different from what was written; write again.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 blocs relus diffèrent de ce qui a été écrit&#xa0;; écrivez à nouveau.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 bloc n&apos;a pas pu être relu, l&apos;écriture n&apos;est donc pas vérifiée. Le contenu précédent de la radio est dans %2&#xa0;; lisez la radio pour vérifier, ou restaurez-le.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 blocs n&apos;ont pas pu être relus, l&apos;écriture n&apos;est donc pas vérifiée. Le contenu précédent de la radio est dans %2&#xa0;; lisez la radio pour vérifier, ou restaurez-le.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 bloc n&apos;a pas pu être relu, l&apos;écriture n&apos;est donc pas vérifiée&#xa0;; lisez la radio pour vérifier.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 blocs n&apos;ont pas pu être relus, l&apos;écriture n&apos;est donc pas vérifiée&#xa0;; lisez la radio pour vérifier.</translation>
+        <translation>
+            <numerusform>Terminé avec des erreurs&#xa0;: le canal %1 n&apos;a pas pu être lu&#xa0;; il garde ses valeurs précédentes.</numerusform>
+            <numerusform>Terminé avec des erreurs&#xa0;: les canaux %1 n&apos;ont pas pu être lus&#xa0;; ils gardent leurs valeurs précédentes.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Verified: the radio holds what was written.</source>
         <translation>Vérifié&#xa0;: la radio contient ce qui a été écrit.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 write was not acknowledged, although the radio holds what was written.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 écriture n&apos;a pas été acquittée, bien que la radio contienne ce qui a été écrit.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 writes were not acknowledged, although the radio holds what was written.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 écritures n&apos;ont pas été acquittées, bien que la radio contienne ce qui a été écrit.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected. Reading will take few seconds, please wait...</source>
@@ -527,13 +485,12 @@ Tous les canaux et les réglages de la radio seront remplacés par ceux de la sa
         <source>What the radio held is kept in %1.</source>
         <translation>Le contenu de la radio est conservé dans %1.</translation>
     </message>
-    <message>
-        <source>The radio&apos;s block at %1 could not be read, so no backup was kept.</source>
-        <translation>Le bloc de la radio à l&apos;adresse %1 n&apos;a pas pu être lu&#xa0;: aucune sauvegarde n&apos;a donc été conservée.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The radio&apos;s blocks at %1 could not be read, so no backup was kept.</source>
-        <translation>Les blocs de la radio aux adresses %1 n&apos;ont pas pu être lus&#xa0;: aucune sauvegarde n&apos;a donc été conservée.</translation>
+        <translation>
+            <numerusform>Le bloc de la radio à l&apos;adresse %1 n&apos;a pas pu être lu&#xa0;: aucune sauvegarde n&apos;a donc été conservée.</numerusform>
+            <numerusform>Les blocs de la radio aux adresses %1 n&apos;ont pas pu être lus&#xa0;: aucune sauvegarde n&apos;a donc été conservée.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The backup of the radio could not be saved: %1</source>
@@ -618,22 +575,6 @@ Sans sauvegarde, le contenu actuel de la radio ne pourra pas être rétabli. Éc
     <message>
         <source>Nothing was written; the radio keeps what it held.</source>
         <translation>Rien n&apos;a été écrit&#xa0;; la radio conserve son contenu.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block differs from what the plan would write.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 bloc diffère de ce que le plan de canaux écrirait.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks differ from what the plan would write.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 blocs diffèrent de ce que le plan de canaux écrirait.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read, so the check is not complete.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 bloc n&apos;a pas pu être lu, la vérification est donc incomplète.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read, so the check is not complete.</source>
-        <translation>Terminé avec des erreurs&#xa0;: %1 blocs n&apos;ont pas pu être lus, la vérification est donc incomplète.</translation>
     </message>
     <message>
         <source>The radio holds what the plan would write.</source>
@@ -815,37 +756,24 @@ Please restart this software to normal mode.</source>
         <translation>Ce fichier de configuration a été enregistré en mode normal, mais vous êtes en mode avancé.<byte value="xd"/>
 Veuillez redémarrer le logiciel en mode normal.</translation>
     </message>
-    <message>
-        <source>[!] The radio did not acknowledge %1 other write.</source>
-        <translation>[!] La radio n&apos;a pas acquitté %1 autre écriture.</translation>
-    </message>
-    <message>
-        <source>[!] The radio did not acknowledge %1 other writes.</source>
-        <translation>[!] La radio n&apos;a pas acquitté %1 autres écritures.</translation>
-    </message>
-    <message>
-        <source>Channel %1 holds a frequency in the radio that normal mode could not show, so the window shows it as not in use. Writing now clears it in the radio.<byte value="xd"/>
-<byte value="xd"/>
-To keep it, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
-<byte value="xd"/>
-Write anyway?</source>
-        <translation>Le canal %1 contient dans la radio une fréquence que le mode normal n&apos;a pas pu afficher&#xa0;; la fenêtre la montre donc comme non utilisée. Écrire maintenant l&apos;efface dans la radio.<byte value="xd"/>
-<byte value="xd"/>
-Pour la conserver, répondez Non, activez le mode avancé (Autres réglages et infos) et relisez la radio.<byte value="xd"/>
-<byte value="xd"/>
-Écrire quand même&#xa0;?</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Channels %1 hold frequencies in the radio that normal mode could not show, so the window shows them as not in use. Writing now clears them in the radio.<byte value="xd"/>
 <byte value="xd"/>
 To keep them, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
 <byte value="xd"/>
 Write anyway?</source>
-        <translation>Les canaux %1 contiennent dans la radio des fréquences que le mode normal n&apos;a pas pu afficher&#xa0;; la fenêtre les montre donc comme non utilisées. Écrire maintenant les efface dans la radio.<byte value="xd"/>
+        <translation>
+            <numerusform>Le canal %1 contient dans la radio une fréquence que le mode normal n&apos;a pas pu afficher&#xa0;; la fenêtre la montre donc comme non utilisée. Écrire maintenant l&apos;efface dans la radio.<byte value="xd"/>
+<byte value="xd"/>
+Pour la conserver, répondez Non, activez le mode avancé (Autres réglages et infos) et relisez la radio.<byte value="xd"/>
+<byte value="xd"/>
+Écrire quand même&#xa0;?</numerusform>
+            <numerusform>Les canaux %1 contiennent dans la radio des fréquences que le mode normal n&apos;a pas pu afficher&#xa0;; la fenêtre les montre donc comme non utilisées. Écrire maintenant les efface dans la radio.<byte value="xd"/>
 <byte value="xd"/>
 Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et infos) et relisez la radio.<byte value="xd"/>
 <byte value="xd"/>
-Écrire quand même&#xa0;?</translation>
+Écrire quand même&#xa0;?</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 is not a Vexalon radio backup; it is not replaced. Choose another file.</source>
@@ -888,6 +816,98 @@ Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et 
     <message>
         <source>%1 is not a Vexalon channel plan; the plan is not saved into it. Choose another file.</source>
         <translation>%1 n&apos;est pas un plan de canaux Vexalon&#xa0;; le plan n&apos;y est pas enregistré. Choisissez un autre fichier.</translation>
+    </message>
+    <message numerus="yes">
+        <source>[!] The radio did not acknowledge %n other writes.</source>
+        <translation>
+            <numerusform>[!] La radio n&apos;a pas acquitté %n autre écriture.</numerusform>
+            <numerusform>[!] La radio n&apos;a pas acquitté %n autres écritures.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks read back different from what was written. What the radio held before is in %1; restore it or write again.</source>
+        <translation>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n bloc relu diffère de ce qui a été écrit. Le contenu précédent de la radio est dans %1&#xa0;; restaurez-le ou écrivez à nouveau.</numerusform>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n blocs relus diffèrent de ce qui a été écrit. Le contenu précédent de la radio est dans %1&#xa0;; restaurez-le ou écrivez à nouveau.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks read back different from what was written; write again.</source>
+        <translation>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n bloc relu diffère de ce qui a été écrit&#xa0;; écrivez à nouveau.</numerusform>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n blocs relus diffèrent de ce qui a été écrit&#xa0;; écrivez à nouveau.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read back, so the write is not verified. What the radio held before is in %1; read the radio to check it, or restore it.</source>
+        <translation>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n bloc n&apos;a pas pu être relu, l&apos;écriture n&apos;est donc pas vérifiée. Le contenu précédent de la radio est dans %1&#xa0;; lisez la radio pour vérifier, ou restaurez-le.</numerusform>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n blocs n&apos;ont pas pu être relus, l&apos;écriture n&apos;est donc pas vérifiée. Le contenu précédent de la radio est dans %1&#xa0;; lisez la radio pour vérifier, ou restaurez-le.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read back, so the write is not verified; read the radio to check it.</source>
+        <translation>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n bloc n&apos;a pas pu être relu, l&apos;écriture n&apos;est donc pas vérifiée&#xa0;; lisez la radio pour vérifier.</numerusform>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n blocs n&apos;ont pas pu être relus, l&apos;écriture n&apos;est donc pas vérifiée&#xa0;; lisez la radio pour vérifier.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n writes were not acknowledged, although the radio holds what was written.</source>
+        <translation>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n écriture n&apos;a pas été acquittée, bien que la radio contienne ce qui a été écrit.</numerusform>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n écritures n&apos;ont pas été acquittées, bien que la radio contienne ce qui a été écrit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks differ from what the plan would write.</source>
+        <translation>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n bloc diffère de ce que le plan de canaux écrirait.</numerusform>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n blocs diffèrent de ce que le plan de canaux écrirait.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read, so the check is not complete.</source>
+        <translation>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n bloc n&apos;a pas pu être lu, la vérification est donc incomplète.</numerusform>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n blocs n&apos;ont pas pu être lus, la vérification est donc incomplète.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>le port n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>the port is already open</source>
+        <translation>le port est déjà ouvert</translation>
+    </message>
+    <message>
+        <source>nothing arrived in time</source>
+        <translation>rien n&apos;est arrivé à temps</translation>
+    </message>
+    <message>
+        <source>a framing, overrun or parity error on the line</source>
+        <translation>une erreur de trame, de débordement ou de parité sur la ligne</translation>
+    </message>
+    <message>
+        <source>the connection to the device was lost</source>
+        <translation>la connexion avec l&apos;appareil a été perdue</translation>
+    </message>
+    <message>
+        <source>the port is in use by another program</source>
+        <translation>le port est utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>pas un port série</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2.</source>
+        <translation>le dossier %1 ne peut pas être créé : %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 holds too many backups of this second.</source>
+        <translation>le dossier %1 contient trop de sauvegardes de cette seconde.</translation>
     </message>
 </context>
 </TS>

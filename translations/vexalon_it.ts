@@ -427,65 +427,23 @@ Tutti i canali e le impostazioni della radio verranno sostituiti da quelli del b
         <source>Finished with errors: the settings could not be read; they keep their earlier values.</source>
         <translation>Terminato con errori: non è stato possibile leggere le impostazioni, che mantengono i valori precedenti.</translation>
     </message>
-    <message>
-        <source>Finished with errors: channel %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Terminato con errori: non è stato possibile leggere il canale %1 né le impostazioni, che mantengono i valori precedenti.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Finished with errors: channels %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Terminato con errori: non è stato possibile leggere i canali %1 né le impostazioni, che mantengono i valori precedenti.</translation>
+        <translation>
+            <numerusform>Terminato con errori: non è stato possibile leggere il canale %1 né le impostazioni, che mantengono i valori precedenti.</numerusform>
+            <numerusform>Terminato con errori: non è stato possibile leggere i canali %1 né le impostazioni, che mantengono i valori precedenti.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Finished with errors: channel %1 could not be read; it keeps its earlier values.</source>
-        <translation>Terminato con errori: non è stato possibile leggere il canale %1, che mantiene i valori precedenti.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Finished with errors: channels %1 could not be read; they keep their earlier values.</source>
-        <translation>Terminato con errori: non è stato possibile leggere i canali %1, che mantengono i valori precedenti.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Terminato con errori: %1 blocco riletto è diverso da quanto scritto. Il contenuto precedente della radio è in %2: ripristinalo o scrivi di nuovo.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Terminato con errori: %1 blocchi riletti sono diversi da quanto scritto. Il contenuto precedente della radio è in %2: ripristinalo o scrivi di nuovo.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block read back different from what was written; write again.</source>
-        <translation>Terminato con errori: %1 blocco riletto è diverso da quanto scritto; scrivi di nuovo.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks read back different from what was written; write again.</source>
-        <translation>Terminato con errori: %1 blocchi riletti sono diversi da quanto scritto; scrivi di nuovo.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Terminato con errori: non è stato possibile rileggere %1 blocco, quindi la scrittura non è verificata. Il contenuto precedente della radio è in %2: leggi la radio per controllare, oppure ripristinalo.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Terminato con errori: non è stato possibile rileggere %1 blocchi, quindi la scrittura non è verificata. Il contenuto precedente della radio è in %2: leggi la radio per controllare, oppure ripristinalo.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Terminato con errori: non è stato possibile rileggere %1 blocco, quindi la scrittura non è verificata; leggi la radio per controllare.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Terminato con errori: non è stato possibile rileggere %1 blocchi, quindi la scrittura non è verificata; leggi la radio per controllare.</translation>
+        <translation>
+            <numerusform>Terminato con errori: non è stato possibile leggere il canale %1, che mantiene i valori precedenti.</numerusform>
+            <numerusform>Terminato con errori: non è stato possibile leggere i canali %1, che mantengono i valori precedenti.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Verified: the radio holds what was written.</source>
         <translation>Verificato: la radio contiene quanto scritto.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 write was not acknowledged, although the radio holds what was written.</source>
-        <translation>Terminato con errori: %1 scrittura non è stata confermata, anche se la radio contiene quanto scritto.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 writes were not acknowledged, although the radio holds what was written.</source>
-        <translation>Terminato con errori: %1 scritture non sono state confermate, anche se la radio contiene quanto scritto.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected. Reading will take few seconds, please wait...</source>
@@ -527,13 +485,12 @@ Tutti i canali e le impostazioni della radio verranno sostituiti da quelli del b
         <source>What the radio held is kept in %1.</source>
         <translation>Il contenuto della radio è salvato in %1.</translation>
     </message>
-    <message>
-        <source>The radio&apos;s block at %1 could not be read, so no backup was kept.</source>
-        <translation>Non è stato possibile leggere il blocco della radio all&apos;indirizzo %1, quindi non è stato salvato alcun backup.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The radio&apos;s blocks at %1 could not be read, so no backup was kept.</source>
-        <translation>Non è stato possibile leggere i blocchi della radio agli indirizzi %1, quindi non è stato salvato alcun backup.</translation>
+        <translation>
+            <numerusform>Non è stato possibile leggere il blocco della radio all&apos;indirizzo %1, quindi non è stato salvato alcun backup.</numerusform>
+            <numerusform>Non è stato possibile leggere i blocchi della radio agli indirizzi %1, quindi non è stato salvato alcun backup.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The backup of the radio could not be saved: %1</source>
@@ -618,22 +575,6 @@ Senza un backup, il contenuto attuale della radio non potrà essere ripristinato
     <message>
         <source>Nothing was written; the radio keeps what it held.</source>
         <translation>Non è stato scritto nulla; la radio mantiene il suo contenuto.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block differs from what the plan would write.</source>
-        <translation>Terminato con errori: %1 blocco è diverso da ciò che il piano canali scriverebbe.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks differ from what the plan would write.</source>
-        <translation>Terminato con errori: %1 blocchi sono diversi da ciò che il piano canali scriverebbe.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read, so the check is not complete.</source>
-        <translation>Terminato con errori: non è stato possibile leggere %1 blocco, quindi la verifica non è completa.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read, so the check is not complete.</source>
-        <translation>Terminato con errori: non è stato possibile leggere %1 blocchi, quindi la verifica non è completa.</translation>
     </message>
     <message>
         <source>The radio holds what the plan would write.</source>
@@ -815,37 +756,24 @@ Please restart this software to normal mode.</source>
         <translation>Questo file di configurazione è stato salvato in modalità normale, ma sei in modalità avanzata.<byte value="xd"/>
 Riavvia il programma in modalità normale.</translation>
     </message>
-    <message>
-        <source>[!] The radio did not acknowledge %1 other write.</source>
-        <translation>[!] La radio non ha confermato %1 altra scrittura.</translation>
-    </message>
-    <message>
-        <source>[!] The radio did not acknowledge %1 other writes.</source>
-        <translation>[!] La radio non ha confermato altre %1 scritture.</translation>
-    </message>
-    <message>
-        <source>Channel %1 holds a frequency in the radio that normal mode could not show, so the window shows it as not in use. Writing now clears it in the radio.<byte value="xd"/>
-<byte value="xd"/>
-To keep it, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
-<byte value="xd"/>
-Write anyway?</source>
-        <translation>Il canale %1 contiene nella radio una frequenza che la modalità normale non ha potuto mostrare, quindi la finestra la mostra come non in uso. Scrivendo ora verrà cancellata nella radio.<byte value="xd"/>
-<byte value="xd"/>
-Per conservarla, rispondere No, attivare la modalità avanzata (Altre impostazioni e info) e rileggere la radio.<byte value="xd"/>
-<byte value="xd"/>
-Scrivere comunque?</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Channels %1 hold frequencies in the radio that normal mode could not show, so the window shows them as not in use. Writing now clears them in the radio.<byte value="xd"/>
 <byte value="xd"/>
 To keep them, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
 <byte value="xd"/>
 Write anyway?</source>
-        <translation>I canali %1 contengono nella radio frequenze che la modalità normale non ha potuto mostrare, quindi la finestra le mostra come non in uso. Scrivendo ora verranno cancellate nella radio.<byte value="xd"/>
+        <translation>
+            <numerusform>Il canale %1 contiene nella radio una frequenza che la modalità normale non ha potuto mostrare, quindi la finestra la mostra come non in uso. Scrivendo ora verrà cancellata nella radio.<byte value="xd"/>
+<byte value="xd"/>
+Per conservarla, rispondere No, attivare la modalità avanzata (Altre impostazioni e info) e rileggere la radio.<byte value="xd"/>
+<byte value="xd"/>
+Scrivere comunque?</numerusform>
+            <numerusform>I canali %1 contengono nella radio frequenze che la modalità normale non ha potuto mostrare, quindi la finestra le mostra come non in uso. Scrivendo ora verranno cancellate nella radio.<byte value="xd"/>
 <byte value="xd"/>
 Per conservarle, rispondere No, attivare la modalità avanzata (Altre impostazioni e info) e rileggere la radio.<byte value="xd"/>
 <byte value="xd"/>
-Scrivere comunque?</translation>
+Scrivere comunque?</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 is not a Vexalon radio backup; it is not replaced. Choose another file.</source>
@@ -888,6 +816,98 @@ Scrivere comunque?</translation>
     <message>
         <source>%1 is not a Vexalon channel plan; the plan is not saved into it. Choose another file.</source>
         <translation>%1 non è un piano dei canali Vexalon; il piano non viene salvato al suo interno. Scegliere un altro file.</translation>
+    </message>
+    <message numerus="yes">
+        <source>[!] The radio did not acknowledge %n other writes.</source>
+        <translation>
+            <numerusform>[!] La radio non ha confermato %n altra scrittura.</numerusform>
+            <numerusform>[!] La radio non ha confermato altre %n scritture.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks read back different from what was written. What the radio held before is in %1; restore it or write again.</source>
+        <translation>
+            <numerusform>Terminato con errori: %n blocco riletto è diverso da quanto scritto. Il contenuto precedente della radio è in %1: ripristinalo o scrivi di nuovo.</numerusform>
+            <numerusform>Terminato con errori: %n blocchi riletti sono diversi da quanto scritto. Il contenuto precedente della radio è in %1: ripristinalo o scrivi di nuovo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks read back different from what was written; write again.</source>
+        <translation>
+            <numerusform>Terminato con errori: %n blocco riletto è diverso da quanto scritto; scrivi di nuovo.</numerusform>
+            <numerusform>Terminato con errori: %n blocchi riletti sono diversi da quanto scritto; scrivi di nuovo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read back, so the write is not verified. What the radio held before is in %1; read the radio to check it, or restore it.</source>
+        <translation>
+            <numerusform>Terminato con errori: non è stato possibile rileggere %n blocco, quindi la scrittura non è verificata. Il contenuto precedente della radio è in %1: leggi la radio per controllare, oppure ripristinalo.</numerusform>
+            <numerusform>Terminato con errori: non è stato possibile rileggere %n blocchi, quindi la scrittura non è verificata. Il contenuto precedente della radio è in %1: leggi la radio per controllare, oppure ripristinalo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read back, so the write is not verified; read the radio to check it.</source>
+        <translation>
+            <numerusform>Terminato con errori: non è stato possibile rileggere %n blocco, quindi la scrittura non è verificata; leggi la radio per controllare.</numerusform>
+            <numerusform>Terminato con errori: non è stato possibile rileggere %n blocchi, quindi la scrittura non è verificata; leggi la radio per controllare.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n writes were not acknowledged, although the radio holds what was written.</source>
+        <translation>
+            <numerusform>Terminato con errori: %n scrittura non è stata confermata, anche se la radio contiene quanto scritto.</numerusform>
+            <numerusform>Terminato con errori: %n scritture non sono state confermate, anche se la radio contiene quanto scritto.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks differ from what the plan would write.</source>
+        <translation>
+            <numerusform>Terminato con errori: %n blocco è diverso da ciò che il piano canali scriverebbe.</numerusform>
+            <numerusform>Terminato con errori: %n blocchi sono diversi da ciò che il piano canali scriverebbe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read, so the check is not complete.</source>
+        <translation>
+            <numerusform>Terminato con errori: non è stato possibile leggere %n blocco, quindi la verifica non è completa.</numerusform>
+            <numerusform>Terminato con errori: non è stato possibile leggere %n blocchi, quindi la verifica non è completa.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>la porta non è aperta</translation>
+    </message>
+    <message>
+        <source>the port is already open</source>
+        <translation>la porta è già aperta</translation>
+    </message>
+    <message>
+        <source>nothing arrived in time</source>
+        <translation>non è arrivato nulla in tempo</translation>
+    </message>
+    <message>
+        <source>a framing, overrun or parity error on the line</source>
+        <translation>un errore di trama, di overrun o di parità sulla linea</translation>
+    </message>
+    <message>
+        <source>the connection to the device was lost</source>
+        <translation>la connessione con il dispositivo è andata persa</translation>
+    </message>
+    <message>
+        <source>the port is in use by another program</source>
+        <translation>la porta è usata da un altro programma</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>non è una porta seriale</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2.</source>
+        <translation>la cartella %1 non può essere creata: %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 holds too many backups of this second.</source>
+        <translation>la cartella %1 contiene troppi backup di questo secondo.</translation>
     </message>
 </context>
 </TS>

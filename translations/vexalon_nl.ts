@@ -427,65 +427,23 @@ Dit vervangt alle kanalen en de instellingen in de radio door die uit de back-up
         <source>Finished with errors: the settings could not be read; they keep their earlier values.</source>
         <translation>Voltooid met fouten: de instellingen konden niet worden gelezen; ze houden hun vorige waarden.</translation>
     </message>
-    <message>
-        <source>Finished with errors: channel %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Voltooid met fouten: kanaal %1 en de instellingen konden niet worden gelezen; ze houden hun vorige waarden.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Finished with errors: channels %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Voltooid met fouten: de kanalen %1 en de instellingen konden niet worden gelezen; ze houden hun vorige waarden.</translation>
+        <translation>
+            <numerusform>Voltooid met fouten: kanaal %1 en de instellingen konden niet worden gelezen; ze houden hun vorige waarden.</numerusform>
+            <numerusform>Voltooid met fouten: de kanalen %1 en de instellingen konden niet worden gelezen; ze houden hun vorige waarden.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Finished with errors: channel %1 could not be read; it keeps its earlier values.</source>
-        <translation>Voltooid met fouten: kanaal %1 kon niet worden gelezen; het houdt zijn vorige waarden.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Finished with errors: channels %1 could not be read; they keep their earlier values.</source>
-        <translation>Voltooid met fouten: de kanalen %1 konden niet worden gelezen; ze houden hun vorige waarden.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Voltooid met fouten: %1 blok leest anders terug dan wat er geschreven is. Wat de radio eerst bevatte, staat in %2; zet dat terug of schrijf opnieuw.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Voltooid met fouten: %1 blokken lezen anders terug dan wat er geschreven is. Wat de radio eerst bevatte, staat in %2; zet dat terug of schrijf opnieuw.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block read back different from what was written; write again.</source>
-        <translation>Voltooid met fouten: %1 blok leest anders terug dan wat er geschreven is; schrijf opnieuw.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks read back different from what was written; write again.</source>
-        <translation>Voltooid met fouten: %1 blokken lezen anders terug dan wat er geschreven is; schrijf opnieuw.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Voltooid met fouten: %1 blok kon niet worden teruggelezen, dus het schrijven is niet gecontroleerd. Wat de radio eerst bevatte, staat in %2; lees de radio uit om het te controleren, of zet dat terug.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Voltooid met fouten: %1 blokken konden niet worden teruggelezen, dus het schrijven is niet gecontroleerd. Wat de radio eerst bevatte, staat in %2; lees de radio uit om het te controleren, of zet dat terug.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Voltooid met fouten: %1 blok kon niet worden teruggelezen, dus het schrijven is niet gecontroleerd; lees de radio uit om het te controleren.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Voltooid met fouten: %1 blokken konden niet worden teruggelezen, dus het schrijven is niet gecontroleerd; lees de radio uit om het te controleren.</translation>
+        <translation>
+            <numerusform>Voltooid met fouten: kanaal %1 kon niet worden gelezen; het houdt zijn vorige waarden.</numerusform>
+            <numerusform>Voltooid met fouten: de kanalen %1 konden niet worden gelezen; ze houden hun vorige waarden.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Verified: the radio holds what was written.</source>
         <translation>Gecontroleerd: de radio bevat wat er geschreven is.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 write was not acknowledged, although the radio holds what was written.</source>
-        <translation>Voltooid met fouten: %1 schrijfopdracht is niet bevestigd, hoewel de radio bevat wat er geschreven is.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 writes were not acknowledged, although the radio holds what was written.</source>
-        <translation>Voltooid met fouten: %1 schrijfopdrachten zijn niet bevestigd, hoewel de radio bevat wat er geschreven is.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected. Reading will take few seconds, please wait...</source>
@@ -527,13 +485,12 @@ Dit vervangt alle kanalen en de instellingen in de radio door die uit de back-up
         <source>What the radio held is kept in %1.</source>
         <translation>Wat de radio bevatte, is bewaard in %1.</translation>
     </message>
-    <message>
-        <source>The radio&apos;s block at %1 could not be read, so no backup was kept.</source>
-        <translation>Het blok van de radio op %1 kon niet worden gelezen, dus er is geen back-up bewaard.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The radio&apos;s blocks at %1 could not be read, so no backup was kept.</source>
-        <translation>De blokken van de radio op %1 konden niet worden gelezen, dus er is geen back-up bewaard.</translation>
+        <translation>
+            <numerusform>Het blok van de radio op %1 kon niet worden gelezen, dus er is geen back-up bewaard.</numerusform>
+            <numerusform>De blokken van de radio op %1 konden niet worden gelezen, dus er is geen back-up bewaard.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The backup of the radio could not be saved: %1</source>
@@ -618,22 +575,6 @@ Zonder back-up kan wat de radio nu bevat niet worden teruggezet. Toch schrijven?
     <message>
         <source>Nothing was written; the radio keeps what it held.</source>
         <translation>Er is niets geschreven; de radio houdt wat hij had.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block differs from what the plan would write.</source>
-        <translation>Voltooid met fouten: %1 blok wijkt af van wat het kanaalplan zou schrijven.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks differ from what the plan would write.</source>
-        <translation>Voltooid met fouten: %1 blokken wijken af van wat het kanaalplan zou schrijven.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read, so the check is not complete.</source>
-        <translation>Voltooid met fouten: %1 blok kon niet worden gelezen, dus de controle is niet volledig.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read, so the check is not complete.</source>
-        <translation>Voltooid met fouten: %1 blokken konden niet worden gelezen, dus de controle is niet volledig.</translation>
     </message>
     <message>
         <source>The radio holds what the plan would write.</source>
@@ -815,37 +756,24 @@ Please restart this software to normal mode.</source>
         <translation>Dit configuratiebestand is opgeslagen in de normale modus, maar je bent in de geavanceerde modus.<byte value="xd"/>
 Start het programma opnieuw in de normale modus.</translation>
     </message>
-    <message>
-        <source>[!] The radio did not acknowledge %1 other write.</source>
-        <translation>[!] De radio heeft %1 andere schrijfopdracht niet bevestigd.</translation>
-    </message>
-    <message>
-        <source>[!] The radio did not acknowledge %1 other writes.</source>
-        <translation>[!] De radio heeft %1 andere schrijfopdrachten niet bevestigd.</translation>
-    </message>
-    <message>
-        <source>Channel %1 holds a frequency in the radio that normal mode could not show, so the window shows it as not in use. Writing now clears it in the radio.<byte value="xd"/>
-<byte value="xd"/>
-To keep it, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
-<byte value="xd"/>
-Write anyway?</source>
-        <translation>Kanaal %1 bevat in de radio een frequentie die de normale modus niet kon tonen; het venster toont die daarom als niet in gebruik. Als je nu schrijft, wordt die in de radio gewist.<byte value="xd"/>
-<byte value="xd"/>
-Om die te houden: antwoord Nee, zet de geavanceerde modus aan (Overige instellingen) en lees de radio opnieuw.<byte value="xd"/>
-<byte value="xd"/>
-Toch schrijven?</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Channels %1 hold frequencies in the radio that normal mode could not show, so the window shows them as not in use. Writing now clears them in the radio.<byte value="xd"/>
 <byte value="xd"/>
 To keep them, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
 <byte value="xd"/>
 Write anyway?</source>
-        <translation>De kanalen %1 bevatten in de radio frequenties die de normale modus niet kon tonen; het venster toont ze daarom als niet in gebruik. Als je nu schrijft, worden ze in de radio gewist.<byte value="xd"/>
+        <translation>
+            <numerusform>Kanaal %1 bevat in de radio een frequentie die de normale modus niet kon tonen; het venster toont die daarom als niet in gebruik. Als je nu schrijft, wordt die in de radio gewist.<byte value="xd"/>
+<byte value="xd"/>
+Om die te houden: antwoord Nee, zet de geavanceerde modus aan (Overige instellingen) en lees de radio opnieuw.<byte value="xd"/>
+<byte value="xd"/>
+Toch schrijven?</numerusform>
+            <numerusform>De kanalen %1 bevatten in de radio frequenties die de normale modus niet kon tonen; het venster toont ze daarom als niet in gebruik. Als je nu schrijft, worden ze in de radio gewist.<byte value="xd"/>
 <byte value="xd"/>
 Om ze te houden: antwoord Nee, zet de geavanceerde modus aan (Overige instellingen) en lees de radio opnieuw.<byte value="xd"/>
 <byte value="xd"/>
-Toch schrijven?</translation>
+Toch schrijven?</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 is not a Vexalon radio backup; it is not replaced. Choose another file.</source>
@@ -888,6 +816,98 @@ Toch schrijven?</translation>
     <message>
         <source>%1 is not a Vexalon channel plan; the plan is not saved into it. Choose another file.</source>
         <translation>%1 is geen Vexalon-kanaalplan; het plan wordt er niet in opgeslagen. Kies een ander bestand.</translation>
+    </message>
+    <message numerus="yes">
+        <source>[!] The radio did not acknowledge %n other writes.</source>
+        <translation>
+            <numerusform>[!] De radio heeft %n andere schrijfopdracht niet bevestigd.</numerusform>
+            <numerusform>[!] De radio heeft %n andere schrijfopdrachten niet bevestigd.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks read back different from what was written. What the radio held before is in %1; restore it or write again.</source>
+        <translation>
+            <numerusform>Voltooid met fouten: %n blok leest anders terug dan wat er geschreven is. Wat de radio eerst bevatte, staat in %1; zet dat terug of schrijf opnieuw.</numerusform>
+            <numerusform>Voltooid met fouten: %n blokken lezen anders terug dan wat er geschreven is. Wat de radio eerst bevatte, staat in %1; zet dat terug of schrijf opnieuw.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks read back different from what was written; write again.</source>
+        <translation>
+            <numerusform>Voltooid met fouten: %n blok leest anders terug dan wat er geschreven is; schrijf opnieuw.</numerusform>
+            <numerusform>Voltooid met fouten: %n blokken lezen anders terug dan wat er geschreven is; schrijf opnieuw.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read back, so the write is not verified. What the radio held before is in %1; read the radio to check it, or restore it.</source>
+        <translation>
+            <numerusform>Voltooid met fouten: %n blok kon niet worden teruggelezen, dus het schrijven is niet gecontroleerd. Wat de radio eerst bevatte, staat in %1; lees de radio uit om het te controleren, of zet dat terug.</numerusform>
+            <numerusform>Voltooid met fouten: %n blokken konden niet worden teruggelezen, dus het schrijven is niet gecontroleerd. Wat de radio eerst bevatte, staat in %1; lees de radio uit om het te controleren, of zet dat terug.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read back, so the write is not verified; read the radio to check it.</source>
+        <translation>
+            <numerusform>Voltooid met fouten: %n blok kon niet worden teruggelezen, dus het schrijven is niet gecontroleerd; lees de radio uit om het te controleren.</numerusform>
+            <numerusform>Voltooid met fouten: %n blokken konden niet worden teruggelezen, dus het schrijven is niet gecontroleerd; lees de radio uit om het te controleren.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n writes were not acknowledged, although the radio holds what was written.</source>
+        <translation>
+            <numerusform>Voltooid met fouten: %n schrijfopdracht is niet bevestigd, hoewel de radio bevat wat er geschreven is.</numerusform>
+            <numerusform>Voltooid met fouten: %n schrijfopdrachten zijn niet bevestigd, hoewel de radio bevat wat er geschreven is.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks differ from what the plan would write.</source>
+        <translation>
+            <numerusform>Voltooid met fouten: %n blok wijkt af van wat het kanaalplan zou schrijven.</numerusform>
+            <numerusform>Voltooid met fouten: %n blokken wijken af van wat het kanaalplan zou schrijven.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read, so the check is not complete.</source>
+        <translation>
+            <numerusform>Voltooid met fouten: %n blok kon niet worden gelezen, dus de controle is niet volledig.</numerusform>
+            <numerusform>Voltooid met fouten: %n blokken konden niet worden gelezen, dus de controle is niet volledig.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>de poort is niet geopend</translation>
+    </message>
+    <message>
+        <source>the port is already open</source>
+        <translation>de poort is al geopend</translation>
+    </message>
+    <message>
+        <source>nothing arrived in time</source>
+        <translation>er kwam niets op tijd binnen</translation>
+    </message>
+    <message>
+        <source>a framing, overrun or parity error on the line</source>
+        <translation>een frame-, overloop- of pariteitsfout op de lijn</translation>
+    </message>
+    <message>
+        <source>the connection to the device was lost</source>
+        <translation>de verbinding met het apparaat is verbroken</translation>
+    </message>
+    <message>
+        <source>the port is in use by another program</source>
+        <translation>de poort wordt door een ander programma gebruikt</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>geen seriële poort</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2.</source>
+        <translation>de map %1 kan niet worden aangemaakt: %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 holds too many backups of this second.</source>
+        <translation>de map %1 bevat te veel back-ups van deze seconde.</translation>
     </message>
 </context>
 </TS>

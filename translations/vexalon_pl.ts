@@ -427,65 +427,25 @@ Wszystkie kanały i ustawienia w radiu zostaną zastąpione tymi z kopii zapasow
         <source>Finished with errors: the settings could not be read; they keep their earlier values.</source>
         <translation>Zakończono z błędami: nie udało się odczytać ustawień; zachowują poprzednie wartości.</translation>
     </message>
-    <message>
-        <source>Finished with errors: channel %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Zakończono z błędami: nie udało się odczytać kanału %1 ani ustawień; zachowują poprzednie wartości.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Finished with errors: channels %1 and the settings could not be read; they keep their earlier values.</source>
-        <translation>Zakończono z błędami: nie udało się odczytać kanałów %1 ani ustawień; zachowują poprzednie wartości.</translation>
+        <translation>
+            <numerusform>Zakończono z błędami: nie udało się odczytać kanału %1 ani ustawień; zachowują poprzednie wartości.</numerusform>
+            <numerusform>Zakończono z błędami: nie udało się odczytać kanałów %1 ani ustawień; zachowują poprzednie wartości.</numerusform>
+            <numerusform>Zakończono z błędami: nie udało się odczytać kanałów %1 ani ustawień; zachowują poprzednie wartości.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Finished with errors: channel %1 could not be read; it keeps its earlier values.</source>
-        <translation>Zakończono z błędami: nie udało się odczytać kanału %1; zachowuje poprzednie wartości.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Finished with errors: channels %1 could not be read; they keep their earlier values.</source>
-        <translation>Zakończono z błędami: nie udało się odczytać kanałów %1; zachowują poprzednie wartości.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Zakończono z błędami: w %1 bloku odczyt różni się od tego, co zapisano. Poprzednia zawartość radia jest w pliku %2; przywróć ją albo zapisz ponownie.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks read back different from what was written. What the radio held before is in %2; restore it or write again.</source>
-        <translation>Zakończono z błędami: w %1 blokach odczyt różni się od tego, co zapisano. Poprzednia zawartość radia jest w pliku %2; przywróć ją albo zapisz ponownie.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block read back different from what was written; write again.</source>
-        <translation>Zakończono z błędami: w %1 bloku odczyt różni się od tego, co zapisano; zapisz ponownie.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks read back different from what was written; write again.</source>
-        <translation>Zakończono z błędami: w %1 blokach odczyt różni się od tego, co zapisano; zapisz ponownie.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Zakończono z błędami: nie udało się odczytać z powrotem %1 bloku, więc zapis nie został zweryfikowany. Poprzednia zawartość radia jest w pliku %2; odczytaj radio, aby to sprawdzić, albo ją przywróć.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read back, so the write is not verified. What the radio held before is in %2; read the radio to check it, or restore it.</source>
-        <translation>Zakończono z błędami: nie udało się odczytać z powrotem %1 bloków, więc zapis nie został zweryfikowany. Poprzednia zawartość radia jest w pliku %2; odczytaj radio, aby to sprawdzić, albo ją przywróć.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Zakończono z błędami: nie udało się odczytać z powrotem %1 bloku, więc zapis nie został zweryfikowany; odczytaj radio, aby to sprawdzić.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read back, so the write is not verified; read the radio to check it.</source>
-        <translation>Zakończono z błędami: nie udało się odczytać z powrotem %1 bloków, więc zapis nie został zweryfikowany; odczytaj radio, aby to sprawdzić.</translation>
+        <translation>
+            <numerusform>Zakończono z błędami: nie udało się odczytać kanału %1; zachowuje poprzednie wartości.</numerusform>
+            <numerusform>Zakończono z błędami: nie udało się odczytać kanałów %1; zachowują poprzednie wartości.</numerusform>
+            <numerusform>Zakończono z błędami: nie udało się odczytać kanałów %1; zachowują poprzednie wartości.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Verified: the radio holds what was written.</source>
         <translation>Zweryfikowano: radio zawiera to, co zapisano.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 write was not acknowledged, although the radio holds what was written.</source>
-        <translation>Zakończono z błędami: radio nie potwierdziło %1 zapisu, choć zawiera to, co zapisano.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 writes were not acknowledged, although the radio holds what was written.</source>
-        <translation>Zakończono z błędami: radio nie potwierdziło %1 zapisów, choć zawiera to, co zapisano.</translation>
     </message>
     <message>
         <source>Supported HT-446%1 radio detected. Reading will take few seconds, please wait...</source>
@@ -527,13 +487,13 @@ Wszystkie kanały i ustawienia w radiu zostaną zastąpione tymi z kopii zapasow
         <source>What the radio held is kept in %1.</source>
         <translation>Poprzednia zawartość radia jest zachowana w pliku %1.</translation>
     </message>
-    <message>
-        <source>The radio&apos;s block at %1 could not be read, so no backup was kept.</source>
-        <translation>Nie udało się odczytać bloku radia pod adresem %1, więc nie zachowano kopii zapasowej.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The radio&apos;s blocks at %1 could not be read, so no backup was kept.</source>
-        <translation>Nie udało się odczytać bloków radia pod adresami %1, więc nie zachowano kopii zapasowej.</translation>
+        <translation>
+            <numerusform>Nie udało się odczytać bloku radia pod adresem %1, więc nie zachowano kopii zapasowej.</numerusform>
+            <numerusform>Nie udało się odczytać bloków radia pod adresami %1, więc nie zachowano kopii zapasowej.</numerusform>
+            <numerusform>Nie udało się odczytać bloków radia pod adresami %1, więc nie zachowano kopii zapasowej.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The backup of the radio could not be saved: %1</source>
@@ -618,22 +578,6 @@ Bez kopii zapasowej nie da się przywrócić obecnej zawartości radia. Zapisać
     <message>
         <source>Nothing was written; the radio keeps what it held.</source>
         <translation>Nic nie zapisano; radio zachowuje dotychczasową zawartość.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block differs from what the plan would write.</source>
-        <translation>Zakończono z błędami: zawartość %1 bloku różni się od tego, co zapisałby plan kanałów.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks differ from what the plan would write.</source>
-        <translation>Zakończono z błędami: zawartość %1 bloków różni się od tego, co zapisałby plan kanałów.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 block could not be read, so the check is not complete.</source>
-        <translation>Zakończono z błędami: nie udało się odczytać %1 bloku, więc sprawdzenie nie jest pełne.</translation>
-    </message>
-    <message>
-        <source>Finished with errors: %1 blocks could not be read, so the check is not complete.</source>
-        <translation>Zakończono z błędami: nie udało się odczytać %1 bloków, więc sprawdzenie nie jest pełne.</translation>
     </message>
     <message>
         <source>The radio holds what the plan would write.</source>
@@ -815,37 +759,29 @@ Please restart this software to normal mode.</source>
         <translation>Ten plik konfiguracyjny zapisano w trybie normalnym, a jesteś w trybie zaawansowanym.<byte value="xd"/>
 Uruchom program ponownie w trybie normalnym.</translation>
     </message>
-    <message>
-        <source>[!] The radio did not acknowledge %1 other write.</source>
-        <translation>[!] Radio nie potwierdziło %1 innego zapisu.</translation>
-    </message>
-    <message>
-        <source>[!] The radio did not acknowledge %1 other writes.</source>
-        <translation>[!] Radio nie potwierdziło innych zapisów: %1.</translation>
-    </message>
-    <message>
-        <source>Channel %1 holds a frequency in the radio that normal mode could not show, so the window shows it as not in use. Writing now clears it in the radio.<byte value="xd"/>
-<byte value="xd"/>
-To keep it, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
-<byte value="xd"/>
-Write anyway?</source>
-        <translation>Kanał %1 ma w radiu częstotliwość, której tryb normalny nie potrafił pokazać, dlatego okno pokazuje ją jako nieużywaną. Zapis teraz wyczyści ją w radiu.<byte value="xd"/>
-<byte value="xd"/>
-Aby ją zachować, odpowiedz Nie, włącz tryb zaawansowany (Pozostałe ustawienia) i odczytaj radio ponownie.<byte value="xd"/>
-<byte value="xd"/>
-Zapisać mimo to?</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>Channels %1 hold frequencies in the radio that normal mode could not show, so the window shows them as not in use. Writing now clears them in the radio.<byte value="xd"/>
 <byte value="xd"/>
 To keep them, answer No, turn on advanced mode (Other settings and info) and read the radio again.<byte value="xd"/>
 <byte value="xd"/>
 Write anyway?</source>
-        <translation>Kanały %1 mają w radiu częstotliwości, których tryb normalny nie potrafił pokazać, dlatego okno pokazuje je jako nieużywane. Zapis teraz wyczyści je w radiu.<byte value="xd"/>
+        <translation>
+            <numerusform>Kanał %1 ma w radiu częstotliwość, której tryb normalny nie potrafił pokazać, dlatego okno pokazuje ją jako nieużywaną. Zapis teraz wyczyści ją w radiu.<byte value="xd"/>
+<byte value="xd"/>
+Aby ją zachować, odpowiedz Nie, włącz tryb zaawansowany (Pozostałe ustawienia) i odczytaj radio ponownie.<byte value="xd"/>
+<byte value="xd"/>
+Zapisać mimo to?</numerusform>
+            <numerusform>Kanały %1 mają w radiu częstotliwości, których tryb normalny nie potrafił pokazać, dlatego okno pokazuje je jako nieużywane. Zapis teraz wyczyści je w radiu.<byte value="xd"/>
 <byte value="xd"/>
 Aby je zachować, odpowiedz Nie, włącz tryb zaawansowany (Pozostałe ustawienia) i odczytaj radio ponownie.<byte value="xd"/>
 <byte value="xd"/>
-Zapisać mimo to?</translation>
+Zapisać mimo to?</numerusform>
+            <numerusform>Kanały %1 mają w radiu częstotliwości, których tryb normalny nie potrafił pokazać, dlatego okno pokazuje je jako nieużywane. Zapis teraz wyczyści je w radiu.<byte value="xd"/>
+<byte value="xd"/>
+Aby je zachować, odpowiedz Nie, włącz tryb zaawansowany (Pozostałe ustawienia) i odczytaj radio ponownie.<byte value="xd"/>
+<byte value="xd"/>
+Zapisać mimo to?</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 is not a Vexalon radio backup; it is not replaced. Choose another file.</source>
@@ -888,6 +824,106 @@ Zapisać mimo to?</translation>
     <message>
         <source>%1 is not a Vexalon channel plan; the plan is not saved into it. Choose another file.</source>
         <translation>%1 nie jest planem kanałów Vexalon; plan nie zostanie w nim zapisany. Wybierz inny plik.</translation>
+    </message>
+    <message numerus="yes">
+        <source>[!] The radio did not acknowledge %n other writes.</source>
+        <translation>
+            <numerusform>[!] Radio nie potwierdziło %n innego zapisu.</numerusform>
+            <numerusform>[!] Radio nie potwierdziło innych zapisów: %n.</numerusform>
+            <numerusform>[!] Radio nie potwierdziło innych zapisów: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks read back different from what was written. What the radio held before is in %1; restore it or write again.</source>
+        <translation>
+            <numerusform>Zakończono z błędami: w %n bloku odczyt różni się od tego, co zapisano. Poprzednia zawartość radia jest w pliku %1; przywróć ją albo zapisz ponownie.</numerusform>
+            <numerusform>Zakończono z błędami: w %n blokach odczyt różni się od tego, co zapisano. Poprzednia zawartość radia jest w pliku %1; przywróć ją albo zapisz ponownie.</numerusform>
+            <numerusform>Zakończono z błędami: w %n blokach odczyt różni się od tego, co zapisano. Poprzednia zawartość radia jest w pliku %1; przywróć ją albo zapisz ponownie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks read back different from what was written; write again.</source>
+        <translation>
+            <numerusform>Zakończono z błędami: w %n bloku odczyt różni się od tego, co zapisano; zapisz ponownie.</numerusform>
+            <numerusform>Zakończono z błędami: w %n blokach odczyt różni się od tego, co zapisano; zapisz ponownie.</numerusform>
+            <numerusform>Zakończono z błędami: w %n blokach odczyt różni się od tego, co zapisano; zapisz ponownie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read back, so the write is not verified. What the radio held before is in %1; read the radio to check it, or restore it.</source>
+        <translation>
+            <numerusform>Zakończono z błędami: nie udało się odczytać z powrotem %n bloku, więc zapis nie został zweryfikowany. Poprzednia zawartość radia jest w pliku %1; odczytaj radio, aby to sprawdzić, albo ją przywróć.</numerusform>
+            <numerusform>Zakończono z błędami: nie udało się odczytać z powrotem %n bloków, więc zapis nie został zweryfikowany. Poprzednia zawartość radia jest w pliku %1; odczytaj radio, aby to sprawdzić, albo ją przywróć.</numerusform>
+            <numerusform>Zakończono z błędami: nie udało się odczytać z powrotem %n bloków, więc zapis nie został zweryfikowany. Poprzednia zawartość radia jest w pliku %1; odczytaj radio, aby to sprawdzić, albo ją przywróć.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read back, so the write is not verified; read the radio to check it.</source>
+        <translation>
+            <numerusform>Zakończono z błędami: nie udało się odczytać z powrotem %n bloku, więc zapis nie został zweryfikowany; odczytaj radio, aby to sprawdzić.</numerusform>
+            <numerusform>Zakończono z błędami: nie udało się odczytać z powrotem %n bloków, więc zapis nie został zweryfikowany; odczytaj radio, aby to sprawdzić.</numerusform>
+            <numerusform>Zakończono z błędami: nie udało się odczytać z powrotem %n bloków, więc zapis nie został zweryfikowany; odczytaj radio, aby to sprawdzić.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n writes were not acknowledged, although the radio holds what was written.</source>
+        <translation>
+            <numerusform>Zakończono z błędami: radio nie potwierdziło %n zapisu, choć zawiera to, co zapisano.</numerusform>
+            <numerusform>Zakończono z błędami: radio nie potwierdziło %n zapisów, choć zawiera to, co zapisano.</numerusform>
+            <numerusform>Zakończono z błędami: radio nie potwierdziło %n zapisów, choć zawiera to, co zapisano.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks differ from what the plan would write.</source>
+        <translation>
+            <numerusform>Zakończono z błędami: %n blok różni się od tego, co zapisałby plan kanałów.</numerusform>
+            <numerusform>Zakończono z błędami: %n bloki różnią się od tego, co zapisałby plan kanałów.</numerusform>
+            <numerusform>Zakończono z błędami: %n bloków różni się od tego, co zapisałby plan kanałów.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n blocks could not be read, so the check is not complete.</source>
+        <translation>
+            <numerusform>Zakończono z błędami: nie udało się odczytać %n bloku, więc sprawdzenie nie jest pełne.</numerusform>
+            <numerusform>Zakończono z błędami: nie udało się odczytać %n bloków, więc sprawdzenie nie jest pełne.</numerusform>
+            <numerusform>Zakończono z błędami: nie udało się odczytać %n bloków, więc sprawdzenie nie jest pełne.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>port nie jest otwarty</translation>
+    </message>
+    <message>
+        <source>the port is already open</source>
+        <translation>port jest już otwarty</translation>
+    </message>
+    <message>
+        <source>nothing arrived in time</source>
+        <translation>nic nie nadeszło na czas</translation>
+    </message>
+    <message>
+        <source>a framing, overrun or parity error on the line</source>
+        <translation>błąd ramki, przepełnienia lub parzystości na linii</translation>
+    </message>
+    <message>
+        <source>the connection to the device was lost</source>
+        <translation>utracono połączenie z urządzeniem</translation>
+    </message>
+    <message>
+        <source>the port is in use by another program</source>
+        <translation>port jest używany przez inny program</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>to nie jest port szeregowy</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2.</source>
+        <translation>nie można utworzyć folderu %1: %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 holds too many backups of this second.</source>
+        <translation>folder %1 zawiera zbyt wiele kopii zapasowych z tej sekundy.</translation>
     </message>
 </context>
 </TS>

@@ -20,33 +20,13 @@ void Tmainform::MarkChannelUnread(int channel, bool unread) {
   PaintChannelLabel(channel, unread);
 }
 
-void Tmainform::RememberHiddenFrequencies(const ReadOutcome& outcome) {
-  for (int channel = 1; channel <= kChannelCount; ++channel) {
-    // A row the read did not fill still shows what it showed before.
-    if (const std::optional<ChannelRow>& row = outcome.channels[channel - 1]) {
-      hiddenRows[channel] = !advancedMode && (!ChannelListShows(*row, Direction::Rx) ||
-                                              !ChannelListShows(*row, Direction::Tx));
-    }
-  }
-}
-
-std::vector<int> Tmainform::HiddenRows() const {
-  std::vector<int> channels;
-  for (int channel = 1; channel <= kChannelCount; ++channel) {
-    if (hiddenRows[channel]) {
-      channels.push_back(channel);
-    }
-  }
-  return channels;
-}
-
 // Only the user's own changes count: the signals below are not sent when the program
 // sets a value.
 void Tmainform::TrackEdits() {
   for (int channel = 1; channel <= kChannelCount; ++channel) {
     const auto edited = [this, channel] { MarkChannelUnread(channel, false); };
     // Once the user chooses a frequency for the row, the radio's is no longer to keep.
-    const auto frequencyChosen = [this, channel] { hiddenRows[channel] = false; };
+    const auto frequencyChosen = [this, channel] { hiddenRows.Forget(channel); };
     for (const GridRole role :
          {GridRole::FreqRx, GridRole::FreqTx, GridRole::CtcssRx, GridRole::CtcssTx}) {
       connect(Find<QComboBox>(GridControlName(role, channel, false)), &QComboBox::activated, this,
@@ -77,7 +57,7 @@ void Tmainform::TrackHzEdits() {
       connect(Find<QLineEdit>(GridControlName(role, channel, true)), &QLineEdit::textEdited, this,
               [this, channel] {
                 MarkChannelUnread(channel, false);
-                hiddenRows[channel] = false;
+                hiddenRows.Forget(channel);
               });
     }
   }

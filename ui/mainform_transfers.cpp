@@ -6,43 +6,46 @@
 #include <QFileDialog>
 
 #include "files/backup_file.h"
-#include "radio/hz_text.h"
-#include "radio/log_texts.h"
-#include "radio/transfers.h"
+#include "radio/front_end.h"
+#include "radio/verdict_lines.h"
 #include "ui/responsive_backups.h"
 #include "ui/shown_text.h"
 #include "ui/unit_mainform.h"
 
 namespace {
 
-// Looked up when needed: the translations are installed after static objects are made.
-QString WriteStartupPlanQuestion() {
-  return QCoreApplication::translate(
-      "Vexalon",
-      "Nothing has been read from the radio, loaded from a file or edited since the program "
-      "started. Writing now replaces all 15 channels in the radio with empty channels and its "
-      "settings with the ones shown.\r\n\r\nWrite anyway?");
-}
-
-class WindowObserver : public TransferObserver {
+// The window's widgets as the front-end steps see them.
+class WindowFrontEnd : public FrontEnd {
  public:
-  explicit WindowObserver(Tmainform& window) : window_(window) {}
+  explicit WindowFrontEnd(Tmainform& window) : window_(window) {}
+
+  bool AdvancedMode() const override { return window_.AdvancedMode(); }
+  void ShowChannel(int channel, const ChannelRow& row) override {
+    window_.ShowChannel(channel, row);
+  }
+  void ShowSettings(const RadioSettings& settings) override { window_.ShowSettings(settings); }
+  void MarkChannelUnread(int channel, bool unread) override {
+    window_.MarkChannelUnread(channel, unread);
+  }
+  void ClearLog() override { window_.ClearLog(); }
+  void Log(const LogLine& line) override { window_.AppendLog(line); }
+  bool Ask(const LogLine& question) override { return window_.AskWarning(question); }
+  void FocusHzBox(int channel, Direction direction) override {
+    window_.FocusHzBox(channel, direction);
+  }
+
+ private:
+  Tmainform& window_;
+};
+
+// The labels of the channel in the dialogue turn red, and the window goes on handling its
+// events while the transfer waits on the line.
+class WindowObserver : public FrontEndObserver {
+ public:
+  WindowObserver(Tmainform& window, FrontEnd& front) : FrontEndObserver(front), window_(window) {}
 
   void ChannelBegins(int channel) override { window_.SetChannelLabelRed(channel, true); }
   void ChannelEnds(int channel) override { window_.SetChannelLabelRed(channel, false); }
-  void ChannelRead(int channel, const ChannelRow& row) override {
-    window_.ShowChannel(channel, row);
-    window_.MarkChannelUnread(channel, false);
-    if (!window_.AdvancedMode()) {
-      if (const auto hidden = HiddenFrequencyLine(channel, row)) {
-        window_.AppendLog(*hidden);
-      }
-    }
-  }
-  void Logged(const LogLine& line) override { window_.AppendLog(line); }
-  bool WriteWithoutBackup(const LogLine& why) override {
-    return window_.AskWarning(WriteWithoutBackupQuestion(why));
-  }
   void Waiting() override { QCoreApplication::processEvents(); }
 
  private:
@@ -57,18 +60,9 @@ void Tmainform::cmdReadRadioClick() {
     return;
   }
   BeginTransfer();
-  WindowObserver observer(*this);
-  const ReadOutcome outcome = ReadRadio(serial, port, observer);
-  RememberHiddenFrequencies(outcome);
-  for (const int channel : outcome.unreadChannels) {
-    MarkChannelUnread(channel, true);
-  }
-  if (outcome.settings) {
-    ShowSettings(*outcome.settings);
-  }
-  for (const LogLine& line : OutcomeLines(outcome)) {
-    AppendLog(line);
-  }
+  WindowFrontEnd front(*this);
+  WindowObserver observer(*this, front);
+  EndRead(front, ReadRadio(serial, port, observer), hiddenRows);
   EndTransfer();
 }
 
@@ -79,32 +73,14 @@ void Tmainform::cmdWriteClick() {
   }
   // The plan is taken once: the editing controls stay disabled until the write ends.
   const ChannelPlan plan = Plan(true);
-  if (const auto unwritable = UnwritableHzTexts(plan); !unwritable.empty()) {
-    ClearLog();
-    for (const UnwritableHzText& box : unwritable) {
-      AppendLog(UnwritableHzTextLine(box));
-    }
-    FocusHzBox(unwritable.front().channel, unwritable.front().direction);
-    return;
-  }
-  if (holdsStartupPlan && !dialogs->AskWarningYesNo(this, WriteStartupPlanQuestion())) {
-    return;
-  }
-  if (const auto question = HiddenFrequenciesQuestion(HiddenRows());
-      question && !AskWarning(*question)) {
+  WindowFrontEnd front(*this);
+  if (!ReadyToWrite(front, plan, holdsStartupPlan, hiddenRows)) {
     return;
   }
   BeginTransfer();
-  WindowObserver observer(*this);
+  WindowObserver observer(*this, front);
   ResponsiveBackups backups;
-  const WriteOutcome outcome = WriteRadio(serial, port, plan, observer, backups);
-  // The radio now holds what the window shows.
-  if (outcome.end == TransferEnd::Done) {
-    hiddenRows = {};
-  }
-  for (const LogLine& line : OutcomeLines(outcome)) {
-    AppendLog(line);
-  }
+  EndWrite(front, WriteRadio(serial, port, plan, observer, backups), hiddenRows);
   EndTransfer();
 }
 
@@ -138,7 +114,8 @@ void Tmainform::Restoreradiofrombackup1Click() {
     return;
   }
   BeginTransfer();
-  WindowObserver observer(*this);
+  WindowFrontEnd front(*this);
+  WindowObserver observer(*this, front);
   ResponsiveBackups backups;
   const WriteOutcome outcome = RestoreRadio(serial, port, *read.backup, observer, backups);
   for (const LogLine& line : OutcomeLines(outcome)) {

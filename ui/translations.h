@@ -3,9 +3,10 @@
 #include <QLocale>
 #include <QTranslator>
 
-// The window in the language of a locale where Vexalon has a translation (German, French,
-// Italian, Spanish, Dutch, Polish), in English otherwise; Qt's own texts (Yes and No, the
-// file dialogs) follow from Qt's translations. Made before the window, kept while it lives.
+// The window in the language of a locale where Vexalon has a translation (the languages
+// translations/CMakeLists.txt lists), in English otherwise; Qt's own texts (Yes and No, the
+// file dialogs) follow from Qt's translations where Qt has them. Made before the window,
+// kept while it lives.
 class Translations {
  public:
   explicit Translations(const QLocale& locale);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "radio/channel_plan.h"
+#include "radio/front_end.h"
 #include "radio/log_line.h"
 #include "radio/serial_link.h"
 #include "ui/control_lookup.h"
@@ -114,8 +115,6 @@ class Tmainform : public QWidget {
   void ShowPlan(const ChannelPlan& plan);
   void TrackEdits();
   void TrackHzEdits();
-  void RememberHiddenFrequencies(const ReadOutcome& outcome);
-  std::vector<int> HiddenRows() const;
   void PaintChannelLabel(int channel, bool red);
 
   template <class Control>
@@ -134,7 +133,7 @@ class Tmainform : public QWidget {
   // Rows, by channel number, whose frequencies in the radio the read that filled them could
   // not show in normal mode: a write would clear those, so it asks first. Forgotten when the
   // user chooses the row's frequency, and for all rows on a load or a write that is done.
-  std::array<bool, kChannelCount + 1> hiddenRows{};
+  HiddenRows hiddenRows;
   bool transferRunning = false;
   // The plan file last loaded or saved, for the channel card; empty before any.
   QString planFileName;

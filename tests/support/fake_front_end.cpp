@@ -2,10 +2,7 @@
 
 #include <stdexcept>
 
-#include "radio/hz_text.h"
-#include "radio/log_texts.h"
 #include "radio/transfers.h"
-#include "tests/support/recording_observer.h"
 
 namespace {
 
@@ -19,26 +16,6 @@ void CheckChannel(int channel) {
 int Selected(int index, int count) {
   return index >= 0 && index < count ? index : -1;
 }
-
-// Shows rows as the window does while a read goes on, and answers its questions.
-struct ShowingObserver : RecordingObserver {
-  explicit ShowingObserver(FakeFrontEnd& front) : front(front) {}
-  void ChannelRead(int channel, const ChannelRow& row) override {
-    RecordingObserver::ChannelRead(channel, row);
-    front.ShowChannel(channel, row);
-    front.unreadRows[channel] = false;
-    if (!front.AdvancedMode()) {
-      if (const auto hidden = HiddenFrequencyLine(channel, row)) {
-        Logged(*hidden);
-      }
-    }
-  }
-  bool WriteWithoutBackup(const LogLine&) override {
-    ++front.askedToWriteWithoutBackup;
-    return front.writeWithoutBackup;
-  }
-  FakeFrontEnd& front;
-};
 
 }  // namespace
 
@@ -68,18 +45,19 @@ void FakeFrontEnd::ShowSettings(const RadioSettings& settings) {
   settings_.totReset = Selected(settings.totReset, kTotResetCount);
 }
 
-void FakeFrontEnd::Read() {
-  ShowingObserver observer(*this);
-  const ReadOutcome outcome = ReadRadio(serial, portName, observer);
-  for (const int channel : outcome.unreadChannels) {
-    unreadRows[channel] = true;
-  }
-  if (outcome.settings) {
-    ShowSettings(*outcome.settings);
-  }
-  log = observer.LogWith(outcome);
+bool FakeFrontEnd::Ask(const LogLine& question) {
+  asked.push_back(question.Text());
+  return answerYes;
 }
 
+// As the window, which clears its log when a transfer begins.
+void FakeFrontEnd::Read() {
+  ClearLog();
+  FrontEndObserver observer(*this);
+  EndRead(*this, ReadRadio(serial, portName, observer), hiddenRows_);
+}
+
+// Nothing here starts with the start-up defaults: each test shows its own plan.
 void FakeFrontEnd::Write() {
   ChannelPlan plan;
   plan.advancedMode = advancedMode_;
@@ -87,14 +65,10 @@ void FakeFrontEnd::Write() {
     plan.channels[channel - 1] = Channel(channel);
   }
   plan.settings = settings_;
-  if (const auto unwritable = UnwritableHzTexts(plan); !unwritable.empty()) {
-    log.clear();
-    for (const UnwritableHzText& box : unwritable) {
-      log.push_back(UnwritableHzTextLine(box).Text());
-    }
-    focused = {unwritable.front().channel, unwritable.front().direction};
+  if (!ReadyToWrite(*this, plan, false, hiddenRows_)) {
     return;
   }
-  ShowingObserver observer(*this);
-  log = observer.LogWith(WriteRadio(serial, portName, plan, observer, backups));
+  ClearLog();
+  FrontEndObserver observer(*this);
+  EndWrite(*this, WriteRadio(serial, portName, plan, observer, backups), hiddenRows_);
 }

@@ -7,13 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include "radio/front_end.h"
 #include "radio/serial_link.h"
 #include "tests/support/kept_backups.h"
 #include "tests/support/shown_plan.h"
 
-// The window's part in a transfer played with values instead of widgets: it shows what a
-// read gives back, hands a write its plan, and keeps the log the window would show.
-class FakeFrontEnd : public ShownPlan {
+// The window's part in a transfer played with values instead of widgets: it runs the
+// window's front-end steps, shows what a read gives back, hands a write its plan, and keeps
+// the log the window would show.
+class FakeFrontEnd : public ShownPlan, public FrontEnd {
  public:
   // Its link on the system calls and the clock given, as a line to a simulated radio.
   FakeFrontEnd(SerialSystem& system, const LinkClock& clock) : serial(system, clock) {}
@@ -26,6 +28,11 @@ class FakeFrontEnd : public ShownPlan {
   void ShowChannel(int channel, const ChannelRow& row) override;
   RadioSettings Settings() const override { return settings_; }
   void ShowSettings(const RadioSettings& settings) override;
+  void MarkChannelUnread(int channel, bool unread) override { unreadRows[channel] = unread; }
+  void ClearLog() override { log.clear(); }
+  void Log(const LogLine& line) override { log.push_back(line.Text()); }
+  bool Ask(const LogLine& question) override;
+  void FocusHzBox(int channel, Direction direction) override { focused = {channel, direction}; }
 
   void Read();
   void Write();
@@ -39,12 +46,13 @@ class FakeFrontEnd : public ShownPlan {
   // The Hz box a refused write put the focus on.
   std::optional<std::pair<int, Direction>> focused;
   KeptBackups backups;
-  // How the user answers whether to write without a backup, and how often it was asked.
-  bool writeWithoutBackup = false;
-  int askedToWriteWithoutBackup = 0;
+  // How the user answers every question, as the window's test dialogs do, and what was asked.
+  bool answerYes = true;
+  std::vector<std::string> asked;
 
  private:
   bool advancedMode_ = false;
+  HiddenRows hiddenRows_;
   std::array<ChannelRow, kChannelCount> rows_{};
   RadioSettings settings_ = kDefaultSettings;
 };

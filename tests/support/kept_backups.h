@@ -12,7 +12,7 @@ struct KeptBackups : BackupStore {
   Kept Keep(const RadioBackup& backup) override {
     const std::lock_guard lock(mutex);
     if (!failure.empty()) {
-      return {{}, failure};
+      return {{}, Literal(failure)};
     }
     kept.push_back(backup);
     return {"backup-" + std::to_string(kept.size()), {}};

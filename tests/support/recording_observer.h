@@ -4,8 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "radio/log_texts.h"
+#include "radio/progress_lines.h"
 #include "radio/transfer_observer.h"
+#include "radio/verdict_lines.h"
 
 // A front end without widgets: what a transfer told it, oldest first.
 struct RecordingObserver : TransferObserver {

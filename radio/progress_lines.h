@@ -11,8 +11,8 @@
 #include "radio/log_line.h"
 #include "radio/transfers.h"
 
-// Every line the transfers give the user, made in one place so that every front end says
-// the same.
+// The lines a transfer says while it runs, and the questions it asks, made in one place so
+// that every front end says the same. How it ended is in radio/verdict_lines.h.
 
 LogLine ReadDetectedLine(const std::string& variant);
 LogLine ReadingChannelsLine();
@@ -30,9 +30,9 @@ LogLine CheckDetectedLine(const std::string& variant);
 LogLine SafeWriteTimeLine(int seconds);
 LogLine BackingUpLine();
 LogLine BackupKeptLine(const std::string& fileName);
-// Why a write has no backup; the question whether to write all the same follows it.
-LogLine BackupUnreadLine(const std::vector<std::uint16_t>& addresses);
-LogLine BackupNotKeptLine(const std::string& failure);
+// Why a backup has no file: blocks it could not read, or a store that could not keep them.
+// For a write the question whether to write all the same follows it.
+LogLine NoBackupLine(const BackupResult& backup);
 LogLine WriteWithoutBackupQuestion(const LogLine& why);
 LogLine WritingChannelsLine();
 LogLine HalfNotAcknowledgedLine(int channel, bool toneHalf, const ByteString& reply);
@@ -45,6 +45,9 @@ LogLine VerifyingLine();
 LogLine BlockDiffersLine(const BlockDifference& difference);
 LogLine BlockNotReadBackLine(std::uint16_t address);
 
+// Before a write of the window's start-up defaults, which nothing has replaced yet.
+LogLine WriteStartupPlanQuestion();
+
 // For a row read in normal mode: the frequencies the channel lists cannot show, which a
 // write from normal mode would clear; nothing when the lists show the row whole.
 std::optional<LogLine> HiddenFrequencyLine(int channel, const ChannelRow& row);
@@ -53,9 +56,3 @@ std::optional<LogLine> HiddenFrequencyLine(int channel, const ChannelRow& row);
 std::optional<LogLine> HiddenFrequenciesQuestion(const std::vector<int>& channels);
 // A Hz box that stops a write before anything is sent.
 LogLine UnwritableHzTextLine(const UnwritableHzText& box);
-
-// The lines that close a transfer: "Done!", or what failed and what it means.
-std::vector<LogLine> OutcomeLines(const ReadOutcome& outcome);
-std::vector<LogLine> OutcomeLines(const WriteOutcome& outcome);
-std::vector<LogLine> OutcomeLines(const VerifyOutcome& outcome);
-std::vector<LogLine> OutcomeLines(const BackupOutcome& outcome);
