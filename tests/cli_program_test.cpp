@@ -78,8 +78,11 @@ TEST_F(CliProgram, CtrlCEndsTheWaitForARadio) {
   ASSERT_TRUE(radio.WaitForCommands(1, 20000));
   child->Interrupt();
   EXPECT_EQ(child->Wait(), 0) << child->Stderr();
-  EXPECT_EQ(Lines(child->Stderr()).back(),
+  const std::vector<std::string> lines = Lines(child->Stderr());
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[lines.size() - 2],
             "Stopping once the radios in progress are done; Ctrl+C again stops at once.");
+  EXPECT_EQ(lines.back(), "Radios written: 0, failed: 0, not written: 0.");
   EXPECT_EQ(child->Stdout(), "");
   for (const ByteString& command : radio.CommandLog()) {
     EXPECT_EQ(command, kProgrammingModeCommand);
