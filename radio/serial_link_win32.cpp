@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -89,22 +90,27 @@ InputQueue QueuedInput(HANDLE handle) {
   return queue;
 }
 
-// Wine may fill in a finished or cancelled transfer's status some time after it has set the
-// transfer's event. An OVERLAPPED on the stack would have that write land in a later frame,
-// so each transfer takes the next of a ring that lives as long as the thread and comes round
-// again only after many other transfers.
+// Wine may fill in a finished or cancelled transfer's status, and a read's bytes, some time
+// after it has set the transfer's event. An OVERLAPPED on the stack would have that write land
+// in a later frame, and a read buffer on the heap in memory given to something else by then
+// (the heap's own lists once, and malloc crashed), so each transfer takes the next of a ring
+// that lives as long as the thread and comes round again only after many other transfers.
 struct TransferSlot {
   OVERLAPPED overlapped{};
   DWORD events = 0;
+  std::array<std::uint8_t, TBlockSerial::kInputQueueSize> bytes{};
 };
 constexpr std::size_t kTransferSlots = 16;
 thread_local std::array<TransferSlot, kTransferSlots> transferSlots;
 thread_local std::size_t nextTransferSlot = 0;
+// How long a transfer whose event is set may still show as pending before it counts as done.
+constexpr int kLateFillWaitsMs = 50;
 
 TransferSlot& NextTransferSlot(HANDLE event) {
   TransferSlot& slot = transferSlots[nextTransferSlot++ % kTransferSlots];
-  slot = TransferSlot{};
+  slot.overlapped = OVERLAPPED{};
   slot.overlapped.hEvent = event;
+  slot.events = 0;
   return slot;
 }
 
@@ -142,12 +148,16 @@ struct ReadOutcome {
 class PendingTransfer {
  public:
   PendingTransfer()
-      : overlapped_(NextTransferSlot(CreateEventA(nullptr, TRUE, FALSE, nullptr)).overlapped) {}
+      : slot_(NextTransferSlot(CreateEventA(nullptr, TRUE, FALSE, nullptr))),
+        overlapped_(slot_.overlapped) {}
   ~PendingTransfer() { CloseHandle(overlapped_.hEvent); }
   PendingTransfer(const PendingTransfer&) = delete;
   PendingTransfer& operator=(const PendingTransfer&) = delete;
 
   OVERLAPPED* get() { return &overlapped_; }
+  // Where a read puts its bytes.
+  std::uint8_t* Bytes() { return slot_.bytes.data(); }
+  static constexpr std::size_t kMaxBytes = TBlockSerial::kInputQueueSize;
   // Waits up to the deadlock time-out; a transfer still pending then is aborted as `abort`
   // says. Either way it has finished when this returns: the bytes it moved.
   DWORD Finish(HANDLE handle, DWORD abort, bool& timedOut) {
@@ -155,12 +165,19 @@ class PendingTransfer {
       PurgeComm(handle, abort);
       timedOut = true;
     }
+    // Wine fills in what its event already announced at this thread's next wait; read too
+    // early, a finished read would show no bytes.
+    for (int waited = 0; !HasOverlappedIoCompleted(&overlapped_) && waited < kLateFillWaitsMs;
+         ++waited) {
+      Sleep(1);
+    }
     DWORD moved = 0;
     GetOverlappedResult(handle, &overlapped_, &moved, TRUE);
     return moved;
   }
 
  private:
+  TransferSlot& slot_;
   OVERLAPPED& overlapped_;
 };
 
@@ -168,15 +185,17 @@ class PendingTransfer {
 // deadlock time-out with what it got so far.
 ReadOutcome ReadOverlapped(HANDLE handle, std::size_t count) {
   ReadOutcome outcome;
-  outcome.bytes.resize(count);
   PendingTransfer transfer;
-  if (!ReadFile(handle, outcome.bytes.data(), static_cast<DWORD>(count), nullptr, transfer.get()) &&
+  // What stays queued beyond a full buffer is read the next time.
+  count = std::min(count, PendingTransfer::kMaxBytes);
+  if (!ReadFile(handle, transfer.Bytes(), static_cast<DWORD>(count), nullptr, transfer.get()) &&
       GetLastError() != ERROR_IO_PENDING) {
     outcome.error = GetLastError();
-    outcome.bytes.clear();
     return outcome;
   }
-  outcome.bytes.resize(transfer.Finish(handle, PURGE_RXABORT, outcome.timedOut));
+  const std::size_t moved =
+      std::min<std::size_t>(transfer.Finish(handle, PURGE_RXABORT, outcome.timedOut), count);
+  outcome.bytes.assign(transfer.Bytes(), transfer.Bytes() + moved);
   return outcome;
 }
 
