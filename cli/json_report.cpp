@@ -1,27 +1,16 @@
 #include "cli/json_report.h"
 
-#include <cstdio>
-
 #include "cli/radio_end.h"
+#include "radio/hex_text.h"
 
 namespace {
 
 using json = nlohmann::ordered_json;
 
-std::string HexBytes(const ByteString& bytes) {
-  std::string text;
-  for (const std::uint8_t byte : bytes) {
-    char hex[4];
-    std::snprintf(hex, sizeof hex, text.empty() ? "%02X" : " %02X", byte);
-    text += hex;
-  }
-  return text;
-}
-
 json Addresses(const std::vector<std::uint16_t>& addresses) {
   json list = json::array();
   for (const std::uint16_t address : addresses) {
-    list.push_back(AddressText(address));
+    list.push_back(HexAddress(address));
   }
   return list;
 }
@@ -45,9 +34,9 @@ json Common(const TransferResult& result) {
 void AddVerification(json& object, const Verification& check) {
   json differing = json::array();
   for (const BlockDifference& difference : check.differing) {
-    differing.push_back({{"address", AddressText(difference.address)},
-                         {"written", HexBytes(difference.written)},
-                         {"read_back", HexBytes(difference.readBack)}});
+    differing.push_back({{"address", HexAddress(difference.address)},
+                         {"written", HexBytes(difference.written, " ")},
+                         {"read_back", HexBytes(difference.readBack, " ")}});
   }
   object["differing_blocks"] = differing;
   object["unverified_blocks"] = Addresses(check.unverified);
@@ -63,12 +52,6 @@ void AddBackup(json& object, const BackupResult& backup) {
 
 std::string JsonLine(const json& object) {
   return object.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
-}
-
-std::string AddressText(std::uint16_t address) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%04X", address);
-  return text;
 }
 
 std::string ResultText(TransferEnd end) {

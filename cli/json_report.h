@@ -18,6 +18,3 @@ std::string ResultText(TransferEnd end);
 // The object as one line of output. Bytes that are not UTF-8, as in a file name in another
 // encoding, become U+FFFD rather than failing.
 std::string JsonLine(const nlohmann::ordered_json& object);
-
-// "0x0290", as the log lines name addresses.
-std::string AddressText(std::uint16_t address);

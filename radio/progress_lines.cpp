@@ -1,17 +1,13 @@
 #include "radio/progress_lines.h"
 
 #include "radio/codecs.h"
+#include "radio/hex_text.h"
 #include "radio/memory_map.h"
 
 namespace {
 
 LogLine AddressText(std::uint16_t address) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string text = "0x";
-  for (int shift = 12; shift >= 0; shift -= 4) {
-    text += kDigits[(address >> shift) & 0xF];
-  }
-  return Literal(text);
+  return Literal(HexAddress(address));
 }
 
 LogLine ListSettingName(ListSetting setting) {

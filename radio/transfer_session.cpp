@@ -6,11 +6,6 @@
 
 namespace {
 
-constexpr int kBaudRate = kRadioLine.baudRate;
-constexpr int kDataBits = kRadioLine.dataBits;
-constexpr char kParity = kRadioLine.parity;
-constexpr int kStopBits = kRadioLine.stopBits;
-
 bool IsBank0Channel(const BlockPlace& place) {
   return place.kind == BlockPlace::ChannelRecord && place.bank == 0 && place.channel > 0;
 }
@@ -64,7 +59,8 @@ Session::~Session() {
 
 void Session::Open(const std::string& portName) {
   link_.OpenPort(portName);
-  link_.ConfigureLine(kBaudRate, kDataBits, kParity, kStopBits, false, false);
+  link_.ConfigureLine(kRadioLine.baudRate, kRadioLine.dataBits, kRadioLine.parity,
+                      kRadioLine.stopBits, false, false);
 }
 
 TransferResult Session::Identify() {
