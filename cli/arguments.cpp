@@ -44,6 +44,12 @@ void AddReport(CLI::App& command, Options& options) {
       ->type_name("FILE");
 }
 
+void AddChangedOnly(CLI::App& command, Options& options) {
+  command.add_flag("--changed-only", options.changedOnly,
+                   "Send only the blocks the radio does not already hold, as its backup shows, "
+                   "and read back only those");
+}
+
 void AddPorts(CLI::App& command, Options& options) {
   command
       .add_option("--port", options.ports,
@@ -97,6 +103,7 @@ struct CommandLine {
                     "One radio after another on each port, until Ctrl+C: when a radio is done and "
                     "taken off the cable, the next one that answers is written");
     AddBackupFolder(*write, options);
+    AddChangedOnly(*write, options);
     AddReport(*write, options);
     AddOutputOptions(*write, options);
 
@@ -123,6 +130,7 @@ struct CommandLine {
     restore->add_option("--port", port, kPortHelp)->required()->type_name("PORT");
     restore->add_option("BACKUP", options.file, "The backup file")->required()->type_name("FILE");
     AddBackupFolder(*restore, options);
+    AddChangedOnly(*restore, options);
     AddReport(*restore, options);
     AddOutputOptions(*restore, options);
 

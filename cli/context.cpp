@@ -10,3 +10,7 @@ std::string LineLabel(const Options& options, const RadioId& radio) {
   }
   return radio.number > 0 ? "#" + std::to_string(radio.number) : "";
 }
+
+WriteScope ScopeOf(const Options& options) {
+  return options.changedOnly ? WriteScope::ChangedBlocks : WriteScope::AllBlocks;
+}

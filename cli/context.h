@@ -6,6 +6,7 @@
 #include "cli/interrupt.h"
 #include "cli/options.h"
 #include "cli/platform.h"
+#include "radio/transfers.h"
 
 class ReportFile;
 
@@ -24,6 +25,9 @@ struct RadioId {
   std::string port;
   int number = 0;
 };
+
+// What a write or restore sends, as --changed-only says.
+WriteScope ScopeOf(const Options& options);
 
 // "PORT #2", or the port alone without a number.
 std::string RadioName(const RadioId& radio);

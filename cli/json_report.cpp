@@ -90,6 +90,7 @@ json JsonOf(const WriteOutcome& outcome) {
   }
   AddBackup(object, outcome);
   object["blocks_to_write"] = outcome.blocksToWrite;
+  object["blocks_already_held"] = outcome.blocksAlreadyHeld;
   object["blocks_written"] = outcome.blocksWritten;
   object["unacknowledged_writes"] = outcome.unacknowledged;
   AddVerification(object, outcome.verification);

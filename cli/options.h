@@ -20,6 +20,8 @@ struct Options {
   // A plan's missing keys and channels take their defaults rather than refusing it.
   bool missingAsUnused = false;
   bool repeat = false;
+  // Write and restore send only the blocks the radio does not already hold.
+  bool changedOnly = false;
   bool json = false;
   bool quiet = false;
 };

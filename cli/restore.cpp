@@ -27,7 +27,7 @@ int RunRestore(Context& context) {
   WriteOutcome outcome;
   {
     RadioObserver observer(context, radio, false);
-    outcome = RestoreRadio(*link, radio.port, *read.backup, observer, backups);
+    outcome = RestoreRadio(*link, radio.port, *read.backup, observer, backups, ScopeOf(options));
   }
   const RadioReport report = EndRadio(context, radio, outcome);
   Record(context, report);

@@ -32,7 +32,7 @@ void WriteOnPort(Context& context, const ChannelPlan& plan, BackupStore& backups
     WriteOutcome outcome;
     {
       RadioObserver observer(context, radio, repeat);
-      outcome = WriteRadio(link, port, plan, observer, backups);
+      outcome = WriteRadio(link, port, plan, observer, backups, ScopeOf(context.options));
     }
     if (repeat && WaitEnded(context, outcome)) {
       return;

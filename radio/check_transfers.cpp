@@ -13,7 +13,7 @@ VerifyOutcome VerifyRadio(TBlockSerial& link, const std::string& portName, const
     session.Log(CheckDetectedLine(outcome.handshake.ModelVariant));
     const MemoryBlocks blocks = PlanBlocks(plan);
     session.Expect(static_cast<int>(ReadsCovering(blocks).size()));
-    outcome.verification = VerifyBlocks(session, blocks);
+    outcome.verification = VerifyBlocks(session, blocks, ReadsCovering(blocks));
     outcome.end = session.End(outcome.verification.done && outcome.verification.Holds());
   }
   return outcome;

@@ -1,6 +1,7 @@
 #include "radio/memory_map.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "radio/codecs.h"
 #include "radio/hz_text.h"
@@ -210,6 +211,17 @@ std::vector<MemoryRead> ReadsCovering(const MemoryBlocks& blocks) {
     }
   }
   return reads;
+}
+
+std::vector<MemoryRead> ReadsHolding(const std::vector<MemoryRead>& reads,
+                                     const MemoryBlocks& blocks) {
+  std::vector<MemoryRead> holding;
+  std::copy_if(reads.begin(), reads.end(), std::back_inserter(holding), [&](const MemoryRead& r) {
+    return std::any_of(blocks.begin(), blocks.end(), [&](const MemoryBlock& block) {
+      return block.address >= r.address && block.address < r.address + r.count;
+    });
+  });
+  return holding;
 }
 
 std::vector<MemoryRead> WrittenRegionReads() {

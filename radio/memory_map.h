@@ -60,6 +60,9 @@ struct MemoryRead {
 // The reads that give back the blocks, in their order: two halves of one record in one
 // 16-byte read, any other block in an 8-byte read.
 std::vector<MemoryRead> ReadsCovering(const MemoryBlocks& blocks);
+// The reads that give back at least one of the blocks, in their order.
+std::vector<MemoryRead> ReadsHolding(const std::vector<MemoryRead>& reads,
+                                     const MemoryBlocks& blocks);
 // Every block a write can replace, the settings record included, as reads: what a backup
 // holds.
 std::vector<MemoryRead> WrittenRegionReads();

@@ -131,6 +131,18 @@ LogLine OtherWritesNotAcknowledgedLine(int count) {
       "[!] The radio did not acknowledge %n other write.");
 }
 
+LogLine BlocksAlreadyHeldLine(int count) {
+  return Counted(
+      count,
+      QT_TRANSLATE_N_NOOP("Vexalon",
+                          "%n blocks are not sent: the radio already holds them as they are."),
+      "%n block is not sent: the radio already holds it as it is.");
+}
+
+LogLine PlanAlreadyHeldLine() {
+  return Line(QT_TRANSLATE_NOOP("Vexalon", "The radio already holds all of it; nothing was sent."));
+}
+
 LogLine WritingToneTablesLine() {
   return Line(QT_TRANSLATE_NOOP("Vexalon", "Writing DT/QDT settings..."));
 }

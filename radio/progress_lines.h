@@ -39,6 +39,8 @@ LogLine HalfNotAcknowledgedLine(int channel, bool toneHalf, const ByteString& re
 // After the blocks: the writes the radio did not acknowledge beside the bank 0 channel
 // halves, which have lines of their own.
 LogLine OtherWritesNotAcknowledgedLine(int count);
+LogLine BlocksAlreadyHeldLine(int count);
+LogLine PlanAlreadyHeldLine();
 LogLine WritingToneTablesLine();
 LogLine WritingSettingsLine();
 LogLine VerifyingLine();

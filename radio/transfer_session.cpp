@@ -182,6 +182,7 @@ BackupTaken TakeBackup(Session& session, const std::string& variant, BackupStore
     return taken;
   }
   taken.goesOn = true;
+  taken.held = read.blocks;
   if (!read.failed.empty()) {
     taken.backup.backupUnread = read.failed;
     session.Log(NoBackupLine(taken.backup));
@@ -223,11 +224,12 @@ BlocksWritten WriteBlocks(Session& session, const MemoryBlocks& blocks) {
   return written;
 }
 
-Verification VerifyBlocks(Session& session, const MemoryBlocks& blocks) {
+Verification VerifyBlocks(Session& session, const MemoryBlocks& blocks,
+                          const std::vector<MemoryRead>& reads) {
   session.Log(VerifyingLine());
   Verification verification;
   BlocksRead read;
-  if (!ReadBlocks(session, ReadsCovering(blocks), read)) {
+  if (!ReadBlocks(session, reads, read)) {
     return verification;
   }
   for (const MemoryBlock& written : blocks) {

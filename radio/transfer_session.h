@@ -82,6 +82,8 @@ bool ReadBlocks(Session& session, const std::vector<MemoryRead>& reads, BlocksRe
 // saying how that went; on a dialogue that cannot go on it says nothing of the blocks.
 struct BackupTaken {
   BackupResult backup;
+  // Every block that was read, whether or not all of them were.
+  MemoryBlocks held;
   bool goesOn = false;  // the dialogue can go on
 };
 BackupTaken TakeBackup(Session& session, const std::string& variant, BackupStore& store);
@@ -100,6 +102,7 @@ struct BlocksWritten {
 // is logged at once.
 BlocksWritten WriteBlocks(Session& session, const MemoryBlocks& blocks);
 
-// Reads the blocks back and compares them with what was sent, saying so per block; not
-// done when the dialogue cannot go on.
-Verification VerifyBlocks(Session& session, const MemoryBlocks& blocks);
+// Reads the blocks back, by the reads given (which must cover them), and compares them with
+// what was sent, saying so per block; not done when the dialogue cannot go on.
+Verification VerifyBlocks(Session& session, const MemoryBlocks& blocks,
+                          const std::vector<MemoryRead>& reads);

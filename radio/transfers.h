@@ -82,6 +82,8 @@ struct WriteOutcome : TransferResult, BackupResult {
   };
   std::optional<VariantMismatch> otherVariant;
   int blocksToWrite = 0;
+  // Blocks a changed-only write left out, since the radio already held them.
+  int blocksAlreadyHeld = 0;
   // A block counts as written once the radio acknowledged it with 06; any other reply, or
   // none, makes it unacknowledged, whichever block it is, and the write goes on. Once every
   // block went out the two add up to blocksToWrite; a block whose reply a lost line took
@@ -108,13 +110,18 @@ struct BackupOutcome : TransferResult, BackupResult {};
 // Reads the 15 channel records and the settings record from the radio on the named port.
 ReadOutcome ReadRadio(TBlockSerial& link, const std::string& portName, TransferObserver& observer);
 
+// Which of its blocks a write sends: all of them, or only those the backup, read moments
+// before in the same session, shows the radio does not already hold byte for byte.
+enum class WriteScope { AllBlocks, ChangedBlocks };
+
 // Writes the plan's blocks to the radio on the named port, safely: in the same session it
 // first reads every block it will replace and keeps them in the store, then writes, then
 // reads the written blocks back and compares. Without a whole backup kept it writes only
 // when the observer agrees. The plan's Hz texts must be writable (IsWritableHzText);
 // front ends check them first and say which are not.
 WriteOutcome WriteRadio(TBlockSerial& link, const std::string& portName, const ChannelPlan& plan,
-                        TransferObserver& observer, BackupStore& store);
+                        TransferObserver& observer, BackupStore& store,
+                        WriteScope scope = WriteScope::AllBlocks);
 
 // Compares what the radio holds with the plan's blocks; a plan without settings leaves the
 // settings record out of the comparison.
@@ -128,5 +135,5 @@ BackupOutcome BackupRadio(TBlockSerial& link, const std::string& portName,
 // Puts a backup's blocks back as they were read, as safely as a write, after a backup of
 // its own; a radio of another variant is left as it is.
 WriteOutcome RestoreRadio(TBlockSerial& link, const std::string& portName,
-                          const RadioBackup& backup, TransferObserver& observer,
-                          BackupStore& store);
+                          const RadioBackup& backup, TransferObserver& observer, BackupStore& store,
+                          WriteScope scope = WriteScope::AllBlocks);

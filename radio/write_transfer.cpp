@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "radio/memory_map.h"
@@ -32,15 +33,26 @@ int SafeWriteSeconds(const MemoryBlocks& blocks) {
   return static_cast<int>(std::ceil(ms / 1000));
 }
 
+// The blocks the radio does not hold as they are; one it could not be read for is sent.
+MemoryBlocks NotHeld(const MemoryBlocks& blocks, const MemoryBlocks& held) {
+  MemoryBlocks changed;
+  for (const MemoryBlock& block : blocks) {
+    if (std::find(held.begin(), held.end(), block) == held.end()) {
+      changed.push_back(block);
+    }
+  }
+  return changed;
+}
+
 // The backup, the blocks and the check, once the radio is identified. The outcome's end.
-TransferEnd WriteIdentified(Session& session, const MemoryBlocks& blocks, BackupStore& store,
-                            WriteOutcome& outcome) {
+TransferEnd WriteIdentified(Session& session, const MemoryBlocks& planned, WriteScope scope,
+                            BackupStore& store, WriteOutcome& outcome) {
   const std::string& variant = outcome.handshake.ModelVariant;
   session.Log(WriteDetectedLine(variant));
-  session.Log(SafeWriteTimeLine(SafeWriteSeconds(blocks)));
-  session.Expect(
-      static_cast<int>(WrittenRegionReads().size() + blocks.size() + ReadsCovering(blocks).size()));
-  outcome.blocksToWrite = static_cast<int>(blocks.size());
+  session.Log(SafeWriteTimeLine(SafeWriteSeconds(planned)));
+  const int backupReads = static_cast<int>(WrittenRegionReads().size());
+  session.Expect(backupReads + static_cast<int>(planned.size() + ReadsCovering(planned).size()));
+  outcome.blocksToWrite = static_cast<int>(planned.size());
   const BackupTaken taken = TakeBackup(session, variant, store);
   if (!taken.goesOn) {
     return session.Stopped().value_or(TransferEnd::NothingWritten);
@@ -50,7 +62,22 @@ TransferEnd WriteIdentified(Session& session, const MemoryBlocks& blocks, Backup
       !session.observer().WriteWithoutBackup(NoBackupLine(taken.backup))) {
     return session.Stopped().value_or(TransferEnd::NothingWritten);
   }
+  const MemoryBlocks blocks =
+      scope == WriteScope::ChangedBlocks ? NotHeld(planned, taken.held) : planned;
+  outcome.blocksToWrite = static_cast<int>(blocks.size());
+  outcome.blocksAlreadyHeld = static_cast<int>(planned.size() - blocks.size());
+  // Whole records are read back, as a full write reads them, though only one half was sent.
+  const std::vector<MemoryRead> checks = ReadsHolding(ReadsCovering(planned), blocks);
+  session.Expect(backupReads + static_cast<int>(blocks.size() + checks.size()));
   session.Log(WritingChannelsLine());
+  if (scope == WriteScope::ChangedBlocks) {
+    session.Log(BlocksAlreadyHeldLine(outcome.blocksAlreadyHeld));
+  }
+  if (blocks.empty()) {
+    session.Log(PlanAlreadyHeldLine());
+    outcome.verification.done = true;
+    return session.End(true);
+  }
   const BlocksWritten written = WriteBlocks(session, blocks);
   outcome.blocksWritten = written.acknowledged;
   outcome.unacknowledged = written.unacknowledged;
@@ -59,15 +86,15 @@ TransferEnd WriteIdentified(Session& session, const MemoryBlocks& blocks, Backup
     session.Log(OtherWritesNotAcknowledgedLine(others));
   }
   if (written.allSent) {
-    outcome.verification = VerifyBlocks(session, blocks);
+    outcome.verification = VerifyBlocks(session, blocks, checks);
   }
   return session.End(outcome.verification.done && written.unacknowledgedHalves == 0 &&
                      outcome.verification.Holds());
 }
 
 WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const MemoryBlocks& blocks,
-                       const std::string& requiredVariant, TransferObserver& observer,
-                       BackupStore& store) {
+                       WriteScope scope, const std::string& requiredVariant,
+                       TransferObserver& observer, BackupStore& store) {
   WriteOutcome outcome;
   Session session(link, portName, observer, PortRelease::Close);
   static_cast<TransferResult&>(outcome) = session.Identify();
@@ -79,7 +106,7 @@ WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const Me
     outcome.otherVariant = {requiredVariant, variant};
     outcome.end = TransferEnd::NothingWritten;
   } else {
-    outcome.end = WriteIdentified(session, blocks, store, outcome);
+    outcome.end = WriteIdentified(session, blocks, scope, store, outcome);
   }
   return outcome;
 }
@@ -87,12 +114,12 @@ WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const Me
 }  // namespace
 
 WriteOutcome WriteRadio(TBlockSerial& link, const std::string& portName, const ChannelPlan& plan,
-                        TransferObserver& observer, BackupStore& store) {
-  return SafeWrite(link, portName, PlanBlocks(plan), {}, observer, store);
+                        TransferObserver& observer, BackupStore& store, WriteScope scope) {
+  return SafeWrite(link, portName, PlanBlocks(plan), scope, {}, observer, store);
 }
 
 WriteOutcome RestoreRadio(TBlockSerial& link, const std::string& portName,
-                          const RadioBackup& backup, TransferObserver& observer,
-                          BackupStore& store) {
-  return SafeWrite(link, portName, backup.blocks, backup.variant, observer, store);
+                          const RadioBackup& backup, TransferObserver& observer, BackupStore& store,
+                          WriteScope scope) {
+  return SafeWrite(link, portName, backup.blocks, scope, backup.variant, observer, store);
 }

@@ -22,6 +22,7 @@
 #include "radio/hz_text.h"
 #include "radio/memory_map.h"
 #include "radio/progress_lines.h"
+#include "radio/protocol.h"
 #include "radio/read_plan.h"
 #include "radio/serial_ports.h"
 #include "radio/transfers.h"
@@ -339,6 +340,38 @@ TEST_F(Cli, ABackupIsKeptAndPutBack) {
   const BackupFileRead replaced = LoadBackupFile(JsonLines(ran.out).at(0)["backup"]);
   ASSERT_TRUE(replaced.backup);
   EXPECT_EQ(replaced.backup->blocks, PlanBlocks(plan));
+}
+
+// --changed-only: a radio that holds the plan gets no write command; a restore sends only
+// what differs from the backup.
+TEST_F(Cli, ChangedOnlySendsWhatTheRadioDoesNotHold) {
+  const ChannelPlan plan = DistinctPlan(false);
+  const std::string file = PlanFile(plan);
+  Hold(radio, plan);
+  const ByteString before = radio.Memory();
+  const std::string backup = folder / "held.vxbackup";
+  ASSERT_EQ(Run({"backup", "--port", port, "-o", backup, "--quiet"}).status, 0);
+
+  radio.ClearCommandLog();
+  Ran ran =
+      Run({"write", "--changed-only", "--json", "--port", port, "--backup-dir", backups, file});
+  EXPECT_EQ(ran.status, 0) << ran.err;
+  json object = JsonLines(ran.out).at(0);
+  EXPECT_EQ(object["blocks_already_held"], 69);
+  EXPECT_EQ(object["blocks_written"], 0);
+  EXPECT_TRUE(Holds(ran.err, "The radio already holds all of it; nothing was sent.\n"));
+  for (const ByteString& command : radio.CommandLog()) {
+    EXPECT_NE(command[0], kWriteCommandCode);
+  }
+
+  radio.WriteMemory(0x0010, ByteString(8, 0x5A));
+  ran =
+      Run({"restore", "--changed-only", "--json", "--port", port, "--backup-dir", backups, backup});
+  EXPECT_EQ(ran.status, 0) << ran.err;
+  object = JsonLines(ran.out).at(0);
+  EXPECT_EQ(object["blocks_written"], 1);
+  EXPECT_EQ(object["blocks_already_held"], 68);
+  EXPECT_EQ(radio.Memory(), before);
 }
 
 // Two radios on one cable: the first written, taken off, another of another variant and

@@ -909,5 +909,16 @@ Trotzdem schreiben?</numerusform>
         <source>the folder %1 holds too many backups of this second.</source>
         <translation>der Ordner %1 enthält zu viele Sicherungen aus dieser Sekunde.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks are not sent: the radio already holds them as they are.</source>
+        <translation>
+            <numerusform>%n Block wird nicht gesendet: das Funkgerät enthält ihn bereits so.</numerusform>
+            <numerusform>%n Blöcke werden nicht gesendet: das Funkgerät enthält sie bereits so.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The radio already holds all of it; nothing was sent.</source>
+        <translation>Das Funkgerät enthält bereits alles; nichts wurde gesendet.</translation>
+    </message>
 </context>
 </TS>

@@ -909,5 +909,16 @@ Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y
         <source>the folder %1 holds too many backups of this second.</source>
         <translation>la carpeta %1 contiene demasiadas copias de seguridad de este segundo.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks are not sent: the radio already holds them as they are.</source>
+        <translation>
+            <numerusform>%n bloque no se envía: la radio ya lo contiene tal cual.</numerusform>
+            <numerusform>%n bloques no se envían: la radio ya los contiene tal cual.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The radio already holds all of it; nothing was sent.</source>
+        <translation>La radio ya lo contiene todo; no se ha enviado nada.</translation>
+    </message>
 </context>
 </TS>

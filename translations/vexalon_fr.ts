@@ -909,5 +909,16 @@ Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et 
         <source>the folder %1 holds too many backups of this second.</source>
         <translation>le dossier %1 contient trop de sauvegardes de cette seconde.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks are not sent: the radio already holds them as they are.</source>
+        <translation>
+            <numerusform>%n bloc n&apos;est pas envoyé : la radio le contient déjà tel quel.</numerusform>
+            <numerusform>%n blocs ne sont pas envoyés : la radio les contient déjà tels quels.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The radio already holds all of it; nothing was sent.</source>
+        <translation>La radio contient déjà tout ; rien n&apos;a été envoyé.</translation>
+    </message>
 </context>
 </TS>

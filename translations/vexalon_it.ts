@@ -909,5 +909,16 @@ Scrivere comunque?</numerusform>
         <source>the folder %1 holds too many backups of this second.</source>
         <translation>la cartella %1 contiene troppi backup di questo secondo.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks are not sent: the radio already holds them as they are.</source>
+        <translation>
+            <numerusform>%n blocco non viene inviato: la radio lo contiene già così.</numerusform>
+            <numerusform>%n blocchi non vengono inviati: la radio li contiene già così.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The radio already holds all of it; nothing was sent.</source>
+        <translation>La radio contiene già tutto; non è stato inviato nulla.</translation>
+    </message>
 </context>
 </TS>

@@ -909,5 +909,16 @@ Toch schrijven?</numerusform>
         <source>the folder %1 holds too many backups of this second.</source>
         <translation>de map %1 bevat te veel back-ups van deze seconde.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks are not sent: the radio already holds them as they are.</source>
+        <translation>
+            <numerusform>%n blok wordt niet verzonden: de portofoon bevat het al zo.</numerusform>
+            <numerusform>%n blokken worden niet verzonden: de portofoon bevat ze al zo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The radio already holds all of it; nothing was sent.</source>
+        <translation>De portofoon bevat alles al; er is niets verzonden.</translation>
+    </message>
 </context>
 </TS>

@@ -925,5 +925,17 @@ Zapisać mimo to?</numerusform>
         <source>the folder %1 holds too many backups of this second.</source>
         <translation>folder %1 zawiera zbyt wiele kopii zapasowych z tej sekundy.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n blocks are not sent: the radio already holds them as they are.</source>
+        <translation>
+            <numerusform>%n blok nie jest wysyłany: radiotelefon już go zawiera w tej postaci.</numerusform>
+            <numerusform>%n bloki nie są wysyłane: radiotelefon już je zawiera w tej postaci.</numerusform>
+            <numerusform>%n bloków nie jest wysyłanych: radiotelefon już je zawiera w tej postaci.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The radio already holds all of it; nothing was sent.</source>
+        <translation>Radiotelefon już zawiera wszystko; nic nie zostało wysłane.</translation>
+    </message>
 </context>
 </TS>
