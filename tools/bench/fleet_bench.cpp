@@ -12,6 +12,7 @@
 
 #include "files/plan_file.h"
 #include "radio/deadline.h"
+#include "tools/bench/bench_plan.h"
 #include "tools/radiosim/pseudo_terminal_line.h"
 #include "tools/radiosim/radio_simulator.h"
 
@@ -40,16 +41,6 @@ class BenchFolder {
  private:
   fs::path path_;
 };
-
-ChannelPlan BenchPlan() {
-  ChannelPlan plan;
-  for (int n = 1; n <= kChannelCount; ++n) {
-    plan.channels[n - 1] = {
-        .rxChannelIndex = 1 + n % 8, .txChannelIndex = 1 + n % 8, .rxToneIndex = n};
-  }
-  plan.settings = kDefaultSettings;
-  return plan;
-}
 
 // The program's exit status; its output goes nowhere, so that no terminal slows it.
 int RunQuietly(std::vector<std::string> arguments) {

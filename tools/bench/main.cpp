@@ -8,6 +8,7 @@
 
 #include "app/program_identity.h"
 #include "radio/protocol.h"
+#include "tools/bench/changed_only_bench.h"
 #include "tools/bench/file_bench.h"
 #include "tools/bench/fleet_bench.h"
 #include "tools/bench/startup_bench.h"
@@ -27,6 +28,9 @@ constexpr int kAdapterBurstMs = 16;
 
 constexpr double kTransferRatioGoal = 1.02;
 constexpr double kFleetRatioGoal = 1.10;
+// Changed-only writes against the floor of the plain write of every block.
+constexpr double kAlreadyHeldGoal = 1.0;
+constexpr double kOneChannelGoal = 1.15;
 constexpr double kEventGapGoalMs = 16;
 constexpr double kStartupGoalMs = 250;
 constexpr double kPeakMemoryGoalMb = 60;
@@ -113,6 +117,21 @@ void PrintFleets(const std::vector<FleetFigures>& fleets) {
   }
 }
 
+void PrintChangedOnly(const ChangedOnlyFigures& figures) {
+  std::printf("  against the plain write's floor, %.1f ms\n", figures.plainWriteFloorMs);
+  Row("already held / plain floor", Summarize(figures.heldRatios), kRatio, Goal::AtMost,
+      kAlreadyHeldGoal);
+  Row("one channel changed / plain floor", Summarize(figures.oneChannelRatios), kRatio,
+      Goal::AtMost, kOneChannelGoal);
+  Row("every block changed, wall time", Summarize(figures.everyBlockMs), kMs);
+  Row("  wall / its own floor", Summarize(figures.everyBlockRatios), kRatio, Goal::AtMost,
+      kTransferRatioGoal);
+  if (figures.repeated > 0) {
+    std::printf("    (%d run%s made again: a reply came later than the quiet gap allows)\n",
+                figures.repeated, figures.repeated == 1 ? "" : "s");
+  }
+}
+
 void PrintFiles(const FileBench& files) {
   Header("Plan file with settings, " + std::to_string(kFileRepetitions) + " of each");
   Row("save, normal mode", Summarize(files.normal.saveMs), kFileMs);
@@ -164,6 +183,10 @@ int main(int argc, char* argv[]) {
     const TransferBench bursts = BenchTransfers(kTransferRuns, kReactionDelayMs, kAdapterBurstMs);
     PrintTransfer("read", bursts.read, false);
     PrintTransfer("safe write (backup, write, check)", bursts.write, false);
+    std::fflush(stdout);
+
+    Header("Changed-only safe writes, " + std::to_string(kTransferRuns) + " runs each");
+    PrintChangedOnly(BenchChangedOnly(kTransferRuns, kReactionDelayMs));
     std::fflush(stdout);
 
     Header("Fleet (vexalon-cli), " + std::to_string(kFleetRuns) + " runs each");
