@@ -5,8 +5,8 @@
 // Changed-only safe writes called as the transfer function, against the simulated radio on
 // a pseudo-terminal at real line pacing: one figure per run and case.
 struct ChangedOnlyFigures {
-  // The floor of the plain write of every block, without backup or check: what the three
-  // cases are measured against.
+  // The floor of the plain write, the handshake and every block without backup or check:
+  // what the three cases are measured against.
   double plainWriteFloorMs = 0;
   std::vector<double> heldRatios;        // the radio already holds the plan
   std::vector<double> oneChannelRatios;  // one channel's TX tone changed
