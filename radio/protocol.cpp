@@ -5,6 +5,7 @@
 
 const ByteString kProgrammingModeCommand = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M'};
 const ByteString kAcknowledgement = {0x06};
+const ByteString kRefusal = {0x15};
 const ByteString kNotConnectedReply = {0x00, 0x00};
 const std::array<ByteString, 4> kBareAcknowledgements = {{
     {0x06},

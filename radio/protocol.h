@@ -22,7 +22,10 @@ inline constexpr int kResyncQuietMs = 250;
 
 extern const ByteString kProgrammingModeCommand;  // 02 "PROGRAM"
 extern const ByteString kAcknowledgement;         // 06
-extern const ByteString kNotConnectedReply;       // 00 00
+// A radio's "no" to a command it will not carry out, a read of a block it does not let be
+// read among them.
+extern const ByteString kRefusal;            // 15
+extern const ByteString kNotConnectedReply;  // 00 00
 // 06 behind zero to three 0x00 bytes: the radio was not ready, ask once more.
 extern const std::array<ByteString, 4> kBareAcknowledgements;
 

@@ -128,7 +128,7 @@ TransferEnd Session::End(bool allWell) const {
 
 namespace {
 
-enum class BlockReply { Whole, NotWhole, DialogueOver };
+enum class BlockReply { Whole, NotWhole, Refused, DialogueOver };
 
 // One read, acknowledged as the read of the channels is.
 BlockReply ReadBlock(Session& session, const MemoryRead& block, BlocksRead& read) {
@@ -146,10 +146,13 @@ BlockReply ReadBlock(Session& session, const MemoryRead& block, BlocksRead& read
     }
   }
   Acknowledge(session.link());
-  if (!session.StillThere() || (!whole && !session.BackInStep())) {
+  // A refusal is the radio's whole answer, not the start of a late one: nothing is left to
+  // settle.
+  const bool refused = reply.bytes == kRefusal;
+  if (!session.StillThere() || (!whole && !refused && !session.BackInStep())) {
     return BlockReply::DialogueOver;
   }
-  return whole ? BlockReply::Whole : BlockReply::NotWhole;
+  return whole ? BlockReply::Whole : refused ? BlockReply::Refused : BlockReply::NotWhole;
 }
 
 }  // namespace
@@ -165,7 +168,7 @@ bool ReadBlocks(Session& session, const std::vector<MemoryRead>& reads, BlocksRe
     if (reply == BlockReply::DialogueOver) {
       return false;
     }
-    if (reply == BlockReply::NotWhole) {
+    if (reply == BlockReply::NotWhole || reply == BlockReply::Refused) {
       read.failed.push_back(block.address);
     }
     session.BlockDone();

@@ -9,9 +9,6 @@
 
 namespace {
 
-// What a radio answers to a write it will not store.
-constexpr std::uint8_t kRefusal = 0x15;
-
 using TimePoint = RadioSimulator::TimePoint;
 
 TimePoint::duration Milliseconds(double ms) {
@@ -50,6 +47,7 @@ struct RadioSimulator::Faults {
   std::map<std::uint16_t, ByteString> writesStoredAs;
   std::optional<std::uint16_t> writesRefusedFrom;
   std::optional<std::pair<std::uint16_t, std::uint16_t>> readsFailing;
+  std::optional<std::pair<std::uint16_t, std::uint16_t>> readsRefused;
   std::optional<ReadCut> readCut;
   bool neverQuiet = false;
   std::optional<std::size_t> neverQuietFrom;
@@ -252,6 +250,12 @@ void RadioSimulator::SetReadsFailing(
     std::optional<std::pair<std::uint16_t, std::uint16_t>> addresses) {
   std::lock_guard lock(mutex_);
   faults_->readsFailing = addresses;
+}
+
+void RadioSimulator::SetReadsRefused(
+    std::optional<std::pair<std::uint16_t, std::uint16_t>> addresses) {
+  std::lock_guard lock(mutex_);
+  faults_->readsRefused = addresses;
 }
 
 void RadioSimulator::SetReadReplyLength(std::optional<std::size_t> length,
@@ -469,6 +473,10 @@ ByteString RadioSimulator::ReplyTo(const ParsedCommand& command, const ByteStrin
       if (failing && command.address >= failing->first && command.address <= failing->second) {
         reply.resize(kReadReplyHeaderSize);
       }
+      const auto& refused = faults_->readsRefused;
+      if (refused && command.address >= refused->first && command.address <= refused->second) {
+        reply = kRefusal;
+      }
       return reply;
     }
     case SimCommand::Write:
@@ -481,7 +489,7 @@ ByteString RadioSimulator::ReplyTo(const ParsedCommand& command, const ByteStrin
     reports.notes.push_back("write beyond memory at " + HexAddress(command.address) + " ignored");
     reply.clear();
   } else if (faults_->writesRefusedFrom && command.address >= *faults_->writesRefusedFrom) {
-    reply = {kRefusal};
+    reply = kRefusal;
   } else if (storedAs != faults_->writesStoredAs.end()) {
     std::copy(storedAs->second.begin(), storedAs->second.end(), memory_.begin() + command.address);
   } else {

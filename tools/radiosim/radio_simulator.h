@@ -109,6 +109,9 @@ class RadioSimulator {
   // Reads of the addresses first to last are answered with the 4-byte header alone, as
   // by a radio that cannot read those blocks; nullopt ends the fault.
   void SetReadsFailing(std::optional<std::pair<std::uint16_t, std::uint16_t>> addresses);
+  // Reads of the addresses first to last are refused with a single 15, as by a radio that
+  // does not let those blocks be read; nullopt ends the fault.
+  void SetReadsRefused(std::optional<std::pair<std::uint16_t, std::uint16_t>> addresses);
   // Read replies (or only the one for this address) are cut to length bytes; nullopt
   // ends the fault.
   void SetReadReplyLength(std::optional<std::size_t> length,
