@@ -50,7 +50,7 @@ enum Column : std::size_t {
   kColumnCount
 };
 
-struct ColumnSpec {
+struct CsvColumn {
   const char* name;
   // What a row holds where it has nothing to say: CHIRP's own defaults for the tone
   // columns (88.5 Hz, code 023, normal polarity), the radio's values for the others.
@@ -58,7 +58,7 @@ struct ColumnSpec {
   const char* value;
 };
 
-constexpr std::array<ColumnSpec, kColumnCount> kColumns = {{
+constexpr std::array<CsvColumn, kColumnCount> kColumns = {{
     {"Location", ""},       {"Name", ""},           {"Frequency", ""},
     {"Duplex", ""},         {"Offset", "0.000000"}, {"Tone", ""},
     {"rToneFreq", "88.5"},  {"cToneFreq", "88.5"},  {"DtcsCode", "023"},

@@ -26,7 +26,7 @@ std::string ChannelSection(int channel) {
   return "Ch" + std::to_string(channel);
 }
 
-// Reads the plan's keys with their specified defaults, and notes each that is missing
+// Reads the plan's keys with their defaults, and notes each that is missing
 // or holds a value the plan cannot use. A missing section is noted once by the caller,
 // not key by key.
 class KeyReader {
@@ -143,8 +143,8 @@ void SaveChannel(IniFile& ini, int channel, const ChannelRow& row, bool advanced
 }
 
 void SaveSettings(IniFile& ini, const RadioSettings& settings) {
-  for (const SettingSpec& spec : kSettingSpecs) {
-    ini.WriteInteger(kSettingsSection, spec.key, SettingValue(settings, spec.setting));
+  for (const SettingTraits& traits : kSettingTraits) {
+    ini.WriteInteger(kSettingsSection, traits.key, SettingValue(settings, traits.setting));
   }
 }
 
@@ -172,21 +172,21 @@ RadioSettings LoadSettings(KeyReader& keys) {
   const std::string section = kSettingsSection;
   keys.ExpectSection(section);
   RadioSettings settings;
-  for (const SettingSpec& spec : kSettingSpecs) {
-    const int byDefault = SettingValue(kDefaultSettings, spec.setting);
+  for (const SettingTraits& traits : kSettingTraits) {
+    const int byDefault = SettingValue(kDefaultSettings, traits.setting);
     int value = byDefault;
-    switch (spec.kind) {
+    switch (traits.kind) {
       case SettingKind::List:
-        value = keys.ListIndex(section, spec.key, spec.count, byDefault);
+        value = keys.ListIndex(section, traits.key, traits.count, byDefault);
         break;
       case SettingKind::Level:
-        value = keys.InRange(section, spec.key, spec.count - 1, byDefault);
+        value = keys.InRange(section, traits.key, traits.count - 1, byDefault);
         break;
       case SettingKind::Switch:
-        value = keys.Bool(section, spec.key, byDefault != 0) ? 1 : 0;
+        value = keys.Bool(section, traits.key, byDefault != 0) ? 1 : 0;
         break;
     }
-    SetSettingValue(settings, spec.setting, value);
+    SetSettingValue(settings, traits.setting, value);
   }
   return settings;
 }

@@ -116,12 +116,12 @@ ByteString SettingsRecord(const RadioSettings& settings) {
   // The bytes after the settings are FF.
   ByteString record(kSettingsFieldsSize, 0);
   record.resize(kSettingsRecordSize, 0xFF);
-  for (const SettingSpec& spec : kSettingSpecs) {
-    if (spec.kind == SettingKind::Switch) {
-      record[spec.offset] |=
-          kSettingsFlagsAlwaysSet | (settings.*spec.flag ? FlagBit(spec.bitPosition) : 0);
+  for (const SettingTraits& traits : kSettingTraits) {
+    if (traits.kind == SettingKind::Switch) {
+      record[traits.offset] |=
+          kSettingsFlagsAlwaysSet | (settings.*traits.flag ? FlagBit(traits.bitPosition) : 0);
     } else {
-      record[spec.offset] = LowByte(settings.*spec.number);
+      record[traits.offset] = LowByte(settings.*traits.number);
     }
   }
   return record;
@@ -133,15 +133,15 @@ std::optional<RadioSettings> SettingsFromReply(const ByteString& reply) {
     return std::nullopt;
   }
   RadioSettings settings;
-  for (const SettingSpec& spec : kSettingSpecs) {
-    const std::uint8_t byte = record[spec.offset];
-    if (spec.kind == SettingKind::Switch) {
-      settings.*spec.flag = BitIsSet(byte, spec.bitPosition);
-    } else if (spec.kind == SettingKind::Level) {
+  for (const SettingTraits& traits : kSettingTraits) {
+    const std::uint8_t byte = record[traits.offset];
+    if (traits.kind == SettingKind::Switch) {
+      settings.*traits.flag = BitIsSet(byte, traits.bitPosition);
+    } else if (traits.kind == SettingKind::Level) {
       // A level beyond the range cannot be chosen, so a later write stores the highest.
-      settings.*spec.number = std::min<int>(byte, spec.count - 1);
+      settings.*traits.number = std::min<int>(byte, traits.count - 1);
     } else {
-      settings.*spec.number = byte;
+      settings.*traits.number = byte;
     }
   }
   return settings;

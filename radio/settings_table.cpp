@@ -5,11 +5,11 @@ namespace {
 // The table is indexed by the enumeration; a row out of place would give one setting
 // another's key, byte and caption.
 constexpr bool RowsStandInTheirPlaces() {
-  for (std::size_t i = 0; i < kSettingSpecs.size(); ++i) {
-    const SettingSpec& spec = kSettingSpecs[i];
-    if (static_cast<std::size_t>(spec.setting) != i ||
-        (spec.kind == SettingKind::Switch) != (spec.flag != nullptr) ||
-        (spec.number == nullptr) == (spec.flag == nullptr)) {
+  for (std::size_t i = 0; i < kSettingTraits.size(); ++i) {
+    const SettingTraits& traits = kSettingTraits[i];
+    if (static_cast<std::size_t>(traits.setting) != i ||
+        (traits.kind == SettingKind::Switch) != (traits.flag != nullptr) ||
+        (traits.number == nullptr) == (traits.flag == nullptr)) {
       return false;
     }
   }
@@ -20,15 +20,15 @@ static_assert(RowsStandInTheirPlaces());
 }  // namespace
 
 int SettingValue(const RadioSettings& settings, Setting setting) {
-  const SettingSpec& spec = SpecOf(setting);
-  return spec.flag ? (settings.*spec.flag ? 1 : 0) : settings.*spec.number;
+  const SettingTraits& traits = TraitsOf(setting);
+  return traits.flag ? (settings.*traits.flag ? 1 : 0) : settings.*traits.number;
 }
 
 void SetSettingValue(RadioSettings& settings, Setting setting, int value) {
-  const SettingSpec& spec = SpecOf(setting);
-  if (spec.flag) {
-    settings.*spec.flag = value != 0;
+  const SettingTraits& traits = TraitsOf(setting);
+  if (traits.flag) {
+    settings.*traits.flag = value != 0;
   } else {
-    settings.*spec.number = value;
+    settings.*traits.number = value;
   }
 }

@@ -23,7 +23,7 @@ enum class Setting {
 // switch.
 enum class SettingKind { List, Level, Switch };
 
-struct SettingSpec {
+struct SettingTraits {
   Setting setting;
   SettingKind kind;
   // The key in the plan file's [OtherSettings] section.
@@ -41,7 +41,7 @@ struct SettingSpec {
   bool RadioSettings::*flag;
 };
 
-inline constexpr std::array<SettingSpec, 8> kSettingSpecs = {{
+inline constexpr std::array<SettingTraits, 8> kSettingTraits = {{
     {Setting::MonitorKey, SettingKind::List, "MonitorKey", 2, 0, 4,
      QT_TRANSLATE_NOOP("Vexalon", "Monitor key:"), &RadioSettings::monitorKey, nullptr},
     {Setting::SquelchLevel, SettingKind::Level, "SquelchLevel", 1, 0, 11,
@@ -60,21 +60,21 @@ inline constexpr std::array<SettingSpec, 8> kSettingSpecs = {{
      QT_TRANSLATE_NOOP("Vexalon", "TOT reset time:"), &RadioSettings::totReset, nullptr},
 }};
 
-constexpr const SettingSpec& SpecOf(Setting setting) {
-  return kSettingSpecs[static_cast<std::size_t>(setting)];
+constexpr const SettingTraits& TraitsOf(Setting setting) {
+  return kSettingTraits[static_cast<std::size_t>(setting)];
 }
 
-inline constexpr int kMonitorKeyCount = SpecOf(Setting::MonitorKey).count;
-inline constexpr int kTotCount = SpecOf(Setting::Tot).count;
-inline constexpr int kTotRekeyCount = SpecOf(Setting::TotRekey).count;
-inline constexpr int kTotResetCount = SpecOf(Setting::TotReset).count;
-inline constexpr int kSquelchLevelMax = SpecOf(Setting::SquelchLevel).count - 1;
+inline constexpr int kMonitorKeyCount = TraitsOf(Setting::MonitorKey).count;
+inline constexpr int kTotCount = TraitsOf(Setting::Tot).count;
+inline constexpr int kTotRekeyCount = TraitsOf(Setting::TotRekey).count;
+inline constexpr int kTotResetCount = TraitsOf(Setting::TotReset).count;
+inline constexpr int kSquelchLevelMax = TraitsOf(Setting::SquelchLevel).count - 1;
 
 // The settings record's bytes up to the last that holds a setting; the rest is FF.
 inline constexpr std::size_t kSettingsFieldsSize = [] {
   std::size_t size = 0;
-  for (const SettingSpec& spec : kSettingSpecs) {
-    size = spec.offset + 1 > size ? spec.offset + 1 : size;
+  for (const SettingTraits& traits : kSettingTraits) {
+    size = traits.offset + 1 > size ? traits.offset + 1 : size;
   }
   return size;
 }();

@@ -1,5 +1,5 @@
 // A radio whose channels hold frequencies normal mode cannot show: the window reads it as
-// specified, and a write asks before it clears them, with No as the answer to a hurried Enter.
+// before, and a write asks before it clears them, with No as the answer to a hurried Enter.
 #include <gtest/gtest.h>
 
 #include <QAction>

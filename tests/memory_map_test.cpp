@@ -163,23 +163,23 @@ TEST(SettingsReply, AReplyCutBeforeTheResetTimeGivesNoSettings) {
 TEST(SettingsTable, EachSettingOwnsItsPlaceInTheRecord) {
   const ByteString initial = SettingsRecord(RadioSettings{});
   std::vector<bool> byteUsed(kSettingsFieldsSize, false);
-  for (const SettingSpec& spec : kSettingSpecs) {
-    ASSERT_LT(spec.offset, kSettingsFieldsSize) << spec.key;
-    byteUsed[spec.offset] = true;
+  for (const SettingTraits& traits : kSettingTraits) {
+    ASSERT_LT(traits.offset, kSettingsFieldsSize) << traits.key;
+    byteUsed[traits.offset] = true;
     RadioSettings settings;
-    SetSettingValue(settings, spec.setting, spec.count - 1);
+    SetSettingValue(settings, traits.setting, traits.count - 1);
     const ByteString record = SettingsRecord(settings);
     for (std::size_t i = 0; i < record.size(); ++i) {
-      if (i == spec.offset) {
+      if (i == traits.offset) {
         const int changed = record[i] ^ initial[i];
-        EXPECT_EQ(changed, spec.kind == SettingKind::Switch ? 0x80 >> (spec.bitPosition - 1)
-                                                            : spec.count - 1)
-            << spec.key;
+        EXPECT_EQ(changed, traits.kind == SettingKind::Switch ? 0x80 >> (traits.bitPosition - 1)
+                                                              : traits.count - 1)
+            << traits.key;
       } else {
-        EXPECT_EQ(record[i], initial[i]) << spec.key << " byte " << i;
+        EXPECT_EQ(record[i], initial[i]) << traits.key << " byte " << i;
       }
     }
-    EXPECT_EQ(SettingsFromReply(Reply(record)), settings) << spec.key;
+    EXPECT_EQ(SettingsFromReply(Reply(record)), settings) << traits.key;
   }
   EXPECT_EQ(std::count(byteUsed.begin(), byteUsed.end(), false), 0);
   EXPECT_EQ(kSquelchLevelMax, 10);

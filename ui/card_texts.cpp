@@ -87,13 +87,13 @@ QString ListItem(Setting setting, int index) {
 
 QString ValueText(Setting setting, const RadioSettings& settings) {
   const int value = SettingValue(settings, setting);
-  switch (SpecOf(setting).kind) {
+  switch (TraitsOf(setting).kind) {
     case SettingKind::List:
       return ListItem(setting, value);
     case SettingKind::Level:
       return QCoreApplication::translate("Vexalon", "%1 of %2")
           .arg(value)
-          .arg(SpecOf(setting).count - 1);
+          .arg(TraitsOf(setting).count - 1);
     case SettingKind::Switch:
       return SwitchText(value != 0);
   }

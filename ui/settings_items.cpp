@@ -7,7 +7,7 @@ namespace {
 // "Disabled", then the setting's other values with their unit ("1 second", "2 seconds" ...).
 QStringList DurationItems(Setting setting, int first, int step) {
   QStringList items{QCoreApplication::translate("Vexalon", "Disabled")};
-  for (int value = first; items.size() < SpecOf(setting).count; value += step) {
+  for (int value = first; items.size() < TraitsOf(setting).count; value += step) {
     items << (value == 1 ? QCoreApplication::translate("Vexalon", "1 second")
                          : QCoreApplication::translate("Vexalon", "%1 seconds").arg(value));
   }
@@ -17,7 +17,7 @@ QStringList DurationItems(Setting setting, int first, int step) {
 }  // namespace
 
 QString SettingCaption(Setting setting) {
-  return QCoreApplication::translate("Vexalon", SpecOf(setting).caption);
+  return QCoreApplication::translate("Vexalon", TraitsOf(setting).caption);
 }
 
 QStringList SettingItems(Setting setting) {
