@@ -48,6 +48,7 @@ struct RadioSimulator::Faults {
   std::optional<std::uint16_t> writesRefusedFrom;
   std::optional<std::pair<std::uint16_t, std::uint16_t>> readsFailing;
   std::optional<std::pair<std::uint16_t, std::uint16_t>> readsRefused;
+  std::optional<std::pair<std::uint16_t, std::uint16_t>> readsUnanswered;
   std::optional<ReadCut> readCut;
   bool neverQuiet = false;
   std::optional<std::size_t> neverQuietFrom;
@@ -256,6 +257,12 @@ void RadioSimulator::SetReadsRefused(
     std::optional<std::pair<std::uint16_t, std::uint16_t>> addresses) {
   std::lock_guard lock(mutex_);
   faults_->readsRefused = addresses;
+}
+
+void RadioSimulator::SetReadsUnanswered(
+    std::optional<std::pair<std::uint16_t, std::uint16_t>> addresses) {
+  std::lock_guard lock(mutex_);
+  faults_->readsUnanswered = addresses;
 }
 
 void RadioSimulator::SetReadReplyLength(std::optional<std::size_t> length,
@@ -476,6 +483,11 @@ ByteString RadioSimulator::ReplyTo(const ParsedCommand& command, const ByteStrin
       const auto& refused = faults_->readsRefused;
       if (refused && command.address >= refused->first && command.address <= refused->second) {
         reply = kRefusal;
+      }
+      const auto& unanswered = faults_->readsUnanswered;
+      if (unanswered && command.address >= unanswered->first &&
+          command.address <= unanswered->second) {
+        reply.clear();
       }
       return reply;
     }

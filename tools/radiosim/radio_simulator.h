@@ -112,6 +112,8 @@ class RadioSimulator {
   // Reads of the addresses first to last are refused with a single 15, as by a radio that
   // does not let those blocks be read; nullopt ends the fault.
   void SetReadsRefused(std::optional<std::pair<std::uint16_t, std::uint16_t>> addresses);
+  // Reads of the addresses first to last get no reply at all; nullopt ends the fault.
+  void SetReadsUnanswered(std::optional<std::pair<std::uint16_t, std::uint16_t>> addresses);
   // Read replies (or only the one for this address) are cut to length bytes; nullopt
   // ends the fault.
   void SetReadReplyLength(std::optional<std::size_t> length,
