@@ -15,6 +15,14 @@ json Addresses(const std::vector<std::uint16_t>& addresses) {
   return list;
 }
 
+json Areas(const std::vector<MemoryArea>& areas) {
+  json list = json::array();
+  for (const MemoryArea area : areas) {
+    list.push_back(AreaName(area));
+  }
+  return list;
+}
+
 json OrNull(const std::string& text) {
   return text.empty() ? json(nullptr) : json(text);
 }
@@ -40,12 +48,14 @@ void AddVerification(json& object, const Verification& check) {
   }
   object["differing_blocks"] = differing;
   object["unverified_blocks"] = Addresses(check.unverified);
+  object["areas_not_read_back"] = Areas(check.unreadable);
 }
 
 void AddBackup(json& object, const BackupResult& backup) {
   object["backup"] = OrNull(backup.backupFile);
   object["backup_unread_blocks"] = Addresses(backup.backupUnread);
   object["backup_failure"] = OrNull(backup.backupFailure.Text());
+  object["areas_not_readable"] = Areas(backup.unreadableAreas);
 }
 
 }  // namespace

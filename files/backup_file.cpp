@@ -13,8 +13,12 @@
 
 namespace {
 
+// Format 2 is written only for a radio that does not let some areas be read: it names them
+// and holds the rest, so every backup of a radio that lets everything be read stays format 1.
 constexpr char kFirstLine[] = "Vexalon radio backup, format 1";
+constexpr char kFirstLineWithoutAreas[] = "Vexalon radio backup, format 2";
 constexpr char kFirstLinePrefix[] = "Vexalon radio backup, format ";
+constexpr char kNotReadableKey[] = "Not readable: ";
 constexpr char kVariantKey[] = "Variant: ";
 constexpr char kTakenKey[] = "Taken: ";
 constexpr char kChecksumKey[] = "Checksum: CRC-32 ";
@@ -37,6 +41,36 @@ std::uint32_t Crc32(const std::string& text) {
 std::string BlockLine(std::uint16_t address, const ByteString& bytes) {
   const std::string start = HexDigits(address, 4) + ":";
   return bytes.empty() ? start : start + " " + HexBytes(bytes, " ");
+}
+
+// An area by the addresses it spans, "0100-01FF".
+std::string AreaSpan(MemoryArea area) {
+  const std::vector<MemoryRead> reads = AreaReads(area);
+  return HexDigits(reads.front().address, 4) + "-" +
+         HexDigits(reads.back().address + reads.back().count - 1, 4);
+}
+
+std::string NotReadableLine(const std::vector<MemoryArea>& areas) {
+  std::string line = kNotReadableKey;
+  for (std::size_t i = 0; i < areas.size(); ++i) {
+    line += (i == 0 ? "" : " ") + AreaSpan(areas[i]);
+  }
+  return line;
+}
+
+// The areas the line names, each one a write makes from the rest, in their order; nothing
+// for any other line.
+std::optional<std::vector<MemoryArea>> ParseNotReadable(const std::string& line) {
+  std::vector<MemoryArea> areas;
+  for (const MemoryArea area : kMemoryAreas) {
+    if (MadeFromTheRest(area) && line.find(AreaSpan(area)) != std::string::npos) {
+      areas.push_back(area);
+    }
+  }
+  if (areas.empty() || line != NotReadableLine(areas)) {
+    return std::nullopt;
+  }
+  return areas;
 }
 
 std::string ChecksumLine(const std::string& text) {
@@ -116,9 +150,13 @@ std::string BackupTimeText(std::chrono::system_clock::time_point time) {
 }
 
 std::string BackupFileText(const RadioBackup& backup) {
-  std::string text = std::string(kFirstLine) + "\n";
+  std::string text =
+      std::string(backup.unreadable.empty() ? kFirstLine : kFirstLineWithoutAreas) + "\n";
   text += kVariantKey + backup.variant + "\n";
   text += kTakenKey + BackupTimeText(backup.taken) + "\n";
+  if (!backup.unreadable.empty()) {
+    text += NotReadableLine(backup.unreadable) + "\n";
+  }
   for (std::size_t i = 0; i < backup.blocks.size(); ++i) {
     ByteString bytes = backup.blocks[i].data;
     // A record's two halves share a line, as they were read.
@@ -140,7 +178,8 @@ BackupFileRead BackupFromText(const std::string& text, const std::string& fileNa
     return {std::nullopt,
             Refusal(QT_TRANSLATE_NOOP("Vexalon", "%1 is not a Vexalon radio backup."), fileName)};
   }
-  if (lines[0] != kFirstLine) {
+  const bool withoutAreas = lines[0] == kFirstLineWithoutAreas;
+  if (lines[0] != kFirstLine && !withoutAreas) {
     return {std::nullopt,
             Refusal(QT_TRANSLATE_NOOP(
                         "Vexalon",
@@ -163,12 +202,21 @@ BackupFileRead BackupFromText(const std::string& text, const std::string& fileNa
       QT_TRANSLATE_NOOP(
           "Vexalon", "%1 is damaged: its checksum matches, but it does not hold a whole backup."),
       fileName);
-  const std::vector<MemoryRead> reads = WrittenRegionReads();
-  if (lines.size() != 3 + reads.size() + 1 || !lines[1].starts_with(kVariantKey) ||
+  RadioBackup backup;
+  std::size_t head = 3;
+  if (withoutAreas) {
+    const auto areas = lines.size() > head ? ParseNotReadable(lines[head]) : std::nullopt;
+    if (!areas) {
+      return {std::nullopt, unreadable};
+    }
+    backup.unreadable = *areas;
+    ++head;
+  }
+  const std::vector<MemoryRead> reads = ReadsOutside(WrittenRegionReads(), backup.unreadable);
+  if (lines.size() != head + reads.size() + 1 || !lines[1].starts_with(kVariantKey) ||
       !lines[2].starts_with(kTakenKey)) {
     return {std::nullopt, unreadable};
   }
-  RadioBackup backup;
   backup.variant = lines[1].substr(sizeof kVariantKey - 1);
   if (!IsKnownVariant(backup.variant)) {
     return {std::nullopt, unreadable};
@@ -179,7 +227,7 @@ BackupFileRead BackupFromText(const std::string& text, const std::string& fileNa
   }
   backup.taken = *taken;
   for (std::size_t i = 0; i < reads.size(); ++i) {
-    const std::string& line = lines[3 + i];
+    const std::string& line = lines[head + i];
     const std::string start = BlockLine(reads[i].address, {});
     const auto bytes = line.starts_with(start)
                            ? ParseBytes(line.substr(start.size()), reads[i].count)

@@ -4,14 +4,17 @@
 #include <string>
 
 #include "radio/log_line.h"
+#include "radio/memory_areas.h"
 #include "radio/memory_map.h"
 
 // What a radio held in every block a write replaces, read just before the write.
 struct RadioBackup {
   std::string variant;  // "E", "E2" or "T"
   std::chrono::system_clock::time_point taken;
-  // All 69 blocks, in the order a write sends them.
+  // Every block read, in the order a write sends them: all 69 but those of the areas the
+  // radio does not let be read.
   MemoryBlocks blocks;
+  std::vector<MemoryArea> unreadable{};
   bool operator==(const RadioBackup&) const = default;
 };
 

@@ -1,4 +1,5 @@
 // The transfers that only read: a check of a radio against a plan, and a backup of it.
+#include "radio/area_lines.h"
 #include "radio/memory_map.h"
 #include "radio/progress_lines.h"
 #include "radio/transfer_session.h"
@@ -12,8 +13,19 @@ VerifyOutcome VerifyRadio(TBlockSerial& link, const std::string& portName, const
   if (outcome.handshake.kind == HandshakeOutcome::Identified) {
     session.Log(CheckDetectedLine(outcome.handshake.ModelVariant));
     const MemoryBlocks blocks = PlanBlocks(plan);
-    session.Expect(static_cast<int>(ReadsCovering(blocks).size()));
-    outcome.verification = VerifyBlocks(session, blocks, ReadsCovering(blocks));
+    const std::vector<MemoryRead> reads = ReadsCovering(blocks);
+    session.Expect(static_cast<int>(reads.size()));
+    session.Log(VerifyingLine());
+    BlocksRead read;
+    if (ReadBlocks(session, reads, read)) {
+      // Whole areas the radio does not let be read are what it is, not a difference.
+      const std::vector<MemoryArea> unreadable =
+          UnreadableAreas(reads, read.failed).value_or(std::vector<MemoryArea>{});
+      if (!unreadable.empty()) {
+        session.Log(AreasNotComparedLine(unreadable));
+      }
+      outcome.verification = CompareBlocks(session, blocks, read.blocks, unreadable);
+    }
     outcome.end = session.End(outcome.verification.done && outcome.verification.Holds());
   }
   return outcome;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "radio/area_lines.h"
 #include "radio/progress_lines.h"
 
 namespace {
@@ -23,6 +24,7 @@ bool WriteBlock(Session& session, const MemoryBlock& block, const BlockPlace& pl
     // Silence from a lost line says nothing of the block; on a line still there it does.
     ++written.unacknowledged;
     written.unacknowledgedHalves += IsBank0Channel(place) ? 1 : 0;
+    written.unacknowledgedAt.push_back(block.address);
   }
   if (!session.StillThere()) {
     return false;
@@ -186,13 +188,18 @@ BackupTaken TakeBackup(Session& session, const std::string& variant, BackupStore
   }
   taken.goesOn = true;
   taken.held = read.blocks;
-  if (!read.failed.empty()) {
+  const auto unreadable = UnreadableAreas(WrittenRegionReads(), read.failed);
+  if (!unreadable) {
     taken.backup.backupUnread = read.failed;
     session.Log(NoBackupLine(taken.backup));
     return taken;
   }
+  taken.backup.unreadableAreas = *unreadable;
+  if (!unreadable->empty()) {
+    session.Log(AreasNotReadableLine(*unreadable));
+  }
   const BackupStore::Kept kept =
-      store.Keep({variant, std::chrono::system_clock::now(), std::move(read.blocks)});
+      store.Keep({variant, std::chrono::system_clock::now(), std::move(read.blocks), *unreadable});
   taken.backup.backupFile = kept.fileName;
   taken.backup.backupFailure = kept.failure;
   session.Log(kept.fileName.empty() ? NoBackupLine(taken.backup) : BackupKeptLine(kept.fileName));
@@ -227,18 +234,15 @@ BlocksWritten WriteBlocks(Session& session, const MemoryBlocks& blocks) {
   return written;
 }
 
-Verification VerifyBlocks(Session& session, const MemoryBlocks& blocks,
-                          const std::vector<MemoryRead>& reads) {
-  session.Log(VerifyingLine());
+Verification CompareBlocks(Session& session, const MemoryBlocks& blocks,
+                           const MemoryBlocks& readBack,
+                           const std::vector<MemoryArea>& unreadable) {
   Verification verification;
-  BlocksRead read;
-  if (!ReadBlocks(session, reads, read)) {
-    return verification;
-  }
-  for (const MemoryBlock& written : blocks) {
-    const auto back = std::find_if(read.blocks.begin(), read.blocks.end(),
+  verification.unreadable = unreadable;
+  for (const MemoryBlock& written : BlocksOutside(blocks, unreadable)) {
+    const auto back = std::find_if(readBack.begin(), readBack.end(),
                                    [&](const auto& b) { return b.address == written.address; });
-    if (back == read.blocks.end()) {
+    if (back == readBack.end()) {
       verification.unverified.push_back(written.address);
       session.Log(BlockNotReadBackLine(written.address));
     } else if (back->data != written.data) {
@@ -248,4 +252,15 @@ Verification VerifyBlocks(Session& session, const MemoryBlocks& blocks,
   }
   verification.done = true;
   return verification;
+}
+
+Verification VerifyBlocks(Session& session, const MemoryBlocks& blocks,
+                          const std::vector<MemoryRead>& reads,
+                          const std::vector<MemoryArea>& unreadable) {
+  session.Log(VerifyingLine());
+  BlocksRead read;
+  if (!ReadBlocks(session, ReadsOutside(reads, unreadable), read)) {
+    return {};
+  }
+  return CompareBlocks(session, blocks, read.blocks, unreadable);
 }

@@ -78,8 +78,9 @@ struct BlocksRead {
 // whole is asked for once more. False when the dialogue cannot go on.
 bool ReadBlocks(Session& session, const std::vector<MemoryRead>& reads, BlocksRead& read);
 
-// Reads every block a write can replace and keeps them in the store once all came whole,
-// saying how that went; on a dialogue that cannot go on it says nothing of the blocks.
+// Reads every block a write can replace and keeps them in the store once all came whole, or
+// all but whole areas the radio does not let be read, saying how that went; on a dialogue
+// that cannot go on it says nothing of the blocks.
 struct BackupTaken {
   BackupResult backup;
   // Every block that was read, whether or not all of them were.
@@ -96,13 +97,19 @@ struct BlocksWritten {
   int unacknowledged = 0;
   // The bank 0 channel halves among the unacknowledged, each logged by its channel.
   int unacknowledgedHalves = 0;
+  std::vector<std::uint16_t> unacknowledgedAt;
   bool allSent = false;  // false when the dialogue could not go on
 };
 // Sends the blocks in order and counts every reply; an unacknowledged bank 0 channel half
 // is logged at once.
 BlocksWritten WriteBlocks(Session& session, const MemoryBlocks& blocks);
 
-// Reads the blocks back, by the reads given (which must cover them), and compares them with
-// what was sent, saying so per block; not done when the dialogue cannot go on.
+// Compares the blocks with what was read back, saying so per block; the blocks of the
+// areas the radio does not let be read are left out.
+Verification CompareBlocks(Session& session, const MemoryBlocks& blocks,
+                           const MemoryBlocks& readBack, const std::vector<MemoryArea>& unreadable);
+// Reads the blocks back, by the reads given (which must cover them), but for the areas the
+// radio does not let be read, and compares; not done when the dialogue cannot go on.
 Verification VerifyBlocks(Session& session, const MemoryBlocks& blocks,
-                          const std::vector<MemoryRead>& reads);
+                          const std::vector<MemoryRead>& reads,
+                          const std::vector<MemoryArea>& unreadable);

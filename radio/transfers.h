@@ -8,6 +8,7 @@
 
 #include "radio/backup.h"
 #include "radio/channel_plan.h"
+#include "radio/memory_areas.h"
 #include "radio/memory_map.h"
 #include "radio/protocol.h"
 #include "radio/serial_error.h"
@@ -46,6 +47,8 @@ struct BackupResult {
   // Why there is none: blocks that could not be read, or a store that could not keep them.
   std::vector<std::uint16_t> backupUnread;
   LogLine backupFailure;
+  // Areas the radio does not let be read; a backup kept without them holds the rest.
+  std::vector<MemoryArea> unreadableAreas;
 };
 
 struct ReadOutcome : TransferResult {
@@ -70,6 +73,8 @@ struct Verification {
   bool done = false;  // every block was asked for
   std::vector<BlockDifference> differing;
   std::vector<std::uint16_t> unverified;  // could not be read back
+  // Areas the radio does not let be read, whose blocks were not compared.
+  std::vector<MemoryArea> unreadable;
   bool Holds() const { return done && differing.empty() && unverified.empty(); }
 };
 
@@ -93,6 +98,9 @@ struct WriteOutcome : TransferResult, BackupResult {
   // The bank 0 channel halves among the unacknowledged, each logged by its channel; they
   // and the check decide whether the write is done.
   int unacknowledgedHalves = 0;
+  // Those among the unacknowledged that lie in areas the radio does not let be read back,
+  // where its 06 is all there is to show for a block.
+  int unacknowledgedUnreadable = 0;
   Verification verification;
 
   // Blocks the radio may hold now, acknowledged or not.

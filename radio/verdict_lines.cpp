@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "radio/area_lines.h"
 #include "radio/codecs.h"
 
 namespace {
@@ -171,7 +172,12 @@ std::vector<LogLine> WriteFinishedLines(const WriteOutcome& outcome) {
   }
   std::vector<LogLine> lines = {
       Line(QT_TRANSLATE_NOOP("Vexalon", "Verified: the radio holds what was written."))};
-  if (outcome.unacknowledgedHalves == 0) {
+  if (!check.unreadable.empty()) {
+    lines.push_back(AreasNotReadBackLine(check.unreadable, outcome.unacknowledgedUnreadable == 0));
+  }
+  if (outcome.unacknowledgedHalves == 0 && outcome.unacknowledgedUnreadable > 0) {
+    lines.push_back(UnreadableNotAcknowledgedLine(outcome.unacknowledgedUnreadable));
+  } else if (outcome.unacknowledgedHalves == 0) {
     lines.push_back(Line(QT_TRANSLATE_NOOP("Vexalon", "Done!")));
   } else {
     lines.push_back(Counted(outcome.unacknowledged,

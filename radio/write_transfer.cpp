@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "radio/area_lines.h"
 #include "radio/memory_map.h"
 #include "radio/progress_lines.h"
 #include "radio/protocol.h"
@@ -44,11 +45,23 @@ MemoryBlocks NotHeld(const MemoryBlocks& blocks, const MemoryBlocks& held) {
   return changed;
 }
 
+// What a write sends and how.
+struct WriteOrder {
+  MemoryBlocks planned;
+  WriteScope scope = WriteScope::AllBlocks;
+  // Areas the blocks were made for, as a write makes them, since the backup did not hold them.
+  std::vector<MemoryArea> made;
+};
+
 // The backup, the blocks and the check, once the radio is identified. The outcome's end.
-TransferEnd WriteIdentified(Session& session, const MemoryBlocks& planned, WriteScope scope,
-                            BackupStore& store, WriteOutcome& outcome) {
+TransferEnd WriteIdentified(Session& session, const WriteOrder& order, BackupStore& store,
+                            WriteOutcome& outcome) {
+  const MemoryBlocks& planned = order.planned;
   const std::string& variant = outcome.handshake.ModelVariant;
   session.Log(WriteDetectedLine(variant));
+  if (!order.made.empty()) {
+    session.Log(AreasMadeLine(order.made));
+  }
   session.Log(SafeWriteTimeLine(SafeWriteSeconds(planned)));
   const int backupReads = static_cast<int>(WrittenRegionReads().size());
   session.Expect(backupReads + static_cast<int>(planned.size() + ReadsCovering(planned).size()));
@@ -63,14 +76,17 @@ TransferEnd WriteIdentified(Session& session, const MemoryBlocks& planned, Write
     return session.Stopped().value_or(TransferEnd::NothingWritten);
   }
   const MemoryBlocks blocks =
-      scope == WriteScope::ChangedBlocks ? NotHeld(planned, taken.held) : planned;
+      order.scope == WriteScope::ChangedBlocks ? NotHeld(planned, taken.held) : planned;
   outcome.blocksToWrite = static_cast<int>(blocks.size());
   outcome.blocksAlreadyHeld = static_cast<int>(planned.size() - blocks.size());
   // Whole records are read back, as a full write reads them, though only one half was sent.
-  const std::vector<MemoryRead> checks = ReadsHolding(ReadsCovering(planned), blocks);
+  // What the radio does not let be read is not asked for again.
+  const std::vector<MemoryArea>& unreadable = taken.backup.unreadableAreas;
+  const std::vector<MemoryRead> checks =
+      ReadsOutside(ReadsHolding(ReadsCovering(planned), blocks), unreadable);
   session.Expect(backupReads + static_cast<int>(blocks.size() + checks.size()));
   session.Log(WritingChannelsLine());
-  if (scope == WriteScope::ChangedBlocks) {
+  if (order.scope == WriteScope::ChangedBlocks) {
     session.Log(BlocksAlreadyHeldLine(outcome.blocksAlreadyHeld));
   }
   if (blocks.empty()) {
@@ -86,15 +102,18 @@ TransferEnd WriteIdentified(Session& session, const MemoryBlocks& planned, Write
     session.Log(OtherWritesNotAcknowledgedLine(others));
   }
   if (written.allSent) {
-    outcome.verification = VerifyBlocks(session, blocks, checks);
+    outcome.verification = VerifyBlocks(session, blocks, checks, unreadable);
   }
+  outcome.unacknowledgedUnreadable = static_cast<int>(
+      std::count_if(written.unacknowledgedAt.begin(), written.unacknowledgedAt.end(),
+                    [&unreadable](std::uint16_t address) { return InAreas(address, unreadable); }));
   return session.End(outcome.verification.done && written.unacknowledgedHalves == 0 &&
-                     outcome.verification.Holds());
+                     outcome.unacknowledgedUnreadable == 0 && outcome.verification.Holds());
 }
 
-WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const MemoryBlocks& blocks,
-                       WriteScope scope, const std::string& requiredVariant,
-                       TransferObserver& observer, BackupStore& store) {
+WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const WriteOrder& order,
+                       const std::string& requiredVariant, TransferObserver& observer,
+                       BackupStore& store) {
   WriteOutcome outcome;
   Session session(link, portName, observer, PortRelease::Close);
   static_cast<TransferResult&>(outcome) = session.Identify();
@@ -106,7 +125,7 @@ WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const Me
     outcome.otherVariant = {requiredVariant, variant};
     outcome.end = TransferEnd::NothingWritten;
   } else {
-    outcome.end = WriteIdentified(session, blocks, scope, store, outcome);
+    outcome.end = WriteIdentified(session, order, store, outcome);
   }
   return outcome;
 }
@@ -115,11 +134,13 @@ WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const Me
 
 WriteOutcome WriteRadio(TBlockSerial& link, const std::string& portName, const ChannelPlan& plan,
                         TransferObserver& observer, BackupStore& store, WriteScope scope) {
-  return SafeWrite(link, portName, PlanBlocks(plan), scope, {}, observer, store);
+  return SafeWrite(link, portName, {PlanBlocks(plan), scope, {}}, {}, observer, store);
 }
 
 WriteOutcome RestoreRadio(TBlockSerial& link, const std::string& portName,
                           const RadioBackup& backup, TransferObserver& observer, BackupStore& store,
                           WriteScope scope) {
-  return SafeWrite(link, portName, backup.blocks, scope, backup.variant, observer, store);
+  // A backup of a radio that does not let some areas be read is whole once they are made.
+  const WriteOrder order{WithAreasMade(backup.blocks, backup.unreadable), scope, backup.unreadable};
+  return SafeWrite(link, portName, order, backup.variant, observer, store);
 }

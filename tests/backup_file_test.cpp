@@ -50,6 +50,20 @@ TEST(BackupFile, ATextAPersonCanReadComesBackAsTheSameBackup) {
   EXPECT_EQ(BackupFromText(crlf, "b.vxbackup").backup, backup);
 }
 
+// A radio that does not let some areas be read gets a backup of the rest, in a format of its
+// own, so that every earlier version refuses it rather than taking it for a whole one.
+TEST(BackupFile, ABackupWithoutUnreadableAreasNamesThem) {
+  RadioBackup backup = SampleBackup();
+  backup.unreadable = {MemoryArea::Bank1, MemoryArea::SecondToneTable};
+  backup.blocks = BlocksOutside(backup.blocks, backup.unreadable);
+  const std::string text = BackupFileText(backup);
+  EXPECT_TRUE(text.starts_with(
+      "Vexalon radio backup, format 2\nVariant: E2\nTaken: " + BackupTimeText(backup.taken) +
+      "\nNot readable: 0100-01FF 02B0-02BF\n0000: "));
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4 + 35 - 16 - 1 + 1);
+  EXPECT_EQ(BackupFromText(text, "b.vxbackup").backup, backup);
+}
+
 TEST(BackupFile, DamagedTruncatedAndForeignFilesAreRefused) {
   const std::string text = BackupFileText(SampleBackup());
   const std::string damaged =
@@ -63,7 +77,7 @@ TEST(BackupFile, DamagedTruncatedAndForeignFilesAreRefused) {
   EXPECT_EQ(Failure("[General]\r\nAdvancedMode=0\r\n"),
             "b.vxbackup is not a Vexalon radio backup.");
   EXPECT_EQ(Failure(std::string(4096, '\0')), "b.vxbackup is not a Vexalon radio backup.");
-  EXPECT_EQ(Failure(Replaced(text, "format 1", "format 2")),
+  EXPECT_EQ(Failure(Replaced(text, "format 1", "format 3")),
             "b.vxbackup was made by another version of Vexalon, in a backup format this one "
             "does not know.");
 }
@@ -81,7 +95,14 @@ TEST(BackupFile, AMatchingChecksumOverOddContentsIsRefused) {
   blockElsewhere.blocks[20].address = 0x0300;
   RadioBackup blockShort = SampleBackup();
   blockShort.blocks.back().data.pop_back();
-  for (const RadioBackup& backup : {otherVariant, blockMissing, blockElsewhere, blockShort}) {
+  // Only what a write makes from the rest may be missing, and then it is missing.
+  RadioBackup bank0Unreadable = SampleBackup();
+  bank0Unreadable.unreadable = {MemoryArea::Bank0};
+  bank0Unreadable.blocks = BlocksOutside(bank0Unreadable.blocks, {MemoryArea::Bank0});
+  RadioBackup bank1StillThere = SampleBackup();
+  bank1StillThere.unreadable = {MemoryArea::Bank1};
+  for (const RadioBackup& backup :
+       {otherVariant, blockMissing, blockElsewhere, blockShort, bank0Unreadable, bank1StillThere}) {
     EXPECT_EQ(Failure(BackupFileText(backup)), odd);
   }
 }

@@ -342,6 +342,26 @@ TEST_F(Cli, ABackupIsKeptAndPutBack) {
   EXPECT_EQ(replaced.backup->blocks, PlanBlocks(plan));
 }
 
+// A radio that does not let bank 1 and the tone tables be read is written and checked on
+// the rest; its 06 answers for what cannot be read back.
+TEST_F(Cli, ARadioThatLetsOnlyBank0AndTheSettingsBeReadIsWritten) {
+  radio.SetReadsRefused(std::pair<std::uint16_t, std::uint16_t>{0x0100, 0x02BF});
+  const ChannelPlan plan = DistinctPlan(false);
+  const std::string file = PlanFile(plan);
+  Ran ran = Run({"write", "--json", "--port", port, "--backup-dir", backups, file});
+  EXPECT_EQ(ran.status, 0) << ran.err;
+  const json object = JsonLines(ran.out).at(0);
+  EXPECT_EQ(object["result"], "done");
+  EXPECT_EQ(object["areas_not_readable"],
+            json({"bank 1", "the first tone index table", "the second tone index table"}));
+  EXPECT_EQ(object["blocks_written"], 69);
+  EXPECT_EQ(Backups(backups).size(), 1u);
+  EXPECT_EQ(HeldAt(radio, PlanBlocks(plan)), PlanBlocks(plan));
+
+  ran = Run({"verify", "--port", port, file});
+  EXPECT_EQ(ran.status, 0) << ran.err;
+}
+
 // --changed-only: a radio that holds the plan gets no write command; a restore sends only
 // what differs from the backup.
 TEST_F(Cli, ChangedOnlySendsWhatTheRadioDoesNotHold) {

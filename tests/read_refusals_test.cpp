@@ -50,13 +50,14 @@ TEST(ReadRefusals, ARefusedReadIsAskedOnceAndCostsNoSettlingWait) {
       Backup([](RadioSimulator& radio) { radio.SetReadsFailing(kBank1AndTables); });
   ASSERT_TRUE(whole.outcome.backupUnread.empty());
 
-  // Bank 1's 16 records and the 2 tables, each refused at its one asking.
-  EXPECT_EQ(refused.outcome.backupUnread.size(), 18u);
+  // Bank 1's 16 records and the 2 tables, each refused at its one asking: areas this radio
+  // does not let be read.
+  EXPECT_EQ(refused.outcome.unreadableAreas.size(), 3u);
   EXPECT_EQ(refused.readsOfBank1Start, 1u);
   EXPECT_LE(refused.tookMs, whole.tookMs);
 
   // A reply cut short may be a late one: asked again, after the line has settled.
-  EXPECT_EQ(silent.outcome.backupUnread.size(), 18u);
+  EXPECT_EQ(silent.outcome.unreadableAreas.size(), 3u);
   EXPECT_EQ(silent.readsOfBank1Start, 2u);
   EXPECT_GT(silent.tookMs, whole.tookMs + 18 * kResyncQuietMs);
 }

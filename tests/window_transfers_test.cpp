@@ -277,12 +277,13 @@ TEST_F(WindowSafetyNet, ADamagedForeignOrOtherVariantBackupIsRefusedWithNothingW
 
 TEST_F(WindowSafetyNet, WithoutAWholeBackupTheUserIsAskedAndNoMeansNothingIsWritten) {
   harness.Read();
-  radio.SetReadsFailing(std::pair<std::uint16_t, std::uint16_t>{0x0290, 0x02B0});
+  // Two records of bank 1, not the whole of it: a fault, not what this radio lets be read.
+  radio.SetReadsFailing(std::pair<std::uint16_t, std::uint16_t>{0x0110, 0x0120});
   radio.ClearCommandLog();
   harness.dialogs->answerYes = false;
   harness.Write();
   const QString question =
-      "The radio's blocks at 0x0290 and 0x02B0 could not be read, so no backup was kept.\r\n\r\n"
+      "The radio's blocks at 0x0110 and 0x0120 could not be read, so no backup was kept.\r\n\r\n"
       "Without a backup, what the radio holds now cannot be put back. Write anyway?";
   EXPECT_EQ(harness.dialogs->asked, QStringList{question});
   EXPECT_EQ(Writes(), 0u);
@@ -293,6 +294,26 @@ TEST_F(WindowSafetyNet, WithoutAWholeBackupTheUserIsAskedAndNoMeansNothingIsWrit
   harness.Write();
   EXPECT_EQ(Writes(), 69u);
   EXPECT_TRUE(BackupFiles().empty());
+}
+
+// A radio that does not let bank 1 and the tone tables be read, silently or with a 15, is
+// written without a question and ends "Done!" after the line that names what it keeps back.
+TEST_F(WindowSafetyNet, ARadioThatLetsOnlyBank0AndTheSettingsBeReadIsWrittenWithoutAQuestion) {
+  harness.Read();
+  for (const bool silent : {false, true}) {
+    radio.ClearFaults();
+    const std::pair<std::uint16_t, std::uint16_t> bank1AndTables{0x0100, 0x02BF};
+    silent ? radio.SetReadsUnanswered(bank1AndTables) : radio.SetReadsRefused(bank1AndTables);
+    harness.dialogs->asked.clear();
+    harness.Write();
+    EXPECT_TRUE(harness.dialogs->asked.isEmpty()) << silent;
+    const std::vector<std::string> log = harness.Log();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log.back(), "Done!");
+    EXPECT_EQ(log[log.size() - 2],
+              "This radio does not let bank 1, the first tone index table and the second tone "
+              "index table be read back; it acknowledged every block written there.");
+  }
 }
 
 // A read and a write in German: the lines the radio library makes come out in German, file
