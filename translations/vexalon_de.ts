@@ -920,5 +920,52 @@ Trotzdem schreiben?</numerusform>
         <source>The radio already holds all of it; nothing was sent.</source>
         <translation>Das Funkgerät enthält bereits alles; nichts wurde gesendet.</translation>
     </message>
+    <message>
+        <source>This radio does not let %1 be read; the backup holds the rest.</source>
+        <translation>Dieses Funkgerät lässt Folgendes nicht lesen: %1. Die Sicherung enthält den Rest.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read; the rest is compared.</source>
+        <translation>Dieses Funkgerät lässt Folgendes nicht lesen: %1. Der Rest wird verglichen.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read back; it acknowledged every block written there.</source>
+        <translation>Dieses Funkgerät lässt Folgendes nicht zurücklesen: %1. Es hat jeden dorthin geschriebenen Block bestätigt.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read back, and it did not acknowledge every block written there.</source>
+        <translation>Dieses Funkgerät lässt Folgendes nicht zurücklesen: %1. Es hat nicht jeden dorthin geschriebenen Block bestätigt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n writes the radio does not let be read back were not acknowledged; write again.</source>
+        <translation>
+            <numerusform>Mit Fehlern beendet: %n Schreibvorgang, den das Funkgerät nicht zurücklesen lässt, wurde nicht bestätigt; erneut schreiben.</numerusform>
+            <numerusform>Mit Fehlern beendet: %n Schreibvorgänge, die das Funkgerät nicht zurücklesen lässt, wurden nicht bestätigt; erneut schreiben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup holds nothing of %1, which the radio does not let be read; they are made from bank 0, as a write makes them.</source>
+        <translation>Die Sicherung enthält nicht, was das Funkgerät nicht lesen lässt: %1. Es wird aus Bank 0 erzeugt, wie ein Schreibvorgang es erzeugt.</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>Bank 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>Bank 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>die erste Tonindextabelle</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>die zweite Tonindextabelle</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>die Einstellungen</translation>
+    </message>
 </context>
 </TS>

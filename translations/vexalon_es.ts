@@ -920,5 +920,52 @@ Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y
         <source>The radio already holds all of it; nothing was sent.</source>
         <translation>La radio ya lo contiene todo; no se ha enviado nada.</translation>
     </message>
+    <message>
+        <source>This radio does not let %1 be read; the backup holds the rest.</source>
+        <translation>Esta radio no permite leer: %1. La copia de seguridad guarda el resto.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read; the rest is compared.</source>
+        <translation>Esta radio no permite leer: %1. Se compara el resto.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read back; it acknowledged every block written there.</source>
+        <translation>Esta radio no permite volver a leer: %1. Ha confirmado cada bloque escrito allí.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read back, and it did not acknowledge every block written there.</source>
+        <translation>Esta radio no permite volver a leer: %1. No ha confirmado todos los bloques escritos allí.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n writes the radio does not let be read back were not acknowledged; write again.</source>
+        <translation>
+            <numerusform>Terminado con errores: %n escritura que la radio no permite volver a leer no fue confirmada; vuelva a escribir.</numerusform>
+            <numerusform>Terminado con errores: %n escrituras que la radio no permite volver a leer no fueron confirmadas; vuelva a escribir.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup holds nothing of %1, which the radio does not let be read; they are made from bank 0, as a write makes them.</source>
+        <translation>La copia de seguridad no contiene lo que la radio no permite leer: %1. Se crea a partir del banco 0, como en una escritura.</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>banco 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>banco 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>la primera tabla de índices de tonos</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>la segunda tabla de índices de tonos</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>los ajustes</translation>
+    </message>
 </context>
 </TS>

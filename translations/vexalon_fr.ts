@@ -920,5 +920,52 @@ Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et 
         <source>The radio already holds all of it; nothing was sent.</source>
         <translation>La radio contient déjà tout ; rien n&apos;a été envoyé.</translation>
     </message>
+    <message>
+        <source>This radio does not let %1 be read; the backup holds the rest.</source>
+        <translation>Cette radio ne laisse pas lire ceci&#xa0;: %1. La sauvegarde contient le reste.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read; the rest is compared.</source>
+        <translation>Cette radio ne laisse pas lire ceci&#xa0;: %1. Le reste est comparé.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read back; it acknowledged every block written there.</source>
+        <translation>Cette radio ne laisse pas relire ceci&#xa0;: %1. Elle a acquitté chaque bloc qui y a été écrit.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read back, and it did not acknowledge every block written there.</source>
+        <translation>Cette radio ne laisse pas relire ceci&#xa0;: %1. Elle n&apos;a pas acquitté chaque bloc qui y a été écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n writes the radio does not let be read back were not acknowledged; write again.</source>
+        <translation>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n écriture que la radio ne laisse pas relire n&apos;a pas été acquittée&#xa0;; écrivez à nouveau.</numerusform>
+            <numerusform>Terminé avec des erreurs&#xa0;: %n écritures que la radio ne laisse pas relire n&apos;ont pas été acquittées&#xa0;; écrivez à nouveau.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup holds nothing of %1, which the radio does not let be read; they are made from bank 0, as a write makes them.</source>
+        <translation>La sauvegarde ne contient pas ce que la radio ne laisse pas lire&#xa0;: %1. Ces parties sont recréées à partir de la banque 0, comme lors d&apos;une écriture.</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>banque 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>banque 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>la première table d&apos;index des tonalités</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>la seconde table d&apos;index des tonalités</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>les réglages</translation>
+    </message>
 </context>
 </TS>

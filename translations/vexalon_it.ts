@@ -920,5 +920,52 @@ Scrivere comunque?</numerusform>
         <source>The radio already holds all of it; nothing was sent.</source>
         <translation>La radio contiene già tutto; non è stato inviato nulla.</translation>
     </message>
+    <message>
+        <source>This radio does not let %1 be read; the backup holds the rest.</source>
+        <translation>Questa radio non consente di leggere: %1. Il backup contiene il resto.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read; the rest is compared.</source>
+        <translation>Questa radio non consente di leggere: %1. Il resto viene confrontato.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read back; it acknowledged every block written there.</source>
+        <translation>Questa radio non consente di rileggere: %1. Ha confermato ogni blocco scritto lì.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read back, and it did not acknowledge every block written there.</source>
+        <translation>Questa radio non consente di rileggere: %1. Non ha confermato ogni blocco scritto lì.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n writes the radio does not let be read back were not acknowledged; write again.</source>
+        <translation>
+            <numerusform>Terminato con errori: %n scrittura che la radio non consente di rileggere non è stata confermata; scrivere di nuovo.</numerusform>
+            <numerusform>Terminato con errori: %n scritture che la radio non consente di rileggere non sono state confermate; scrivere di nuovo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup holds nothing of %1, which the radio does not let be read; they are made from bank 0, as a write makes them.</source>
+        <translation>Il backup non contiene ciò che la radio non consente di leggere: %1. Queste parti vengono create dal banco 0, come in una scrittura.</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>banco 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>banco 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>la prima tabella degli indici dei toni</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>la seconda tabella degli indici dei toni</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>le impostazioni</translation>
+    </message>
 </context>
 </TS>

@@ -920,5 +920,52 @@ Toch schrijven?</numerusform>
         <source>The radio already holds all of it; nothing was sent.</source>
         <translation>De portofoon bevat alles al; er is niets verzonden.</translation>
     </message>
+    <message>
+        <source>This radio does not let %1 be read; the backup holds the rest.</source>
+        <translation>Deze radio laat dit niet uitlezen: %1. De back-up bevat de rest.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read; the rest is compared.</source>
+        <translation>Deze radio laat dit niet uitlezen: %1. De rest wordt vergeleken.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read back; it acknowledged every block written there.</source>
+        <translation>Deze radio laat dit niet teruglezen: %1. Hij heeft elk blok bevestigd dat daar geschreven is.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read back, and it did not acknowledge every block written there.</source>
+        <translation>Deze radio laat dit niet teruglezen: %1. Hij heeft niet elk blok bevestigd dat daar geschreven is.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n writes the radio does not let be read back were not acknowledged; write again.</source>
+        <translation>
+            <numerusform>Voltooid met fouten: %n schrijfopdracht die de radio niet laat teruglezen is niet bevestigd; schrijf opnieuw.</numerusform>
+            <numerusform>Voltooid met fouten: %n schrijfopdrachten die de radio niet laat teruglezen zijn niet bevestigd; schrijf opnieuw.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup holds nothing of %1, which the radio does not let be read; they are made from bank 0, as a write makes them.</source>
+        <translation>De back-up bevat niet wat de radio niet laat uitlezen: %1. Dat wordt uit bank 0 gemaakt, zoals bij schrijven.</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>bank 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>bank 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>de eerste toonindextabel</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>de tweede toonindextabel</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>de instellingen</translation>
+    </message>
 </context>
 </TS>

@@ -937,5 +937,53 @@ Zapisać mimo to?</numerusform>
         <source>The radio already holds all of it; nothing was sent.</source>
         <translation>Radiotelefon już zawiera wszystko; nic nie zostało wysłane.</translation>
     </message>
+    <message>
+        <source>This radio does not let %1 be read; the backup holds the rest.</source>
+        <translation>To radio nie pozwala odczytać: %1. Kopia zapasowa zawiera resztę.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read; the rest is compared.</source>
+        <translation>To radio nie pozwala odczytać: %1. Porównywana jest reszta.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read back; it acknowledged every block written there.</source>
+        <translation>To radio nie pozwala odczytać z powrotem: %1. Potwierdziło każdy zapisany tam blok.</translation>
+    </message>
+    <message>
+        <source>This radio does not let %1 be read back, and it did not acknowledge every block written there.</source>
+        <translation>To radio nie pozwala odczytać z powrotem: %1. Nie potwierdziło każdego zapisanego tam bloku.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with errors: %n writes the radio does not let be read back were not acknowledged; write again.</source>
+        <translation>
+            <numerusform>Zakończono z błędami: radio nie potwierdziło %n zapisu, którego nie pozwala odczytać z powrotem; zapisz ponownie.</numerusform>
+            <numerusform>Zakończono z błędami: radio nie potwierdziło %n zapisów, których nie pozwala odczytać z powrotem; zapisz ponownie.</numerusform>
+            <numerusform>Zakończono z błędami: radio nie potwierdziło %n zapisów, których nie pozwala odczytać z powrotem; zapisz ponownie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup holds nothing of %1, which the radio does not let be read; they are made from bank 0, as a write makes them.</source>
+        <translation>Kopia zapasowa nie zawiera tego, czego radio nie pozwala odczytać: %1. Te części powstają z banku 0, tak jak przy zapisie.</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>bank 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>bank 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>pierwsza tabela indeksów tonów</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>druga tabela indeksów tonów</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>ustawienia</translation>
+    </message>
 </context>
 </TS>
