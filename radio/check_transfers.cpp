@@ -24,7 +24,8 @@ VerifyOutcome VerifyRadio(TBlockSerial& link, const std::string& portName, const
       if (!unreadable.empty()) {
         session.Log(AreasNotComparedLine(unreadable));
       }
-      outcome.verification = CompareBlocks(session, blocks, read.blocks, unreadable);
+      outcome.verification =
+          CompareBlocks(session, blocks, read.blocks, unreadable, ComparedWith::Plan);
     }
     outcome.end = session.End(outcome.verification.done && outcome.verification.Holds());
   }

@@ -155,12 +155,6 @@ LogLine VerifyingLine() {
   return Line(QT_TRANSLATE_NOOP("Vexalon", "Checking what the radio holds now..."));
 }
 
-LogLine BlockDiffersLine(const BlockDifference& difference) {
-  return Line(QT_TRANSLATE_NOOP("Vexalon", "[!] The block at %1 reads back as %2 instead of %3."),
-              {AddressText(difference.address), Literal(HexDump(difference.readBack)),
-               Literal(HexDump(difference.written))});
-}
-
 LogLine BlockNotReadBackLine(std::uint16_t address) {
   return Line(QT_TRANSLATE_NOOP(
                   "Vexalon", "[!] The block at %1 could not be read back, so it is not verified."),

@@ -44,7 +44,6 @@ LogLine PlanAlreadyHeldLine();
 LogLine WritingToneTablesLine();
 LogLine WritingSettingsLine();
 LogLine VerifyingLine();
-LogLine BlockDiffersLine(const BlockDifference& difference);
 LogLine BlockNotReadBackLine(std::uint16_t address);
 
 // Before a write of the window's start-up defaults, which nothing has replaced yet.

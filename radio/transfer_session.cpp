@@ -235,8 +235,8 @@ BlocksWritten WriteBlocks(Session& session, const MemoryBlocks& blocks) {
 }
 
 Verification CompareBlocks(Session& session, const MemoryBlocks& blocks,
-                           const MemoryBlocks& readBack,
-                           const std::vector<MemoryArea>& unreadable) {
+                           const MemoryBlocks& readBack, const std::vector<MemoryArea>& unreadable,
+                           ComparedWith with) {
   Verification verification;
   verification.unreadable = unreadable;
   for (const MemoryBlock& written : BlocksOutside(blocks, unreadable)) {
@@ -247,7 +247,9 @@ Verification CompareBlocks(Session& session, const MemoryBlocks& blocks,
       session.Log(BlockNotReadBackLine(written.address));
     } else if (back->data != written.data) {
       verification.differing.push_back({written.address, written.data, back->data});
-      session.Log(BlockDiffersLine(verification.differing.back()));
+      for (const LogLine& line : DifferenceLines(verification.differing.back(), with)) {
+        session.Log(line);
+      }
     }
   }
   verification.done = true;
@@ -256,11 +258,11 @@ Verification CompareBlocks(Session& session, const MemoryBlocks& blocks,
 
 Verification VerifyBlocks(Session& session, const MemoryBlocks& blocks,
                           const std::vector<MemoryRead>& reads,
-                          const std::vector<MemoryArea>& unreadable) {
+                          const std::vector<MemoryArea>& unreadable, ComparedWith with) {
   session.Log(VerifyingLine());
   BlocksRead read;
   if (!ReadBlocks(session, ReadsOutside(reads, unreadable), read)) {
     return {};
   }
-  return CompareBlocks(session, blocks, read.blocks, unreadable);
+  return CompareBlocks(session, blocks, read.blocks, unreadable, with);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "radio/difference_lines.h"
 #include "radio/memory_map.h"
 #include "radio/protocol.h"
 #include "radio/serial_link.h"
@@ -107,9 +108,10 @@ BlocksWritten WriteBlocks(Session& session, const MemoryBlocks& blocks);
 // Compares the blocks with what was read back, saying so per block; the blocks of the
 // areas the radio does not let be read are left out.
 Verification CompareBlocks(Session& session, const MemoryBlocks& blocks,
-                           const MemoryBlocks& readBack, const std::vector<MemoryArea>& unreadable);
+                           const MemoryBlocks& readBack, const std::vector<MemoryArea>& unreadable,
+                           ComparedWith with);
 // Reads the blocks back, by the reads given (which must cover them), but for the areas the
 // radio does not let be read, and compares; not done when the dialogue cannot go on.
 Verification VerifyBlocks(Session& session, const MemoryBlocks& blocks,
                           const std::vector<MemoryRead>& reads,
-                          const std::vector<MemoryArea>& unreadable);
+                          const std::vector<MemoryArea>& unreadable, ComparedWith with);

@@ -51,6 +51,7 @@ struct WriteOrder {
   WriteScope scope = WriteScope::AllBlocks;
   // Areas the blocks were made for, as a write makes them, since the backup did not hold them.
   std::vector<MemoryArea> made;
+  ComparedWith with = ComparedWith::Plan;
 };
 
 // The backup, the blocks and the check, once the radio is identified. The outcome's end.
@@ -102,7 +103,7 @@ TransferEnd WriteIdentified(Session& session, const WriteOrder& order, BackupSto
     session.Log(OtherWritesNotAcknowledgedLine(others));
   }
   if (written.allSent) {
-    outcome.verification = VerifyBlocks(session, blocks, checks, unreadable);
+    outcome.verification = VerifyBlocks(session, blocks, checks, unreadable, order.with);
   }
   outcome.unacknowledgedUnreadable = static_cast<int>(
       std::count_if(written.unacknowledgedAt.begin(), written.unacknowledgedAt.end(),
@@ -134,13 +135,15 @@ WriteOutcome SafeWrite(TBlockSerial& link, const std::string& portName, const Wr
 
 WriteOutcome WriteRadio(TBlockSerial& link, const std::string& portName, const ChannelPlan& plan,
                         TransferObserver& observer, BackupStore& store, WriteScope scope) {
-  return SafeWrite(link, portName, {PlanBlocks(plan), scope, {}}, {}, observer, store);
+  return SafeWrite(link, portName, {PlanBlocks(plan), scope, {}, ComparedWith::Plan}, {}, observer,
+                   store);
 }
 
 WriteOutcome RestoreRadio(TBlockSerial& link, const std::string& portName,
                           const RadioBackup& backup, TransferObserver& observer, BackupStore& store,
                           WriteScope scope) {
   // A backup of a radio that does not let some areas be read is whole once they are made.
-  const WriteOrder order{WithAreasMade(backup.blocks, backup.unreadable), scope, backup.unreadable};
+  const WriteOrder order{WithAreasMade(backup.blocks, backup.unreadable), scope, backup.unreadable,
+                         ComparedWith::Backup};
   return SafeWrite(link, portName, order, backup.variant, observer, store);
 }

@@ -8,6 +8,7 @@
 #include <chrono>
 
 #include "radio/codecs.h"
+#include "radio/hex_text.h"
 #include "radio/progress_lines.h"
 #include "radio/radio_presence.h"
 #include "tests/support/distinct_plan.h"
@@ -402,8 +403,8 @@ TEST_F(SafeWrites, ABlockStoredWrongIsFoundAndNamed) {
             (std::vector<BlockDifference>{{0x0298, written, stored}}));
   const auto log = answering.LogWith(outcome);
   EXPECT_NE(std::find(log.begin(), log.end(),
-                      "[!] The block at 0x0298 reads back as " + HexDump(stored) + " instead of " +
-                          HexDump(written) + "."),
+                      "[!] In the first tone index table, the radio holds " +
+                          HexBytes(stored, " ") + ", the plan " + HexBytes(written, " ") + "."),
             log.end());
   EXPECT_EQ(log.back(),
             "Finished with errors: 1 block read back different from what was written. What the "
