@@ -533,10 +533,6 @@ Ohne Sicherung lässt sich der jetzige Inhalt des Funkgeräts nicht wiederherste
         <translation>Der jetzige Inhalt des Funkgeräts wird geprüft...</translation>
     </message>
     <message>
-        <source>[!] The block at %1 reads back as %2 instead of %3.</source>
-        <translation>[!] Der Block bei %1 wird als %2 statt %3 zurückgelesen.</translation>
-    </message>
-    <message>
         <source>[!] The block at %1 could not be read back, so it is not verified.</source>
         <translation>[!] Der Block bei %1 konnte nicht zurückgelesen werden und ist daher nicht überprüft.</translation>
     </message>
@@ -966,6 +962,70 @@ Trotzdem schreiben?</numerusform>
     <message>
         <source>the settings</source>
         <translation>die Einstellungen</translation>
+    </message>
+    <message>
+        <source>[!] %1: %2: the radio holds %3, the plan %4.</source>
+        <translation>[!] %1: %2: im Funkgerät %3, im Plan %4.</translation>
+    </message>
+    <message>
+        <source>[!] %1: %2: the radio holds %3, the backup %4.</source>
+        <translation>[!] %1: %2: im Funkgerät %3, in der Sicherung %4.</translation>
+    </message>
+    <message>
+        <source>[!] In %1, the radio holds %2, the plan %3.</source>
+        <translation>[!] %1: im Funkgerät %2, im Plan %3.</translation>
+    </message>
+    <message>
+        <source>[!] In %1, the radio holds %2, the backup %3.</source>
+        <translation>[!] %1: im Funkgerät %2, in der Sicherung %3.</translation>
+    </message>
+    <message>
+        <source>RX frequency</source>
+        <translation>RX-Frequenz</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>TX-Frequenz</translation>
+    </message>
+    <message>
+        <source>RX tone</source>
+        <translation>RX-Ton</translation>
+    </message>
+    <message>
+        <source>TX tone</source>
+        <translation>TX-Ton</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (bank 1 copy)</source>
+        <translation>Kanal %1 (Kopie in Bank 1)</translation>
+    </message>
+    <message>
+        <source>flags and closing bytes</source>
+        <translation>Flags und Schlussbytes</translation>
+    </message>
+    <message>
+        <source>[!] %1 the radio holds %2, the plan %3.</source>
+        <translation>[!] %1 im Funkgerät %2, im Plan %3.</translation>
+    </message>
+    <message>
+        <source>[!] %1 the radio holds %2, the backup %3.</source>
+        <translation>[!] %1 im Funkgerät %2, in der Sicherung %3.</translation>
+    </message>
+    <message>
+        <source>the channel 0 slot of bank %1</source>
+        <translation>der Kanal-0-Platz in Bank %1</translation>
+    </message>
+    <message>
+        <source>the block at %1</source>
+        <translation>der Block bei %1</translation>
     </message>
 </context>
 </TS>

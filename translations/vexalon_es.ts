@@ -533,10 +533,6 @@ Sin una copia de seguridad, lo que contiene ahora la radio no se podrá recupera
         <translation>Comprobando lo que contiene ahora la radio...</translation>
     </message>
     <message>
-        <source>[!] The block at %1 reads back as %2 instead of %3.</source>
-        <translation>[!] El bloque en la dirección %1 se relee como %2 en lugar de %3.</translation>
-    </message>
-    <message>
         <source>[!] The block at %1 could not be read back, so it is not verified.</source>
         <translation>[!] No se pudo releer el bloque en la dirección %1, así que no está verificado.</translation>
     </message>
@@ -966,6 +962,70 @@ Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y
     <message>
         <source>the settings</source>
         <translation>los ajustes</translation>
+    </message>
+    <message>
+        <source>[!] %1: %2: the radio holds %3, the plan %4.</source>
+        <translation>[!] %1: %2: la radio tiene %3, el plan %4.</translation>
+    </message>
+    <message>
+        <source>[!] %1: %2: the radio holds %3, the backup %4.</source>
+        <translation>[!] %1: %2: la radio tiene %3, la copia de seguridad %4.</translation>
+    </message>
+    <message>
+        <source>[!] In %1, the radio holds %2, the plan %3.</source>
+        <translation>[!] %1: la radio tiene %2, el plan %3.</translation>
+    </message>
+    <message>
+        <source>[!] In %1, the radio holds %2, the backup %3.</source>
+        <translation>[!] %1: la radio tiene %2, la copia de seguridad %3.</translation>
+    </message>
+    <message>
+        <source>RX frequency</source>
+        <translation>frecuencia RX</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>frecuencia TX</translation>
+    </message>
+    <message>
+        <source>RX tone</source>
+        <translation>tono RX</translation>
+    </message>
+    <message>
+        <source>TX tone</source>
+        <translation>tono TX</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>Bloqueo</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (bank 1 copy)</source>
+        <translation>Canal %1 (copia en el banco 1)</translation>
+    </message>
+    <message>
+        <source>flags and closing bytes</source>
+        <translation>indicadores y bytes finales</translation>
+    </message>
+    <message>
+        <source>[!] %1 the radio holds %2, the plan %3.</source>
+        <translation>[!] %1 la radio tiene %2, el plan %3.</translation>
+    </message>
+    <message>
+        <source>[!] %1 the radio holds %2, the backup %3.</source>
+        <translation>[!] %1 la radio tiene %2, la copia de seguridad %3.</translation>
+    </message>
+    <message>
+        <source>the channel 0 slot of bank %1</source>
+        <translation>la posición del canal 0 del banco %1</translation>
+    </message>
+    <message>
+        <source>the block at %1</source>
+        <translation>el bloque en %1</translation>
     </message>
 </context>
 </TS>

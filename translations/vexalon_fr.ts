@@ -533,10 +533,6 @@ Sans sauvegarde, le contenu actuel de la radio ne pourra pas être rétabli. Éc
         <translation>Vérification du contenu actuel de la radio...</translation>
     </message>
     <message>
-        <source>[!] The block at %1 reads back as %2 instead of %3.</source>
-        <translation>[!] À la relecture, le bloc à l&apos;adresse %1 vaut %2 au lieu de %3.</translation>
-    </message>
-    <message>
         <source>[!] The block at %1 could not be read back, so it is not verified.</source>
         <translation>[!] Le bloc à l&apos;adresse %1 n&apos;a pas pu être relu&#xa0;; il n&apos;est donc pas vérifié.</translation>
     </message>
@@ -966,6 +962,70 @@ Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et 
     <message>
         <source>the settings</source>
         <translation>les réglages</translation>
+    </message>
+    <message>
+        <source>[!] %1: %2: the radio holds %3, the plan %4.</source>
+        <translation>[!] %1&#xa0;: %2&#xa0;: la radio contient %3, le plan %4.</translation>
+    </message>
+    <message>
+        <source>[!] %1: %2: the radio holds %3, the backup %4.</source>
+        <translation>[!] %1&#xa0;: %2&#xa0;: la radio contient %3, la sauvegarde %4.</translation>
+    </message>
+    <message>
+        <source>[!] In %1, the radio holds %2, the plan %3.</source>
+        <translation>[!] %1&#xa0;: la radio contient %2, le plan %3.</translation>
+    </message>
+    <message>
+        <source>[!] In %1, the radio holds %2, the backup %3.</source>
+        <translation>[!] %1&#xa0;: la radio contient %2, la sauvegarde %3.</translation>
+    </message>
+    <message>
+        <source>RX frequency</source>
+        <translation>fréquence RX</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>fréquence TX</translation>
+    </message>
+    <message>
+        <source>RX tone</source>
+        <translation>tonalité RX</translation>
+    </message>
+    <message>
+        <source>TX tone</source>
+        <translation>tonalité TX</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>Verrouillage</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (bank 1 copy)</source>
+        <translation>Canal %1 (copie en banque 1)</translation>
+    </message>
+    <message>
+        <source>flags and closing bytes</source>
+        <translation>indicateurs et octets de fin</translation>
+    </message>
+    <message>
+        <source>[!] %1 the radio holds %2, the plan %3.</source>
+        <translation>[!] %1 la radio contient %2, le plan %3.</translation>
+    </message>
+    <message>
+        <source>[!] %1 the radio holds %2, the backup %3.</source>
+        <translation>[!] %1 la radio contient %2, la sauvegarde %3.</translation>
+    </message>
+    <message>
+        <source>the channel 0 slot of bank %1</source>
+        <translation>l&apos;emplacement du canal 0 de la banque %1</translation>
+    </message>
+    <message>
+        <source>the block at %1</source>
+        <translation>le bloc à %1</translation>
     </message>
 </context>
 </TS>

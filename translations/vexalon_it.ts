@@ -533,10 +533,6 @@ Senza un backup, il contenuto attuale della radio non potrà essere ripristinato
         <translation>Verifica del contenuto attuale della radio...</translation>
     </message>
     <message>
-        <source>[!] The block at %1 reads back as %2 instead of %3.</source>
-        <translation>[!] Il blocco all&apos;indirizzo %1 viene riletto come %2 invece di %3.</translation>
-    </message>
-    <message>
         <source>[!] The block at %1 could not be read back, so it is not verified.</source>
         <translation>[!] Non è stato possibile rileggere il blocco all&apos;indirizzo %1, quindi non è verificato.</translation>
     </message>
@@ -966,6 +962,70 @@ Scrivere comunque?</numerusform>
     <message>
         <source>the settings</source>
         <translation>le impostazioni</translation>
+    </message>
+    <message>
+        <source>[!] %1: %2: the radio holds %3, the plan %4.</source>
+        <translation>[!] %1: %2: la radio contiene %3, il piano %4.</translation>
+    </message>
+    <message>
+        <source>[!] %1: %2: the radio holds %3, the backup %4.</source>
+        <translation>[!] %1: %2: la radio contiene %3, il backup %4.</translation>
+    </message>
+    <message>
+        <source>[!] In %1, the radio holds %2, the plan %3.</source>
+        <translation>[!] %1: la radio contiene %2, il piano %3.</translation>
+    </message>
+    <message>
+        <source>[!] In %1, the radio holds %2, the backup %3.</source>
+        <translation>[!] %1: la radio contiene %2, il backup %3.</translation>
+    </message>
+    <message>
+        <source>RX frequency</source>
+        <translation>frequenza RX</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>frequenza TX</translation>
+    </message>
+    <message>
+        <source>RX tone</source>
+        <translation>tono RX</translation>
+    </message>
+    <message>
+        <source>TX tone</source>
+        <translation>tono TX</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>Blocco</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canale %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (bank 1 copy)</source>
+        <translation>Canale %1 (copia nel banco 1)</translation>
+    </message>
+    <message>
+        <source>flags and closing bytes</source>
+        <translation>flag e byte finali</translation>
+    </message>
+    <message>
+        <source>[!] %1 the radio holds %2, the plan %3.</source>
+        <translation>[!] %1 la radio contiene %2, il piano %3.</translation>
+    </message>
+    <message>
+        <source>[!] %1 the radio holds %2, the backup %3.</source>
+        <translation>[!] %1 la radio contiene %2, il backup %3.</translation>
+    </message>
+    <message>
+        <source>the channel 0 slot of bank %1</source>
+        <translation>lo slot del canale 0 del banco %1</translation>
+    </message>
+    <message>
+        <source>the block at %1</source>
+        <translation>il blocco a %1</translation>
     </message>
 </context>
 </TS>

@@ -533,10 +533,6 @@ Zonder back-up kan wat de radio nu bevat niet worden teruggezet. Toch schrijven?
         <translation>Controleren wat de radio nu bevat...</translation>
     </message>
     <message>
-        <source>[!] The block at %1 reads back as %2 instead of %3.</source>
-        <translation>[!] Het blok op %1 leest terug als %2 in plaats van %3.</translation>
-    </message>
-    <message>
         <source>[!] The block at %1 could not be read back, so it is not verified.</source>
         <translation>[!] Het blok op %1 kon niet worden teruggelezen en is dus niet gecontroleerd.</translation>
     </message>
@@ -966,6 +962,70 @@ Toch schrijven?</numerusform>
     <message>
         <source>the settings</source>
         <translation>de instellingen</translation>
+    </message>
+    <message>
+        <source>[!] %1: %2: the radio holds %3, the plan %4.</source>
+        <translation>[!] %1: %2: de radio bevat %3, het plan %4.</translation>
+    </message>
+    <message>
+        <source>[!] %1: %2: the radio holds %3, the backup %4.</source>
+        <translation>[!] %1: %2: de radio bevat %3, de back-up %4.</translation>
+    </message>
+    <message>
+        <source>[!] In %1, the radio holds %2, the plan %3.</source>
+        <translation>[!] %1: de radio bevat %2, het plan %3.</translation>
+    </message>
+    <message>
+        <source>[!] In %1, the radio holds %2, the backup %3.</source>
+        <translation>[!] %1: de radio bevat %2, de back-up %3.</translation>
+    </message>
+    <message>
+        <source>RX frequency</source>
+        <translation>RX-frequentie</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>TX-frequentie</translation>
+    </message>
+    <message>
+        <source>RX tone</source>
+        <translation>RX-toon</translation>
+    </message>
+    <message>
+        <source>TX tone</source>
+        <translation>TX-toon</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>Vergrendeling</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanaal %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (bank 1 copy)</source>
+        <translation>Kanaal %1 (kopie in bank 1)</translation>
+    </message>
+    <message>
+        <source>flags and closing bytes</source>
+        <translation>vlaggen en slotbytes</translation>
+    </message>
+    <message>
+        <source>[!] %1 the radio holds %2, the plan %3.</source>
+        <translation>[!] %1 de radio bevat %2, het plan %3.</translation>
+    </message>
+    <message>
+        <source>[!] %1 the radio holds %2, the backup %3.</source>
+        <translation>[!] %1 de radio bevat %2, de back-up %3.</translation>
+    </message>
+    <message>
+        <source>the channel 0 slot of bank %1</source>
+        <translation>de kanaal-0-plaats in bank %1</translation>
+    </message>
+    <message>
+        <source>the block at %1</source>
+        <translation>het blok op %1</translation>
     </message>
 </context>
 </TS>

@@ -536,10 +536,6 @@ Bez kopii zapasowej nie da się przywrócić obecnej zawartości radia. Zapisać
         <translation>Sprawdzanie obecnej zawartości radia...</translation>
     </message>
     <message>
-        <source>[!] The block at %1 reads back as %2 instead of %3.</source>
-        <translation>[!] Blok pod adresem %1 odczytano jako %2 zamiast %3.</translation>
-    </message>
-    <message>
         <source>[!] The block at %1 could not be read back, so it is not verified.</source>
         <translation>[!] Nie udało się odczytać z powrotem bloku pod adresem %1, więc nie został zweryfikowany.</translation>
     </message>
@@ -984,6 +980,70 @@ Zapisać mimo to?</numerusform>
     <message>
         <source>the settings</source>
         <translation>ustawienia</translation>
+    </message>
+    <message>
+        <source>[!] %1: %2: the radio holds %3, the plan %4.</source>
+        <translation>[!] %1: %2: radio zawiera %3, plan %4.</translation>
+    </message>
+    <message>
+        <source>[!] %1: %2: the radio holds %3, the backup %4.</source>
+        <translation>[!] %1: %2: radio zawiera %3, kopia zapasowa %4.</translation>
+    </message>
+    <message>
+        <source>[!] In %1, the radio holds %2, the plan %3.</source>
+        <translation>[!] %1: radio zawiera %2, plan %3.</translation>
+    </message>
+    <message>
+        <source>[!] In %1, the radio holds %2, the backup %3.</source>
+        <translation>[!] %1: radio zawiera %2, kopia zapasowa %3.</translation>
+    </message>
+    <message>
+        <source>RX frequency</source>
+        <translation>częstotliwość RX</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>częstotliwość TX</translation>
+    </message>
+    <message>
+        <source>RX tone</source>
+        <translation>ton RX</translation>
+    </message>
+    <message>
+        <source>TX tone</source>
+        <translation>ton TX</translation>
+    </message>
+    <message>
+        <source>Lockout</source>
+        <translation>Blokada</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanał %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 (bank 1 copy)</source>
+        <translation>Kanał %1 (kopia w banku 1)</translation>
+    </message>
+    <message>
+        <source>flags and closing bytes</source>
+        <translation>flagi i bajty końcowe</translation>
+    </message>
+    <message>
+        <source>[!] %1 the radio holds %2, the plan %3.</source>
+        <translation>[!] %1 radio zawiera %2, plan %3.</translation>
+    </message>
+    <message>
+        <source>[!] %1 the radio holds %2, the backup %3.</source>
+        <translation>[!] %1 radio zawiera %2, kopia zapasowa %3.</translation>
+    </message>
+    <message>
+        <source>the channel 0 slot of bank %1</source>
+        <translation>miejsce kanału 0 w banku %1</translation>
+    </message>
+    <message>
+        <source>the block at %1</source>
+        <translation>blok pod adresem %1</translation>
     </message>
 </context>
 </TS>
