@@ -1027,5 +1027,21 @@ Trotzdem schreiben?</numerusform>
         <source>the block at %1</source>
         <translation>der Block bei %1</translation>
     </message>
+    <message>
+        <source>Compare radio with this plan...</source>
+        <translation>Funkgerät mit diesem Plan vergleichen...</translation>
+    </message>
+    <message>
+        <source>All plan files (*.ini *.csv)</source>
+        <translation>Alle Plandateien (*.ini *.csv)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio first.</source>
+        <translation>Wählen Sie zuerst die serielle Schnittstelle des Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
+        <translation>Das Fenster enthält Änderungen, die weder gespeichert noch ins Funkgerät geschrieben wurden. Ohne Speichern schließen?</translation>
+    </message>
 </context>
 </TS>

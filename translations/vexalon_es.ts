@@ -1027,5 +1027,21 @@ Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y
         <source>the block at %1</source>
         <translation>el bloque en %1</translation>
     </message>
+    <message>
+        <source>Compare radio with this plan...</source>
+        <translation>Comparar la radio con este plan...</translation>
+    </message>
+    <message>
+        <source>All plan files (*.ini *.csv)</source>
+        <translation>Todos los archivos de plan (*.ini *.csv)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio first.</source>
+        <translation>Elija primero el puerto serie de la radio.</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
+        <translation>La ventana tiene cambios que no se han guardado ni escrito en la radio. ¿Cerrar sin guardarlos?</translation>
+    </message>
 </context>
 </TS>

@@ -1027,5 +1027,21 @@ Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et 
         <source>the block at %1</source>
         <translation>le bloc à %1</translation>
     </message>
+    <message>
+        <source>Compare radio with this plan...</source>
+        <translation>Comparer la radio avec ce plan...</translation>
+    </message>
+    <message>
+        <source>All plan files (*.ini *.csv)</source>
+        <translation>Tous les fichiers de plan (*.ini *.csv)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio first.</source>
+        <translation>Choisissez d&apos;abord le port série de la radio.</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
+        <translation>La fenêtre contient des modifications ni enregistrées ni écrites dans la radio. Fermer sans les enregistrer&#xa0;?</translation>
+    </message>
 </context>
 </TS>

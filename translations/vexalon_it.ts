@@ -1027,5 +1027,21 @@ Scrivere comunque?</numerusform>
         <source>the block at %1</source>
         <translation>il blocco a %1</translation>
     </message>
+    <message>
+        <source>Compare radio with this plan...</source>
+        <translation>Confronta la radio con questo piano...</translation>
+    </message>
+    <message>
+        <source>All plan files (*.ini *.csv)</source>
+        <translation>Tutti i file di piano (*.ini *.csv)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio first.</source>
+        <translation>Scegliere prima la porta seriale della radio.</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
+        <translation>La finestra contiene modifiche né salvate né scritte nella radio. Chiudere senza salvarle?</translation>
+    </message>
 </context>
 </TS>

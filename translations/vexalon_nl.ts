@@ -1027,5 +1027,21 @@ Toch schrijven?</numerusform>
         <source>the block at %1</source>
         <translation>het blok op %1</translation>
     </message>
+    <message>
+        <source>Compare radio with this plan...</source>
+        <translation>Radio met dit plan vergelijken...</translation>
+    </message>
+    <message>
+        <source>All plan files (*.ini *.csv)</source>
+        <translation>Alle planbestanden (*.ini *.csv)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio first.</source>
+        <translation>Kies eerst de seriële poort van de radio.</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
+        <translation>Het venster bevat wijzigingen die niet zijn opgeslagen of naar de radio geschreven. Sluiten zonder op te slaan?</translation>
+    </message>
 </context>
 </TS>

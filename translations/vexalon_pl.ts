@@ -1045,5 +1045,21 @@ Zapisać mimo to?</numerusform>
         <source>the block at %1</source>
         <translation>blok pod adresem %1</translation>
     </message>
+    <message>
+        <source>Compare radio with this plan...</source>
+        <translation>Porównaj radio z tym planem...</translation>
+    </message>
+    <message>
+        <source>All plan files (*.ini *.csv)</source>
+        <translation>Wszystkie pliki planów (*.ini *.csv)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio first.</source>
+        <translation>Najpierw wybierz port szeregowy radia.</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
+        <translation>Okno zawiera zmiany, które nie zostały zapisane ani wgrane do radia. Zamknąć bez zapisywania?</translation>
+    </message>
 </context>
 </TS>

@@ -175,6 +175,8 @@ void BuildLoadSaveMenu(QWidget* window) {
   Named(menu->addSeparator(), "N2");
   AddCommand(window, menu, "Restoreradiofrombackup1",
              QCoreApplication::translate("Vexalon", "Restore radio from backup..."));
+  AddCommand(window, menu, "Compareradiowithplan1",
+             QCoreApplication::translate("Vexalon", "Compare radio with this plan..."));
 
   auto* quit = Named(new QAction(QCoreApplication::translate("Vexalon", "Quit"), window), "Quit1");
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -188,6 +190,9 @@ QString PlanFilter() {
 QString CsvFilter() {
   return QCoreApplication::translate("Vexalon", "CHIRP CSV files (*.csv)");
 }
+QString AllPlansFilter() {
+  return QCoreApplication::translate("Vexalon", "All plan files (*.ini *.csv)");
+}
 
 QFileDialog* AddFileDialog(QWidget* window, const char* name, const QStringList& filters) {
   auto* dialog = Named(new QFileDialog(window), name);
@@ -196,7 +201,8 @@ QFileDialog* AddFileDialog(QWidget* window, const char* name, const QStringList&
 }
 
 void BuildFileDialogs(QWidget* window) {
-  auto* open = AddFileDialog(window, "opendialog", {PlanFilter(), CsvFilter()});
+  // A CSV plan shows without a change of filter.
+  auto* open = AddFileDialog(window, "opendialog", {AllPlansFilter(), PlanFilter(), CsvFilter()});
   open->setAcceptMode(QFileDialog::AcceptOpen);
   open->setFileMode(QFileDialog::ExistingFile);
 
@@ -230,7 +236,7 @@ void BuildDesignedControls(QWidget* window) {
   window->setFont(WindowFont());
   // The designed client area, where every control fits with an 8-pixel margin; the
   // position is the frame's.
-  window->resize(704, 558);
+  window->resize(kDesignedClientSize);
   window->move(192, 122);
 
   // Created in the window's tab order; the labels take no focus.
@@ -247,7 +253,7 @@ void BuildDesignedControls(QWidget* window) {
   debug->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   debug->setReadOnly(true);
   debug->setTabChangesFocus(true);
-  debug->setGeometry(8, 472, 689, 81);
+  debug->setGeometry(kDesignedLogPane);
 
   auto* tabit = Named(new QTabWidget(window), "tabit");
   tabit->setGeometry(8, 40, 689, 425);

@@ -24,7 +24,10 @@ void Tmainform::MarkChannelUnread(int channel, bool unread) {
 // sets a value.
 void Tmainform::TrackEdits() {
   for (int channel = 1; channel <= kChannelCount; ++channel) {
-    const auto edited = [this, channel] { MarkChannelUnread(channel, false); };
+    const auto edited = [this, channel] {
+      MarkChannelUnread(channel, false);
+      unsavedEdits = true;
+    };
     // Once the user chooses a frequency for the row, the radio's is no longer to keep.
     const auto frequencyChosen = [this, channel] { hiddenRows.Forget(channel); };
     for (const GridRole role :
@@ -41,7 +44,10 @@ void Tmainform::TrackEdits() {
               edited);
     }
   }
-  const auto edited = [this] { holdsStartupPlan = false; };
+  const auto edited = [this] {
+    holdsStartupPlan = false;
+    unsavedEdits = true;
+  };
   for (const char* name : kSettingsLists) {
     connect(Find<QComboBox>(name), &QComboBox::activated, this, edited);
   }
@@ -58,6 +64,7 @@ void Tmainform::TrackHzEdits() {
               [this, channel] {
                 MarkChannelUnread(channel, false);
                 hiddenRows.Forget(channel);
+                unsavedEdits = true;
               });
     }
   }

@@ -42,6 +42,7 @@ void Tmainform::LoadFromFile(const std::string& fileName, bool settings) {
   if (loaded.plan) {
     ShowPlan(*loaded.plan);
     hiddenRows = {};
+    unsavedEdits = false;
     planFileName = Shown(Literal(fileName));
   }
   if (!loaded.outcome.failure.format.empty()) {
@@ -68,6 +69,7 @@ void Tmainform::SaveToFile(const std::string& fileName, bool settings) {
     return;
   }
   planFileName = Shown(Literal(fileName));
+  unsavedEdits = false;
   if (settings && IsCsvPlanFileName(fileName)) {
     dialogs->ShowInformation(this, CsvHoldsNoSettings());
   }

@@ -62,7 +62,9 @@ void Tmainform::cmdReadRadioClick() {
   BeginTransfer();
   WindowFrontEnd front(*this);
   WindowObserver observer(*this, front);
-  EndRead(front, ReadRadio(serial, port, observer), hiddenRows);
+  const ReadOutcome outcome = ReadRadio(serial, port, observer);
+  EndRead(front, outcome, hiddenRows);
+  unsavedEdits = unsavedEdits && outcome.end != TransferEnd::Done;
   EndTransfer();
 }
 
@@ -80,7 +82,9 @@ void Tmainform::cmdWriteClick() {
   BeginTransfer();
   WindowObserver observer(*this, front);
   ResponsiveBackups backups;
-  EndWrite(front, WriteRadio(serial, port, plan, observer, backups), hiddenRows);
+  const WriteOutcome outcome = WriteRadio(serial, port, plan, observer, backups);
+  EndWrite(front, outcome, hiddenRows);
+  unsavedEdits = unsavedEdits && outcome.end != TransferEnd::Done;
   EndTransfer();
 }
 
@@ -119,6 +123,22 @@ void Tmainform::Restoreradiofrombackup1Click() {
   ResponsiveBackups backups;
   const WriteOutcome outcome = RestoreRadio(serial, port, *read.backup, observer, backups);
   for (const LogLine& line : OutcomeLines(outcome)) {
+    AppendLog(line);
+  }
+  EndTransfer();
+}
+
+void Tmainform::Compareradiowithplan1Click() {
+  const std::string port = SelectedPortName();
+  if (port.empty()) {
+    AppendLog(QCoreApplication::translate("Vexalon", "Choose the serial port of the radio first."));
+    return;
+  }
+  const ChannelPlan plan = Plan(true);
+  BeginTransfer();
+  WindowFrontEnd front(*this);
+  WindowObserver observer(*this, front);
+  for (const LogLine& line : OutcomeLines(VerifyRadio(serial, port, plan, observer))) {
     AppendLog(line);
   }
   EndTransfer();

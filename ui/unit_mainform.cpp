@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
 
 #include "files/plan_file.h"
 #include "radio/memory_map.h"
@@ -72,6 +73,7 @@ void Tmainform::ConnectHandlers() {
       {"Savefrequenciessettingstofile1", &Tmainform::Savefrequenciessettingstofile1Click},
       {"Restoreradiofrombackup1", &Tmainform::Restoreradiofrombackup1Click},
       {"Savechannelcard1", &Tmainform::Savechannelcard1Click},
+      {"Compareradiowithplan1", &Tmainform::Compareradiowithplan1Click},
   };
   for (const auto& [name, handler] : menuHandlers) {
     connect(Find<QAction>(name), &QAction::triggered, this, handler);
@@ -129,13 +131,28 @@ void Tmainform::SetTransferRunning(bool running) {
 // and leave the radio half written.
 void Tmainform::closeEvent(QCloseEvent* event) {
   if (!transferRunning) {
-    event->accept();
+    const bool close =
+        !unsavedEdits ||
+        AskWarning(Line(QT_TRANSLATE_NOOP("Vexalon",
+                                          "The window holds edits that were neither saved nor "
+                                          "written to the radio. Close without saving them?")));
+    event->setAccepted(close);
     return;
   }
   event->ignore();
   if (!closeWhenTransferEnds) {
     closeWhenTransferEnds = true;
     AppendLog(QCoreApplication::translate("Vexalon", "Closing when the transfer has finished..."));
+  }
+}
+
+void Tmainform::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The first resize comes while the controls are still being made.
+  auto* log = findChild<QWidget*>(QStringLiteral("debug"));
+  if (log != nullptr) {
+    const QSize gained = (event->size() - kDesignedClientSize).expandedTo(QSize(0, 0));
+    log->setGeometry(kDesignedLogPane.adjusted(0, 0, gained.width(), gained.height()));
   }
 }
 

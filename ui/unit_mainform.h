@@ -93,11 +93,16 @@ class Tmainform : public QWidget {
   void Savefrequenciessettingstofile1Click();
   // Puts a backup's blocks back into the radio, after a question that names the backup.
   void Restoreradiofrombackup1Click();
+  // Compares what the radio holds with the window's plan; nothing is written.
+  void Compareradiowithplan1Click();
   // The plan on one printable page, with a card of its channels to cut out.
   void Savechannelcard1Click();
 
  protected:
+  // Edits not yet saved or written make a close ask first.
   void closeEvent(QCloseEvent* event) override;
+  // The log pane takes what the window gains beyond its designed size.
+  void resizeEvent(QResizeEvent* event) override;
 #ifdef Q_OS_WIN
   bool event(QEvent* event) override;
   bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -138,4 +143,6 @@ class Tmainform : public QWidget {
   // The plan file last loaded or saved, for the channel card; empty before any.
   QString planFileName;
   bool closeWhenTransferEnds = false;
+  // The user changed the plan since the last read, load or save, or write that was done.
+  bool unsavedEdits = false;
 };

@@ -1,0 +1,123 @@
+// What a desktop user expects of the window around the plan: a close that does not drop
+// unsaved edits unasked, a comparison with the radio that names each difference in words,
+// a file dialog that shows every kind of plan at once, and a log pane that grows.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "radio/codecs.h"
+#include "radio/memory_map.h"
+#include "tests/support/scripted_dialogs.h"
+#include "tests/support/window_harness.h"
+#include "ui/mainform_design.h"
+#include "ui/settings_page.h"
+#include "ui/translations.h"
+
+namespace {
+
+class DesktopEditing : public testing::Test {
+ protected:
+  void SetUp() override {
+    harness.ChoosePort(line.PortName());
+    harness.window.show();
+  }
+
+  void Trigger(const char* command) {
+    FindControl<QAction>(&harness.window, std::string(command))->trigger();
+  }
+  // A list choice made with the keyboard, as the user makes it.
+  void Edit() {
+    auto* list = FindControl<QComboBox>(&harness.window, std::string(kMonitorKeyList));
+    list->setCurrentIndex(1);
+    emit list->activated(1);
+  }
+
+  RadioSimulator radio;
+  SimulatedLine line{radio};
+  WindowHarness harness{line};
+};
+
+TEST_F(DesktopEditing, ClosingWithUnsavedEditsAsksAndNoKeepsTheWindow) {
+  const QString question =
+      "The window holds edits that were neither saved nor written to the radio. Close without "
+      "saving them?";
+  // Nothing edited: it closes without a word.
+  EXPECT_TRUE(harness.window.close());
+  EXPECT_TRUE(harness.dialogs->asked.isEmpty());
+  harness.window.show();
+
+  Edit();
+  harness.dialogs->answerYes = false;
+  EXPECT_FALSE(harness.window.close());
+  EXPECT_EQ(harness.dialogs->asked, QStringList{question});
+  EXPECT_TRUE(harness.window.isVisible());
+
+  // A read that is done replaces the edits; so does a write that is done.
+  harness.Read();
+  harness.dialogs->asked.clear();
+  EXPECT_TRUE(harness.window.close());
+  EXPECT_TRUE(harness.dialogs->asked.isEmpty());
+  harness.window.show();
+  Edit();
+  harness.dialogs->answerYes = true;
+  harness.Write();
+  harness.dialogs->asked.clear();
+  EXPECT_TRUE(harness.window.close());
+  EXPECT_TRUE(harness.dialogs->asked.isEmpty());
+}
+
+// The radio differs from the window's plan in one channel's RX tone and in the squelch
+// level: exactly those two, in words, in English and in German; nothing is written.
+TEST_F(DesktopEditing, ACompareNamesEachDifferenceInWords) {
+  harness.Read();
+  harness.Write();
+  const int squelch = harness.window.Settings().squelchLevel;
+  radio.WriteMemory(ChannelRecordAddress(0, 3) + kRecordHalfSize, ToneCodeForIndex(2));
+  radio.WriteMemory(kSettingsAddress + TraitsOf(Setting::SquelchLevel).offset,
+                    ByteString{static_cast<std::uint8_t>(squelch == 3 ? 4 : 3)});
+  const std::string held = squelch == 3 ? "4" : "3";
+  const ByteString before = radio.Memory();
+  const auto differences = [this] {
+    std::vector<std::string> lines;
+    for (const std::string& line : harness.Log()) {
+      if (line.starts_with("[!]")) {
+        lines.push_back(line);
+      }
+    }
+    return lines;
+  };
+
+  Trigger("Compareradiowithplan1");
+  EXPECT_EQ(differences(), (std::vector<std::string>{
+                               "[!] Channel 3: RX tone: the radio holds 71.9 Hz, the plan None.",
+                               "[!] Squelch level: the radio holds " + held + ", the plan " +
+                                   std::to_string(squelch) + "."}));
+  EXPECT_EQ(radio.Memory(), before);
+
+  const Translations german{QLocale(QStringLiteral("de_DE"))};
+  Trigger("Compareradiowithplan1");
+  EXPECT_EQ(differences(),
+            (std::vector<std::string>{"[!] Kanal 3: RX-Ton: im Funkgerät 71.9 Hz, im Plan Kein.",
+                                      "[!] Rauschsperre: im Funkgerät " + held + ", im Plan " +
+                                          std::to_string(squelch) + "."}));
+}
+
+TEST_F(DesktopEditing, TheOpenDialogShowsEveryPlanFirstAndTheLogPaneGrows) {
+  EXPECT_EQ(FindControl<QFileDialog>(&harness.window, std::string("opendialog"))->nameFilters(),
+            (QStringList{"All plan files (*.ini *.csv)", "Configuration files (*.ini)",
+                         "CHIRP CSV files (*.csv)"}));
+  auto* log = FindControl<QPlainTextEdit>(&harness.window, std::string("debug"));
+  harness.window.resize(kDesignedClientSize);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(log->geometry(), kDesignedLogPane);
+  harness.window.resize(kDesignedClientSize + QSize(200, 150));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(log->geometry(), kDesignedLogPane.adjusted(0, 0, 200, 150));
+}
+
+}  // namespace
