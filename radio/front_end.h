@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "radio/channel_plan.h"
@@ -38,6 +39,8 @@ class HiddenRows {
   void Remember(const ReadOutcome& outcome, bool advancedMode);
   // The user chose a frequency for the row: the radio's is no longer to keep.
   void Forget(int channel) { hidden_[channel] = false; }
+  // Two rows changed places, and what is remembered of them with them.
+  void Swap(int channel, int other) { std::swap(hidden_[channel], hidden_[other]); }
   // In ascending order.
   std::vector<int> Channels() const;
 

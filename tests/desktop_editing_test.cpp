@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -118,6 +121,87 @@ TEST_F(DesktopEditing, TheOpenDialogShowsEveryPlanFirstAndTheLogPaneGrows) {
   harness.window.resize(kDesignedClientSize + QSize(200, 150));
   QCoreApplication::processEvents();
   EXPECT_EQ(log->geometry(), kDesignedLogPane.adjusted(0, 0, 200, 150));
+}
+
+}  // namespace
+
+namespace {
+
+class RowCommands : public DesktopEditing {
+ protected:
+  void Command(int channel, const char* name) {
+    QMenu* menu = harness.window.RowMenu(channel);
+    menu->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    delete menu;
+  }
+  ChannelRow Sample() const {
+    ChannelRow row;
+    row.rxChannelIndex = 3;
+    row.txChannelIndex = 3;
+    row.rxToneIndex = 2;
+    row.txToneIndex = 30;
+    row.shift = true;
+    return row;
+  }
+  std::string LastLog() const { return harness.Log().back(); }
+};
+
+TEST_F(RowCommands, ARowIsCopiedPastedClearedAndMoved) {
+  harness.window.ShowChannel(1, Sample());
+  Command(1, "RowCopy");
+  const QString line = QGuiApplication::clipboard()->text();
+  EXPECT_TRUE(line.startsWith("1,")) << line.toStdString();
+  EXPECT_FALSE(line.contains('\n'));
+  Command(5, "RowPaste");
+  EXPECT_EQ(harness.window.Channel(5), Sample());
+
+  // Another program's line for another location goes to the row it is pasted into.
+  QGuiApplication::clipboard()->setText(QString(line).replace(0, 1, "9"));
+  Command(7, "RowPaste");
+  EXPECT_EQ(harness.window.Channel(7), Sample());
+
+  Command(5, "RowClear");
+  EXPECT_EQ(harness.window.Channel(5), ChannelRow{});
+  Command(1, "RowMoveDown");
+  EXPECT_EQ(harness.window.Channel(2), Sample());
+  EXPECT_NE(harness.window.Channel(1), Sample());
+  Command(2, "RowMoveUp");
+  EXPECT_EQ(harness.window.Channel(1), Sample());
+  QMenu* first = harness.window.RowMenu(1);
+  EXPECT_FALSE(first->findChild<QAction*>("RowMoveUp")->isEnabled());
+  delete first;
+
+  // The keys act on the row that has the focus.
+  FindControl<QWidget>(&harness.window, std::string("cb_A1_shift"))->setFocus();
+  FindControl<QAction>(&harness.window, std::string("RowCopyKey"))->trigger();
+  FindControl<QWidget>(&harness.window, std::string("cb_A9_lockout"))->setFocus();
+  FindControl<QAction>(&harness.window, std::string("RowPasteKey"))->trigger();
+  EXPECT_EQ(harness.window.Channel(9), Sample());
+}
+
+TEST_F(RowCommands, BadTextAndFrequenciesNormalModeCannotShowAreRefusedWithALine) {
+  harness.window.ShowChannel(4, Sample());
+  for (const QString& text :
+       {QString(), QString("hello"), QString("1,2\n3,4"), QString("Location,Name,Frequency")}) {
+    QGuiApplication::clipboard()->setText(text);
+    Command(4, "RowPaste");
+    EXPECT_EQ(LastLog(),
+              "The clipboard holds no channel line in CHIRP's CSV layout; nothing was pasted.")
+        << text.toStdString();
+    EXPECT_EQ(harness.window.Channel(4), Sample());
+  }
+  Command(4, "RowCopy");
+  QGuiApplication::clipboard()->setText(
+      QGuiApplication::clipboard()->text().replace("446.03125", "145.50000"));
+  Command(4, "RowClear");
+  Command(4, "RowPaste");
+  EXPECT_EQ(LastLog(),
+            "The pasted channel's frequency is no PMR446 channel; advanced mode takes it. Nothing "
+            "was pasted.");
+  EXPECT_EQ(harness.window.Channel(4), ChannelRow{});
+  harness.window.EnterAdvancedMode();
+  Command(4, "RowPaste");
+  EXPECT_EQ(harness.window.Channel(4).rxHzText, "145500000");
 }
 
 }  // namespace

@@ -1043,5 +1043,37 @@ Trotzdem schreiben?</numerusform>
         <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
         <translation>Das Fenster enthält Änderungen, die weder gespeichert noch ins Funkgerät geschrieben wurden. Ohne Speichern schließen?</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channel line in CHIRP&apos;s CSV layout; nothing was pasted.</source>
+        <translation>Die Zwischenablage enthält keine Kanalzeile im CSV-Format von CHIRP; nichts wurde eingefügt.</translation>
+    </message>
+    <message>
+        <source>A channel not in use has nothing to copy.</source>
+        <translation>Ein nicht belegter Kanal hat nichts zu kopieren.</translation>
+    </message>
+    <message>
+        <source>The pasted channel&apos;s frequency is no PMR446 channel; advanced mode takes it. Nothing was pasted.</source>
+        <translation>Die Frequenz des eingefügten Kanals ist kein PMR446-Kanal; der erweiterte Modus nimmt sie an. Nichts wurde eingefügt.</translation>
+    </message>
 </context>
 </TS>

@@ -1043,5 +1043,37 @@ Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y
         <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
         <translation>La ventana tiene cambios que no se han guardado ni escrito en la radio. ¿Cerrar sin guardarlos?</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channel line in CHIRP&apos;s CSV layout; nothing was pasted.</source>
+        <translation>El portapapeles no contiene ninguna línea de canal en el formato CSV de CHIRP; no se ha pegado nada.</translation>
+    </message>
+    <message>
+        <source>A channel not in use has nothing to copy.</source>
+        <translation>Un canal sin usar no tiene nada que copiar.</translation>
+    </message>
+    <message>
+        <source>The pasted channel&apos;s frequency is no PMR446 channel; advanced mode takes it. Nothing was pasted.</source>
+        <translation>La frecuencia del canal pegado no es un canal PMR446; el modo avanzado la admite. No se ha pegado nada.</translation>
+    </message>
 </context>
 </TS>

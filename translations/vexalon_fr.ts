@@ -1043,5 +1043,37 @@ Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et 
         <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
         <translation>La fenêtre contient des modifications ni enregistrées ni écrites dans la radio. Fermer sans les enregistrer&#xa0;?</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channel line in CHIRP&apos;s CSV layout; nothing was pasted.</source>
+        <translation>Le presse-papiers ne contient aucune ligne de canal au format CSV de CHIRP&#xa0;; rien n&apos;a été collé.</translation>
+    </message>
+    <message>
+        <source>A channel not in use has nothing to copy.</source>
+        <translation>Un canal inutilisé n&apos;a rien à copier.</translation>
+    </message>
+    <message>
+        <source>The pasted channel&apos;s frequency is no PMR446 channel; advanced mode takes it. Nothing was pasted.</source>
+        <translation>La fréquence du canal collé n&apos;est pas un canal PMR446&#xa0;; le mode avancé l&apos;accepte. Rien n&apos;a été collé.</translation>
+    </message>
 </context>
 </TS>

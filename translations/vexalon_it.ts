@@ -1043,5 +1043,37 @@ Scrivere comunque?</numerusform>
         <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
         <translation>La finestra contiene modifiche né salvate né scritte nella radio. Chiudere senza salvarle?</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channel line in CHIRP&apos;s CSV layout; nothing was pasted.</source>
+        <translation>Gli appunti non contengono una riga di canale nel formato CSV di CHIRP; non è stato incollato nulla.</translation>
+    </message>
+    <message>
+        <source>A channel not in use has nothing to copy.</source>
+        <translation>Un canale non in uso non ha nulla da copiare.</translation>
+    </message>
+    <message>
+        <source>The pasted channel&apos;s frequency is no PMR446 channel; advanced mode takes it. Nothing was pasted.</source>
+        <translation>La frequenza del canale incollato non è un canale PMR446; la modalità avanzata la accetta. Non è stato incollato nulla.</translation>
+    </message>
 </context>
 </TS>

@@ -1043,5 +1043,37 @@ Toch schrijven?</numerusform>
         <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
         <translation>Het venster bevat wijzigingen die niet zijn opgeslagen of naar de radio geschreven. Sluiten zonder op te slaan?</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leegmaken</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channel line in CHIRP&apos;s CSV layout; nothing was pasted.</source>
+        <translation>Het klembord bevat geen kanaalregel in het CSV-formaat van CHIRP; er is niets geplakt.</translation>
+    </message>
+    <message>
+        <source>A channel not in use has nothing to copy.</source>
+        <translation>Een kanaal dat niet in gebruik is, heeft niets om te kopiëren.</translation>
+    </message>
+    <message>
+        <source>The pasted channel&apos;s frequency is no PMR446 channel; advanced mode takes it. Nothing was pasted.</source>
+        <translation>De frequentie van het geplakte kanaal is geen PMR446-kanaal; de geavanceerde modus neemt hem aan. Er is niets geplakt.</translation>
+    </message>
 </context>
 </TS>

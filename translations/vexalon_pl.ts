@@ -1061,5 +1061,37 @@ Zapisać mimo to?</numerusform>
         <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
         <translation>Okno zawiera zmiany, które nie zostały zapisane ani wgrane do radia. Zamknąć bez zapisywania?</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Przesuń w górę</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Przesuń w dół</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channel line in CHIRP&apos;s CSV layout; nothing was pasted.</source>
+        <translation>Schowek nie zawiera wiersza kanału w formacie CSV programu CHIRP; nic nie wklejono.</translation>
+    </message>
+    <message>
+        <source>A channel not in use has nothing to copy.</source>
+        <translation>Nieużywany kanał nie ma nic do skopiowania.</translation>
+    </message>
+    <message>
+        <source>The pasted channel&apos;s frequency is no PMR446 channel; advanced mode takes it. Nothing was pasted.</source>
+        <translation>Częstotliwość wklejonego kanału nie jest kanałem PMR446; tryb zaawansowany ją przyjmie. Nic nie wklejono.</translation>
+    </message>
 </context>
 </TS>

@@ -33,6 +33,7 @@ Tmainform::Tmainform(std::unique_ptr<Dialogs> dialogs, SerialSystem& serialSyste
   ConnectHandlers();
   FormCreate();
   TrackEdits();
+  ConnectRowCommands();
 }
 
 Tmainform::~Tmainform() = default;

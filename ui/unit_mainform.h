@@ -18,6 +18,8 @@ struct ReadOutcome;
 // The program's one window. Its controls are the only store of the channel plan and the
 // settings: every operation looks the control it needs up by name at that moment. A
 // transfer gets the plan as a value when it starts and gives back what it read.
+class QMenu;
+
 class Tmainform : public QWidget {
   Q_OBJECT
 
@@ -95,6 +97,15 @@ class Tmainform : public QWidget {
   void Restoreradiofrombackup1Click();
   // Compares what the radio holds with the window's plan; nothing is written.
   void Compareradiowithplan1Click();
+
+  // The commands of a channel row's label: Copy, Paste, Clear, Move up, Move down, named
+  // RowCopy, RowPaste, RowClear, RowMoveUp and RowMoveDown. The clipboard carries a row as a
+  // line of CHIRP's CSV layout.
+  QMenu* RowMenu(int channel);
+  void CopyRow(int channel);
+  void PasteRow(int channel);
+  void ClearRow(int channel);
+  void MoveRow(int channel, int to);
   // The plan on one printable page, with a card of its channels to cut out.
   void Savechannelcard1Click();
 
@@ -120,6 +131,9 @@ class Tmainform : public QWidget {
   void ShowPlan(const ChannelPlan& plan);
   void TrackEdits();
   void TrackHzEdits();
+  void ConnectRowCommands();
+  // The row whose editing control has the focus, when it is no text box; 0 for none.
+  int FocusedRow() const;
   void PaintChannelLabel(int channel, bool red);
 
   template <class Control>
