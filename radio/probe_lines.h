@@ -1,0 +1,12 @@
+#pragma once
+
+#include <vector>
+
+#include "radio/log_line.h"
+#include "radio/probe.h"
+
+// What a connection test found, a line each: the radio's identity, what it lets be read,
+// how quickly it answers; the verdict comes last.
+std::vector<LogLine> ProbeLines(const ProbeOutcome& outcome);
+// The last of them: ready to write, or what stands in the way.
+LogLine ProbeVerdictLine(const ProbeOutcome& outcome);
