@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "radio/memory_areas.h"
+#include "radio/reply_times.h"
 #include "radio/serial_link.h"
 #include "radio/transfer_observer.h"
 #include "radio/transfers.h"
@@ -49,10 +50,13 @@ inline constexpr double kTimingMarginMs = 5;
 struct ProbeOutcome : TransferResult {
   // In the order of kMemoryAreas; empty when the handshake found no radio it knows.
   std::vector<AreaProbe> areas;
+  ReplyTimes times;
   ProbeVerdict verdict = ProbeVerdict::NoRadio;
 };
 
 // Runs the handshake and reads every area once, acknowledging each read as the read of the
-// channels does and asking none again; writes nothing.
+// channels does and asking none again; writes nothing. The times come from a trace of the
+// exchanges: the one attached to the link, which records the test as any transfer, or one
+// of its own.
 ProbeOutcome ProbeRadio(TBlockSerial& link, const std::string& portName,
                         TransferObserver& observer);

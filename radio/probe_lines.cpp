@@ -1,5 +1,8 @@
 #include "radio/probe_lines.h"
 
+#include <array>
+#include <charconv>
+
 #include "radio/hex_text.h"
 #include "radio/verdict_lines.h"
 
@@ -34,6 +37,19 @@ LogLine IdentityLine(const HandshakeOutcome& handshake) {
   }
   return Line(QT_TRANSLATE_NOOP("Vexalon", "The radio's answer to the programming command: %1"),
               {Literal(HexBytes(handshake.reply, " "))});
+}
+
+std::vector<LogLine> TimesLines(const ReplyTimes& times) {
+  const LogLine gap = Literal(kQuietGapMs);
+  return {Line(QT_TRANSLATE_NOOP("Vexalon",
+                                 "Reaction time of the radio: least %1 ms, median %2 ms, most %3 "
+                                 "ms, against the %4 ms quiet gap."),
+               {Literal(MsText(times.leastReactionMs)), Literal(MsText(times.medianReactionMs)),
+                Literal(MsText(times.mostReactionMs)), gap}),
+          Line(QT_TRANSLATE_NOOP("Vexalon",
+                                 "Longest pause inside a reply: %1 ms, against the %2 ms quiet "
+                                 "gap."),
+               {Literal(MsText(times.longestPauseMs)), gap})};
 }
 
 LogLine NotReadableLine(const ProbeOutcome& outcome) {
@@ -79,13 +95,25 @@ LogLine ProbeVerdictLine(const ProbeOutcome& outcome) {
   }
 }
 
-std::vector<LogLine> ProbeLines(const ProbeOutcome& outcome) {
-  std::vector<LogLine> lines;
+std::string MsText(double ms) {
+  std::array<char, 32> text{};
+  const auto end =
+      std::to_chars(text.data(), text.data() + text.size(), ms, std::chars_format::fixed, 1);
+  return std::string(text.data(), end.ptr);
+}
+
+std::vector<LogLine> ProbeLines(const ProbeOutcome& outcome, const PortDevice& cable) {
+  std::vector<LogLine> lines = {PortDeviceLine(cable)};
   if (!outcome.handshake.reply.empty() && !outcome.handshake.cutOff) {
     lines.push_back(IdentityLine(outcome.handshake));
   }
   for (const AreaProbe& probe : outcome.areas) {
     lines.push_back(AreaLine(probe));
+  }
+  if (outcome.times.replies > 0) {
+    for (const LogLine& line : TimesLines(outcome.times)) {
+      lines.push_back(line);
+    }
   }
   lines.push_back(ProbeVerdictLine(outcome));
   return lines;

@@ -87,6 +87,10 @@ ProbeVerdict VerdictOf(const ProbeOutcome& outcome) {
   if (!std::all_of(outcome.areas.begin(), outcome.areas.end(), WriteCanRelyOn)) {
     return ProbeVerdict::AreasNotReadable;
   }
+  const double latest = kQuietGapMs - kTimingMarginMs;
+  if (outcome.times.mostReactionMs > latest || outcome.times.longestPauseMs > latest) {
+    return ProbeVerdict::TightTiming;
+  }
   return ProbeVerdict::ReadyToWrite;
 }
 
@@ -103,6 +107,10 @@ bool WriteCanRelyOn(const AreaProbe& probe) {
 ProbeOutcome ProbeRadio(TBlockSerial& link, const std::string& portName,
                         TransferObserver& observer) {
   ProbeOutcome outcome;
+  ExchangeTrace own;
+  ExchangeTrace* const attached = link.Trace();
+  ExchangeTrace& trace = attached != nullptr ? *attached : own;
+  link.SetTrace(&trace);
   {
     Session session(link, portName, observer, PortRelease::PurgeAndClose);
     observer.Waiting();
@@ -121,6 +129,8 @@ ProbeOutcome ProbeRadio(TBlockSerial& link, const std::string& portName,
       outcome.end = session.End(goesOn);
     }
   }
+  link.SetTrace(attached);
+  outcome.times = ReplyTimesOf(trace);
   outcome.verdict = VerdictOf(outcome);
   return outcome;
 }

@@ -48,6 +48,7 @@ class TBlockSerial {
   // every piece received is added to it; nullptr records nothing. The caller owns it, and
   // it must outlive its use here.
   void SetTrace(ExchangeTrace* trace) { trace_ = trace; }
+  ExchangeTrace* Trace() const { return trace_; }
 
   // The time on the link's clock, which every wait of the dialogue reads.
   SteadyClock::time_point Now() const { return clock_.Now(); }
