@@ -29,10 +29,17 @@ Probed Probe(const std::function<void(RadioSimulator&)>& setUp) {
   TBlockSerial link(line, line.Clock());
   RecordingObserver observer;
   Probed probed{ProbeRadio(link, line.PortName(), observer), {}, radio.CommandLog()};
-  for (const LogLine& text : ProbeLines(probed.outcome)) {
+  PortDevice cable;
+  cable.port = line.PortName();
+  cable.kind = PortDevice::Kind::PseudoTerminal;
+  for (const LogLine& text : ProbeLines(probed.outcome, cable)) {
     probed.lines.push_back(text.Text());
   }
   return probed;
+}
+
+bool Said(const Probed& probed, const std::string& line) {
+  return std::find(probed.lines.begin(), probed.lines.end(), line) != probed.lines.end();
 }
 
 bool NothingWritten(const Probed& probed) {
@@ -58,10 +65,43 @@ TEST(Probe, AWholeRadioIsReadyAndEveryAreaIsReadOnceWithoutAWrite) {
   // The handshake's two commands, then a read and its acknowledgement for every read.
   EXPECT_EQ(probed.commands.size(), 2 + 2 * WrittenRegionReads().size());
   EXPECT_TRUE(NothingWritten(probed));
-  EXPECT_EQ(probed.lines.front(), "Radio: HT-446E2 (identity 50 33 31 35 35 F0 45 32).");
+  EXPECT_TRUE(Said(probed, "Radio: HT-446E2 (identity 50 33 31 35 35 F0 45 32)."));
   EXPECT_EQ(probed.lines.back(),
             "Ready to write: the radio answers in time and lets its channels and settings be "
             "read.");
+}
+
+TEST(Probe, TellsTheReactionAndThePauseInsideARepliesTheRadioWasGiven) {
+  const Probed probed = Probe([](RadioSimulator& radio) {
+    radio.SetReactionDelayMs(7);
+    radio.SetReplySplit(SimCommand::Read, 10, 12);
+  });
+  const ReplyTimes& times = probed.outcome.times;
+  // The handshake and every read; an acknowledgement gets no reply.
+  EXPECT_EQ(times.replies, 1 + static_cast<int>(WrittenRegionReads().size()));
+  EXPECT_NEAR(times.leastReactionMs, 7, 0.5);
+  EXPECT_NEAR(times.medianReactionMs, 7, 0.5);
+  EXPECT_NEAR(times.mostReactionMs, 7, 0.5);
+  EXPECT_NEAR(times.longestPauseMs, 12, 0.5);
+  EXPECT_EQ(probed.outcome.verdict, ProbeVerdict::ReadyToWrite);
+  EXPECT_TRUE(Said(probed,
+                   "Reaction time of the radio: least 7.0 ms, median 7.0 ms, most 7.0 ms, "
+                   "against the 25 ms quiet gap."));
+  EXPECT_TRUE(Said(probed, "Longest pause inside a reply: 12.0 ms, against the 25 ms quiet gap."));
+
+  // A reply that comes whole all the same, but with less than 5 ms to spare.
+  const Probed pause =
+      Probe([](RadioSimulator& radio) { radio.SetReplySplit(SimCommand::Read, 10, 21); });
+  EXPECT_NEAR(pause.outcome.times.longestPauseMs, 21, 0.5);
+  EXPECT_EQ(pause.outcome.verdict, ProbeVerdict::TightTiming);
+  const Probed late = Probe(
+      [](RadioSimulator& radio) { radio.SetExtraDelay(SimCommand::Read, 19, kSettingsAddress); });
+  EXPECT_NEAR(late.outcome.times.mostReactionMs, 2 + 19, 0.5);
+  EXPECT_NEAR(late.outcome.times.medianReactionMs, 2, 0.5);
+  EXPECT_EQ(late.outcome.verdict, ProbeVerdict::TightTiming);
+  EXPECT_EQ(late.lines.back(),
+            "Not ready to write safely: the radio's replies leave less than 5 ms of the 25 ms "
+            "quiet gap, which a busy computer may cut.");
 }
 
 TEST(Probe, AreasARadioDoesNotLetBeReadAreNamedByHowItAnswers) {
@@ -77,11 +117,8 @@ TEST(Probe, AreasARadioDoesNotLetBeReadAreNamedByHowItAnswers) {
   // A write makes those areas from bank 0 and the settings.
   EXPECT_EQ(probed.outcome.verdict, ProbeVerdict::ReadyToWrite);
   EXPECT_TRUE(NothingWritten(probed));
-  const auto said = [&probed](const std::string& line) {
-    return std::find(probed.lines.begin(), probed.lines.end(), line) != probed.lines.end();
-  };
-  EXPECT_TRUE(said("The radio refuses reads of bank 1 (15)."));
-  EXPECT_TRUE(said("The radio does not answer reads of the first tone index table."));
+  EXPECT_TRUE(Said(probed, "The radio refuses reads of bank 1 (15)."));
+  EXPECT_TRUE(Said(probed, "The radio does not answer reads of the first tone index table."));
   // Each read asked once, even those that got nothing.
   for (const MemoryRead& read : WrittenRegionReads()) {
     EXPECT_EQ(std::count(probed.commands.begin(), probed.commands.end(),
@@ -113,8 +150,8 @@ TEST(Probe, AnIdentityOfTheFamilyIsToldApartFromOtherAnswersAndFromNoRadio) {
   });
   EXPECT_EQ(family.outcome.verdict, ProbeVerdict::UnknownIdentity);
   EXPECT_TRUE(family.outcome.areas.empty());
-  EXPECT_EQ(family.lines.front(),
-            "The radio's answer to the programming command: 50 33 31 35 35 F0 58 20");
+  EXPECT_TRUE(
+      Said(family, "The radio's answer to the programming command: 50 33 31 35 35 F0 58 20"));
   EXPECT_NE(family.lines.back().find("diagnostic report"), std::string::npos);
   EXPECT_EQ(family.commands.size(), 1u);
 
@@ -126,8 +163,11 @@ TEST(Probe, AnIdentityOfTheFamilyIsToldApartFromOtherAnswersAndFromNoRadio) {
 
   const Probed silent = Probe([](RadioSimulator& radio) { radio.SetSilent(true); });
   EXPECT_EQ(silent.outcome.verdict, ProbeVerdict::NoRadio);
-  EXPECT_EQ(silent.lines, std::vector<std::string>{
-                              "No response from serial port. Check you are using the right port."});
+  // Nothing to time and no identity: the cable, and that no radio answered.
+  EXPECT_EQ(silent.lines,
+            (std::vector<std::string>{
+                "/dev/ttySIM0: pseudo-terminal: a program, not a cable",
+                "No response from serial port. Check you are using the right port."}));
 
   const Probed cable = Probe([](RadioSimulator& radio) {
     radio.SetProgramReply(ByteString{0x00, 0x00});
