@@ -72,7 +72,7 @@ struct CommandLine {
   CLI::App app{kDescription, "vexalon-cli"};
   // The one --port of the commands for a single radio.
   std::string port;
-  std::array<CLI::App*, 6> commands{};
+  std::array<CLI::App*, 7> commands{};
 
   explicit CommandLine(Options& options) {
     app.set_version_flag("--version", std::string("vexalon-cli ") + VEXALON_VERSION);
@@ -134,7 +134,15 @@ struct CommandLine {
     AddReport(*restore, options);
     AddOutputOptions(*restore, options);
 
-    commands = {ports, read, write, verify, backup, restore};
+    CLI::App* probe = app.add_subcommand(
+        "probe",
+        "Test the connection to a radio: the cable, the radio's identity, what it lets be read "
+        "and how quickly it answers, then whether it is ready to be written (exit status 0) or "
+        "what stands in the way (1); nothing is written");
+    probe->add_option("--port", port, kPortHelp)->required()->type_name("PORT");
+    AddOutputOptions(*probe, options);
+
+    commands = {ports, read, write, verify, backup, restore, probe};
   }
 
   Command Parsed() const {
@@ -213,7 +221,8 @@ ParsedArguments ParseArguments(int argc, const char* const* argv) {
   }
   parsed.command = line.Parsed();
   const Command command = parsed.command;
-  if (command == Command::Read || command == Command::Backup || command == Command::Restore) {
+  if (command == Command::Read || command == Command::Backup || command == Command::Restore ||
+      command == Command::Probe) {
     parsed.options.ports = {line.port};
   }
   if (const std::string misuse = Misuse(line, command, parsed.options); !misuse.empty()) {

@@ -54,6 +54,8 @@ int RunCommandLine(int argc, const char* const argv[], const Platform& platform)
       return RunVerify(context);
     case Command::Backup:
       return RunBackup(context);
+    case Command::Probe:
+      return RunProbe(context);
     case Command::Ports:
     case Command::Restore:
       break;
