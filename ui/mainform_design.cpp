@@ -175,6 +175,10 @@ void BuildLoadSaveMenu(QWidget* window) {
   Named(menu->addSeparator(), "N2");
   AddCommand(window, menu, "Restoreradiofrombackup1",
              QCoreApplication::translate("Vexalon", "Restore radio from backup..."));
+  // Like the transfer buttons, it waits for a port to be chosen.
+  AddCommand(window, menu, "mnuTestConnection",
+             QCoreApplication::translate("Vexalon", "Test radio connection..."))
+      ->setEnabled(false);
 
   auto* quit = Named(new QAction(QCoreApplication::translate("Vexalon", "Quit"), window), "Quit1");
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -7,6 +7,8 @@
 
 #include "files/backup_file.h"
 #include "radio/front_end.h"
+#include "radio/port_device.h"
+#include "radio/probe_lines.h"
 #include "radio/verdict_lines.h"
 #include "ui/responsive_backups.h"
 #include "ui/shown_text.h"
@@ -120,6 +122,28 @@ void Tmainform::Restoreradiofrombackup1Click() {
   const WriteOutcome outcome = RestoreRadio(serial, port, *read.backup, observer, backups);
   for (const LogLine& line : OutcomeLines(outcome)) {
     AppendLog(line);
+  }
+  EndTransfer();
+}
+
+void Tmainform::mnuTestConnectionClick() {
+  const std::string port = SelectedPortName();
+  if (port.empty()) {
+    return;
+  }
+  BeginTransfer();
+  WindowFrontEnd front(*this);
+  WindowObserver observer(*this, front);
+  const ProbeOutcome outcome = ProbeRadio(serial, port, observer);
+  for (const LogLine& line : ProbeLines(outcome, DescribePortDevice(port))) {
+    AppendLog(line);
+  }
+  // Asked while the test still holds the window, so a close waits for the answer.
+  const QString verdict = Shown(ProbeVerdictLine(outcome));
+  if (outcome.verdict == ProbeVerdict::ReadyToWrite) {
+    dialogs->ShowInformation(this, verdict);
+  } else {
+    dialogs->ShowFailure(this, verdict);
   }
   EndTransfer();
 }

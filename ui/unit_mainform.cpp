@@ -72,6 +72,7 @@ void Tmainform::ConnectHandlers() {
       {"Savefrequenciessettingstofile1", &Tmainform::Savefrequenciessettingstofile1Click},
       {"Restoreradiofrombackup1", &Tmainform::Restoreradiofrombackup1Click},
       {"Savechannelcard1", &Tmainform::Savechannelcard1Click},
+      {"mnuTestConnection", &Tmainform::mnuTestConnectionClick},
   };
   for (const auto& [name, handler] : menuHandlers) {
     connect(Find<QAction>(name), &QAction::triggered, this, handler);
@@ -115,6 +116,7 @@ void Tmainform::SetControlsEnabled(bool enabled) {
   if (!advancedMode) {
     Find<QWidget>("cmdAdvancedMode")->setEnabled(enabled);
   }
+  EnableTestConnection();
   QCoreApplication::processEvents();
 }
 
@@ -123,6 +125,12 @@ void Tmainform::SetTransferRunning(bool running) {
   for (QAction* command : Find<QMenu>("popup_settingsmenu")->actions()) {
     command->setEnabled(!running);
   }
+  EnableTestConnection();
+}
+
+void Tmainform::EnableTestConnection() {
+  Find<QAction>("mnuTestConnection")
+      ->setEnabled(!transferRunning && Find<QComboBox>("comport")->currentIndex() >= 0);
 }
 
 // Hiding the window would let a write go on unseen, and quitting would cut it off midway
@@ -142,11 +150,13 @@ void Tmainform::closeEvent(QCloseEvent* event) {
 void Tmainform::comportChange() {
   Find<QWidget>("cmdReadRadio")->setEnabled(true);
   Find<QWidget>("cmdWrite")->setEnabled(true);
+  EnableTestConnection();
 }
 
 void Tmainform::comportGone(const QString& path) {
   Find<QWidget>("cmdReadRadio")->setEnabled(false);
   Find<QWidget>("cmdWrite")->setEnabled(false);
+  Find<QAction>("mnuTestConnection")->setEnabled(false);
   AppendLog(
       QCoreApplication::translate(
           "Vexalon",

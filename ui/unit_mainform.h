@@ -95,6 +95,8 @@ class Tmainform : public QWidget {
   void Restoreradiofrombackup1Click();
   // The plan on one printable page, with a card of its channels to cut out.
   void Savechannelcard1Click();
+  // Whether the radio on the chosen port is ready to be written; writes nothing.
+  void mnuTestConnectionClick();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -116,6 +118,8 @@ class Tmainform : public QWidget {
   void TrackEdits();
   void TrackHzEdits();
   void PaintChannelLabel(int channel, bool red);
+  // The connection test needs a port and no transfer under way.
+  void EnableTestConnection();
 
   template <class Control>
   Control* Find(const std::string& name) const {
