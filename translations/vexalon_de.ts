@@ -920,5 +920,117 @@ Trotzdem schreiben?</numerusform>
         <source>The radio already holds all of it; nothing was sent.</source>
         <translation>Das Funkgerät enthält bereits alles; nichts wurde gesendet.</translation>
     </message>
+    <message>
+        <source>Test radio connection...</source>
+        <translation>Verbindung zum Funkgerät testen...</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>Bank 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>Bank 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>die erste Tontabelle</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>die zweite Tontabelle</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>die Einstellungen</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>USB-Adapter %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>kein solches Gerät</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>eingebaute serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>eingebaute serielle Schnittstelle ohne antwortende Hardware</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>Pseudo-Terminal: ein Programm, kein Kabel</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>das System sagt nichts über dieses Gerät</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>Treiber %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>Latenz-Timer %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The radio lets %1 be read.</source>
+        <translation>Lesbar: %1.</translation>
+    </message>
+    <message>
+        <source>The radio lets only %1 of the %2 reads of %3 be read.</source>
+        <translation>Nur teilweise lesbar (%1 von %2 Lesebefehlen): %3.</translation>
+    </message>
+    <message>
+        <source>The radio refuses reads of %1 (15).</source>
+        <translation>Lesen vom Funkgerät verweigert (15): %1.</translation>
+    </message>
+    <message>
+        <source>The radio does not answer reads of %1.</source>
+        <translation>Keine Antwort des Funkgeräts beim Lesen: %1.</translation>
+    </message>
+    <message>
+        <source>The radio answers reads of %1 with other bytes than the blocks.</source>
+        <translation>Das Funkgerät antwortet beim Lesen mit anderen Bytes als den Blöcken: %1.</translation>
+    </message>
+    <message>
+        <source>Radio: HT-446%1 (identity %2).</source>
+        <translation>Funkgerät: HT-446%1 (Kennung %2).</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer to the programming command: %1</source>
+        <translation>Antwort des Funkgeräts auf den Programmierbefehl: %1</translation>
+    </message>
+    <message>
+        <source>Reaction time of the radio: least %1 ms, median %2 ms, most %3 ms, against the %4 ms quiet gap.</source>
+        <translation>Reaktionszeit des Funkgeräts: mindestens %1 ms, Median %2 ms, höchstens %3 ms, bei %4 ms Ruhepause.</translation>
+    </message>
+    <message>
+        <source>Longest pause inside a reply: %1 ms, against the %2 ms quiet gap.</source>
+        <translation>Längste Pause innerhalb einer Antwort: %1 ms, bei %2 ms Ruhepause.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: %1 cannot be read whole.</source>
+        <translation>Nicht bereit zum Schreiben, nicht vollständig lesbar: %1.</translation>
+    </message>
+    <message>
+        <source>Ready to write: the radio answers in time and lets its channels and settings be read.</source>
+        <translation>Bereit zum Schreiben: Das Funkgerät antwortet rechtzeitig und lässt seine Kanäle und Einstellungen lesen.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: the radio answers with an HT-446 identity that Vexalon does not know. Please send the developers a diagnostic report of this test.</source>
+        <translation>Nicht bereit zum Schreiben: Das Funkgerät meldet sich mit einer HT-446-Kennung, die Vexalon nicht kennt. Bitte senden Sie den Entwicklern einen Diagnosebericht dieses Tests.</translation>
+    </message>
+    <message>
+        <source>Not ready to write safely: the radio&apos;s replies leave less than %1 ms of the %2 ms quiet gap, which a busy computer may cut.</source>
+        <translation>Nicht sicher bereit zum Schreiben: Die Antworten des Funkgeräts lassen weniger als %1 ms der %2 ms Ruhepause übrig; ein ausgelasteter Computer kann sie abschneiden.</translation>
+    </message>
 </context>
 </TS>

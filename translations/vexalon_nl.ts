@@ -920,5 +920,117 @@ Toch schrijven?</numerusform>
         <source>The radio already holds all of it; nothing was sent.</source>
         <translation>De portofoon bevat alles al; er is niets verzonden.</translation>
     </message>
+    <message>
+        <source>Test radio connection...</source>
+        <translation>Verbinding met radio testen...</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>bank 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>bank 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>de eerste toontabel</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>de tweede toontabel</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>de instellingen</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>USB-adapter %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>apparaat bestaat niet</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>ingebouwde seriële poort</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>ingebouwde seriële poort zonder hardware die antwoordt</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>pseudo-terminal: een programma, geen kabel</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>het systeem zegt niets over dit apparaat</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>stuurprogramma %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>latentietimer %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The radio lets %1 be read.</source>
+        <translation>Leesbaar: %1.</translation>
+    </message>
+    <message>
+        <source>The radio lets only %1 of the %2 reads of %3 be read.</source>
+        <translation>Maar gedeeltelijk leesbaar (%1 van %2 leesopdrachten): %3.</translation>
+    </message>
+    <message>
+        <source>The radio refuses reads of %1 (15).</source>
+        <translation>Lezen geweigerd door de radio (15): %1.</translation>
+    </message>
+    <message>
+        <source>The radio does not answer reads of %1.</source>
+        <translation>Geen antwoord van de radio bij het lezen: %1.</translation>
+    </message>
+    <message>
+        <source>The radio answers reads of %1 with other bytes than the blocks.</source>
+        <translation>De radio antwoordt bij het lezen met andere bytes dan de blokken: %1.</translation>
+    </message>
+    <message>
+        <source>Radio: HT-446%1 (identity %2).</source>
+        <translation>Radio: HT-446%1 (identiteit %2).</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer to the programming command: %1</source>
+        <translation>Antwoord van de radio op de programmeeropdracht: %1</translation>
+    </message>
+    <message>
+        <source>Reaction time of the radio: least %1 ms, median %2 ms, most %3 ms, against the %4 ms quiet gap.</source>
+        <translation>Reactietijd van de radio: minimaal %1 ms, mediaan %2 ms, maximaal %3 ms, tegenover de stiltepauze van %4 ms.</translation>
+    </message>
+    <message>
+        <source>Longest pause inside a reply: %1 ms, against the %2 ms quiet gap.</source>
+        <translation>Langste pauze binnen een antwoord: %1 ms, tegenover de stiltepauze van %2 ms.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: %1 cannot be read whole.</source>
+        <translation>Niet klaar om te schrijven, niet volledig leesbaar: %1.</translation>
+    </message>
+    <message>
+        <source>Ready to write: the radio answers in time and lets its channels and settings be read.</source>
+        <translation>Klaar om te schrijven: de radio antwoordt op tijd en laat zijn kanalen en instellingen lezen.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: the radio answers with an HT-446 identity that Vexalon does not know. Please send the developers a diagnostic report of this test.</source>
+        <translation>Niet klaar om te schrijven: de radio antwoordt met een HT-446-identiteit die Vexalon niet kent. Stuur de ontwikkelaars een diagnoserapport van deze test.</translation>
+    </message>
+    <message>
+        <source>Not ready to write safely: the radio&apos;s replies leave less than %1 ms of the %2 ms quiet gap, which a busy computer may cut.</source>
+        <translation>Niet veilig klaar om te schrijven: de antwoorden van de radio laten minder dan %1 ms van de stiltepauze van %2 ms over, en een drukke computer kan ze afkappen.</translation>
+    </message>
 </context>
 </TS>
