@@ -2,11 +2,13 @@
 // shows what a read gives back as it arrives, and says how each transfer ended.
 #include <QCoreApplication>
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
 
 #include "files/backup_file.h"
 #include "radio/front_end.h"
+#include "radio/port_device.h"
 #include "radio/verdict_lines.h"
 #include "ui/responsive_backups.h"
 #include "ui/shown_text.h"
@@ -60,6 +62,7 @@ void Tmainform::cmdReadRadioClick() {
     return;
   }
   BeginTransfer();
+  KeepTransfer("read", port);
   WindowFrontEnd front(*this);
   WindowObserver observer(*this, front);
   EndRead(front, ReadRadio(serial, port, observer), hiddenRows);
@@ -78,6 +81,7 @@ void Tmainform::cmdWriteClick() {
     return;
   }
   BeginTransfer();
+  KeepTransfer("write", port);
   WindowObserver observer(*this, front);
   ResponsiveBackups backups;
   EndWrite(front, WriteRadio(serial, port, plan, observer, backups), hiddenRows);
@@ -114,6 +118,7 @@ void Tmainform::Restoreradiofrombackup1Click() {
     return;
   }
   BeginTransfer();
+  KeepTransfer("restore", port);
   WindowFrontEnd front(*this);
   WindowObserver observer(*this, front);
   ResponsiveBackups backups;
@@ -134,7 +139,18 @@ void Tmainform::BeginTransfer() {
   ClearLog();
 }
 
+void Tmainform::KeepTransfer(const char* kind, const std::string& port) {
+  keptTransfer = &keptTransfers.Begin(kind, port, QDateTime::currentDateTime());
+  serial.SetTrace(&keptTransfer->trace);
+}
+
 void Tmainform::EndTransfer() {
+  if (keptTransfer != nullptr) {
+    serial.SetTrace(nullptr);
+    // Now rather than when the report is saved: the adapter may be gone by then.
+    keptTransfer->device = PortDeviceLine(DescribePortDevice(keptTransfer->port)).Text();
+    keptTransfer = nullptr;
+  }
   SetControlsEnabled(true);
   SetTransferRunning(false);
   if (closeWhenTransferEnds) {

@@ -72,6 +72,7 @@ void Tmainform::ConnectHandlers() {
       {"Savefrequenciessettingstofile1", &Tmainform::Savefrequenciessettingstofile1Click},
       {"Restoreradiofrombackup1", &Tmainform::Restoreradiofrombackup1Click},
       {"Savechannelcard1", &Tmainform::Savechannelcard1Click},
+      {"mnuSaveDiagnosticReport", &Tmainform::SaveDiagnosticReportClick},
   };
   for (const auto& [name, handler] : menuHandlers) {
     connect(Find<QAction>(name), &QAction::triggered, this, handler);
