@@ -44,6 +44,15 @@ void AddReport(CLI::App& command, Options& options) {
       ->type_name("FILE");
 }
 
+void AddTrace(CLI::App& command, Options& options) {
+  command
+      .add_option("--trace", options.traceDir,
+                  "Write a file for each radio into the folder DIR (made if missing) with every "
+                  "command and reply in hex, their times and the port's device, to send with a "
+                  "report on a radio that does not work as it should")
+      ->type_name("DIR");
+}
+
 void AddChangedOnly(CLI::App& command, Options& options) {
   command.add_flag("--changed-only", options.changedOnly,
                    "Send only the blocks the radio does not already hold, as its backup shows, "
@@ -93,6 +102,7 @@ struct CommandLine {
         ->type_name("PLAN");
     read->add_flag("--no-settings", options.noSettings,
                    "Leave the radio's settings out of the plan");
+    AddTrace(*read, options);
     AddOutputOptions(*read, options);
 
     CLI::App* write = app.add_subcommand(
@@ -105,12 +115,14 @@ struct CommandLine {
     AddBackupFolder(*write, options);
     AddChangedOnly(*write, options);
     AddReport(*write, options);
+    AddTrace(*write, options);
     AddOutputOptions(*write, options);
 
     CLI::App* verify =
         app.add_subcommand("verify", "Compare radios with a plan; nothing is written");
     AddPorts(*verify, options);
     AddPlan(*verify, options);
+    AddTrace(*verify, options);
     AddOutputOptions(*verify, options);
 
     CLI::App* backup = app.add_subcommand(
@@ -123,6 +135,7 @@ struct CommandLine {
                      "empty")
         ->type_name("FILE");
     AddBackupFolder(*backup, options);
+    AddTrace(*backup, options);
     AddOutputOptions(*backup, options);
 
     CLI::App* restore = app.add_subcommand(
@@ -132,6 +145,7 @@ struct CommandLine {
     AddBackupFolder(*restore, options);
     AddChangedOnly(*restore, options);
     AddReport(*restore, options);
+    AddTrace(*restore, options);
     AddOutputOptions(*restore, options);
 
     CLI::App* probe = app.add_subcommand(
@@ -186,6 +200,9 @@ std::string Misuse(const CommandLine& line, Command command, const Options& opti
   }
   if (line.Given(command, "--backup-dir") && options.backupDir.empty()) {
     return EmptyValue("--backup-dir", options.backupDir, "a folder");
+  }
+  if (line.Given(command, "--trace") && options.traceDir.empty()) {
+    return EmptyValue("--trace", options.traceDir, "a folder");
   }
   const bool onStdout = options.output.empty() || options.output == kStandardOutput;
   if (command == Command::Read && options.json && onStdout) {

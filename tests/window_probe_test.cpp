@@ -4,8 +4,11 @@
 
 #include <QAction>
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "radio/protocol.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/window_harness.h"
 
 namespace {
@@ -51,6 +54,19 @@ TEST_F(WindowProbe, TellsTheVerdictInAMessageBoxAndWritesNothing) {
   EXPECT_EQ(radio.Memory(), before);
   EXPECT_FALSE(harness.PortOpen());
   EXPECT_TRUE(TestConnection()->isEnabled());
+
+  // The test is kept for a diagnostic report, with its lines and its exchanges.
+  TempFolder folder;
+  const std::string file = folder / "report.txt";
+  harness.dialogs->fileToChoose = QString::fromStdString(file);
+  FindControl<QAction>(&harness.window, std::string("mnuSaveDiagnosticReport"))->trigger();
+  std::ifstream in(file, std::ios::binary);
+  const std::string report{std::istreambuf_iterator<char>(in), {}};
+  EXPECT_NE(report.find("Radio: HT-446E (identity 50 33 31 35 35 F0 45 20)."), std::string::npos)
+      << report;
+  EXPECT_NE(report.find(std::to_string(radio.CommandLog().size()) + " exchanges"),
+            std::string::npos)
+      << report;
 
   // What stands in the way is a failure.
   radio.SetSilent(true);

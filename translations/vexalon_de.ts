@@ -921,6 +921,59 @@ Trotzdem schreiben?</numerusform>
         <translation>Das Funkgerät enthält bereits alles; nichts wurde gesendet.</translation>
     </message>
     <message>
+        <source>English</source>
+        <comment>the name of the language of this translation, in that language</comment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Save diagnostic report...</source>
+        <translation>Diagnosebericht speichern...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report was saved to %1.</source>
+        <translation>Der Diagnosebericht wurde unter %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>USB-Adapter %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>Gerät nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>eingebaute serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>eingebaute serielle Schnittstelle, an der keine Hardware antwortet</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>Pseudo-Terminal: ein Programm, kein Kabel</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>das System sagt nichts über dieses Gerät</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>Treiber %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>Latenz-Timer %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>Test radio connection...</source>
         <translation>Verbindung zum Funkgerät testen...</translation>
     </message>
@@ -943,42 +996,6 @@ Trotzdem schreiben?</numerusform>
     <message>
         <source>the settings</source>
         <translation>die Einstellungen</translation>
-    </message>
-    <message>
-        <source>USB adapter %1</source>
-        <translation>USB-Adapter %1</translation>
-    </message>
-    <message>
-        <source>no such device</source>
-        <translation>kein solches Gerät</translation>
-    </message>
-    <message>
-        <source>built-in serial port</source>
-        <translation>eingebaute serielle Schnittstelle</translation>
-    </message>
-    <message>
-        <source>built-in serial port where no hardware answers</source>
-        <translation>eingebaute serielle Schnittstelle ohne antwortende Hardware</translation>
-    </message>
-    <message>
-        <source>pseudo-terminal: a program, not a cable</source>
-        <translation>Pseudo-Terminal: ein Programm, kein Kabel</translation>
-    </message>
-    <message>
-        <source>the system says nothing of this device</source>
-        <translation>das System sagt nichts über dieses Gerät</translation>
-    </message>
-    <message>
-        <source>driver %1</source>
-        <translation>Treiber %1</translation>
-    </message>
-    <message>
-        <source>latency timer %1 ms</source>
-        <translation>Latenz-Timer %1 ms</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The radio lets %1 be read.</source>

@@ -921,6 +921,59 @@ Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y
         <translation>La radio ya lo contiene todo; no se ha enviado nada.</translation>
     </message>
     <message>
+        <source>English</source>
+        <comment>the name of the language of this translation, in that language</comment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Save diagnostic report...</source>
+        <translation>Guardar informe de diagnóstico...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report was saved to %1.</source>
+        <translation>El informe de diagnóstico se guardó en %1.</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>adaptador USB %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>el dispositivo no existe</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>puerto serie integrado</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>puerto serie integrado en el que no responde ningún hardware</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>pseudoterminal: un programa, no un cable</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>el sistema no dice nada de este dispositivo</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>controlador %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>temporizador de latencia %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>Test radio connection...</source>
         <translation>Probar conexión con la radio...</translation>
     </message>
@@ -943,42 +996,6 @@ Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y
     <message>
         <source>the settings</source>
         <translation>los ajustes</translation>
-    </message>
-    <message>
-        <source>USB adapter %1</source>
-        <translation>adaptador USB %1</translation>
-    </message>
-    <message>
-        <source>no such device</source>
-        <translation>no existe ese dispositivo</translation>
-    </message>
-    <message>
-        <source>built-in serial port</source>
-        <translation>puerto serie integrado</translation>
-    </message>
-    <message>
-        <source>built-in serial port where no hardware answers</source>
-        <translation>puerto serie integrado sin hardware que responda</translation>
-    </message>
-    <message>
-        <source>pseudo-terminal: a program, not a cable</source>
-        <translation>pseudoterminal: un programa, no un cable</translation>
-    </message>
-    <message>
-        <source>the system says nothing of this device</source>
-        <translation>el sistema no dice nada de este dispositivo</translation>
-    </message>
-    <message>
-        <source>driver %1</source>
-        <translation>controlador %1</translation>
-    </message>
-    <message>
-        <source>latency timer %1 ms</source>
-        <translation>temporizador de latencia %1 ms</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The radio lets %1 be read.</source>

@@ -921,6 +921,59 @@ Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et 
         <translation>La radio contient déjà tout ; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
+        <source>English</source>
+        <comment>the name of the language of this translation, in that language</comment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Save diagnostic report...</source>
+        <translation>Enregistrer un rapport de diagnostic...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report was saved to %1.</source>
+        <translation>Le rapport de diagnostic a été enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>adaptateur USB %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>périphérique introuvable</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>port série intégré</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>port série intégré où aucun matériel ne répond</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>pseudo-terminal : un programme, pas un câble</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>le système ne dit rien de ce périphérique</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>pilote %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>délai de latence %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
         <source>Test radio connection...</source>
         <translation>Tester la connexion à la radio...</translation>
     </message>
@@ -943,42 +996,6 @@ Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et 
     <message>
         <source>the settings</source>
         <translation>les réglages</translation>
-    </message>
-    <message>
-        <source>USB adapter %1</source>
-        <translation>adaptateur USB %1</translation>
-    </message>
-    <message>
-        <source>no such device</source>
-        <translation>aucun périphérique de ce nom</translation>
-    </message>
-    <message>
-        <source>built-in serial port</source>
-        <translation>port série intégré</translation>
-    </message>
-    <message>
-        <source>built-in serial port where no hardware answers</source>
-        <translation>port série intégré sans matériel qui réponde</translation>
-    </message>
-    <message>
-        <source>pseudo-terminal: a program, not a cable</source>
-        <translation>pseudo-terminal&#xa0;: un programme, pas un câble</translation>
-    </message>
-    <message>
-        <source>the system says nothing of this device</source>
-        <translation>le système ne dit rien de ce périphérique</translation>
-    </message>
-    <message>
-        <source>driver %1</source>
-        <translation>pilote %1</translation>
-    </message>
-    <message>
-        <source>latency timer %1 ms</source>
-        <translation>temporisation de latence %1 ms</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The radio lets %1 be read.</source>

@@ -921,6 +921,59 @@ Scrivere comunque?</numerusform>
         <translation>La radio contiene già tutto; non è stato inviato nulla.</translation>
     </message>
     <message>
+        <source>English</source>
+        <comment>the name of the language of this translation, in that language</comment>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Save diagnostic report...</source>
+        <translation>Salva rapporto diagnostico...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>File di testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report was saved to %1.</source>
+        <translation>Il rapporto diagnostico è stato salvato in %1.</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>adattatore USB %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>dispositivo inesistente</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>porta seriale integrata</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>porta seriale integrata su cui nessun hardware risponde</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>pseudo-terminale: un programma, non un cavo</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>il sistema non dice nulla di questo dispositivo</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>driver %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>timer di latenza %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>Test radio connection...</source>
         <translation>Prova collegamento radio...</translation>
     </message>
@@ -943,42 +996,6 @@ Scrivere comunque?</numerusform>
     <message>
         <source>the settings</source>
         <translation>le impostazioni</translation>
-    </message>
-    <message>
-        <source>USB adapter %1</source>
-        <translation>adattatore USB %1</translation>
-    </message>
-    <message>
-        <source>no such device</source>
-        <translation>dispositivo inesistente</translation>
-    </message>
-    <message>
-        <source>built-in serial port</source>
-        <translation>porta seriale integrata</translation>
-    </message>
-    <message>
-        <source>built-in serial port where no hardware answers</source>
-        <translation>porta seriale integrata senza hardware che risponda</translation>
-    </message>
-    <message>
-        <source>pseudo-terminal: a program, not a cable</source>
-        <translation>pseudo-terminale: un programma, non un cavo</translation>
-    </message>
-    <message>
-        <source>the system says nothing of this device</source>
-        <translation>il sistema non dice nulla di questo dispositivo</translation>
-    </message>
-    <message>
-        <source>driver %1</source>
-        <translation>driver %1</translation>
-    </message>
-    <message>
-        <source>latency timer %1 ms</source>
-        <translation>timer di latenza %1 ms</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The radio lets %1 be read.</source>

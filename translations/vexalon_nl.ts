@@ -921,6 +921,59 @@ Toch schrijven?</numerusform>
         <translation>De portofoon bevat alles al; er is niets verzonden.</translation>
     </message>
     <message>
+        <source>English</source>
+        <comment>the name of the language of this translation, in that language</comment>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Save diagnostic report...</source>
+        <translation>Diagnoserapport opslaan...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Tekstbestanden (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report was saved to %1.</source>
+        <translation>Het diagnoserapport is opgeslagen in %1.</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>USB-adapter %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>apparaat bestaat niet</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>ingebouwde seriële poort</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>ingebouwde seriële poort waarop geen hardware antwoordt</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>pseudoterminal: een programma, geen kabel</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>het systeem zegt niets over dit apparaat</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>stuurprogramma %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>latentietimer %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>Test radio connection...</source>
         <translation>Verbinding met radio testen...</translation>
     </message>
@@ -943,42 +996,6 @@ Toch schrijven?</numerusform>
     <message>
         <source>the settings</source>
         <translation>de instellingen</translation>
-    </message>
-    <message>
-        <source>USB adapter %1</source>
-        <translation>USB-adapter %1</translation>
-    </message>
-    <message>
-        <source>no such device</source>
-        <translation>apparaat bestaat niet</translation>
-    </message>
-    <message>
-        <source>built-in serial port</source>
-        <translation>ingebouwde seriële poort</translation>
-    </message>
-    <message>
-        <source>built-in serial port where no hardware answers</source>
-        <translation>ingebouwde seriële poort zonder hardware die antwoordt</translation>
-    </message>
-    <message>
-        <source>pseudo-terminal: a program, not a cable</source>
-        <translation>pseudo-terminal: een programma, geen kabel</translation>
-    </message>
-    <message>
-        <source>the system says nothing of this device</source>
-        <translation>het systeem zegt niets over dit apparaat</translation>
-    </message>
-    <message>
-        <source>driver %1</source>
-        <translation>stuurprogramma %1</translation>
-    </message>
-    <message>
-        <source>latency timer %1 ms</source>
-        <translation>latentietimer %1 ms</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The radio lets %1 be read.</source>

@@ -938,6 +938,59 @@ Zapisać mimo to?</numerusform>
         <translation>Radiotelefon już zawiera wszystko; nic nie zostało wysłane.</translation>
     </message>
     <message>
+        <source>English</source>
+        <comment>the name of the language of this translation, in that language</comment>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Save diagnostic report...</source>
+        <translation>Zapisz raport diagnostyczny...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Pliki tekstowe (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report was saved to %1.</source>
+        <translation>Raport diagnostyczny zapisano w %1.</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>adapter USB %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>brak takiego urządzenia</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>wbudowany port szeregowy</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>wbudowany port szeregowy, na którym nie odpowiada żaden sprzęt</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>pseudoterminal: program, a nie kabel</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>system nic nie mówi o tym urządzeniu</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>sterownik %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>timer opóźnienia %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>Test radio connection...</source>
         <translation>Testuj połączenie z radiem...</translation>
     </message>
@@ -960,42 +1013,6 @@ Zapisać mimo to?</numerusform>
     <message>
         <source>the settings</source>
         <translation>ustawienia</translation>
-    </message>
-    <message>
-        <source>USB adapter %1</source>
-        <translation>adapter USB %1</translation>
-    </message>
-    <message>
-        <source>no such device</source>
-        <translation>nie ma takiego urządzenia</translation>
-    </message>
-    <message>
-        <source>built-in serial port</source>
-        <translation>wbudowany port szeregowy</translation>
-    </message>
-    <message>
-        <source>built-in serial port where no hardware answers</source>
-        <translation>wbudowany port szeregowy bez odpowiadającego sprzętu</translation>
-    </message>
-    <message>
-        <source>pseudo-terminal: a program, not a cable</source>
-        <translation>pseudoterminal: program, nie kabel</translation>
-    </message>
-    <message>
-        <source>the system says nothing of this device</source>
-        <translation>system nic nie mówi o tym urządzeniu</translation>
-    </message>
-    <message>
-        <source>driver %1</source>
-        <translation>sterownik %1</translation>
-    </message>
-    <message>
-        <source>latency timer %1 ms</source>
-        <translation>zegar opóźnienia %1 ms</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The radio lets %1 be read.</source>

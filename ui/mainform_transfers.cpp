@@ -2,6 +2,7 @@
 // shows what a read gives back as it arrives, and says how each transfer ended.
 #include <QCoreApplication>
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
 
@@ -62,6 +63,7 @@ void Tmainform::cmdReadRadioClick() {
     return;
   }
   BeginTransfer();
+  KeepTransfer("read", port);
   WindowFrontEnd front(*this);
   WindowObserver observer(*this, front);
   EndRead(front, ReadRadio(serial, port, observer), hiddenRows);
@@ -80,6 +82,7 @@ void Tmainform::cmdWriteClick() {
     return;
   }
   BeginTransfer();
+  KeepTransfer("write", port);
   WindowObserver observer(*this, front);
   ResponsiveBackups backups;
   EndWrite(front, WriteRadio(serial, port, plan, observer, backups), hiddenRows);
@@ -116,6 +119,7 @@ void Tmainform::Restoreradiofrombackup1Click() {
     return;
   }
   BeginTransfer();
+  KeepTransfer("restore", port);
   WindowFrontEnd front(*this);
   WindowObserver observer(*this, front);
   ResponsiveBackups backups;
@@ -132,6 +136,7 @@ void Tmainform::mnuTestConnectionClick() {
     return;
   }
   BeginTransfer();
+  KeepTransfer("probe", port);
   WindowFrontEnd front(*this);
   WindowObserver observer(*this, front);
   const ProbeOutcome outcome = ProbeRadio(serial, port, observer);
@@ -158,7 +163,18 @@ void Tmainform::BeginTransfer() {
   ClearLog();
 }
 
+void Tmainform::KeepTransfer(const char* kind, const std::string& port) {
+  keptTransfer = &keptTransfers.Begin(kind, port, QDateTime::currentDateTime());
+  serial.SetTrace(&keptTransfer->trace);
+}
+
 void Tmainform::EndTransfer() {
+  if (keptTransfer != nullptr) {
+    serial.SetTrace(nullptr);
+    // Now rather than when the report is saved: the adapter may be gone by then.
+    keptTransfer->device = PortDeviceLine(DescribePortDevice(keptTransfer->port)).Text();
+    keptTransfer = nullptr;
+  }
   SetControlsEnabled(true);
   SetTransferRunning(false);
   if (closeWhenTransferEnds) {

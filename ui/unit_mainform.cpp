@@ -73,6 +73,7 @@ void Tmainform::ConnectHandlers() {
       {"Restoreradiofrombackup1", &Tmainform::Restoreradiofrombackup1Click},
       {"Savechannelcard1", &Tmainform::Savechannelcard1Click},
       {"mnuTestConnection", &Tmainform::mnuTestConnectionClick},
+      {"mnuSaveDiagnosticReport", &Tmainform::SaveDiagnosticReportClick},
   };
   for (const auto& [name, handler] : menuHandlers) {
     connect(Find<QAction>(name), &QAction::triggered, this, handler);

@@ -12,6 +12,7 @@
 #include "radio/serial_link.h"
 #include "ui/control_lookup.h"
 #include "ui/dialogs.h"
+#include "ui/kept_transfers.h"
 
 struct ReadOutcome;
 
@@ -97,6 +98,9 @@ class Tmainform : public QWidget {
   void Savechannelcard1Click();
   // Whether the radio on the chosen port is ready to be written; writes nothing.
   void mnuTestConnectionClick();
+  // What a maintainer needs to see why a radio does not work with Vexalon, in a file the
+  // user chooses: the program, the system, the port's device and the last transfers.
+  void SaveDiagnosticReportClick();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -112,6 +116,8 @@ class Tmainform : public QWidget {
   void LoadChosenFile(bool settings);
   void SaveChosenFile(bool settings);
   void BeginTransfer();
+  // Keeps the transfer just begun for the diagnostic report: its log and its trace.
+  void KeepTransfer(const char* kind, const std::string& port);
   void EndTransfer();
   ChannelPlan Plan(bool settings) const;
   void ShowPlan(const ChannelPlan& plan);
@@ -142,4 +148,7 @@ class Tmainform : public QWidget {
   // The plan file last loaded or saved, for the channel card; empty before any.
   QString planFileName;
   bool closeWhenTransferEnds = false;
+  KeptTransfers keptTransfers;
+  // The transfer running now, while it is kept; null between transfers.
+  KeptTransfer* keptTransfer = nullptr;
 };
