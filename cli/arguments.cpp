@@ -154,6 +154,7 @@ struct CommandLine {
         "and how quickly it answers, then whether it is ready to be written (exit status 0) or "
         "what stands in the way (1); nothing is written");
     probe->add_option("--port", port, kPortHelp)->required()->type_name("PORT");
+    AddTrace(*probe, options);
     AddOutputOptions(*probe, options);
 
     commands = {ports, read, write, verify, backup, restore, probe};

@@ -3,6 +3,7 @@
 #include "cli/exit_status.h"
 #include "cli/radio_end.h"
 #include "cli/radio_observer.h"
+#include "cli/trace_file.h"
 #include "radio/hex_text.h"
 #include "radio/port_device.h"
 #include "radio/probe_lines.h"
@@ -116,12 +117,24 @@ json JsonOf(const ProbeOutcome& outcome, const PortDevice& cable) {
 int RunProbe(Context& context) {
   const RadioId radio{context.options.ports.front()};
   const std::unique_ptr<TBlockSerial> link = context.makeLink(radio.port);
+  RadioTrace trace(context, *link, radio, "probe");
   ProbeOutcome outcome;
   {
     RadioObserver observer(context, radio, false);
     outcome = ProbeRadio(*link, radio.port, observer);
   }
   const PortDevice cable = DescribePortDevice(radio.port);
-  TellEnd(context, radio, ProbeLines(outcome, cable), {}, JsonOf(outcome, cable));
+  std::vector<std::string> more;
+  json object = JsonOf(outcome, cable);
+  trace.Save(outcome.end, more, object);
+  std::vector<LogLine> lines = ProbeLines(outcome, cable);
+  // The verdict stays the last line.
+  const LogLine verdict = lines.back();
+  lines.pop_back();
+  for (const std::string& line : more) {
+    lines.push_back(Literal(line));
+  }
+  lines.push_back(verdict);
+  TellEnd(context, radio, lines, {}, object);
   return outcome.verdict == ProbeVerdict::ReadyToWrite ? kExitAllDone : kExitRadioFailed;
 }

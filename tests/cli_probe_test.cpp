@@ -60,6 +60,15 @@ TEST_F(CliProbe, WhatStandsInTheWayEndsWithStatusOne) {
   EXPECT_EQ(object["reaction_ms"].size(), 3u);
   EXPECT_EQ(object["verdict"], "unknown identity");
 
+  // The trace to send with it: named before the verdict, which stays last.
+  ran = Run({"probe", "--port", port, "--trace", folder / "traces"});
+  EXPECT_EQ(ran.status, 1);
+  const std::vector<std::string> lines = Lines(ran.err);
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_TRUE(lines[lines.size() - 2].starts_with("The trace of its exchanges is in "));
+  EXPECT_TRUE(Holds(lines.back(), "diagnostic report"));
+  EXPECT_EQ(Backups(folder / "traces").size(), 1u);
+
   radio.ClearFaults();
   radio.SetSilent(true);
   ran = Run({"probe", "--port", port, "--json"});
