@@ -117,7 +117,7 @@ void Tmainform::SetControlsEnabled(bool enabled) {
   if (!advancedMode) {
     Find<QWidget>("cmdAdvancedMode")->setEnabled(enabled);
   }
-  EnableTestConnection();
+  EnableTestConnection(enabled);
   QCoreApplication::processEvents();
 }
 
@@ -126,12 +126,12 @@ void Tmainform::SetTransferRunning(bool running) {
   for (QAction* command : Find<QMenu>("popup_settingsmenu")->actions()) {
     command->setEnabled(!running);
   }
-  EnableTestConnection();
+  EnableTestConnection(!running);
 }
 
-void Tmainform::EnableTestConnection() {
+void Tmainform::EnableTestConnection(bool enabled) {
   Find<QAction>("mnuTestConnection")
-      ->setEnabled(!transferRunning && Find<QComboBox>("comport")->currentIndex() >= 0);
+      ->setEnabled(enabled && !transferRunning && Find<QComboBox>("comport")->currentIndex() >= 0);
 }
 
 // Hiding the window would let a write go on unseen, and quitting would cut it off midway
@@ -151,7 +151,7 @@ void Tmainform::closeEvent(QCloseEvent* event) {
 void Tmainform::comportChange() {
   Find<QWidget>("cmdReadRadio")->setEnabled(true);
   Find<QWidget>("cmdWrite")->setEnabled(true);
-  EnableTestConnection();
+  EnableTestConnection(true);
 }
 
 void Tmainform::comportGone(const QString& path) {

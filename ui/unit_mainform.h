@@ -125,7 +125,7 @@ class Tmainform : public QWidget {
   void TrackHzEdits();
   void PaintChannelLabel(int channel, bool red);
   // The connection test needs a port and no transfer under way.
-  void EnableTestConnection();
+  void EnableTestConnection(bool enabled);
 
   template <class Control>
   Control* Find(const std::string& name) const {
