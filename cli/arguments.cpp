@@ -44,6 +44,15 @@ void AddReport(CLI::App& command, Options& options) {
       ->type_name("FILE");
 }
 
+void AddTrace(CLI::App& command, Options& options) {
+  command
+      .add_option("--trace", options.traceDir,
+                  "Write a file for each radio into the folder DIR (made if missing) with every "
+                  "command and reply in hex, their times and the port's device, to send with a "
+                  "report on a radio that does not work as it should")
+      ->type_name("DIR");
+}
+
 void AddChangedOnly(CLI::App& command, Options& options) {
   command.add_flag("--changed-only", options.changedOnly,
                    "Send only the blocks the radio does not already hold, as its backup shows, "
@@ -72,7 +81,7 @@ struct CommandLine {
   CLI::App app{kDescription, "vexalon-cli"};
   // The one --port of the commands for a single radio.
   std::string port;
-  std::array<CLI::App*, 6> commands{};
+  std::array<CLI::App*, 7> commands{};
 
   explicit CommandLine(Options& options) {
     app.set_version_flag("--version", std::string("vexalon-cli ") + VEXALON_VERSION);
@@ -93,6 +102,7 @@ struct CommandLine {
         ->type_name("PLAN");
     read->add_flag("--no-settings", options.noSettings,
                    "Leave the radio's settings out of the plan");
+    AddTrace(*read, options);
     AddOutputOptions(*read, options);
 
     CLI::App* write = app.add_subcommand(
@@ -105,12 +115,14 @@ struct CommandLine {
     AddBackupFolder(*write, options);
     AddChangedOnly(*write, options);
     AddReport(*write, options);
+    AddTrace(*write, options);
     AddOutputOptions(*write, options);
 
     CLI::App* verify =
         app.add_subcommand("verify", "Compare radios with a plan; nothing is written");
     AddPorts(*verify, options);
     AddPlan(*verify, options);
+    AddTrace(*verify, options);
     AddOutputOptions(*verify, options);
 
     CLI::App* backup = app.add_subcommand(
@@ -123,6 +135,7 @@ struct CommandLine {
                      "empty")
         ->type_name("FILE");
     AddBackupFolder(*backup, options);
+    AddTrace(*backup, options);
     AddOutputOptions(*backup, options);
 
     CLI::App* restore = app.add_subcommand(
@@ -132,9 +145,19 @@ struct CommandLine {
     AddBackupFolder(*restore, options);
     AddChangedOnly(*restore, options);
     AddReport(*restore, options);
+    AddTrace(*restore, options);
     AddOutputOptions(*restore, options);
 
-    commands = {ports, read, write, verify, backup, restore};
+    CLI::App* probe = app.add_subcommand(
+        "probe",
+        "Test the connection to a radio: the cable, the radio's identity, what it lets be read "
+        "and how quickly it answers, then whether it is ready to be written (exit status 0) or "
+        "what stands in the way (1); nothing is written");
+    probe->add_option("--port", port, kPortHelp)->required()->type_name("PORT");
+    AddTrace(*probe, options);
+    AddOutputOptions(*probe, options);
+
+    commands = {ports, read, write, verify, backup, restore, probe};
   }
 
   Command Parsed() const {
@@ -179,6 +202,9 @@ std::string Misuse(const CommandLine& line, Command command, const Options& opti
   if (line.Given(command, "--backup-dir") && options.backupDir.empty()) {
     return EmptyValue("--backup-dir", options.backupDir, "a folder");
   }
+  if (line.Given(command, "--trace") && options.traceDir.empty()) {
+    return EmptyValue("--trace", options.traceDir, "a folder");
+  }
   const bool onStdout = options.output.empty() || options.output == kStandardOutput;
   if (command == Command::Read && options.json && onStdout) {
     return "read --json needs -o PLAN, since the JSON goes to stdout.";
@@ -213,7 +239,8 @@ ParsedArguments ParseArguments(int argc, const char* const* argv) {
   }
   parsed.command = line.Parsed();
   const Command command = parsed.command;
-  if (command == Command::Read || command == Command::Backup || command == Command::Restore) {
+  if (command == Command::Read || command == Command::Backup || command == Command::Restore ||
+      command == Command::Probe) {
     parsed.options.ports = {line.port};
   }
   if (const std::string misuse = Misuse(line, command, parsed.options); !misuse.empty()) {

@@ -5,7 +5,7 @@
 
 #include "cli/options.h"
 
-enum class Command { Ports, Read, Write, Verify, Backup, Restore };
+enum class Command { Ports, Read, Write, Verify, Backup, Restore, Probe };
 
 // What the command line asks for, or how the program ends without running a command.
 struct ParsedArguments {

@@ -4,6 +4,7 @@
 #include "cli/exit_status.h"
 #include "cli/fleet.h"
 #include "cli/radio_observer.h"
+#include "cli/trace_file.h"
 #include "files/backup_file.h"
 #include "files/backup_folder.h"
 #include "files/whole_file.h"
@@ -51,10 +52,14 @@ int RunBackup(Context& context) {
   BackupStore& store = options.output.empty() ? static_cast<BackupStore&>(inFolder) : inFile;
   const RadioId radio{options.ports.front()};
   const std::unique_ptr<TBlockSerial> link = context.makeLink(radio.port);
+  RadioTrace trace(context, *link, radio, "backup");
   BackupOutcome outcome;
   {
     RadioObserver observer(context, radio, false);
     outcome = BackupRadio(*link, radio.port, observer, store);
   }
-  return Conclude(context, {EndRadio(context, radio, outcome)});
+  std::vector<std::string> more;
+  nlohmann::ordered_json extra = nlohmann::ordered_json::object();
+  trace.Save(outcome.end, more, extra);
+  return Conclude(context, {EndRadio(context, radio, outcome, more, extra)});
 }

@@ -101,10 +101,14 @@ std::string BackupFolderOf(const Options& options) {
 }
 
 bool BackupFolderReady(Console& console, const std::string& folder) {
+  return FolderReady(console, folder, "backup folder");
+}
+
+bool FolderReady(Console& console, const std::string& folder, const std::string& what) {
   std::error_code error;
   fs::create_directories(folder, error);
   if (error || !fs::is_directory(folder)) {
-    console.Say("", "The backup folder " + folder + " cannot be made" +
+    console.Say("", "The " + what + " " + folder + " cannot be made" +
                         (error ? ": " + error.message() + "." : "; a file of that name is there."));
     return false;
   }

@@ -25,6 +25,8 @@ std::optional<ChannelPlan> UsablePlan(Console& console, const Options& options, 
 std::string BackupFolderOf(const Options& options);
 // Makes the folder now, so that a write never reads a radio for a backup it cannot keep.
 bool BackupFolderReady(Console& console, const std::string& folder);
+// Makes the folder now, or says why it cannot be one: "The <what> <folder> cannot be made".
+bool FolderReady(Console& console, const std::string& folder, const std::string& what);
 
 // A file -o names can be written, so that what a radio gives is not lost afterwards, and
 // writing it loses nothing: `refusal` says why an existing file must stay as it is.

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cli/arguments.h"
+#include "cli/checks.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/report_file.h"
@@ -44,6 +45,10 @@ int RunCommandLine(int argc, const char* const argv[], const Platform& platform)
     }
     report.emplace(options.reportFile, console);
   }
+  // Before any port opens, so that no transfer runs whose trace could not be kept.
+  if (!options.traceDir.empty() && !FolderReady(console, options.traceDir, "trace folder")) {
+    return kExitRefused;
+  }
   Context context{options, console, *interrupts, platform.makeLink, report ? &*report : nullptr};
   switch (parsed.command) {
     case Command::Read:
@@ -54,6 +59,8 @@ int RunCommandLine(int argc, const char* const argv[], const Platform& platform)
       return RunVerify(context);
     case Command::Backup:
       return RunBackup(context);
+    case Command::Probe:
+      return RunProbe(context);
     case Command::Ports:
     case Command::Restore:
       break;

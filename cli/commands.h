@@ -11,3 +11,4 @@ int RunWrite(Context& context);
 int RunVerify(Context& context);
 int RunBackup(Context& context);
 int RunRestore(Context& context);
+int RunProbe(Context& context);

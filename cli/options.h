@@ -14,6 +14,8 @@ struct Options {
   // -o of read and backup; empty without it, kStandardOutput for stdout.
   std::string output;
   std::string backupDir;
+  // --trace: the folder a trace file per radio goes to; empty without it.
+  std::string traceDir;
   // --report: the CSV file a row per radio is appended to; empty without it.
   std::string reportFile;
   bool noSettings = false;

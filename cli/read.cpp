@@ -4,6 +4,7 @@
 #include "cli/exit_status.h"
 #include "cli/fleet.h"
 #include "cli/radio_observer.h"
+#include "cli/trace_file.h"
 #include "files/plan_by_name.h"
 #include "radio/read_plan.h"
 
@@ -35,6 +36,7 @@ int RunRead(Context& context) {
   }
   const RadioId radio{options.ports.front()};
   const std::unique_ptr<TBlockSerial> link = context.makeLink(radio.port);
+  RadioTrace trace(context, *link, radio, "read");
   ReadOutcome outcome;
   {
     RadioObserver observer(context, radio, false);
@@ -67,6 +69,7 @@ int RunRead(Context& context) {
       extra["plan_file"] = kept ? nlohmann::ordered_json(options.output) : nullptr;
     }
   }
+  trace.Save(outcome.end, more, extra);
   RadioReport report = EndRadio(context, radio, outcome, more, extra);
   context.console.Out(planText);
   report.succeeded = report.succeeded && kept;

@@ -5,6 +5,7 @@
 #include "cli/fleet.h"
 #include "cli/radio_observer.h"
 #include "cli/report_file.h"
+#include "cli/trace_file.h"
 #include "files/backup_file.h"
 #include "files/backup_folder.h"
 
@@ -24,12 +25,16 @@ int RunRestore(Context& context) {
   BackupFolder backups(folder);
   const RadioId radio{options.ports.front()};
   const std::unique_ptr<TBlockSerial> link = context.makeLink(radio.port);
+  RadioTrace trace(context, *link, radio, "restore");
   WriteOutcome outcome;
   {
     RadioObserver observer(context, radio, false);
     outcome = RestoreRadio(*link, radio.port, *read.backup, observer, backups, ScopeOf(options));
   }
-  const RadioReport report = EndRadio(context, radio, outcome);
+  std::vector<std::string> more;
+  nlohmann::ordered_json extra = nlohmann::ordered_json::object();
+  trace.Save(outcome.end, more, extra);
+  const RadioReport report = EndRadio(context, radio, outcome, more, extra);
   Record(context, report);
   return Conclude(context, {report});
 }

@@ -5,6 +5,7 @@
 #include "cli/fleet.h"
 #include "cli/radio_observer.h"
 #include "cli/report_file.h"
+#include "cli/trace_file.h"
 #include "files/backup_folder.h"
 #include "radio/radio_presence.h"
 
@@ -30,6 +31,7 @@ void WriteOnPort(Context& context, const ChannelPlan& plan, BackupStore& backups
   for (int number = 1;; ++number) {
     const RadioId radio{port, repeat ? number : 0};
     WriteOutcome outcome;
+    RadioTrace trace(context, link, radio, "write");
     {
       RadioObserver observer(context, radio, repeat);
       outcome = WriteRadio(link, port, plan, observer, backups, ScopeOf(context.options));
@@ -37,7 +39,10 @@ void WriteOnPort(Context& context, const ChannelPlan& plan, BackupStore& backups
     if (repeat && WaitEnded(context, outcome)) {
       return;
     }
-    reports.push_back(EndRadio(context, radio, outcome));
+    std::vector<std::string> more;
+    nlohmann::ordered_json extra = nlohmann::ordered_json::object();
+    trace.Save(outcome.end, more, extra);
+    reports.push_back(EndRadio(context, radio, outcome, more, extra));
     Record(context, reports.back());
     if (!repeat || context.interrupts.Count() > 0 || outcome.end == TransferEnd::PortNotOpened) {
       return;
@@ -81,11 +86,15 @@ int RunVerify(Context& context) {
       RunOnEveryPort(context, [&](TBlockSerial& link, const std::string& port, auto& reports) {
         const RadioId radio{port};
         VerifyOutcome outcome;
+        RadioTrace trace(context, link, radio, "verify");
         {
           RadioObserver observer(context, radio, false);
           outcome = VerifyRadio(link, port, *plan, observer);
         }
-        reports.push_back(EndRadio(context, radio, outcome));
+        std::vector<std::string> more;
+        nlohmann::ordered_json extra = nlohmann::ordered_json::object();
+        trace.Save(outcome.end, more, extra);
+        reports.push_back(EndRadio(context, radio, outcome, more, extra));
       });
   return Conclude(context, reports);
 }

@@ -11,6 +11,9 @@ struct ComPortDevice {
   std::string friendlyName;  // as Device Manager shows it: "USB-SERIAL CH340 (COM5)"
 };
 
+// The devices of the Ports class that are present.
+std::vector<ComPortDevice> PresentComPortDevices();
+
 // The Windows port list from what the system reports: the ports of the serial-port map
 // (HARDWARE\DEVICEMAP\SERIALCOMM), which are the ones present, by number and named after
 // their device without the port's own name at the end; a separator; then the other

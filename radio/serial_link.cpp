@@ -129,6 +129,9 @@ void TBlockSerial::OpenPort(const std::string& name) {
     return;
   }
   deviceName_ = DevicePathForName(name);
+  if (trace_ != nullptr) {
+    *trace_ = {name, {}};
+  }
   if (SerialError error = system_.Open(deviceName_, port_); error.kind != SerialError::None) {
     port_ = kNoSerialPort;
     portNumber_ = -1;
@@ -136,6 +139,7 @@ void TBlockSerial::OpenPort(const std::string& name) {
     lastError_ = std::move(error);
     return;
   }
+  traceOrigin_ = Now();
   portNumber_ = PortNumberForName(name);
   openError_ = {};
   lineLost_ = false;
@@ -158,6 +162,9 @@ void TBlockSerial::ConfigureLine(int baud, int dataBits, char parity, int stopBi
 
 void TBlockSerial::SendBytes(const ByteString& bytes) {
   if (ReadyForTransfer()) {
+    if (trace_ != nullptr) {
+      trace_->exchanges.push_back({TraceMs(), bytes, {}});
+    }
     Record(system_.Send(port_, bytes));
   }
 }
@@ -166,6 +173,12 @@ ByteString TBlockSerial::ReceiveBefore(SteadyClock::time_point deadline) {
   ByteString received;
   if (ReadyForTransfer()) {
     Record(system_.Receive(port_, deadline, received));
+  }
+  if (trace_ != nullptr && !received.empty()) {
+    if (trace_->exchanges.empty()) {
+      trace_->exchanges.emplace_back();
+    }
+    trace_->exchanges.back().reply.push_back({TraceMs(), received});
   }
   return received;
 }
@@ -180,6 +193,10 @@ void TBlockSerial::RunWaitHandlerWhenDue() {
     waitHandler_();
     waitHandlerRan_ = Now();
   }
+}
+
+double TBlockSerial::TraceMs() const {
+  return std::chrono::duration<double, std::milli>(Now() - traceOrigin_).count();
 }
 
 ByteString TBlockSerial::ReceiveChunk(int timeoutMs) {

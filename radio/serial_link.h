@@ -5,6 +5,7 @@
 
 #include "radio/byte_string.h"
 #include "radio/deadline.h"
+#include "radio/exchange_trace.h"
 #include "radio/serial_error.h"
 #include "radio/serial_system.h"
 
@@ -43,6 +44,12 @@ class TBlockSerial {
   // calls.
   void SetWaitHandler(std::function<void()> handler);
 
+  // While set, each opening of a port starts the trace afresh and every command sent and
+  // every piece received is added to it; nullptr records nothing. The caller owns it, and
+  // it must outlive its use here.
+  void SetTrace(ExchangeTrace* trace) { trace_ = trace; }
+  ExchangeTrace* Trace() const { return trace_; }
+
   // The time on the link's clock, which every wait of the dialogue reads.
   SteadyClock::time_point Now() const { return clock_.Now(); }
 
@@ -67,12 +74,15 @@ class TBlockSerial {
   void Record(SerialError error);
   // Runs the wait handler when kWaitSliceMs have passed since it last ran.
   void RunWaitHandlerWhenDue();
+  double TraceMs() const;
 
   SerialSystem& system_;
   const LinkClock& clock_;
   SerialPortHandle port_ = kNoSerialPort;
   std::function<void()> waitHandler_;
   SteadyClock::time_point waitHandlerRan_;
+  ExchangeTrace* trace_ = nullptr;
+  SteadyClock::time_point traceOrigin_;
   SerialError lastError_;
   SerialError openError_;
   std::string deviceName_;

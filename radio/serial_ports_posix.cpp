@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <optional>
 #include <string_view>
 #include <system_error>
 #include <tuple>
 
+#include "radio/port_device.h"
 #include "radio/serial_ports.h"
 
 namespace fs = std::filesystem;
@@ -40,55 +40,22 @@ std::optional<DeviceName> ParseDeviceName(std::string_view name) {
   return std::nullopt;
 }
 
-// The first line of a sysfs attribute; empty when it cannot be read.
-std::string Attribute(const fs::path& file) {
-  std::ifstream in(file);
-  std::string line;
-  std::getline(in, line);
-  const auto end = line.find_last_not_of(" \t\r");
-  return end == std::string::npos ? std::string() : line.substr(0, end + 1);
-}
-
-// The device's directory in sysfs under the kernel's name for it, after any links in /dev.
-fs::path SysfsTtyDirectory(const fs::path& device, const fs::path& sysRoot) {
-  std::error_code error;
-  const fs::path resolved = fs::canonical(device, error);
-  return sysRoot / "class" / "tty" / (error ? device : resolved).filename();
-}
-
-// A UART counts once its driver names the hardware: the serial core's "type" attribute
-// is the port type TIOCGSERIAL reports, 0 (PORT_UNKNOWN) where nothing answers.
+// A UART counts once its driver names the hardware.
 bool HasUartHardware(const fs::path& device, const fs::path& sysRoot) {
-  const std::string type = Attribute(SysfsTtyDirectory(device, sysRoot) / "type");
-  return !type.empty() && type != "0";
+  const PortDevice uart = DescribePortDevice(device.string(), sysRoot);
+  return uart.kind == PortDevice::Kind::BuiltInUart && uart.uartHardware;
 }
 
 }  // namespace
 
 std::string UsbAdapterDescription(const fs::path& device, const fs::path& sysRoot) {
-  std::error_code nodeError;
-  std::error_code rootError;
-  fs::path node = fs::canonical(SysfsTtyDirectory(device, sysRoot) / "device", nodeError);
-  const fs::path root = fs::canonical(sysRoot, rootError);
-  if (nodeError || rootError) {
+  const PortDevice adapter = DescribePortDevice(device.string(), sysRoot);
+  if (adapter.kind != PortDevice::Kind::UsbAdapter) {
     return {};
   }
-  // The port sits below its USB interface, which sits below the USB device that carries
-  // the identifiers.
-  for (; !node.empty() && node != root && node != node.parent_path(); node = node.parent_path()) {
-    const std::string vendor = Attribute(node / "idVendor");
-    const std::string product = Attribute(node / "idProduct");
-    if (vendor.empty() || product.empty()) {
-      continue;
-    }
-    std::string name = Attribute(node / "product");
-    if (name.empty()) {
-      name = Attribute(node / "manufacturer");
-    }
-    const std::string ids = vendor + ":" + product;
-    return name.empty() ? ids : name + " (" + ids + ")";
-  }
-  return {};
+  const std::string name = adapter.product.empty() ? adapter.manufacturer : adapter.product;
+  const std::string ids = adapter.vendorId + ":" + adapter.productId;
+  return name.empty() ? ids : name + " (" + ids + ")";
 }
 
 std::vector<SerialPortEntry> ScanSerialPorts(const fs::path& devRoot, const fs::path& sysRoot) {

@@ -105,7 +105,9 @@ std::string PortName(HDEVINFO set, SP_DEVINFO_DATA& device) {
   return name;
 }
 
-std::vector<ComPortDevice> PortDevices() {
+}  // namespace
+
+std::vector<ComPortDevice> PresentComPortDevices() {
   const HDEVINFO set = SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
   if (set == INVALID_HANDLE_VALUE) {
     return {};
@@ -120,8 +122,6 @@ std::vector<ComPortDevice> PortDevices() {
   return devices;
 }
 
-}  // namespace
-
 std::vector<SerialPortEntry> AvailableSerialPorts() {
-  return ListComPorts(MappedPorts(), PortDevices());
+  return ListComPorts(MappedPorts(), PresentComPortDevices());
 }

@@ -13,3 +13,9 @@ bool IsKnownVariant(const std::string& name) {
   return std::any_of(kKnownVariants.begin(), kKnownVariants.end(),
                      [&](const KnownVariant& variant) { return name == variant.name; });
 }
+
+bool IsFamilyIdentity(const ByteString& reply) {
+  constexpr std::size_t kFamilyPrefix = 5;  // "P3155"
+  return reply.size() == ModelIdE.size() &&
+         std::equal(ModelIdE.begin(), ModelIdE.begin() + kFamilyPrefix, reply.begin());
+}

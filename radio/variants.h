@@ -19,3 +19,7 @@ extern const std::array<KnownVariant, 3> kKnownVariants;
 // Whether a variant name, as a backup or the simulator's command line gives it, is one of
 // the radio's.
 bool IsKnownVariant(const std::string& name);
+
+// An identity of the radio's family, known or not: as long as a known one and beginning as
+// they all do, "P3155". A new variant would answer so.
+bool IsFamilyIdentity(const ByteString& reply);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "files/plan_file.h"
@@ -86,6 +87,19 @@ TEST_F(CliProgram, CtrlCEndsTheWaitForARadio) {
   EXPECT_EQ(child->Stdout(), "");
   for (const ByteString& command : radio.CommandLog()) {
     EXPECT_EQ(command, kProgrammingModeCommand);
+  }
+}
+
+// The connection test through a real port: the radio it found, as a value, and status 0.
+TEST_F(CliProgram, AProbeNamesTheVariantAndEndsWithStatusZero) {
+  radio.SetVariant(RadioVariant::E2);
+  const auto child = Start({"probe", "--port", pty.PortPath(), "--json"});
+  EXPECT_EQ(child->Wait(), 0) << child->Stderr();
+  const nlohmann::json object = nlohmann::json::parse(child->Stdout());
+  EXPECT_EQ(object["variant"], "E2");
+  EXPECT_EQ(object["verdict"], "ready to write");
+  for (const ByteString& command : radio.CommandLog()) {
+    EXPECT_NE(command.front(), kWriteCommandCode);
   }
 }
 

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <thread>
 
+#include "radio/probe.h"
 #include "radio/protocol.h"
 #include "tests/support/elapsed.h"
 #include "tests/support/radio_on_pty.h"
@@ -265,6 +266,21 @@ TEST(RadioSimCommandLine, ServesALinkSavesItsImageAndLogsCommands) {
   fs::remove_all(dir);
 }
 
+// Areas a radio does not let be read, as a user sets them up to try the connection test.
+TEST(RadioSimCommandLine, LeavesTheAreasNamedUnreadable) {
+  RadioSimCommand command({"--no-pacing", "--reaction-delay", "0", "--refuse-reads", "100-1FF",
+                           "--unanswered-reads", "2B0-2BF"});
+  const std::string port = command.ReadLine();
+  TBlockSerial serial;
+  TransferObserver observer;
+  const ProbeOutcome outcome = ProbeRadio(serial, port, observer);
+  ASSERT_EQ(outcome.areas.size(), kMemoryAreas.size());
+  EXPECT_EQ(outcome.areas[1].access, AreaAccess::Refused);
+  EXPECT_EQ(outcome.areas[2].access, AreaAccess::Readable);
+  EXPECT_EQ(outcome.areas[3].access, AreaAccess::Unanswered);
+  EXPECT_EQ(command.Stop(), 0);
+}
+
 TEST(RadioSimCommandLine, ExplainsItselfAndRefusesWhatItCannotDo) {
   RadioSimCommand help({"--help"});
   EXPECT_EQ(help.ReadLine(), "Usage: vexalon-radiosim [options]");
@@ -272,6 +288,7 @@ TEST(RadioSimCommandLine, ExplainsItselfAndRefusesWhatItCannotDo) {
   EXPECT_EQ(RadioSimCommand({"--variant", "X"}).Wait(), 2);
   EXPECT_EQ(RadioSimCommand({"--save"}).Wait(), 2);
   EXPECT_EQ(RadioSimCommand({"--extra", "talk:00"}).Wait(), 2);
+  EXPECT_EQ(RadioSimCommand({"--refuse-reads", "100"}).Wait(), 2);
 
   const fs::path file = TempPath("radiosim-not-a-link");
   std::ofstream(file) << "keep me";

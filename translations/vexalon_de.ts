@@ -917,6 +917,171 @@ Trotzdem schreiben?</numerusform>
         <translation>Das Funkgerät enthält bereits alles; nichts wurde gesendet.</translation>
     </message>
     <message>
+        <source>English</source>
+        <comment>the name of the language of this translation, in that language</comment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Save diagnostic report...</source>
+        <translation>Diagnosebericht speichern...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report was saved to %1.</source>
+        <translation>Der Diagnosebericht wurde unter %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>USB-Adapter %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>Gerät nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>eingebaute serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>eingebaute serielle Schnittstelle, an der keine Hardware antwortet</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>Pseudo-Terminal: ein Programm, kein Kabel</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>das System sagt nichts über dieses Gerät</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>Treiber %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>Latenz-Timer %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Test radio connection...</source>
+        <translation>Verbindung zum Funkgerät testen...</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>Bank 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>Bank 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>die erste Tontabelle</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>die zweite Tontabelle</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>die Einstellungen</translation>
+    </message>
+    <message>
+        <source>The radio lets %1 be read.</source>
+        <translation>Lesbar: %1.</translation>
+    </message>
+    <message>
+        <source>The radio lets only %1 of the %2 reads of %3 be read.</source>
+        <translation>Nur teilweise lesbar (%1 von %2 Lesebefehlen): %3.</translation>
+    </message>
+    <message>
+        <source>The radio refuses reads of %1 (15).</source>
+        <translation>Lesen vom Funkgerät verweigert (15): %1.</translation>
+    </message>
+    <message>
+        <source>The radio does not answer reads of %1.</source>
+        <translation>Keine Antwort des Funkgeräts beim Lesen: %1.</translation>
+    </message>
+    <message>
+        <source>The radio answers reads of %1 with other bytes than the blocks.</source>
+        <translation>Das Funkgerät antwortet beim Lesen mit anderen Bytes als den Blöcken: %1.</translation>
+    </message>
+    <message>
+        <source>Radio: HT-446%1 (identity %2).</source>
+        <translation>Funkgerät: HT-446%1 (Kennung %2).</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer to the programming command: %1</source>
+        <translation>Antwort des Funkgeräts auf den Programmierbefehl: %1</translation>
+    </message>
+    <message>
+        <source>Reaction time of the radio: least %1 ms, median %2 ms, most %3 ms, against the %4 ms quiet gap.</source>
+        <translation>Reaktionszeit des Funkgeräts: mindestens %1 ms, Median %2 ms, höchstens %3 ms, bei %4 ms Ruhepause.</translation>
+    </message>
+    <message>
+        <source>Longest pause inside a reply: %1 ms, against the %2 ms quiet gap.</source>
+        <translation>Längste Pause innerhalb einer Antwort: %1 ms, bei %2 ms Ruhepause.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: %1 cannot be read whole.</source>
+        <translation>Nicht bereit zum Schreiben, nicht vollständig lesbar: %1.</translation>
+    </message>
+    <message>
+        <source>Ready to write: the radio answers in time and lets its channels and settings be read.</source>
+        <translation>Bereit zum Schreiben: Das Funkgerät antwortet rechtzeitig und lässt seine Kanäle und Einstellungen lesen.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: the radio answers with an HT-446 identity that Vexalon does not know. Please send the developers a diagnostic report of this test.</source>
+        <translation>Nicht bereit zum Schreiben: Das Funkgerät meldet sich mit einer HT-446-Kennung, die Vexalon nicht kennt. Bitte senden Sie den Entwicklern einen Diagnosebericht dieses Tests.</translation>
+    </message>
+    <message>
+        <source>Not ready to write safely: the radio&apos;s replies leave less than %1 ms of the %2 ms quiet gap, which a busy computer may cut.</source>
+        <translation>Nicht sicher bereit zum Schreiben: Die Antworten des Funkgeräts lassen weniger als %1 ms der %2 ms Ruhepause übrig; ein ausgelasteter Computer kann sie abschneiden.</translation>
+    </message>
+    <message>
+        <source>Compare radio with this plan...</source>
+        <translation>Funkgerät mit diesem Plan vergleichen...</translation>
+    </message>
+    <message>
+        <source>All plan files (*.ini *.csv)</source>
+        <translation>Alle Plandateien (*.ini *.csv)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio first.</source>
+        <translation>Wählen Sie zuerst die serielle Schnittstelle des Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
+        <translation>Das Fenster enthält Änderungen, die weder gespeichert noch ins Funkgerät geschrieben wurden. Ohne Speichern schließen?</translation>
+    </message>
+    <message>
         <source>This radio does not let %1 be read; the backup holds the rest.</source>
         <translation>Dieses Funkgerät lässt Folgendes nicht lesen: %1. Die Sicherung enthält den Rest.</translation>
     </message>
@@ -942,26 +1107,6 @@ Trotzdem schreiben?</numerusform>
     <message>
         <source>The backup holds nothing of %1, which the radio does not let be read; they are made from bank 0, as a write makes them.</source>
         <translation>Die Sicherung enthält nicht, was das Funkgerät nicht lesen lässt: %1. Es wird aus Bank 0 erzeugt, wie ein Schreibvorgang es erzeugt.</translation>
-    </message>
-    <message>
-        <source>bank 0</source>
-        <translation>Bank 0</translation>
-    </message>
-    <message>
-        <source>bank 1</source>
-        <translation>Bank 1</translation>
-    </message>
-    <message>
-        <source>the first tone index table</source>
-        <translation>die erste Tonindextabelle</translation>
-    </message>
-    <message>
-        <source>the second tone index table</source>
-        <translation>die zweite Tonindextabelle</translation>
-    </message>
-    <message>
-        <source>the settings</source>
-        <translation>die Einstellungen</translation>
     </message>
     <message>
         <source>[!] %1: %2: the radio holds %3, the plan %4.</source>
@@ -1026,42 +1171,6 @@ Trotzdem schreiben?</numerusform>
     <message>
         <source>the block at %1</source>
         <translation>der Block bei %1</translation>
-    </message>
-    <message>
-        <source>Compare radio with this plan...</source>
-        <translation>Funkgerät mit diesem Plan vergleichen...</translation>
-    </message>
-    <message>
-        <source>All plan files (*.ini *.csv)</source>
-        <translation>Alle Plandateien (*.ini *.csv)</translation>
-    </message>
-    <message>
-        <source>Choose the serial port of the radio first.</source>
-        <translation>Wählen Sie zuerst die serielle Schnittstelle des Funkgeräts.</translation>
-    </message>
-    <message>
-        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
-        <translation>Das Fenster enthält Änderungen, die weder gespeichert noch ins Funkgerät geschrieben wurden. Ohne Speichern schließen?</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Leeren</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Nach oben</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Nach unten</translation>
     </message>
     <message>
         <source>The clipboard holds no channel line in CHIRP&apos;s CSV layout; nothing was pasted.</source>

@@ -917,6 +917,171 @@ Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y
         <translation>La radio ya lo contiene todo; no se ha enviado nada.</translation>
     </message>
     <message>
+        <source>English</source>
+        <comment>the name of the language of this translation, in that language</comment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Save diagnostic report...</source>
+        <translation>Guardar informe de diagnóstico...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report was saved to %1.</source>
+        <translation>El informe de diagnóstico se guardó en %1.</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>adaptador USB %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>el dispositivo no existe</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>puerto serie integrado</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>puerto serie integrado en el que no responde ningún hardware</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>pseudoterminal: un programa, no un cable</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>el sistema no dice nada de este dispositivo</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>controlador %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>temporizador de latencia %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Test radio connection...</source>
+        <translation>Probar conexión con la radio...</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>el banco 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>el banco 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>la primera tabla de tonos</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>la segunda tabla de tonos</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>los ajustes</translation>
+    </message>
+    <message>
+        <source>The radio lets %1 be read.</source>
+        <translation>Se puede leer: %1.</translation>
+    </message>
+    <message>
+        <source>The radio lets only %1 of the %2 reads of %3 be read.</source>
+        <translation>Solo se puede leer en parte (%1 de %2 lecturas): %3.</translation>
+    </message>
+    <message>
+        <source>The radio refuses reads of %1 (15).</source>
+        <translation>La radio rechaza la lectura (15): %1.</translation>
+    </message>
+    <message>
+        <source>The radio does not answer reads of %1.</source>
+        <translation>La radio no responde a la lectura: %1.</translation>
+    </message>
+    <message>
+        <source>The radio answers reads of %1 with other bytes than the blocks.</source>
+        <translation>La radio responde a la lectura con otros bytes que los bloques: %1.</translation>
+    </message>
+    <message>
+        <source>Radio: HT-446%1 (identity %2).</source>
+        <translation>Radio: HT-446%1 (identidad %2).</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer to the programming command: %1</source>
+        <translation>Respuesta de la radio a la orden de programación: %1</translation>
+    </message>
+    <message>
+        <source>Reaction time of the radio: least %1 ms, median %2 ms, most %3 ms, against the %4 ms quiet gap.</source>
+        <translation>Tiempo de reacción de la radio: mínimo %1 ms, mediana %2 ms, máximo %3 ms, frente a la pausa de silencio de %4 ms.</translation>
+    </message>
+    <message>
+        <source>Longest pause inside a reply: %1 ms, against the %2 ms quiet gap.</source>
+        <translation>Pausa más larga dentro de una respuesta: %1 ms, frente a la pausa de silencio de %2 ms.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: %1 cannot be read whole.</source>
+        <translation>No está lista para escribir, no se puede leer entero: %1.</translation>
+    </message>
+    <message>
+        <source>Ready to write: the radio answers in time and lets its channels and settings be read.</source>
+        <translation>Lista para escribir: la radio responde a tiempo y deja leer sus canales y ajustes.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: the radio answers with an HT-446 identity that Vexalon does not know. Please send the developers a diagnostic report of this test.</source>
+        <translation>No está lista para escribir: la radio responde con una identidad HT-446 que Vexalon no conoce. Envíe a los desarrolladores un informe de diagnóstico de esta prueba.</translation>
+    </message>
+    <message>
+        <source>Not ready to write safely: the radio&apos;s replies leave less than %1 ms of the %2 ms quiet gap, which a busy computer may cut.</source>
+        <translation>No está lista para escribir con seguridad: las respuestas de la radio dejan menos de %1 ms de los %2 ms de la pausa de silencio, y un ordenador ocupado puede cortarlas.</translation>
+    </message>
+    <message>
+        <source>Compare radio with this plan...</source>
+        <translation>Comparar la radio con este plan...</translation>
+    </message>
+    <message>
+        <source>All plan files (*.ini *.csv)</source>
+        <translation>Todos los archivos de plan (*.ini *.csv)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio first.</source>
+        <translation>Elija primero el puerto serie de la radio.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
+        <translation>La ventana tiene cambios que no se han guardado ni escrito en la radio. ¿Cerrar sin guardarlos?</translation>
+    </message>
+    <message>
         <source>This radio does not let %1 be read; the backup holds the rest.</source>
         <translation>Esta radio no permite leer: %1. La copia de seguridad guarda el resto.</translation>
     </message>
@@ -942,26 +1107,6 @@ Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y
     <message>
         <source>The backup holds nothing of %1, which the radio does not let be read; they are made from bank 0, as a write makes them.</source>
         <translation>La copia de seguridad no contiene lo que la radio no permite leer: %1. Se crea a partir del banco 0, como en una escritura.</translation>
-    </message>
-    <message>
-        <source>bank 0</source>
-        <translation>banco 0</translation>
-    </message>
-    <message>
-        <source>bank 1</source>
-        <translation>banco 1</translation>
-    </message>
-    <message>
-        <source>the first tone index table</source>
-        <translation>la primera tabla de índices de tonos</translation>
-    </message>
-    <message>
-        <source>the second tone index table</source>
-        <translation>la segunda tabla de índices de tonos</translation>
-    </message>
-    <message>
-        <source>the settings</source>
-        <translation>los ajustes</translation>
     </message>
     <message>
         <source>[!] %1: %2: the radio holds %3, the plan %4.</source>
@@ -1026,42 +1171,6 @@ Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y
     <message>
         <source>the block at %1</source>
         <translation>el bloque en %1</translation>
-    </message>
-    <message>
-        <source>Compare radio with this plan...</source>
-        <translation>Comparar la radio con este plan...</translation>
-    </message>
-    <message>
-        <source>All plan files (*.ini *.csv)</source>
-        <translation>Todos los archivos de plan (*.ini *.csv)</translation>
-    </message>
-    <message>
-        <source>Choose the serial port of the radio first.</source>
-        <translation>Elija primero el puerto serie de la radio.</translation>
-    </message>
-    <message>
-        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
-        <translation>La ventana tiene cambios que no se han guardado ni escrito en la radio. ¿Cerrar sin guardarlos?</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Pegar</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Vaciar</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Bajar</translation>
     </message>
     <message>
         <source>The clipboard holds no channel line in CHIRP&apos;s CSV layout; nothing was pasted.</source>

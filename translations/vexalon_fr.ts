@@ -917,6 +917,171 @@ Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et 
         <translation>La radio contient déjà tout ; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
+        <source>English</source>
+        <comment>the name of the language of this translation, in that language</comment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Save diagnostic report...</source>
+        <translation>Enregistrer un rapport de diagnostic...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report was saved to %1.</source>
+        <translation>Le rapport de diagnostic a été enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>adaptateur USB %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>périphérique introuvable</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>port série intégré</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>port série intégré où aucun matériel ne répond</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>pseudo-terminal : un programme, pas un câble</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>le système ne dit rien de ce périphérique</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>pilote %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>délai de latence %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Test radio connection...</source>
+        <translation>Tester la connexion à la radio...</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>la banque 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>la banque 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>la première table des tonalités</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>la seconde table des tonalités</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>les réglages</translation>
+    </message>
+    <message>
+        <source>The radio lets %1 be read.</source>
+        <translation>Lisible&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The radio lets only %1 of the %2 reads of %3 be read.</source>
+        <translation>Lisible en partie seulement (%1 lectures sur %2)&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>The radio refuses reads of %1 (15).</source>
+        <translation>Lecture refusée par la radio (15)&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The radio does not answer reads of %1.</source>
+        <translation>Pas de réponse de la radio à la lecture&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The radio answers reads of %1 with other bytes than the blocks.</source>
+        <translation>La radio répond à la lecture par d’autres octets que les blocs&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Radio: HT-446%1 (identity %2).</source>
+        <translation>Radio&#xa0;: HT-446%1 (identité %2).</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer to the programming command: %1</source>
+        <translation>Réponse de la radio à la commande de programmation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Reaction time of the radio: least %1 ms, median %2 ms, most %3 ms, against the %4 ms quiet gap.</source>
+        <translation>Temps de réaction de la radio&#xa0;: minimum %1 ms, médiane %2 ms, maximum %3 ms, pour un silence de %4 ms.</translation>
+    </message>
+    <message>
+        <source>Longest pause inside a reply: %1 ms, against the %2 ms quiet gap.</source>
+        <translation>Plus longue pause dans une réponse&#xa0;: %1 ms, pour un silence de %2 ms.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: %1 cannot be read whole.</source>
+        <translation>Pas prêt pour l’écriture, illisible en entier&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Ready to write: the radio answers in time and lets its channels and settings be read.</source>
+        <translation>Prêt pour l’écriture&#xa0;: la radio répond à temps et laisse lire ses canaux et ses réglages.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: the radio answers with an HT-446 identity that Vexalon does not know. Please send the developers a diagnostic report of this test.</source>
+        <translation>Pas prêt pour l’écriture&#xa0;: la radio répond avec une identité HT-446 que Vexalon ne connaît pas. Merci d’envoyer aux développeurs un rapport de diagnostic de ce test.</translation>
+    </message>
+    <message>
+        <source>Not ready to write safely: the radio&apos;s replies leave less than %1 ms of the %2 ms quiet gap, which a busy computer may cut.</source>
+        <translation>Pas prêt pour une écriture sûre&#xa0;: les réponses de la radio laissent moins de %1 ms sur les %2 ms de silence, ce qu’un ordinateur chargé peut couper.</translation>
+    </message>
+    <message>
+        <source>Compare radio with this plan...</source>
+        <translation>Comparer la radio avec ce plan...</translation>
+    </message>
+    <message>
+        <source>All plan files (*.ini *.csv)</source>
+        <translation>Tous les fichiers de plan (*.ini *.csv)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio first.</source>
+        <translation>Choisissez d&apos;abord le port série de la radio.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
+        <translation>La fenêtre contient des modifications ni enregistrées ni écrites dans la radio. Fermer sans les enregistrer&#xa0;?</translation>
+    </message>
+    <message>
         <source>This radio does not let %1 be read; the backup holds the rest.</source>
         <translation>Cette radio ne laisse pas lire ceci&#xa0;: %1. La sauvegarde contient le reste.</translation>
     </message>
@@ -942,26 +1107,6 @@ Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et 
     <message>
         <source>The backup holds nothing of %1, which the radio does not let be read; they are made from bank 0, as a write makes them.</source>
         <translation>La sauvegarde ne contient pas ce que la radio ne laisse pas lire&#xa0;: %1. Ces parties sont recréées à partir de la banque 0, comme lors d&apos;une écriture.</translation>
-    </message>
-    <message>
-        <source>bank 0</source>
-        <translation>banque 0</translation>
-    </message>
-    <message>
-        <source>bank 1</source>
-        <translation>banque 1</translation>
-    </message>
-    <message>
-        <source>the first tone index table</source>
-        <translation>la première table d&apos;index des tonalités</translation>
-    </message>
-    <message>
-        <source>the second tone index table</source>
-        <translation>la seconde table d&apos;index des tonalités</translation>
-    </message>
-    <message>
-        <source>the settings</source>
-        <translation>les réglages</translation>
     </message>
     <message>
         <source>[!] %1: %2: the radio holds %3, the plan %4.</source>
@@ -1026,42 +1171,6 @@ Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et 
     <message>
         <source>the block at %1</source>
         <translation>le bloc à %1</translation>
-    </message>
-    <message>
-        <source>Compare radio with this plan...</source>
-        <translation>Comparer la radio avec ce plan...</translation>
-    </message>
-    <message>
-        <source>All plan files (*.ini *.csv)</source>
-        <translation>Tous les fichiers de plan (*.ini *.csv)</translation>
-    </message>
-    <message>
-        <source>Choose the serial port of the radio first.</source>
-        <translation>Choisissez d&apos;abord le port série de la radio.</translation>
-    </message>
-    <message>
-        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
-        <translation>La fenêtre contient des modifications ni enregistrées ni écrites dans la radio. Fermer sans les enregistrer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Coller</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Effacer</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Monter</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Descendre</translation>
     </message>
     <message>
         <source>The clipboard holds no channel line in CHIRP&apos;s CSV layout; nothing was pasted.</source>

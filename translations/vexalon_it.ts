@@ -917,6 +917,171 @@ Scrivere comunque?</numerusform>
         <translation>La radio contiene già tutto; non è stato inviato nulla.</translation>
     </message>
     <message>
+        <source>English</source>
+        <comment>the name of the language of this translation, in that language</comment>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Save diagnostic report...</source>
+        <translation>Salva rapporto diagnostico...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>File di testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report was saved to %1.</source>
+        <translation>Il rapporto diagnostico è stato salvato in %1.</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>adattatore USB %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>dispositivo inesistente</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>porta seriale integrata</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>porta seriale integrata su cui nessun hardware risponde</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>pseudo-terminale: un programma, non un cavo</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>il sistema non dice nulla di questo dispositivo</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>driver %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>timer di latenza %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Test radio connection...</source>
+        <translation>Prova collegamento radio...</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>il banco 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>il banco 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>la prima tabella dei toni</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>la seconda tabella dei toni</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>le impostazioni</translation>
+    </message>
+    <message>
+        <source>The radio lets %1 be read.</source>
+        <translation>Leggibile: %1.</translation>
+    </message>
+    <message>
+        <source>The radio lets only %1 of the %2 reads of %3 be read.</source>
+        <translation>Leggibile solo in parte (%1 letture su %2): %3.</translation>
+    </message>
+    <message>
+        <source>The radio refuses reads of %1 (15).</source>
+        <translation>Lettura rifiutata dalla radio (15): %1.</translation>
+    </message>
+    <message>
+        <source>The radio does not answer reads of %1.</source>
+        <translation>Nessuna risposta della radio alla lettura: %1.</translation>
+    </message>
+    <message>
+        <source>The radio answers reads of %1 with other bytes than the blocks.</source>
+        <translation>La radio risponde alla lettura con byte diversi dai blocchi: %1.</translation>
+    </message>
+    <message>
+        <source>Radio: HT-446%1 (identity %2).</source>
+        <translation>Radio: HT-446%1 (identità %2).</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer to the programming command: %1</source>
+        <translation>Risposta della radio al comando di programmazione: %1</translation>
+    </message>
+    <message>
+        <source>Reaction time of the radio: least %1 ms, median %2 ms, most %3 ms, against the %4 ms quiet gap.</source>
+        <translation>Tempo di reazione della radio: minimo %1 ms, mediana %2 ms, massimo %3 ms, con una pausa di silenzio di %4 ms.</translation>
+    </message>
+    <message>
+        <source>Longest pause inside a reply: %1 ms, against the %2 ms quiet gap.</source>
+        <translation>Pausa più lunga all’interno di una risposta: %1 ms, con una pausa di silenzio di %2 ms.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: %1 cannot be read whole.</source>
+        <translation>Non pronto per la scrittura, non leggibile per intero: %1.</translation>
+    </message>
+    <message>
+        <source>Ready to write: the radio answers in time and lets its channels and settings be read.</source>
+        <translation>Pronto per la scrittura: la radio risponde in tempo e lascia leggere canali e impostazioni.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: the radio answers with an HT-446 identity that Vexalon does not know. Please send the developers a diagnostic report of this test.</source>
+        <translation>Non pronto per la scrittura: la radio risponde con un’identità HT-446 che Vexalon non conosce. Invia agli sviluppatori un rapporto diagnostico di questa prova.</translation>
+    </message>
+    <message>
+        <source>Not ready to write safely: the radio&apos;s replies leave less than %1 ms of the %2 ms quiet gap, which a busy computer may cut.</source>
+        <translation>Non pronto per una scrittura sicura: le risposte della radio lasciano meno di %1 ms dei %2 ms di pausa di silenzio, che un computer occupato può interrompere.</translation>
+    </message>
+    <message>
+        <source>Compare radio with this plan...</source>
+        <translation>Confronta la radio con questo piano...</translation>
+    </message>
+    <message>
+        <source>All plan files (*.ini *.csv)</source>
+        <translation>Tutti i file di piano (*.ini *.csv)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio first.</source>
+        <translation>Scegliere prima la porta seriale della radio.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
+        <translation>La finestra contiene modifiche né salvate né scritte nella radio. Chiudere senza salvarle?</translation>
+    </message>
+    <message>
         <source>This radio does not let %1 be read; the backup holds the rest.</source>
         <translation>Questa radio non consente di leggere: %1. Il backup contiene il resto.</translation>
     </message>
@@ -942,26 +1107,6 @@ Scrivere comunque?</numerusform>
     <message>
         <source>The backup holds nothing of %1, which the radio does not let be read; they are made from bank 0, as a write makes them.</source>
         <translation>Il backup non contiene ciò che la radio non consente di leggere: %1. Queste parti vengono create dal banco 0, come in una scrittura.</translation>
-    </message>
-    <message>
-        <source>bank 0</source>
-        <translation>banco 0</translation>
-    </message>
-    <message>
-        <source>bank 1</source>
-        <translation>banco 1</translation>
-    </message>
-    <message>
-        <source>the first tone index table</source>
-        <translation>la prima tabella degli indici dei toni</translation>
-    </message>
-    <message>
-        <source>the second tone index table</source>
-        <translation>la seconda tabella degli indici dei toni</translation>
-    </message>
-    <message>
-        <source>the settings</source>
-        <translation>le impostazioni</translation>
     </message>
     <message>
         <source>[!] %1: %2: the radio holds %3, the plan %4.</source>
@@ -1026,42 +1171,6 @@ Scrivere comunque?</numerusform>
     <message>
         <source>the block at %1</source>
         <translation>il blocco a %1</translation>
-    </message>
-    <message>
-        <source>Compare radio with this plan...</source>
-        <translation>Confronta la radio con questo piano...</translation>
-    </message>
-    <message>
-        <source>All plan files (*.ini *.csv)</source>
-        <translation>Tutti i file di piano (*.ini *.csv)</translation>
-    </message>
-    <message>
-        <source>Choose the serial port of the radio first.</source>
-        <translation>Scegliere prima la porta seriale della radio.</translation>
-    </message>
-    <message>
-        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
-        <translation>La finestra contiene modifiche né salvate né scritte nella radio. Chiudere senza salvarle?</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copia</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Incolla</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Svuota</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Sposta su</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Sposta giù</translation>
     </message>
     <message>
         <source>The clipboard holds no channel line in CHIRP&apos;s CSV layout; nothing was pasted.</source>

@@ -917,6 +917,171 @@ Toch schrijven?</numerusform>
         <translation>De portofoon bevat alles al; er is niets verzonden.</translation>
     </message>
     <message>
+        <source>English</source>
+        <comment>the name of the language of this translation, in that language</comment>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Save diagnostic report...</source>
+        <translation>Diagnoserapport opslaan...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Tekstbestanden (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report was saved to %1.</source>
+        <translation>Het diagnoserapport is opgeslagen in %1.</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>USB-adapter %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>apparaat bestaat niet</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>ingebouwde seriële poort</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>ingebouwde seriële poort waarop geen hardware antwoordt</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>pseudoterminal: een programma, geen kabel</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>het systeem zegt niets over dit apparaat</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>stuurprogramma %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>latentietimer %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Test radio connection...</source>
+        <translation>Verbinding met radio testen...</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>bank 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>bank 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>de eerste toontabel</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>de tweede toontabel</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>de instellingen</translation>
+    </message>
+    <message>
+        <source>The radio lets %1 be read.</source>
+        <translation>Leesbaar: %1.</translation>
+    </message>
+    <message>
+        <source>The radio lets only %1 of the %2 reads of %3 be read.</source>
+        <translation>Maar gedeeltelijk leesbaar (%1 van %2 leesopdrachten): %3.</translation>
+    </message>
+    <message>
+        <source>The radio refuses reads of %1 (15).</source>
+        <translation>Lezen geweigerd door de radio (15): %1.</translation>
+    </message>
+    <message>
+        <source>The radio does not answer reads of %1.</source>
+        <translation>Geen antwoord van de radio bij het lezen: %1.</translation>
+    </message>
+    <message>
+        <source>The radio answers reads of %1 with other bytes than the blocks.</source>
+        <translation>De radio antwoordt bij het lezen met andere bytes dan de blokken: %1.</translation>
+    </message>
+    <message>
+        <source>Radio: HT-446%1 (identity %2).</source>
+        <translation>Radio: HT-446%1 (identiteit %2).</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer to the programming command: %1</source>
+        <translation>Antwoord van de radio op de programmeeropdracht: %1</translation>
+    </message>
+    <message>
+        <source>Reaction time of the radio: least %1 ms, median %2 ms, most %3 ms, against the %4 ms quiet gap.</source>
+        <translation>Reactietijd van de radio: minimaal %1 ms, mediaan %2 ms, maximaal %3 ms, tegenover de stiltepauze van %4 ms.</translation>
+    </message>
+    <message>
+        <source>Longest pause inside a reply: %1 ms, against the %2 ms quiet gap.</source>
+        <translation>Langste pauze binnen een antwoord: %1 ms, tegenover de stiltepauze van %2 ms.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: %1 cannot be read whole.</source>
+        <translation>Niet klaar om te schrijven, niet volledig leesbaar: %1.</translation>
+    </message>
+    <message>
+        <source>Ready to write: the radio answers in time and lets its channels and settings be read.</source>
+        <translation>Klaar om te schrijven: de radio antwoordt op tijd en laat zijn kanalen en instellingen lezen.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: the radio answers with an HT-446 identity that Vexalon does not know. Please send the developers a diagnostic report of this test.</source>
+        <translation>Niet klaar om te schrijven: de radio antwoordt met een HT-446-identiteit die Vexalon niet kent. Stuur de ontwikkelaars een diagnoserapport van deze test.</translation>
+    </message>
+    <message>
+        <source>Not ready to write safely: the radio&apos;s replies leave less than %1 ms of the %2 ms quiet gap, which a busy computer may cut.</source>
+        <translation>Niet veilig klaar om te schrijven: de antwoorden van de radio laten minder dan %1 ms van de stiltepauze van %2 ms over, en een drukke computer kan ze afkappen.</translation>
+    </message>
+    <message>
+        <source>Compare radio with this plan...</source>
+        <translation>Radio met dit plan vergelijken...</translation>
+    </message>
+    <message>
+        <source>All plan files (*.ini *.csv)</source>
+        <translation>Alle planbestanden (*.ini *.csv)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio first.</source>
+        <translation>Kies eerst de seriële poort van de radio.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leegmaken</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
+        <translation>Het venster bevat wijzigingen die niet zijn opgeslagen of naar de radio geschreven. Sluiten zonder op te slaan?</translation>
+    </message>
+    <message>
         <source>This radio does not let %1 be read; the backup holds the rest.</source>
         <translation>Deze radio laat dit niet uitlezen: %1. De back-up bevat de rest.</translation>
     </message>
@@ -942,26 +1107,6 @@ Toch schrijven?</numerusform>
     <message>
         <source>The backup holds nothing of %1, which the radio does not let be read; they are made from bank 0, as a write makes them.</source>
         <translation>De back-up bevat niet wat de radio niet laat uitlezen: %1. Dat wordt uit bank 0 gemaakt, zoals bij schrijven.</translation>
-    </message>
-    <message>
-        <source>bank 0</source>
-        <translation>bank 0</translation>
-    </message>
-    <message>
-        <source>bank 1</source>
-        <translation>bank 1</translation>
-    </message>
-    <message>
-        <source>the first tone index table</source>
-        <translation>de eerste toonindextabel</translation>
-    </message>
-    <message>
-        <source>the second tone index table</source>
-        <translation>de tweede toonindextabel</translation>
-    </message>
-    <message>
-        <source>the settings</source>
-        <translation>de instellingen</translation>
     </message>
     <message>
         <source>[!] %1: %2: the radio holds %3, the plan %4.</source>
@@ -1026,42 +1171,6 @@ Toch schrijven?</numerusform>
     <message>
         <source>the block at %1</source>
         <translation>het blok op %1</translation>
-    </message>
-    <message>
-        <source>Compare radio with this plan...</source>
-        <translation>Radio met dit plan vergelijken...</translation>
-    </message>
-    <message>
-        <source>All plan files (*.ini *.csv)</source>
-        <translation>Alle planbestanden (*.ini *.csv)</translation>
-    </message>
-    <message>
-        <source>Choose the serial port of the radio first.</source>
-        <translation>Kies eerst de seriële poort van de radio.</translation>
-    </message>
-    <message>
-        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
-        <translation>Het venster bevat wijzigingen die niet zijn opgeslagen of naar de radio geschreven. Sluiten zonder op te slaan?</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopiëren</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Plakken</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Leegmaken</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Omhoog</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Omlaag</translation>
     </message>
     <message>
         <source>The clipboard holds no channel line in CHIRP&apos;s CSV layout; nothing was pasted.</source>

@@ -934,6 +934,171 @@ Zapisać mimo to?</numerusform>
         <translation>Radiotelefon już zawiera wszystko; nic nie zostało wysłane.</translation>
     </message>
     <message>
+        <source>English</source>
+        <comment>the name of the language of this translation, in that language</comment>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Save diagnostic report...</source>
+        <translation>Zapisz raport diagnostyczny...</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Pliki tekstowe (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report was saved to %1.</source>
+        <translation>Raport diagnostyczny zapisano w %1.</translation>
+    </message>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>adapter USB %1</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>brak takiego urządzenia</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>wbudowany port szeregowy</translation>
+    </message>
+    <message>
+        <source>built-in serial port where no hardware answers</source>
+        <translation>wbudowany port szeregowy, na którym nie odpowiada żaden sprzęt</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal: a program, not a cable</source>
+        <translation>pseudoterminal: program, a nie kabel</translation>
+    </message>
+    <message>
+        <source>the system says nothing of this device</source>
+        <translation>system nic nie mówi o tym urządzeniu</translation>
+    </message>
+    <message>
+        <source>driver %1</source>
+        <translation>sterownik %1</translation>
+    </message>
+    <message>
+        <source>latency timer %1 ms</source>
+        <translation>timer opóźnienia %1 ms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Test radio connection...</source>
+        <translation>Testuj połączenie z radiem...</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>bank 0</translation>
+    </message>
+    <message>
+        <source>bank 1</source>
+        <translation>bank 1</translation>
+    </message>
+    <message>
+        <source>the first tone index table</source>
+        <translation>pierwsza tabela tonów</translation>
+    </message>
+    <message>
+        <source>the second tone index table</source>
+        <translation>druga tabela tonów</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>ustawienia</translation>
+    </message>
+    <message>
+        <source>The radio lets %1 be read.</source>
+        <translation>Do odczytu: %1.</translation>
+    </message>
+    <message>
+        <source>The radio lets only %1 of the %2 reads of %3 be read.</source>
+        <translation>Tylko częściowo do odczytu (%1 z %2 odczytów): %3.</translation>
+    </message>
+    <message>
+        <source>The radio refuses reads of %1 (15).</source>
+        <translation>Radio odmawia odczytu (15): %1.</translation>
+    </message>
+    <message>
+        <source>The radio does not answer reads of %1.</source>
+        <translation>Radio nie odpowiada na odczyt: %1.</translation>
+    </message>
+    <message>
+        <source>The radio answers reads of %1 with other bytes than the blocks.</source>
+        <translation>Radio odpowiada na odczyt innymi bajtami niż bloki: %1.</translation>
+    </message>
+    <message>
+        <source>Radio: HT-446%1 (identity %2).</source>
+        <translation>Radio: HT-446%1 (identyfikator %2).</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer to the programming command: %1</source>
+        <translation>Odpowiedź radia na polecenie programowania: %1</translation>
+    </message>
+    <message>
+        <source>Reaction time of the radio: least %1 ms, median %2 ms, most %3 ms, against the %4 ms quiet gap.</source>
+        <translation>Czas reakcji radia: najkrótszy %1 ms, mediana %2 ms, najdłuższy %3 ms, wobec %4 ms przerwy ciszy.</translation>
+    </message>
+    <message>
+        <source>Longest pause inside a reply: %1 ms, against the %2 ms quiet gap.</source>
+        <translation>Najdłuższa przerwa wewnątrz odpowiedzi: %1 ms, wobec %2 ms przerwy ciszy.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: %1 cannot be read whole.</source>
+        <translation>Niegotowe do zapisu, nie da się odczytać w całości: %1.</translation>
+    </message>
+    <message>
+        <source>Ready to write: the radio answers in time and lets its channels and settings be read.</source>
+        <translation>Gotowe do zapisu: radio odpowiada na czas i pozwala odczytać kanały oraz ustawienia.</translation>
+    </message>
+    <message>
+        <source>Not ready to write: the radio answers with an HT-446 identity that Vexalon does not know. Please send the developers a diagnostic report of this test.</source>
+        <translation>Niegotowe do zapisu: radio odpowiada identyfikatorem HT-446, którego Vexalon nie zna. Wyślij twórcom raport diagnostyczny z tego testu.</translation>
+    </message>
+    <message>
+        <source>Not ready to write safely: the radio&apos;s replies leave less than %1 ms of the %2 ms quiet gap, which a busy computer may cut.</source>
+        <translation>Niegotowe do bezpiecznego zapisu: odpowiedzi radia zostawiają mniej niż %1 ms z %2 ms przerwy ciszy, a zajęty komputer może je uciąć.</translation>
+    </message>
+    <message>
+        <source>Compare radio with this plan...</source>
+        <translation>Porównaj radio z tym planem...</translation>
+    </message>
+    <message>
+        <source>All plan files (*.ini *.csv)</source>
+        <translation>Wszystkie pliki planów (*.ini *.csv)</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio first.</source>
+        <translation>Najpierw wybierz port szeregowy radia.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Przesuń w górę</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Przesuń w dół</translation>
+    </message>
+    <message>
+        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
+        <translation>Okno zawiera zmiany, które nie zostały zapisane ani wgrane do radia. Zamknąć bez zapisywania?</translation>
+    </message>
+    <message>
         <source>This radio does not let %1 be read; the backup holds the rest.</source>
         <translation>To radio nie pozwala odczytać: %1. Kopia zapasowa zawiera resztę.</translation>
     </message>
@@ -960,26 +1125,6 @@ Zapisać mimo to?</numerusform>
     <message>
         <source>The backup holds nothing of %1, which the radio does not let be read; they are made from bank 0, as a write makes them.</source>
         <translation>Kopia zapasowa nie zawiera tego, czego radio nie pozwala odczytać: %1. Te części powstają z banku 0, tak jak przy zapisie.</translation>
-    </message>
-    <message>
-        <source>bank 0</source>
-        <translation>bank 0</translation>
-    </message>
-    <message>
-        <source>bank 1</source>
-        <translation>bank 1</translation>
-    </message>
-    <message>
-        <source>the first tone index table</source>
-        <translation>pierwsza tabela indeksów tonów</translation>
-    </message>
-    <message>
-        <source>the second tone index table</source>
-        <translation>druga tabela indeksów tonów</translation>
-    </message>
-    <message>
-        <source>the settings</source>
-        <translation>ustawienia</translation>
     </message>
     <message>
         <source>[!] %1: %2: the radio holds %3, the plan %4.</source>
@@ -1044,42 +1189,6 @@ Zapisać mimo to?</numerusform>
     <message>
         <source>the block at %1</source>
         <translation>blok pod adresem %1</translation>
-    </message>
-    <message>
-        <source>Compare radio with this plan...</source>
-        <translation>Porównaj radio z tym planem...</translation>
-    </message>
-    <message>
-        <source>All plan files (*.ini *.csv)</source>
-        <translation>Wszystkie pliki planów (*.ini *.csv)</translation>
-    </message>
-    <message>
-        <source>Choose the serial port of the radio first.</source>
-        <translation>Najpierw wybierz port szeregowy radia.</translation>
-    </message>
-    <message>
-        <source>The window holds edits that were neither saved nor written to the radio. Close without saving them?</source>
-        <translation>Okno zawiera zmiany, które nie zostały zapisane ani wgrane do radia. Zamknąć bez zapisywania?</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopiuj</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Wklej</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Wyczyść</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Przesuń w górę</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Przesuń w dół</translation>
     </message>
     <message>
         <source>The clipboard holds no channel line in CHIRP&apos;s CSV layout; nothing was pasted.</source>

@@ -32,6 +32,9 @@ void Tmainform::AppendLog(const QString& line) {
 }
 
 void Tmainform::AppendLog(const LogLine& line) {
+  if (keptTransfer != nullptr) {
+    keptTransfer->log.push_back(line.Text());
+  }
   AppendLog(Shown(line));
 }
 

@@ -177,6 +177,13 @@ void BuildLoadSaveMenu(QWidget* window) {
              QCoreApplication::translate("Vexalon", "Restore radio from backup..."));
   AddCommand(window, menu, "Compareradiowithplan1",
              QCoreApplication::translate("Vexalon", "Compare radio with this plan..."));
+  // Like the transfer buttons, it waits for a port to be chosen.
+  AddCommand(window, menu, "mnuTestConnection",
+             QCoreApplication::translate("Vexalon", "Test radio connection..."))
+      ->setEnabled(false);
+  Named(menu->addSeparator(), "N3");
+  AddCommand(window, menu, "mnuSaveDiagnosticReport",
+             QCoreApplication::translate("Vexalon", "Save diagnostic report..."));
 
   auto* quit = Named(new QAction(QCoreApplication::translate("Vexalon", "Quit"), window), "Quit1");
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -226,6 +233,12 @@ void BuildFileDialogs(QWidget* window) {
                     {QCoreApplication::translate("Vexalon", "Vexalon radio backups (*.vxbackup)")});
   backups->setAcceptMode(QFileDialog::AcceptOpen);
   backups->setFileMode(QFileDialog::ExistingFile);
+
+  auto* report = AddFileDialog(window, "reportdialog",
+                               {QCoreApplication::translate("Vexalon", "Text files (*.txt)")});
+  report->setAcceptMode(QFileDialog::AcceptSave);
+  report->setFileMode(QFileDialog::AnyFile);
+  report->setDefaultSuffix(QStringLiteral("txt"));
 }
 
 }  // namespace

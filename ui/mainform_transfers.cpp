@@ -2,11 +2,14 @@
 // shows what a read gives back as it arrives, and says how each transfer ended.
 #include <QCoreApplication>
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
 
 #include "files/backup_file.h"
 #include "radio/front_end.h"
+#include "radio/port_device.h"
+#include "radio/probe_lines.h"
 #include "radio/verdict_lines.h"
 #include "ui/responsive_backups.h"
 #include "ui/shown_text.h"
@@ -60,6 +63,7 @@ void Tmainform::cmdReadRadioClick() {
     return;
   }
   BeginTransfer();
+  KeepTransfer("read", port);
   WindowFrontEnd front(*this);
   WindowObserver observer(*this, front);
   const ReadOutcome outcome = ReadRadio(serial, port, observer);
@@ -80,6 +84,7 @@ void Tmainform::cmdWriteClick() {
     return;
   }
   BeginTransfer();
+  KeepTransfer("write", port);
   WindowObserver observer(*this, front);
   ResponsiveBackups backups;
   const WriteOutcome outcome = WriteRadio(serial, port, plan, observer, backups);
@@ -118,6 +123,7 @@ void Tmainform::Restoreradiofrombackup1Click() {
     return;
   }
   BeginTransfer();
+  KeepTransfer("restore", port);
   WindowFrontEnd front(*this);
   WindowObserver observer(*this, front);
   ResponsiveBackups backups;
@@ -136,10 +142,34 @@ void Tmainform::Compareradiowithplan1Click() {
   }
   const ChannelPlan plan = Plan(true);
   BeginTransfer();
+  KeepTransfer("compare", port);
   WindowFrontEnd front(*this);
   WindowObserver observer(*this, front);
   for (const LogLine& line : OutcomeLines(VerifyRadio(serial, port, plan, observer))) {
     AppendLog(line);
+  }
+  EndTransfer();
+}
+
+void Tmainform::mnuTestConnectionClick() {
+  const std::string port = SelectedPortName();
+  if (port.empty()) {
+    return;
+  }
+  BeginTransfer();
+  KeepTransfer("probe", port);
+  WindowFrontEnd front(*this);
+  WindowObserver observer(*this, front);
+  const ProbeOutcome outcome = ProbeRadio(serial, port, observer);
+  for (const LogLine& line : ProbeLines(outcome, DescribePortDevice(port))) {
+    AppendLog(line);
+  }
+  // Asked while the test still holds the window, so a close waits for the answer.
+  const QString verdict = Shown(ProbeVerdictLine(outcome));
+  if (outcome.verdict == ProbeVerdict::ReadyToWrite) {
+    dialogs->ShowInformation(this, verdict);
+  } else {
+    dialogs->ShowFailure(this, verdict);
   }
   EndTransfer();
 }
@@ -154,7 +184,18 @@ void Tmainform::BeginTransfer() {
   ClearLog();
 }
 
+void Tmainform::KeepTransfer(const char* kind, const std::string& port) {
+  keptTransfer = &keptTransfers.Begin(kind, port, QDateTime::currentDateTime());
+  serial.SetTrace(&keptTransfer->trace);
+}
+
 void Tmainform::EndTransfer() {
+  if (keptTransfer != nullptr) {
+    serial.SetTrace(nullptr);
+    // Now rather than when the report is saved: the adapter may be gone by then.
+    keptTransfer->device = PortDeviceLine(DescribePortDevice(keptTransfer->port)).Text();
+    keptTransfer = nullptr;
+  }
   SetControlsEnabled(true);
   SetTransferRunning(false);
   if (closeWhenTransferEnds) {

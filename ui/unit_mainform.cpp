@@ -75,6 +75,8 @@ void Tmainform::ConnectHandlers() {
       {"Restoreradiofrombackup1", &Tmainform::Restoreradiofrombackup1Click},
       {"Savechannelcard1", &Tmainform::Savechannelcard1Click},
       {"Compareradiowithplan1", &Tmainform::Compareradiowithplan1Click},
+      {"mnuTestConnection", &Tmainform::mnuTestConnectionClick},
+      {"mnuSaveDiagnosticReport", &Tmainform::SaveDiagnosticReportClick},
   };
   for (const auto& [name, handler] : menuHandlers) {
     connect(Find<QAction>(name), &QAction::triggered, this, handler);
@@ -118,6 +120,7 @@ void Tmainform::SetControlsEnabled(bool enabled) {
   if (!advancedMode) {
     Find<QWidget>("cmdAdvancedMode")->setEnabled(enabled);
   }
+  EnableTestConnection(enabled);
   QCoreApplication::processEvents();
 }
 
@@ -126,6 +129,12 @@ void Tmainform::SetTransferRunning(bool running) {
   for (QAction* command : Find<QMenu>("popup_settingsmenu")->actions()) {
     command->setEnabled(!running);
   }
+  EnableTestConnection(!running);
+}
+
+void Tmainform::EnableTestConnection(bool enabled) {
+  Find<QAction>("mnuTestConnection")
+      ->setEnabled(enabled && !transferRunning && Find<QComboBox>("comport")->currentIndex() >= 0);
 }
 
 // Hiding the window would let a write go on unseen, and quitting would cut it off midway
@@ -160,11 +169,13 @@ void Tmainform::resizeEvent(QResizeEvent* event) {
 void Tmainform::comportChange() {
   Find<QWidget>("cmdReadRadio")->setEnabled(true);
   Find<QWidget>("cmdWrite")->setEnabled(true);
+  EnableTestConnection(true);
 }
 
 void Tmainform::comportGone(const QString& path) {
   Find<QWidget>("cmdReadRadio")->setEnabled(false);
   Find<QWidget>("cmdWrite")->setEnabled(false);
+  Find<QAction>("mnuTestConnection")->setEnabled(false);
   AppendLog(
       QCoreApplication::translate(
           "Vexalon",

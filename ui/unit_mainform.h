@@ -12,6 +12,7 @@
 #include "radio/serial_link.h"
 #include "ui/control_lookup.h"
 #include "ui/dialogs.h"
+#include "ui/kept_transfers.h"
 
 struct ReadOutcome;
 
@@ -108,6 +109,11 @@ class Tmainform : public QWidget {
   void MoveRow(int channel, int to);
   // The plan on one printable page, with a card of its channels to cut out.
   void Savechannelcard1Click();
+  // Whether the radio on the chosen port is ready to be written; writes nothing.
+  void mnuTestConnectionClick();
+  // What a maintainer needs to see why a radio does not work with Vexalon, in a file the
+  // user chooses: the program, the system, the port's device and the last transfers.
+  void SaveDiagnosticReportClick();
 
  protected:
   // Edits not yet saved or written make a close ask first.
@@ -126,6 +132,8 @@ class Tmainform : public QWidget {
   void LoadChosenFile(bool settings);
   void SaveChosenFile(bool settings);
   void BeginTransfer();
+  // Keeps the transfer just begun for the diagnostic report: its log and its trace.
+  void KeepTransfer(const char* kind, const std::string& port);
   void EndTransfer();
   ChannelPlan Plan(bool settings) const;
   void ShowPlan(const ChannelPlan& plan);
@@ -135,6 +143,8 @@ class Tmainform : public QWidget {
   // The row whose editing control has the focus, when it is no text box; 0 for none.
   int FocusedRow() const;
   void PaintChannelLabel(int channel, bool red);
+  // The connection test needs a port and no transfer under way.
+  void EnableTestConnection(bool enabled);
 
   template <class Control>
   Control* Find(const std::string& name) const {
@@ -159,4 +169,7 @@ class Tmainform : public QWidget {
   bool closeWhenTransferEnds = false;
   // The user changed the plan since the last read, load or save, or write that was done.
   bool unsavedEdits = false;
+  KeptTransfers keptTransfers;
+  // The transfer running now, while it is kept; null between transfers.
+  KeptTransfer* keptTransfer = nullptr;
 };

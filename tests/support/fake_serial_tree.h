@@ -57,6 +57,19 @@ class FakeSerialTree {
     }
   }
 
+  // The driver bound to the device behind a tty, as a usb-serial driver is.
+  void BindDriver(const std::string& kernelName, const std::string& driver) {
+    const auto bound = Sys() / "bus" / "usb-serial" / "drivers" / driver;
+    std::filesystem::create_directories(bound);
+    std::filesystem::create_directory_symlink(bound, DeviceOf(kernelName) / "driver");
+  }
+
+  // An attribute of the device behind a tty, such as an FTDI adapter's latency_timer.
+  void DeviceAttribute(const std::string& kernelName, const std::string& file,
+                       const std::string& value) {
+    Attribute(DeviceOf(kernelName) / file, value);
+  }
+
   // A built-in UART whose driver reports this port type (0: no hardware answers).
   void AddUart(const std::string& name, int type) {
     const auto classEntry = Sys() / "class" / "tty" / name;
@@ -75,6 +88,10 @@ class FakeSerialTree {
   }
 
  private:
+  std::filesystem::path DeviceOf(const std::string& kernelName) const {
+    return Sys() / "class" / "tty" / kernelName / "device";
+  }
+
   static void Attribute(const std::filesystem::path& file, const std::string& value) {
     std::ofstream(file) << value << '\n';
   }

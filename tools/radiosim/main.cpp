@@ -41,7 +41,8 @@ Faults:
   --bare-ack ZEROS       answer the programming-mode command with 06 behind ZEROS
                          (0 to 3) bytes 00 first; the resend gets the identity
   --ack-every-program    answer every programming-mode command with 06
-  --program-reply HEX    answer the programming-mode command with HEX
+  --program-reply HEX    answer the programming-mode command with HEX; an identity of
+                         a variant no program knows is e.g. "50 33 31 35 35 F0 58 20"
   --silent               answer nothing
   --split-identity K:G   pause G ms after the first K bytes of the identity reply
   --split-read K:G       pause G ms after the first K bytes of every read reply
@@ -56,6 +57,12 @@ Faults:
   --fail-reads ADDR-ADDR
                          answer reads of the addresses in that range with the header
                          alone
+  --refuse-reads ADDR-ADDR
+                         answer reads of the addresses in that range with 15, as a
+                         radio that does not let them be read (bank 1 is 100-1FF, the
+                         tone index tables 290-2BF)
+  --unanswered-reads ADDR-ADDR
+                         answer nothing to reads of the addresses in that range
   --never-quiet          send a filler byte every few ms, so the line never falls quiet
   --noise HEX            send HEX ahead of every reply
   --extra KIND:HEX       send HEX after every reply to commands of KIND (program, ack,
@@ -100,6 +107,11 @@ std::pair<std::string, std::string> SplitAt(const std::string& text, char separa
     return {text, ""};
   }
   return {text.substr(0, at), text.substr(at + 1)};
+}
+
+std::pair<std::uint16_t, std::uint16_t> ParseRange(const std::string& text) {
+  const auto [first, last] = SplitAt(text, '-');
+  return {ParseAddress(first), ParseAddress(last)};
 }
 
 SimCommand ParseKind(const std::string& text) {
@@ -170,11 +182,10 @@ Settings Configure(RadioSimulator& radio, int argc, char** argv) {
        }},
       {"--refuse-writes-from",
        [&](const std::string& v) { radio.SetWritesRefusedFrom(ParseAddress(v)); }},
-      {"--fail-reads",
-       [&](const std::string& v) {
-         const auto [first, last] = SplitAt(v, '-');
-         radio.SetReadsFailing(std::pair(ParseAddress(first), ParseAddress(last)));
-       }},
+      {"--fail-reads", [&](const std::string& v) { radio.SetReadsFailing(ParseRange(v)); }},
+      {"--refuse-reads", [&](const std::string& v) { radio.SetReadsRefused(ParseRange(v)); }},
+      {"--unanswered-reads",
+       [&](const std::string& v) { radio.SetReadsUnanswered(ParseRange(v)); }},
       {"--noise", [&](const std::string& v) { radio.SetNoiseBeforeReplies(ParseHex(v)); }},
       {"--extra",
        [&](const std::string& v) {
