@@ -43,6 +43,7 @@ class HiddenRows {
   void Swap(int channel, int other) { std::swap(hidden_[channel], hidden_[other]); }
   // In ascending order.
   std::vector<int> Channels() const;
+  bool operator==(const HiddenRows&) const = default;
 
  private:
   std::array<bool, kChannelCount + 1> hidden_{};

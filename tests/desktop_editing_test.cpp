@@ -15,6 +15,7 @@
 
 #include "radio/codecs.h"
 #include "radio/memory_map.h"
+#include "radio/tables.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/window_harness.h"
 #include "ui/mainform_design.h"
@@ -202,6 +203,84 @@ TEST_F(RowCommands, BadTextAndFrequenciesNormalModeCannotShowAreRefusedWithALine
   harness.window.EnterAdvancedMode();
   Command(4, "RowPaste");
   EXPECT_EQ(harness.window.Channel(4).rxHzText, "145500000");
+}
+
+}  // namespace
+
+namespace {
+
+class PlanHistory : public RowCommands {
+ protected:
+  void Undo() { Trigger("Undo1"); }
+  void Redo() { Trigger("Redo1"); }
+  int Monitor() const { return harness.window.Settings().monitorKey; }
+  // A list choice of the user's, as a step of its own once its control has taken it.
+  void ChooseMonitor(int index) {
+    auto* list = FindControl<QComboBox>(&harness.window, std::string(kMonitorKeyList));
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+    QCoreApplication::processEvents();
+  }
+};
+
+TEST_F(PlanHistory, EditsReadsLoadsAndRowCommandsAreUndoneAndRedoneAsOneStepEach) {
+  EXPECT_FALSE(FindControl<QAction>(&harness.window, std::string("Undo1"))->isEnabled());
+  const int startMonitor = Monitor();
+  ChooseMonitor(startMonitor == 2 ? 1 : 2);
+  Undo();
+  EXPECT_EQ(Monitor(), startMonitor);
+  Redo();
+  EXPECT_NE(Monitor(), startMonitor);
+
+  // A read over an afternoon's edits, then a load over the read.
+  harness.window.ShowChannel(5, Sample());
+  Command(5, "RowCopy");
+  harness.Read();
+  const ChannelRow read5 = harness.window.Channel(5);
+  ASSERT_NE(read5, Sample());
+  Undo();
+  EXPECT_EQ(harness.window.Channel(5), Sample());
+  EXPECT_NE(Monitor(), startMonitor);
+  Redo();
+  EXPECT_EQ(harness.window.Channel(5), read5);
+
+  const std::string file = (harness.dataHome.Path() / "plan.ini").string();
+  harness.window.SaveToFile(file, true);
+  Command(5, "RowClear");
+  Command(3, "RowMoveDown");
+  harness.window.LoadFromFile(file, true);
+  EXPECT_EQ(harness.window.Channel(5), read5);
+  Undo();  // the load
+  EXPECT_EQ(harness.window.Channel(5), ChannelRow{});
+  Undo();  // the move
+  Undo();  // the clear
+  EXPECT_EQ(harness.window.Channel(5), read5);
+}
+
+TEST_F(PlanHistory, FiftyStepsGoBackAndAdvancedModeIsNeverLeft) {
+  for (int step = 0; step < 60; ++step) {
+    ChooseMonitor(step % 4);
+  }
+  for (int step = 59; step > 9; --step) {
+    EXPECT_EQ(Monitor(), step % 4) << step;
+    Undo();
+  }
+  EXPECT_EQ(Monitor(), 9 % 4);
+
+  harness.window.ShowChannel(2, Sample());
+  harness.window.RecordStep();
+  Command(2, "RowClear");
+  harness.window.EnterAdvancedMode();
+  Undo();
+  EXPECT_TRUE(harness.window.AdvancedMode());
+  EXPECT_EQ(harness.window.Channel(2).rxHzText, PmrChannelHzText(Sample().rxChannelIndex));
+  EXPECT_EQ(harness.window.Channel(2).rxToneIndex, Sample().rxToneIndex);
+
+  // Nothing is undone while a transfer holds the window.
+  harness.window.SetTransferRunning(true);
+  EXPECT_FALSE(FindControl<QAction>(&harness.window, std::string("Undo1"))->isEnabled());
+  harness.window.SetTransferRunning(false);
+  EXPECT_TRUE(FindControl<QAction>(&harness.window, std::string("Undo1"))->isEnabled());
 }
 
 }  // namespace

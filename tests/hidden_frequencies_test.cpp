@@ -84,6 +84,20 @@ TEST_F(HiddenFrequencies, AWriteAsksFirstAndItsDefaultKeepsThem) {
   EXPECT_TRUE(Asked().isEmpty());
 }
 
+// Undo gives back what the window remembered with the plan: the row's frequency is the
+// radio's again, and so is the question.
+TEST_F(HiddenFrequencies, AnUndoneChoiceIsAskedForAgain) {
+  harness.dialogs->answerYes = false;
+  ChooseNextFrequency(4);
+  QCoreApplication::processEvents();
+  FindControl<QAction>(&harness.window, std::string("Undo1"))->trigger();
+  harness.Write();
+  EXPECT_EQ(Asked(), QStringList{kQuestionFor4And5});
+  FindControl<QAction>(&harness.window, std::string("Redo1"))->trigger();
+  harness.Write();
+  EXPECT_EQ(Asked(), QStringList{kQuestionFor5});
+}
+
 TEST_F(HiddenFrequencies, ARowTheUserGivesAFrequencyIsNoLongerAskedFor) {
   harness.dialogs->answerYes = false;
   ChooseNextFrequency(4);

@@ -1184,5 +1184,13 @@ Trotzdem schreiben?</numerusform>
         <source>The pasted channel&apos;s frequency is no PMR446 channel; advanced mode takes it. Nothing was pasted.</source>
         <translation>Die Frequenz des eingefügten Kanals ist kein PMR446-Kanal; der erweiterte Modus nimmt sie an. Nichts wurde eingefügt.</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
 </context>
 </TS>

@@ -1184,5 +1184,13 @@ Para conservarlas, responda No, active el modo avanzado (Otros ajustes e info) y
         <source>The pasted channel&apos;s frequency is no PMR446 channel; advanced mode takes it. Nothing was pasted.</source>
         <translation>La frecuencia del canal pegado no es un canal PMR446; el modo avanzado la admite. No se ha pegado nada.</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
 </context>
 </TS>

@@ -1184,5 +1184,13 @@ Pour les conserver, répondez Non, activez le mode avancé (Autres réglages et 
         <source>The pasted channel&apos;s frequency is no PMR446 channel; advanced mode takes it. Nothing was pasted.</source>
         <translation>La fréquence du canal collé n&apos;est pas un canal PMR446&#xa0;; le mode avancé l&apos;accepte. Rien n&apos;a été collé.</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
 </context>
 </TS>

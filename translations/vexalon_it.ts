@@ -1184,5 +1184,13 @@ Scrivere comunque?</numerusform>
         <source>The pasted channel&apos;s frequency is no PMR446 channel; advanced mode takes it. Nothing was pasted.</source>
         <translation>La frequenza del canale incollato non è un canale PMR446; la modalità avanzata la accetta. Non è stato incollato nulla.</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
 </context>
 </TS>

@@ -1184,5 +1184,13 @@ Toch schrijven?</numerusform>
         <source>The pasted channel&apos;s frequency is no PMR446 channel; advanced mode takes it. Nothing was pasted.</source>
         <translation>De frequentie van het geplakte kanaal is geen PMR446-kanaal; de geavanceerde modus neemt hem aan. Er is niets geplakt.</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw</translation>
+    </message>
 </context>
 </TS>

@@ -1202,5 +1202,13 @@ Zapisać mimo to?</numerusform>
         <source>The pasted channel&apos;s frequency is no PMR446 channel; advanced mode takes it. Nothing was pasted.</source>
         <translation>Częstotliwość wklejonego kanału nie jest kanałem PMR446; tryb zaawansowany ją przyjmie. Nic nie wklejono.</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
 </context>
 </TS>

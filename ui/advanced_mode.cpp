@@ -36,6 +36,8 @@ void Tmainform::EnterAdvancedMode() {
   if (advancedMode) {
     return;
   }
+  // An edit not yet a step becomes one while it can still be told apart from the switch.
+  RecordStep();
   advancedMode = true;
   setWindowTitle(windowTitle() + QCoreApplication::translate("Vexalon", " - Advanced mode"));
   Find<QPushButton>("cmdAdvancedMode")->setEnabled(false);
@@ -43,4 +45,8 @@ void Tmainform::EnterAdvancedMode() {
   SetCaption(Find<QLabel>("Label4"), QCoreApplication::translate("Vexalon", "TX frequency (Hz)"));
   ReplaceFrequencyListsByHzEdits(this, Find<QWidget>("tab_channelbank_A"));
   TrackHzEdits();
+  // The switch itself is no step: there is no going back from it.
+  if (history != nullptr && !showingStep) {
+    recorded = CurrentPlanState();
+  }
 }

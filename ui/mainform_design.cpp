@@ -158,6 +158,12 @@ QAction* AddCommand(QWidget* window, QMenu* menu, const char* name, const QStrin
 
 void BuildLoadSaveMenu(QWidget* window) {
   auto* menu = Named(new QMenu(window), "popup_settingsmenu");
+  AddCommand(window, menu, "Undo1", QCoreApplication::translate("Vexalon", "Undo"),
+             QKeySequence::Undo);
+  AddCommand(window, menu, "Redo1", QCoreApplication::translate("Vexalon", "Redo"))
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  Named(menu->addSeparator(), "N0");
   AddCommand(window, menu, "Loadfrequenciesfromfile1",
              QCoreApplication::translate("Vexalon", "Load frequencies from file..."));
   AddCommand(window, menu, "Loadfrequenciessettingsfromfile1",

@@ -27,6 +27,7 @@ void Tmainform::TrackEdits() {
     const auto edited = [this, channel] {
       MarkChannelUnread(channel, false);
       unsavedEdits = true;
+      RecordStepSoon();
     };
     // Once the user chooses a frequency for the row, the radio's is no longer to keep.
     const auto frequencyChosen = [this, channel] { hiddenRows.Forget(channel); };
@@ -47,6 +48,7 @@ void Tmainform::TrackEdits() {
   const auto edited = [this] {
     holdsStartupPlan = false;
     unsavedEdits = true;
+    RecordStepSoon();
   };
   for (const char* name : kSettingsLists) {
     connect(Find<QComboBox>(name), &QComboBox::activated, this, edited);
@@ -54,7 +56,16 @@ void Tmainform::TrackEdits() {
   for (const char* name : kSettingsBoxes) {
     connect(Find<QCheckBox>(name), &QCheckBox::clicked, this, edited);
   }
-  connect(Find<QAbstractSlider>(kSquelchSlider), &QAbstractSlider::actionTriggered, this, edited);
+  // A drag is one step, made when the slider is let go.
+  auto* squelch = Find<QAbstractSlider>(kSquelchSlider);
+  connect(squelch, &QAbstractSlider::actionTriggered, this, [this, edited](int action) {
+    holdsStartupPlan = false;
+    unsavedEdits = true;
+    if (action != QAbstractSlider::SliderMove) {
+      edited();
+    }
+  });
+  connect(squelch, &QAbstractSlider::sliderReleased, this, edited);
 }
 
 void Tmainform::TrackHzEdits() {
@@ -66,6 +77,9 @@ void Tmainform::TrackHzEdits() {
                 hiddenRows.Forget(channel);
                 unsavedEdits = true;
               });
+      // An Hz box's change is a step once the box is left.
+      connect(Find<QLineEdit>(GridControlName(role, channel, true)), &QLineEdit::editingFinished,
+              this, &Tmainform::RecordStep);
     }
   }
 }

@@ -40,9 +40,11 @@ void Tmainform::LoadFromFile(const std::string& fileName, bool settings) {
   SetControlsEnabled(false);
   const LoadedPlan loaded = LoadPlan(fileName, settings, advancedMode);
   if (loaded.plan) {
+    RecordStep();
     ShowPlan(*loaded.plan);
     hiddenRows = {};
     unsavedEdits = false;
+    RecordStep();
     planFileName = Shown(Literal(fileName));
   }
   if (!loaded.outcome.failure.format.empty()) {

@@ -62,6 +62,7 @@ void Tmainform::cmdReadRadioClick() {
   if (port.empty()) {
     return;
   }
+  RecordStep();
   BeginTransfer();
   KeepTransfer("read", port);
   WindowFrontEnd front(*this);
@@ -69,6 +70,7 @@ void Tmainform::cmdReadRadioClick() {
   const ReadOutcome outcome = ReadRadio(serial, port, observer);
   EndRead(front, outcome, hiddenRows);
   unsavedEdits = unsavedEdits && outcome.end != TransferEnd::Done;
+  RecordStep();
   EndTransfer();
 }
 

@@ -56,6 +56,7 @@ void Tmainform::PasteRow(int channel) {
   MarkChannelUnread(channel, false);
   hiddenRows.Forget(channel);
   unsavedEdits = true;
+  RecordStep();
 }
 
 void Tmainform::ClearRow(int channel) {
@@ -63,6 +64,7 @@ void Tmainform::ClearRow(int channel) {
   MarkChannelUnread(channel, false);
   hiddenRows.Forget(channel);
   unsavedEdits = true;
+  RecordStep();
 }
 
 void Tmainform::MoveRow(int channel, int to) {
@@ -77,6 +79,7 @@ void Tmainform::MoveRow(int channel, int to) {
   MarkChannelUnread(to, unread);
   hiddenRows.Swap(channel, to);
   unsavedEdits = true;
+  RecordStep();
 }
 
 int Tmainform::FocusedRow() const {

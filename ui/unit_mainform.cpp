@@ -34,9 +34,13 @@ Tmainform::Tmainform(std::unique_ptr<Dialogs> dialogs, SerialSystem& serialSyste
   FormCreate();
   TrackEdits();
   ConnectRowCommands();
+  ConnectHistory();
 }
 
-Tmainform::~Tmainform() = default;
+Tmainform::~Tmainform() {
+  // The history goes with the window's children, and must not tell a window half gone.
+  history->disconnect(this);
+}
 
 void Tmainform::FormCreate() {
   // The desktop lists the running program under this title.
@@ -129,6 +133,7 @@ void Tmainform::SetTransferRunning(bool running) {
   for (QAction* command : Find<QMenu>("popup_settingsmenu")->actions()) {
     command->setEnabled(!running);
   }
+  EnableHistory();
   EnableTestConnection(!running);
 }
 

@@ -13,6 +13,7 @@
 #include "ui/control_lookup.h"
 #include "ui/dialogs.h"
 #include "ui/kept_transfers.h"
+#include "ui/plan_history.h"
 
 struct ReadOutcome;
 
@@ -20,6 +21,7 @@ struct ReadOutcome;
 // settings: every operation looks the control it needs up by name at that moment. A
 // transfer gets the plan as a value when it starts and gives back what it read.
 class QMenu;
+class QUndoStack;
 
 class Tmainform : public QWidget {
   Q_OBJECT
@@ -107,6 +109,16 @@ class Tmainform : public QWidget {
   void PasteRow(int channel);
   void ClearRow(int channel);
   void MoveRow(int channel, int to);
+
+  // Undo and Redo of the Load / save menu (Undo1, Redo1) step through the plan's changes: a
+  // user's edit, a read, a load or a row command, each one step. Advanced mode is not
+  // left: a step from before it comes back as Hz texts.
+  void Undo1Click();
+  void Redo1Click();
+  PlanState CurrentPlanState() const;
+  void ShowPlanState(const PlanState& state);
+  // Makes the change since the last step a step of its own; nothing when there is none.
+  void RecordStep();
   // The plan on one printable page, with a card of its channels to cut out.
   void Savechannelcard1Click();
   // Whether the radio on the chosen port is ready to be written; writes nothing.
@@ -140,6 +152,10 @@ class Tmainform : public QWidget {
   void TrackEdits();
   void TrackHzEdits();
   void ConnectRowCommands();
+  void ConnectHistory();
+  // Once the control that changed has taken its new value.
+  void RecordStepSoon();
+  void EnableHistory();
   // The row whose editing control has the focus, when it is no text box; 0 for none.
   int FocusedRow() const;
   void PaintChannelLabel(int channel, bool red);
@@ -169,6 +185,10 @@ class Tmainform : public QWidget {
   bool closeWhenTransferEnds = false;
   // The user changed the plan since the last read, load or save, or write that was done.
   bool unsavedEdits = false;
+  QUndoStack* history = nullptr;
+  // The plan as the last step left it.
+  PlanState recorded;
+  bool showingStep = false;
   KeptTransfers keptTransfers;
   // The transfer running now, while it is kept; null between transfers.
   KeptTransfer* keptTransfer = nullptr;
