@@ -112,25 +112,44 @@ TEST(DifferenceLines, EachChannelFieldIsNamedWithBothValuesAndBank1AsTheCopy) {
 
 TEST(DifferenceLines, SettingsAreNamedByTheirCaptionAndValue) {
   const ChannelPlan plan = Plan();
+  const auto onOff = [](bool on) { return std::string(on ? "On" : "Off"); };
   ChannelPlan radio = plan;
   radio.settings->squelchLevel = 3;
   radio.settings->monitorKey = 2;
   radio.settings->tot = 1;
+  radio.settings->totRekey = 2;
+  radio.settings->totReset = 1;
   radio.settings->beepTones = !plan.settings->beepTones;
+  radio.settings->batterySaving = !plan.settings->batterySaving;
+  radio.settings->selfProgramming = !plan.settings->selfProgramming;
   ChannelPlan compared = plan;
   compared.settings->squelchLevel = 10;
   compared.settings->monitorKey = 0;
   compared.settings->tot = 0;
-  const std::string beepHeld = radio.settings->beepTones ? "On" : "Off";
-  const std::string beepPlan = plan.settings->beepTones ? "On" : "Off";
-  EXPECT_EQ(Lines(radio, compared),
-            (Texts{"[!] Monitor key: the radio holds Monitor lock, the plan Off.",
-                   "[!] Squelch level: the radio holds 3, the plan 10.",
-                   "[!] Beep tones: the radio holds " + beepHeld + ", the plan " + beepPlan + ".",
-                   "[!] Time out timer (TOT): the radio holds 30 seconds, the plan Disabled."}));
+  compared.settings->totRekey = 0;
+  compared.settings->totReset = 5;
+  EXPECT_EQ(
+      Lines(radio, compared),
+      (Texts{"[!] Monitor key: the radio holds Monitor lock, the plan Off.",
+             "[!] Squelch level: the radio holds 3, the plan 10.",
+             "[!] Beep tones: the radio holds " + onOff(radio.settings->beepTones) + ", the plan " +
+                 onOff(plan.settings->beepTones) + ".",
+             "[!] Battery saving: the radio holds " + onOff(radio.settings->batterySaving) +
+                 ", the plan " + onOff(plan.settings->batterySaving) + ".",
+             "[!] Self-programming: the radio holds " + onOff(radio.settings->selfProgramming) +
+                 ", the plan " + onOff(plan.settings->selfProgramming) + ".",
+             "[!] Time out timer (TOT): the radio holds 30 seconds, the plan Disabled.",
+             "[!] TOT rekey time: the radio holds 2 seconds, the plan Disabled.",
+             "[!] TOT reset time: the radio holds 1 second, the plan 5 seconds."}));
   // A restore compares with the backup.
   EXPECT_EQ(Lines(radio, compared, ComparedWith::Backup)[1],
             "[!] Squelch level: the radio holds 3, the backup 10.");
+  // A value beyond its list is shown as the byte the radio holds.
+  ByteString record = SettingsRecord(*plan.settings);
+  ByteString odd = record;
+  odd[TraitsOf(Setting::Tot).offset] = 0x7F;
+  EXPECT_EQ(LinesOf(DifferenceLines({kSettingsAddress, record, odd}, ComparedWith::Plan)),
+            (Texts{"[!] Time out timer (TOT): the radio holds 7F, the plan Disabled."}));
 }
 
 TEST(DifferenceLines, UnknownValuesAndBytesWithoutAFieldAreShownInHex) {
