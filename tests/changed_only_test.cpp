@@ -10,11 +10,11 @@
 #include "tests/support/distinct_plan.h"
 #include "tests/support/kept_backups.h"
 #include "tests/support/recording_observer.h"
-#include "tools/radiosim/simulated_line.h"
+#include "tests/support/simulated_radio.h"
 
 namespace {
 
-class ChangedOnly : public testing::Test {
+class ChangedOnly : public testing::Test, protected SimulatedRadio {
  protected:
   void SetUp() override {
     for (const MemoryBlock& block : PlanBlocks(plan)) {
@@ -42,10 +42,6 @@ class ChangedOnly : public testing::Test {
     return std::find(observer.log.begin(), observer.log.end(), line) != observer.log.end();
   }
 
-  RadioSimulator radio;
-  SimulatedLine line{radio};
-  TBlockSerial link{line, line.Clock()};
-  const std::string port = line.PortName();
   RecordingObserver observer;
   KeptBackups backups;
   const ChannelPlan plan = DistinctPlan(false);

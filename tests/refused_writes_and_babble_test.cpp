@@ -11,12 +11,12 @@
 #include "tests/support/distinct_plan.h"
 #include "tests/support/kept_backups.h"
 #include "tests/support/recording_observer.h"
+#include "tests/support/simulated_radio.h"
 #include "tests/support/transfer_log.h"
-#include "tools/radiosim/simulated_line.h"
 
 namespace {
 
-class RefusedWritesAndBabble : public testing::Test {
+class RefusedWritesAndBabble : public testing::Test, protected SimulatedRadio {
  protected:
   // The writes the radio answered with anything but 06, by its own log.
   int RefusedByTheRadio() const {
@@ -29,10 +29,6 @@ class RefusedWritesAndBabble : public testing::Test {
     return refused;
   }
 
-  RadioSimulator radio;
-  SimulatedLine line{radio};
-  TBlockSerial link{line, line.Clock()};
-  const std::string port = line.PortName();
   RecordingObserver observer;
   KeptBackups backups;
   const ChannelPlan plan = DistinctPlan(false);

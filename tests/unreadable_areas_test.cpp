@@ -13,7 +13,7 @@
 #include "tests/support/distinct_plan.h"
 #include "tests/support/kept_backups.h"
 #include "tests/support/recording_observer.h"
-#include "tools/radiosim/simulated_line.h"
+#include "tests/support/simulated_radio.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ const Refusal kRefusals[] = {
     {"silent", [](RadioSimulator& radio) { radio.SetReadsUnanswered(kBank1AndTables); }},
 };
 
-class UnreadableAreas : public testing::TestWithParam<Refusal> {
+class UnreadableAreas : public testing::TestWithParam<Refusal>, protected SimulatedRadio {
  protected:
   void SetUp() override {
     for (const MemoryBlock& block : PlanBlocks(before)) {
@@ -57,10 +57,6 @@ class UnreadableAreas : public testing::TestWithParam<Refusal> {
     return std::find(observer.log.begin(), observer.log.end(), line) != observer.log.end();
   }
 
-  RadioSimulator radio;
-  SimulatedLine line{radio};
-  TBlockSerial link{line, line.Clock()};
-  const std::string port = line.PortName();
   CountingObserver observer;
   KeptBackups backups;
   const ChannelPlan before = DistinctPlan(false);
